@@ -1,0 +1,35 @@
+# Quillet: the two everyday commands are `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test bench data clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/quillet
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/quillet-bench
+
+# Regenerates the shipped dictionary under data/ from ../shared/data and WordNet.
+data: configure
+	@tools/install-deps.sh wordnet-base
+	@cmake --build $(BUILD_DIR) --target quillet-gendict
+	$(BUILD_DIR)/tools/quillet-gendict --omw ../shared/data --wordnet /usr/share/wordnet --out data
+
+clean:
+	rm -rf $(BUILD_DIR)

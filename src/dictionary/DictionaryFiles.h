@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLatin1StringView>
+
+#include <array>
+
+// The fixed file names of the shipped dictionary, in one place. The archive, the
+// extractor and the program live together in the program's folder; the text files
+// exist only for a moment, in a private temporary folder, while the dictionary loads.
+namespace quillet::files {
+
+inline constexpr QLatin1StringView Database{"Database.db"};
+inline constexpr QLatin1StringView Extractor{"quillet-extract"};
+
+// The archive's password; the extractor gets it as "-p<password>".
+inline constexpr QLatin1StringView ArchivePassword{"k7w3m9t2r5x8"};
+
+// The two parallel files of each direction: line k of the translations file
+// translates line k of the headwords file.
+struct DirectionFiles {
+    int direction; // 1 English to Romanian, 2 Romanian to English
+    QLatin1StringView headwords;
+    QLatin1StringView translations;
+};
+
+inline constexpr DirectionFiles EnglishRomanian{1, QLatin1StringView{"ert_e.txt"},
+                                                QLatin1StringView{"ert_r.txt"}};
+inline constexpr DirectionFiles RomanianEnglish{2, QLatin1StringView{"rte_r.txt"},
+                                                QLatin1StringView{"rte_e.txt"}};
+inline constexpr std::array<DirectionFiles, 2> Directions{EnglishRomanian, RomanianEnglish};
+
+} // namespace quillet::files
+
+namespace quillet {
+
+// Exit codes of the extractor; anything but Ok also leaves a one-line message on stderr.
+enum class ExtractorStatus : int {
+    Ok = 0,
+    Usage = 1,          // the command line is not "x -y -p<password> <archive>"
+    ArchiveMissing = 2, // the archive does not exist or cannot be opened
+    WrongPassword = 3,
+    CorruptArchive = 4, // damaged, truncated or not an archive at all
+    WriteFailed = 5,    // a file could not be written whole (disk full, no permission)
+};
+
+} // namespace quillet

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringList>
+
+namespace quillet {
+
+// Decodes the lines of the program's text files. A line is UTF-8; a line that is not
+// valid UTF-8 comes from an older Windows machine and is read as Windows-1250, so
+// Romanian letters survive either way.
+class LineDecoder {
+public:
+    LineDecoder();
+    QString decode(QByteArrayView line);
+
+private:
+    QStringDecoder windows1250_;
+};
+
+// Splits a whole file into decoded lines. LF ends a line and a CR before it is dropped;
+// a last line without a line break still counts, a break at the very end adds no line.
+// A UTF-8 byte order mark at the start is skipped.
+QStringList SplitLines(const QByteArray &contents);
+
+} // namespace quillet
