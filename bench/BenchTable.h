@@ -1,0 +1,16 @@
+#pragma once
+
+#include "dictionary/DictTable.h"
+
+#include <QString>
+
+namespace quillet::bench {
+
+// The shipped English-Romanian entries (when the data file is there), then generated
+// filler words up to the table's full 57,290 entries.
+void FillToCapacity(DictTable &table, const QString &dataFile);
+
+// Bytes the table's strings and index take on the heap, estimated from their sizes.
+qsizetype TableMemory(const DictTable &table);
+
+} // namespace quillet::bench

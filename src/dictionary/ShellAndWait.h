@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <cstdint>
+
+namespace quillet {
+
+// A child program to run: started directly with its argument list, never through a
+// shell, so blanks and quotes in paths are harmless.
+struct ChildCommand {
+    QString program;
+    QStringList arguments;
+    QString workingDirectory;
+};
+
+// Results that are not the child's own exit code: a failure number plus 0x80040000.
+inline constexpr std::uint32_t StartFailureBase = 0x80040000u;
+inline constexpr int ErrorFileNotFound = 53;
+inline constexpr int ErrorPermissionDenied = 70;
+inline constexpr int ErrorPathAccess = 75;
+inline constexpr int ErrorTimedOut = 1460;
+inline constexpr int ErrorCrashed = 1067;
+
+constexpr std::int32_t StartFailureCode(int errorNumber)
+{
+    return static_cast<std::int32_t>(StartFailureBase + static_cast<std::uint32_t>(errorNumber));
+}
+
+// The window style a child is asked to start with: 0 to 6, anything else (or none) is 6,
+// minimised and not activated. Children here are console programs without windows, so
+// the style only keeps the caller's contract.
+int NormalisedWindowStyle(int style);
+
+struct ShellOptions {
+    int windowStyle = 6; // accepted for the contract; console children open no window
+    std::chrono::milliseconds timeLimit = std::chrono::seconds(60);
+    std::chrono::milliseconds pollInterval = std::chrono::milliseconds(100);
+};
+
+// Starts the child and waits for its end, handling events of this thread meanwhile
+// (at most one poll interval passes between two looks at the child). Returns the
+// child's exit code; StartFailureCode(...) when it could not start, crashed, or ran
+// past the time limit (it is killed then). The child's error output is kept for the
+// caller's message when `errorOutput` is given.
+std::int32_t ShellAndWait(const ChildCommand &command, const ShellOptions &options = {},
+                          QByteArray *errorOutput = nullptr);
+
+// Deletes the file if it exists, asking nothing and reporting nothing.
+void RemoveFile(const QString &path);
+
+} // namespace quillet

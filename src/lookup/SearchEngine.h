@@ -1,0 +1,30 @@
+#pragma once
+
+#include "dictionary/DictTable.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+namespace quillet {
+
+// At most this many matches of a pass are listed.
+inline constexpr int MaxListedMatches = 100;
+
+// The entries a query finds in one direction, as entry numbers in table order.
+struct SearchResult {
+    std::vector<int> startingWith; // headword begins with the query, letter case counts
+    std::vector<int> containing;   // headword contains the query, letter case ignored
+};
+
+// Both passes of one search over entries 1 to EntryCount(d) of direction d. The query
+// is matched as one string, inner blanks included; callers trim it and never pass an
+// empty one. Only the first MaxListedMatches matches of each pass are kept.
+SearchResult SearchDictionary(const DictTable &table, int d, QStringView query);
+
+// The caption under a result list: ">" when the list is full, the number of listed
+// entries, then the suffix (" words" or " cuvinte").
+QString CountCaption(qsizetype listed, const QString &suffix);
+
+} // namespace quillet

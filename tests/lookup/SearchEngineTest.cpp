@@ -1,0 +1,150 @@
+#include "lookup/SearchEngine.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using quillet::DictTable;
+using quillet::SearchDictionary;
+
+namespace {
+
+constexpr int ER = DictTable::EnglishRomanian;
+
+void Fill(DictTable &table, int d, const QStringList &headwords)
+{
+    for (int k = 1; k <= headwords.size(); ++k) {
+        table.set(d, DictTable::Headword, k, headwords[k - 1]);
+        table.set(d, DictTable::Translation, k, u"t"_s + headwords[k - 1]);
+    }
+    table.setEntryCount(d, int(headwords.size()));
+}
+
+// The comparisons exactly as a user reads them: a case-sensitive prefix and a
+// case-insensitive substring, entry by entry in table order.
+quillet::SearchResult Reference(const DictTable &table, int d, const QString &query)
+{
+    quillet::SearchResult result;
+    for (int k = 1; k <= table.EntryCount(d); ++k) {
+        const QString &headword = table(d, DictTable::Headword, k);
+        if (headword.left(query.size()) == query && result.startingWith.size() < 100)
+            result.startingWith.push_back(k);
+        if (headword.contains(query, Qt::CaseInsensitive) && result.containing.size() < 100)
+            result.containing.push_back(k);
+    }
+    return result;
+}
+
+TEST(SearchEngine, ListsByTheRulesOfBothPasses)
+{
+    DictTable table;
+    Fill(table, ER, {u"ball"_s, u"ball valve"_s, u"valve"_s, u"Valve seat"_s, u"safety valve"_s,
+                     u"va"_s, u"pump"_s, u"ballvalve"_s});
+
+    const auto valve = SearchDictionary(table, ER, u"valve");
+    EXPECT_EQ(valve.startingWith, (std::vector<int>{3}));
+    EXPECT_EQ(valve.containing, (std::vector<int>{2, 3, 4, 5, 8}));
+
+    // A capital letter finds nothing starting with it among lower-case headwords.
+    const auto capital = SearchDictionary(table, ER, u"Valve");
+    EXPECT_EQ(capital.startingWith, (std::vector<int>{4}));
+    EXPECT_EQ(capital.containing, valve.containing);
+
+    // The query is one string, inner blank included; a shorter headword never matches.
+    EXPECT_EQ(SearchDictionary(table, ER, u"ball valve").containing, (std::vector<int>{2}));
+    EXPECT_TRUE(SearchDictionary(table, ER, u"vav").startingWith.empty());
+
+    // An exact headword is listed in its table place in both lists.
+    const auto ball = SearchDictionary(table, ER, u"ball");
+    EXPECT_EQ(ball.startingWith, (std::vector<int>{1, 2, 8}));
+    EXPECT_EQ(ball.containing, (std::vector<int>{1, 2, 8}));
+}
+
+TEST(SearchEngine, StopsListingAtOneHundredAndHonoursTheEntryCount)
+{
+    DictTable table;
+    QStringList words;
+    for (int i = 0; i < 250; ++i)
+        words << u"a%1"_s.arg(i, 3, 10, QLatin1Char('0'));
+    Fill(table, ER, words);
+
+    const auto all = SearchDictionary(table, ER, u"a");
+    ASSERT_EQ(all.startingWith.size(), 100u);
+    EXPECT_EQ(all.startingWith.front(), 1);
+    EXPECT_EQ(all.startingWith.back(), 100);
+    EXPECT_EQ(all.containing.size(), 100u);
+
+    table.setEntryCount(ER, 3);
+    EXPECT_EQ(SearchDictionary(table, ER, u"a").startingWith, (std::vector<int>{1, 2, 3}));
+    table.setEntryCount(ER, 0);
+    EXPECT_TRUE(SearchDictionary(table, ER, u"a").containing.empty());
+
+    // The other direction is empty until something fills it.
+    EXPECT_TRUE(SearchDictionary(table, DictTable::RomanianEnglish, u"a").startingWith.empty());
+}
+
+TEST(SearchEngine, FoldsLettersLikeTheCaseInsensitiveComparison)
+{
+    DictTable table;
+    Fill(table, ER, {u"ȘURUB"_s, u"șurub"_s, u"surub"_s, u"ÎNCHIS"_s, u"Straße"_s, u"İzmir"_s,
+                     u"ǅemal"_s, u"𐐀dese"_s});
+    for (const QString &q : {u"șurub"_s, u"ȘUR"_s, u"închis"_s, u"STRASSE"_s, u"straße"_s,
+                            u"izmir"_s, u"i̇zmir"_s, u"ǆ"_s, u"𐐨"_s}) {
+        const auto fast = SearchDictionary(table, ER, q);
+        const auto slow = Reference(table, ER, q);
+        EXPECT_EQ(fast.startingWith, slow.startingWith) << q.toStdString();
+        EXPECT_EQ(fast.containing, slow.containing) << q.toStdString();
+    }
+    // A diacritic still differs from the plain letter.
+    EXPECT_EQ(SearchDictionary(table, ER, u"SURUB").containing, (std::vector<int>{3}));
+}
+
+TEST(SearchEngine, AgreesWithTheEntryByEntryComparisonOnRandomData)
+{
+    const QString letters = u"abcdeșțăîâABCDEȘ -"_s;
+    auto *random = QRandomGenerator::global();
+    auto word = [&](int maxLength) {
+        QString w;
+        const int length = int(random->bounded(maxLength + 1));
+        for (int i = 0; i < length; ++i)
+            w += letters[random->bounded(int(letters.size()))];
+        return w;
+    };
+    DictTable table;
+    QStringList words;
+    for (int i = 0; i < 3000; ++i)
+        words << word(8);
+    Fill(table, ER, words);
+    table.set(ER, DictTable::Headword, 17, u"changed later"_s); // out of order rewrite
+
+    for (int i = 0; i < 400; ++i) {
+        const QString q = word(3);
+        if (q.isEmpty())
+            continue;
+        const auto fast = SearchDictionary(table, ER, q);
+        const auto slow = Reference(table, ER, q);
+        ASSERT_EQ(fast.startingWith, slow.startingWith) << q.toStdString();
+        ASSERT_EQ(fast.containing, slow.containing) << q.toStdString();
+    }
+}
+
+TEST(SearchEngine, EmptySlotsAndOddQueriesMatchNothing)
+{
+    DictTable table;
+    table.set(ER, DictTable::Headword, 3, u"late"_s); // 1 and 2 not read yet
+    table.setEntryCount(ER, DictTable::Capacity);
+    EXPECT_EQ(SearchDictionary(table, ER, u"l").startingWith, (std::vector<int>{3}));
+    EXPECT_TRUE(SearchDictionary(table, ER, u"late\nx").containing.empty());
+    EXPECT_TRUE(SearchDictionary(table, ER, u"").containing.empty());
+}
+
+TEST(CountCaption, MarksAFullList)
+{
+    EXPECT_EQ(quillet::CountCaption(7, u" words"_s), u"7 words"_s);
+    EXPECT_EQ(quillet::CountCaption(0, u" cuvinte"_s), u"0 cuvinte"_s);
+    EXPECT_EQ(quillet::CountCaption(100, u" words"_s), u">100 words"_s);
+}
+
+} // namespace
