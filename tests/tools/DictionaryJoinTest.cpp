@@ -1,0 +1,74 @@
+#include "gendict/DictionaryJoin.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace quillet::gendict;
+
+namespace {
+
+const SynsetKey Country(PartOfSpeech::Noun, 8544813);
+const SynsetKey Rural(PartOfSpeech::Noun, 8645963);
+const SynsetKey Hard(PartOfSpeech::Adjective, 1154367);
+
+WordNet sampleWordNet()
+{
+    WordNet wordNet;
+    wordNet.addSynset(Country, {u"state"_s, u"nation"_s, u"country"_s, u"land"_s});
+    wordNet.addSynset(Rural, {u"country"_s, u"rural_area"_s, u"area(a)"_s});
+    wordNet.addSynset(Hard, {u"hard(a)"_s, u"hard(p)"_s, u"Hard"_s});
+    return wordNet;
+}
+
+QList<DictEntry> entriesOf(const TranslationTable &table)
+{
+    return table.entries();
+}
+
+} // namespace
+
+TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
+{
+    const WordNet wordNet = sampleWordNet();
+    DictionaryJoin join(wordNet);
+    join.add({Country, u"\u021Bar\u0103"_s});
+    join.add({Country, u"stat"_s});
+    join.add({Rural, u"\u0163ar\u0103"_s}); // cedilla spelling: the same headword
+    join.add({Rural, u"  "_s});              // dropped, adds nothing
+    join.add({Hard, u"tare"_s});
+    join.add({SynsetKey(PartOfSpeech::Verb, 1), u"juca"_s});
+    join.add({Country, u"stat"_s});
+
+    const QList<DictEntry> englishRomanian{
+        {u"state"_s, u"\u021Bar\u0103, stat"_s},
+        {u"nation"_s, u"\u021Bar\u0103, stat"_s},
+        {u"country"_s, u"\u021Bar\u0103, stat"_s},
+        {u"land"_s, u"\u021Bar\u0103, stat"_s},
+        {u"rural area"_s, u"\u021Bar\u0103"_s},
+        {u"area"_s, u"\u021Bar\u0103"_s},
+        {u"hard"_s, u"tare"_s},
+        {u"Hard"_s, u"tare"_s},
+    };
+    EXPECT_EQ(entriesOf(join.englishRomanian()), englishRomanian);
+
+    const QList<DictEntry> romanianEnglish{
+        {u"\u021Bar\u0103"_s, u"state, nation, country, land, rural area, area"_s},
+        {u"stat"_s, u"state, nation, country, land"_s},
+        {u"tare"_s, u"hard, Hard"_s},
+    };
+    EXPECT_EQ(entriesOf(join.romanianEnglish()), romanianEnglish);
+    EXPECT_EQ(join.unresolvedLines(), 1);
+}
+
+TEST(DictionaryJoin, SynsetKeysReadAsTheOmwWritesThem)
+{
+    EXPECT_EQ(SynsetKey::parse(u"13493399-n"), SynsetKey(PartOfSpeech::Noun, 13493399));
+    // A satellite adjective is found among the adjectives.
+    EXPECT_EQ(SynsetKey::parse(u"00130518-s"), SynsetKey(PartOfSpeech::Adjective, 130518));
+    EXPECT_EQ(SynsetKey::parse(u"00130518-a"), SynsetKey(PartOfSpeech::Adjective, 130518));
+    for (const char16_t *bad : {u"", u"1349339-n", u"134933990-n", u"13493399n", u"13493399-x",
+                                u"1349339a-n", u"13493399-nn"})
+        EXPECT_FALSE(SynsetKey::parse(bad).has_value()) << QString::fromUtf16(bad).toStdString();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace quillet::gendict {
+
+// One line of a dictionary file: the headword and its translation text.
+struct DictEntry {
+    QString headword;
+    QString translation;
+
+    friend bool operator==(const DictEntry &, const DictEntry &) = default;
+};
+
+} // namespace quillet::gendict

@@ -1,0 +1,36 @@
+#include "gendict/DictionaryWriter.h"
+
+#include "gendict/GenError.h"
+
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet::gendict {
+
+void DictionaryWriter::write(const QString &path, const QList<DictEntry> &entries)
+{
+    if (entries.size() > MaxEntries)
+        throw GenError::inFile(path, u"%1 entries, more than the %2 a direction holds"_s
+                                         .arg(entries.size()).arg(MaxEntries));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw GenError::inFile(path, u"cannot write: "_s + file.errorString());
+    file.write(encode(entries));
+    if (!file.commit())
+        throw GenError::inFile(path, u"cannot write: "_s + file.errorString());
+}
+
+QByteArray DictionaryWriter::encode(const QList<DictEntry> &entries)
+{
+    QByteArray text;
+    for (const DictEntry &entry : entries) {
+        text += entry.headword.toUtf8();
+        text += '\t';
+        text += entry.translation.toUtf8();
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace quillet::gendict

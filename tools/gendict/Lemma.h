@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace quillet::gendict {
+
+// A lemma as the sources spell it, made fit to be a headword or a translation:
+// WordNet's '_' becomes a blank, an adjective marker such as "(a)", "(p)" or "(ip)" at
+// the end goes, the cedilla letters ş ţ Ş Ţ become the comma-below ș ț Ș Ț, and the
+// surrounding blanks are trimmed. The same rules serve both languages.
+class Lemma {
+public:
+    // The cleaned lemma, or nothing when it is unusable: empty after the clean-up, or
+    // holding a tab or a line break, which the one-entry-per-line files cannot carry.
+    static std::optional<QString> clean(QStringView raw);
+
+private:
+    static bool breaksTheLine(QChar c);
+    static QString withoutAdjectiveMarker(const QString &lemma);
+    static QChar withCommaBelow(QChar c);
+};
+
+} // namespace quillet::gendict

@@ -1,0 +1,106 @@
+#include "gendict/WordNet.h"
+
+#include "gendict/Lemma.h"
+
+#include <QDir>
+
+#include <array>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet::gendict {
+
+namespace {
+
+// Walks the blank-separated fields of a data line from the left.
+class FieldCursor {
+public:
+    explicit FieldCursor(QStringView line) : rest_(line) {}
+
+    // The next field, or an empty view when the line has run out.
+    QStringView next()
+    {
+        const qsizetype end = rest_.indexOf(u' ');
+        const QStringView field = end < 0 ? rest_ : rest_.first(end);
+        rest_ = end < 0 ? QStringView() : rest_.sliced(end + 1);
+        return field;
+    }
+
+private:
+    QStringView rest_;
+};
+
+} // namespace
+
+WordNet WordNet::load(const QString &dir)
+{
+    static const std::array<std::pair<QString, PartOfSpeech>, 4> files{{
+        {u"data.noun"_s, PartOfSpeech::Noun},
+        {u"data.verb"_s, PartOfSpeech::Verb},
+        {u"data.adj"_s, PartOfSpeech::Adjective},
+        {u"data.adv"_s, PartOfSpeech::Adverb},
+    }};
+    WordNet wordNet;
+    for (const auto &[name, pos] : files)
+        wordNet.addDataFile(SourceFile::read(QDir(dir).filePath(name)), pos);
+    return wordNet;
+}
+
+void WordNet::addDataFile(const SourceFile &file, PartOfSpeech pos)
+{
+    const QStringList &lines = file.lines();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // The licence at the top of every data file is indented by two blanks.
+        if (!lines[i].startsWith(u' '))
+            addLine(file, i + 1, pos);
+    }
+}
+
+void WordNet::addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech pos)
+{
+    FieldCursor fields(file.lines()[lineNumber - 1]);
+    const std::optional<quint32> offset = SynsetKey::parseOffset(fields.next());
+    if (!offset)
+        throw file.errorAt(lineNumber, u"expected a synset line starting with an 8-digit offset"_s);
+    fields.next(); // lexicographer file
+    const QStringView type = fields.next();
+    if (SynsetKey::partOfSpeech(type) != pos)
+        throw file.errorAt(lineNumber, u"synset type \"%1\" does not belong in this file"_s.arg(type));
+    bool isHex = false;
+    const int count = fields.next().toInt(&isHex, 16);
+    if (!isHex || count < 1)
+        throw file.errorAt(lineNumber, u"expected a hexadecimal lemma count"_s);
+
+    QStringList lemmas;
+    for (int i = 0; i < count; ++i) {
+        const QStringView lemma = fields.next();
+        const QStringView lexicalId = fields.next();
+        if (lemma.isEmpty() || lexicalId.isEmpty())
+            throw file.errorAt(lineNumber, u"fewer lemmas than the count of %1"_s.arg(count));
+        lemmas.append(lemma.toString());
+    }
+    if (!addSynset(SynsetKey(pos, *offset), lemmas))
+        throw file.errorAt(lineNumber, u"synset %1 appears twice"_s.arg(*offset, 8, 10, QChar(u'0')));
+}
+
+bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas)
+{
+    if (synsets_.contains(key))
+        return false;
+    QStringList lemmas;
+    for (const QString &raw : rawLemmas) {
+        if (const std::optional<QString> cleaned = Lemma::clean(raw))
+            lemmas.append(*cleaned);
+    }
+    synsets_.insert(key, lemmas);
+    return true;
+}
+
+const QStringList *WordNet::lemmas(const SynsetKey &key) const
+{
+    const auto found = synsets_.constFind(key);
+    return found == synsets_.constEnd() ? nullptr : &*found;
+}
+
+} // namespace quillet::gendict
