@@ -44,8 +44,7 @@ void DataFileReader::addLine(QByteArrayView line, qsizetype number)
 {
     if (line.endsWith('\r'))
         line.chop(1);
-    (void)utf8_.decode(line);
-    if (utf8_.hasError())
+    if (!line.isValidUtf8())
         fail(number, u"not valid UTF-8"_s);
     const qsizetype tab = line.indexOf('\t');
     if (tab < 0)

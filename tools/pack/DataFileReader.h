@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringDecoder>
 
 namespace quillet::pack {
 
@@ -31,7 +30,6 @@ private:
     [[noreturn]] void fail(qsizetype lineNumber, const QString &cause) const;
 
     QString path_;
-    QStringDecoder utf8_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
     Columns columns_;
 };
 
