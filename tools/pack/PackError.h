@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace quillet::pack {
+
+// Any failure of the packer; the message names the file (and line) and the cause.
+class PackError : public std::runtime_error {
+public:
+    explicit PackError(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
+} // namespace quillet::pack
