@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace quillet {
+
+// The user's own settings: the INI file of the application "Dictionar Quillet" in the
+// user's configuration folder, every value a text under a key of the group "Startup".
+class SettingsStore {
+public:
+    SettingsStore();
+
+    // The stored text, or fallback when the key is absent.
+    QString get(QStringView key, const QString &fallback) const;
+    void save(QStringView key, const QString &value);
+    // Writes what was saved; false when the file could not be written (read-only,
+    // a folder in its place), in which case this run's settings are lost.
+    bool sync();
+
+    QString fileName() const { return settings_.fileName(); }
+
+private:
+    QSettings settings_;
+};
+
+namespace settings {
+
+// The keys, spelled as the files of earlier versions have them.
+inline constexpr QStringView SearchAsYouTypeKey = u"SearcAsYouType";
+inline constexpr QStringView DictLangKey = u"DictLang";
+inline constexpr QStringView DictKey = u"Dict";
+inline constexpr QStringView AdvSearchKey = u"AdvSearch";
+inline constexpr QStringView LeftKey = u"Left";
+inline constexpr QStringView TopKey = u"Top";
+inline constexpr QStringView WidthKey = u"Width";
+inline constexpr QStringView HeightKey = u"Height";
+
+// The options and position as read at start-up. A missing key gives its default; a value
+// that does not convert is absent, and the window leaves that control as it is.
+struct StoredSettings {
+    std::optional<bool> searchAsYouType;   // default on
+    std::optional<bool> romanianInterface; // default off: the English interface
+    std::optional<bool> englishRomanian;   // "Dict" 1 or 0; default 0, Romanian to English
+    std::optional<bool> advancedSearch;    // default on: the Containing list is shown
+    std::optional<float> left;             // twips, default 3000
+    std::optional<float> top;              // twips, default 3000
+};
+
+// What is written at shut-down, taken from the normal (not minimised) window.
+struct SettingsToSave {
+    bool searchAsYouType = true;
+    bool romanianInterface = false;
+    bool englishRomanian = false;
+    bool advancedSearch = true;
+    float left = 0; // the window's geometry in twips
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+StoredSettings LoadSettings(const SettingsStore &store);
+void SaveSettings(SettingsStore &store, const SettingsToSave &values);
+
+} // namespace settings
+
+} // namespace quillet

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The texts the settings store keeps its values in, and the window position's units.
+// A text that does not convert gives nullopt: that one setting is then left as it is.
+namespace quillet::settings {
+
+// "True" or "False" in any letter case, or a decimal number: 0 is false, any other true.
+std::optional<bool> TextToBoolean(QStringView text);
+// A decimal number, rounded to the nearest integer, a half to the even one.
+std::optional<int> TextToInteger(QStringView text);
+// A decimal number within the range of a single-precision number.
+std::optional<float> TextToSingle(QStringView text);
+
+QString BooleanText(bool value);
+// The shortest decimal text that reads back as the same single: "3000", "3000.5".
+QString SingleText(float value);
+
+// The window's position when none is stored, in twips from the primary screen's corner.
+inline constexpr float DefaultPositionTwips = 3000.0f;
+
+// The stored position is in twips, 1/1440 inch: 15 twips per pixel at 96 dots per inch.
+float PixelsToTwips(int pixels, double dotsPerInch);
+int TwipsToPixels(float twips, double dotsPerInch);
+
+// Where the window is shown at start-up, given its stored rectangle in pixels and the
+// screens' rectangles with the primary screen first. A window that shows on any screen,
+// even in part, stays where it was stored; one wholly outside every screen (a screen
+// since unplugged) goes to the default position on the primary screen.
+QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dotsPerInch);
+
+} // namespace quillet::settings

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+namespace quillet {
+
+// The words the user has searched, newest first (position 0). The main window's history
+// list box mirrors entries(); only AddToHistory changes the list while the program runs,
+// which keeps any two entries different even when letter case is ignored.
+class SearchHistory {
+public:
+    // Words shorter than this are never recorded.
+    static constexpr qsizetype MinimumWordLength = 2;
+    // The file keeps only this many of the newest entries.
+    static constexpr qsizetype SavedEntryLimit = 100;
+
+    const QStringList &entries() const { return entries_; }
+    void setEntries(QStringList entries) { entries_ = std::move(entries); }
+
+    // Puts a searched word at the top. While searching as the user types, the entry just
+    // searched one letter shorter gives way, so typing a word leaves only its full form.
+    void AddToHistory(const QString &word);
+
+    // Replaces the list with the file's lines, blank lines skipped. A file that cannot be
+    // opened gives an empty list; a read that fails midway keeps the whole lines before it.
+    void load(const QString &path);
+
+    // Writes the newest SavedEntryLimit entries, one per line ended by CR LF, in UTF-8,
+    // creating the file's folder when needed. The file is replaced only when the whole
+    // text is written, so a failed save leaves the previous file as it was.
+    bool save(const QString &path) const;
+
+private:
+    QStringList entries_;
+};
+
+// Where the history file lives. It belongs to the user, in the user's own data folder:
+// the program's folder is shared by every user and, once installed, not writable.
+class HistoryFile {
+public:
+    static constexpr QLatin1StringView FileName{"Dic.ini"};
+
+    // The user's file; saving always goes here.
+    static QString writePath();
+    // The user's file when there is one; otherwise a "Dic.ini" left in the program's
+    // folder by an older installation, when there is one; otherwise the user's file.
+    static QString readPath(const QString &programDir);
+};
+
+} // namespace quillet
