@@ -1,0 +1,202 @@
+// The main window's life: the load sequence, the shut-down sequence and the settings
+// they restore and store.
+#include "mainwindow/Form1.h"
+
+#include "app/SettingsStore.h"
+#include "app/SettingsValues.h"
+#include "lookup/QueryBox.h"
+#include "mainwindow/ClickLabel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+namespace {
+
+QString TitleCaption()
+{
+    return u"Quillet Technical Dictionary"_s + u" ver. "_s + QString::number(QUILLET_VERSION_MAJOR)
+           + u"."_s + QString::number(QUILLET_VERSION_MINOR);
+}
+
+double DotsPerInch(const QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+QList<QRect> ScreenAreas()
+{
+    QList<QRect> areas;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        areas.append(primary->geometry());
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->geometry());
+    return areas;
+}
+
+} // namespace
+
+// Shows the progress of the load in Text3 and lets the window live meanwhile: events
+// run whenever the shown text changes, and a close stops the load.
+class Form1::LoadingIndicator : public LoadObserver {
+public:
+    explicit LoadingIndicator(Form1 &form) : form_(form) {}
+
+    void extracting() override
+    {
+        form_.Text3->show();
+        form_.Text3->raise();
+        form_.Text3->setText(u"Loading..."_s);
+        QCoreApplication::processEvents();
+    }
+
+    bool lineRead(int percent) override
+    {
+        if (percent != shown_) {
+            shown_ = percent;
+            form_.Text3->setText(QString::number(percent) + u" %"_s);
+            QCoreApplication::processEvents();
+        }
+        return !form_.unloaded_;
+    }
+
+    void progressDone() override { form_.Text3->hide(); }
+
+private:
+    Form1 &form_;
+    int shown_ = -1;
+};
+
+Form1::LoadOutcome Form1::Form_Load()
+{
+    LoadHistory();
+    DictTable_->setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
+    LoadSettings();
+    Label4->setText(TitleCaption());
+    ApplyInterfaceLanguage(mnuOptEng->isChecked());
+    ActiveListIndex = 0;
+    MainTooltip.Create(this);
+    MainTooltip.setMaxTipWidth(300);
+    MainTooltip.setDelayTime(cTooltip::TTDT_AUTOPOP, 5000);
+    Label2[2]->clear();
+    Label2[3]->clear();
+    const int d = CurrentDirection();
+    show();
+
+    loading_ = true;
+    LoadingIndicator indicator(*this);
+    const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);
+    loading_ = false;
+    Text3->hide();
+    if (unloaded_)
+        return LoadOutcome::Closed;
+    if (!loaded.loaded) {
+        // Without its dictionary the program cannot work: it says why and stops,
+        // leaving the stored settings and history as they were.
+        unloaded_ = true;
+        hide();
+        if (setup_.reportLoadFailure)
+            setup_.reportLoadFailure(loaded.failure);
+        else
+            QMessageBox::critical(nullptr, u"Quillet"_s,
+                                  u"The dictionary could not be loaded.\n\n"_s + loaded.failure.message());
+        return LoadOutcome::Failed;
+    }
+
+    fillFirstList(d);
+    Timer1->start();
+    return LoadOutcome::Loaded;
+}
+
+void Form1::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    SaveSettings();
+    if (!SaveHistory())
+        std::fprintf(stderr, "quillet: the search history could not be saved to %s\n",
+                     qUtf8Printable(HistoryFile::writePath()));
+    unloaded_ = true;
+    Timer1->stop();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::LoadSettings()
+{
+    const SettingsStore store;
+    const settings::StoredSettings stored = settings::LoadSettings(store);
+
+    if (stored.searchAsYouType)
+        mnuSearchAsYouType->setChecked(*stored.searchAsYouType);
+    if (stored.romanianInterface)
+        mnuOptRom->setChecked(*stored.romanianInterface);
+    mnuOptEng->setChecked(!mnuOptRom->isChecked());
+    if (stored.englishRomanian)
+        Label3[0]->setBorderStyle(*stored.englishRomanian ? 1 : 0);
+    Label3[1]->setBorderStyle(1 - Label3[0]->BorderStyle());
+    mnuEngRom->setChecked(Label3[0]->BorderStyle() == 1);
+    mnuRomEng->setChecked(!mnuEngRom->isChecked());
+    if (stored.advancedSearch)
+        mnuAdvancedSearch->setChecked(*stored.advancedSearch);
+
+    const double dpi = DotsPerInch(*this);
+    QPoint position = pos();
+    if (stored.left)
+        position.setX(settings::TwipsToPixels(*stored.left, dpi));
+    if (stored.top)
+        position.setY(settings::TwipsToPixels(*stored.top, dpi));
+    move(settings::PlaceWindow(QRect(position, frameGeometry().size()), ScreenAreas(), dpi));
+}
+
+void Form1::SaveSettings()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+
+    const double dpi = DotsPerInch(*this);
+    const QRect frame = frameGeometry();
+    settings::SettingsToSave values;
+    values.searchAsYouType = mnuSearchAsYouType->isChecked();
+    values.romanianInterface = mnuOptRom->isChecked();
+    values.englishRomanian = Label3[0]->BorderStyle() == 1;
+    values.advancedSearch = mnuAdvancedSearch->isChecked();
+    values.left = settings::PixelsToTwips(frame.x(), dpi);
+    values.top = settings::PixelsToTwips(frame.y(), dpi);
+    values.width = settings::PixelsToTwips(frame.width(), dpi);
+    values.height = settings::PixelsToTwips(frame.height(), dpi);
+
+    SettingsStore store;
+    settings::SaveSettings(store, values);
+    if (!store.sync())
+        std::fprintf(stderr, "quillet: the settings could not be saved to %s\n",
+                     qUtf8Printable(store.fileName()));
+}
+
+void Form1::Image1_Click()
+{
+    QMessageBox::about(this, mnuAbout->text(),
+                       TitleCaption() + u"\n\n"_s
+                           + u"%1 English-Romanian and %2 Romanian-English entries."_s.arg(
+                               DictTable_->EntryCount(DictTable::EnglishRomanian))
+                                 .arg(DictTable_->EntryCount(DictTable::RomanianEnglish)));
+}
+
+} // namespace quillet

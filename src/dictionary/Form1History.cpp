@@ -1,0 +1,59 @@
+// The main window's search history: the list box that mirrors it and its file.
+#include "mainwindow/Form1.h"
+
+#include "lookup/QueryBox.h"
+
+#include <QListWidget>
+
+namespace quillet {
+
+void Form1::showHistoryEntries()
+{
+    List2->clear();
+    List2->addItems(history_.entries());
+}
+
+void Form1::AddToHistory(const QString &word)
+{
+    history_.AddToHistory(word);
+    showHistoryEntries();
+}
+
+void Form1::LoadHistory()
+{
+    history_.load(HistoryFile::readPath(setup_.programDir));
+    showHistoryEntries();
+}
+
+bool Form1::SaveHistory()
+{
+    return history_.save(HistoryFile::writePath());
+}
+
+void Form1::Label1_Click(int index)
+{
+    if (index != 2)
+        return;
+    List2->setCurrentRow(-1);
+    List2->show();
+    List2->raise();
+    List2->setFocus();
+}
+
+void Form1::List2_Click()
+{
+    const QListWidgetItem *picked = List2->currentItem();
+    List2->hide();
+    if (picked == nullptr)
+        return;
+    const QString word = picked->text(); // the search below refills the list
+    Text1->setText(word);
+    ImgSearch_Click();
+}
+
+void Form1::List2_LostFocus()
+{
+    List2->hide();
+}
+
+} // namespace quillet

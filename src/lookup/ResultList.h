@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include <optional>
+#include <utility>
+
+namespace quillet {
+
+// One result list: two columns, the headword and its translation, one row per entry.
+// It reports the mouse and keys to the main window, which owns what they do.
+class ResultList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ResultList(QWidget *parent = nullptr);
+
+    // Replaces every row with the given entries, in order.
+    void setRows(const QList<std::pair<QString, QString>> &rows);
+    void appendRow(const QString &headword, const QString &translation);
+    // The selected row's headword and translation; nullopt when no row is selected.
+    std::optional<std::pair<QString, QString>> selectedRow() const;
+    // The row under a point of the list's viewport; nullopt over a blank part.
+    std::optional<std::pair<QString, QString>> rowAt(const QPoint &viewportPosition) const;
+
+signals:
+    void mouseDown(Qt::MouseButton button);
+    void mouseMove(const QPoint &viewportPosition);
+    void mouseUp(Qt::MouseButton button, const QPoint &globalPosition);
+    void clicked();
+    void doubleClicked();
+    void keyDown(int key);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace quillet

@@ -1,0 +1,38 @@
+#include "mainwindow/ClickLabel.h"
+
+#include <QMouseEvent>
+
+namespace quillet {
+
+int ClickLabel::BorderStyle() const
+{
+    return frameShape() == QFrame::Box ? 1 : 0;
+}
+
+bool ClickLabel::setBorderStyle(int style)
+{
+    if (style != 0 && style != 1)
+        return false;
+    setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
+    setLineWidth(1);
+    return true;
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    emit mouseDown(event->button(), event->globalPosition().toPoint());
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace quillet

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+
+class QMouseEvent;
+
+namespace quillet {
+
+// A label the user can press and click: the main window's link labels, direction labels
+// and picture buttons. Its border style (0 none, 1 single line) is the state some of
+// them carry, read back from the frame it draws.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+    int BorderStyle() const;
+    // Only 0 and 1 are border styles; any other value is refused and changes nothing.
+    bool setBorderStyle(int style);
+
+signals:
+    void mouseDown(Qt::MouseButton button, const QPoint &globalPosition);
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace quillet

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "dictionary/DictTable.h"
+#include "dictionary/DictionaryLoader.h"
+#include "dictionary/SearchHistory.h"
+#include "tooltip/cTooltip.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QTimer;
+
+namespace quillet {
+
+class ClickLabel;
+class QueryBox;
+class ResultList;
+
+// What the main window needs from the world around it.
+struct Form1Setup {
+    // The folder of the program, its extractor and its archive.
+    QString programDir;
+    // Shows a failure that leaves the program without a dictionary; a message box
+    // unless a test replaces it.
+    std::function<void(const LoadFailure &)> reportLoadFailure;
+};
+
+// The main window: the query box, the two result lists and everything around them. The
+// user's choices live in its controls (the direction in Label3(0)'s border, the options
+// and the interface language in the menu ticks); every reader reads them from there.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    enum class LoadOutcome { Loaded, Closed, Failed };
+
+    explicit Form1(Form1Setup setup, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The load sequence: history, settings, title, language, tooltip, then the window
+    // shows while the dictionary loads, and the first list gets the first 50 entries.
+    LoadOutcome Form_Load();
+    // The shut-down sequence; runs once, whichever way the window is closed.
+    void Form_Unload();
+
+    // Search.
+    void RunSearch(const QString &query);
+    void ImgSearch_Click();
+    void Text1_Change();
+    void Text1_KeyUp(int key);
+    void Text1_GotFocus();
+    void Form_GotFocus();
+    void Timer1_Timer();
+
+    // History.
+    void AddToHistory(const QString &word);
+    void LoadHistory();
+    bool SaveHistory();
+    void Label1_Click(int index);
+    void List2_Click();
+    void List2_LostFocus();
+
+    // Result lists and copying.
+    void lv_KeyDown(int index);
+    void lv_MouseDown(int index);
+    void lv_MouseMove(int index, const QPoint &viewportPosition);
+    void lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition);
+    void lv_Click(int index);
+    void lv_DblClick(int index);
+    void mnuCopyRec_Click();
+    void mnuCopyTranslation_Click();
+
+    // Layout, language, direction and options.
+    void Form_Resize();
+    void ApplyInterfaceLanguage(bool isEnglish);
+    void mnuOptEng_Click();
+    void mnuOptRom_Click();
+    void Label3_Click(int index);
+    void Label1_MouseDown(int index, Qt::MouseButton button, const QPoint &globalPosition);
+    void mnuEngRom_Click();
+    void mnuRomEng_Click();
+    void mnuSearchAsYouType_Click();
+    void mnuAdvancedSearch_Click();
+
+    // Settings.
+    void LoadSettings();
+    void SaveSettings();
+
+    // Title bar pictures.
+    void Image1_Click();
+    void Image2_Click();
+    void Image4_Click();
+
+    // The direction the labels show: 1 English to Romanian, 2 Romanian to English.
+    int CurrentDirection() const;
+    const DictTable &table() const { return *DictTable_; }
+    const SearchHistory &history() const { return history_; }
+
+    // Controls, named as everywhere else in the program.
+    ClickLabel *Label4 = nullptr;  // title
+    ClickLabel *Image1 = nullptr;  // help
+    ClickLabel *Image2 = nullptr;  // minimise
+    ClickLabel *Image3 = nullptr;  // paste
+    ClickLabel *Image4 = nullptr;  // close
+    ClickLabel *ImgSearch = nullptr;
+    QLabel *Find = nullptr;
+    QueryBox *Text1 = nullptr;
+    std::array<ClickLabel *, 3> Label1{};   // Options, Split, History
+    std::array<QLabel *, 4> Label2{};       // list headings, then count captions
+    std::array<ClickLabel *, 2> Label3{};   // direction labels
+    QLabel *Label5 = nullptr;               // bottom strip
+    std::array<ResultList *, 2> lv{};       // Starting with, Containing
+    QListWidget *List1 = nullptr;           // split word
+    QListWidget *List2 = nullptr;           // history
+    QLineEdit *Text3 = nullptr;             // loading indicator
+    QTimer *Timer1 = nullptr;
+
+    QMenu *mnuOptions = nullptr;
+    QAction *mnuEngRom = nullptr;
+    QAction *mnuRomEng = nullptr;
+    QAction *mnuSearchAsYouType = nullptr;
+    QAction *mnuAdvancedSearch = nullptr;
+    QAction *mnuOptRom = nullptr;
+    QAction *mnuOptEng = nullptr;
+    QAction *mnuGame = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuCopyRec = nullptr;
+    QAction *mnuCopyTranslation = nullptr;
+    QAction *mnuPasteWord = nullptr;
+    QAction *mnuAbout = nullptr;
+    QMenu *mnuEdit2 = nullptr;
+    QAction *mnuCopyRec2 = nullptr;
+    QAction *mnuCopyTranslation2 = nullptr;
+
+    QString WordCountSuffix = QStringLiteral(" words");
+    QString PasteTitle;
+    QString lblPuncte;
+    QString lblPuncte1;
+    cTooltip MainTooltip;
+    qint16 ActiveListIndex = 0;
+    qint16 IdleTicks = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    class LoadingIndicator;
+
+    void createControls();
+    void createTitleBar();
+    void createQueryRow();
+    void createLists();
+    void createMenus();
+    void connectHandlers();
+    void connectLookupHandlers();
+    void fillFirstList(int d);
+    void showHistoryEntries();
+    void copyFromActiveList(int column);
+
+    Form1Setup setup_;
+    std::unique_ptr<DictTable> DictTable_;
+    SearchHistory history_;
+    bool loading_ = false;
+    bool unloaded_ = false;
+};
+
+} // namespace quillet

@@ -1,0 +1,265 @@
+#include "Form1Fixture.h"
+
+#include "lookup/QueryBox.h"
+#include "lookup/ResultList.h"
+#include "mainwindow/ClickLabel.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+struct Layout {
+    int startingHeight;
+    bool containingShown;
+    std::array<int, 4> columns;
+    int containingCountTop;
+
+    bool operator==(const Layout &) const = default;
+};
+
+Layout LayoutOf(const Form1 &form)
+{
+    return {form.lv[0]->height(),
+            form.lv[1]->isVisibleTo(&form) && form.Label2[1]->isVisibleTo(&form)
+                && form.Label2[3]->isVisibleTo(&form),
+            {form.lv[0]->columnWidth(0), form.lv[0]->columnWidth(1), form.lv[1]->columnWidth(0),
+             form.lv[1]->columnWidth(1)},
+            form.Label2[3]->y()};
+}
+
+QStringList Headings(const ResultList &list)
+{
+    return {list.headerItem()->text(0), list.headerItem()->text(1)};
+}
+
+QStringList ItemTexts(const QMenu &menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu.actions())
+        texts.append(action->isSeparator()
+                         ? u"-"_s
+                         : action->text() + u"|"_s + action->shortcut().toString() + u"|"_s
+                               + (action->isChecked() ? u"ticked"_s : u""_s));
+    return texts;
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+    LoadedForm loaded_;
+    Form1 &form() { return *loaded_.form; }
+
+private slots:
+    void initTestCase() { UseTestFolders(); }
+    void init()
+    {
+        ForgetStoredState();
+        loaded_ = LoadForm();
+        QCOMPARE(loaded_.outcome, Form1::LoadOutcome::Loaded);
+    }
+    void cleanup()
+    {
+        loaded_.form.reset();
+        ForgetStoredState();
+    }
+
+    void everyControlStandsAtItsPlace()
+    {
+        QCOMPARE(form().size(), QSize(623, 453));
+        QCOMPARE(form().Label4->geometry(), QRect(12, 6, 454, 22));
+        QCOMPARE(form().Image2->geometry(), QRect(570, 6, 21, 21));
+        QCOMPARE(form().Image4->geometry(), QRect(591, 6, 21, 21));
+        QCOMPARE(form().Find->geometry(), QRect(2, 36, 46, 19));
+        QCOMPARE(form().Text1->geometry(), QRect(52, 33, 184, 25));
+        QCOMPARE(form().ImgSearch->geometry(), QRect(248, 29, 32, 32));
+        QCOMPARE(form().Image3->geometry(), QRect(297, 30, 32, 32));
+        QCOMPARE(form().Label1[0]->geometry(), QRect(496, 33, 87, 16));
+        QCOMPARE(form().Image1->geometry(), QRect(588, 33, 16, 16));
+        QCOMPARE(form().Label1[2]->geometry(), QRect(87, 55, 42, 16));
+        QCOMPARE(form().Label1[1]->geometry(), QRect(129, 55, 75, 16));
+        QCOMPARE(form().Label3[0]->geometry(), QRect(342, 56, 130, 18));
+        QCOMPARE(form().Label3[1]->geometry(), QRect(477, 56, 130, 18));
+        QCOMPARE(form().Label2[0]->geometry(), QRect(16, 62, 137, 17));
+        QCOMPARE(form().Label2[2]->geometry(), QRect(210, 63, 137, 17));
+        QCOMPARE(form().lv[0]->geometry(), QRect(3, 78, 613, 189));
+        QCOMPARE(form().List2->geometry(), QRect(51, 78, 184, 134));
+        QCOMPARE(form().List1->geometry(), QRect(51, 78, 184, 147));
+        QCOMPARE(form().Text3->geometry(), QRect(180, 152, 141, 27));
+        QCOMPARE(form().Label2[1]->geometry(), QRect(12, 273, 137, 22));
+        QCOMPARE(form().Label2[3]->geometry(), QRect(210, 271, 137, 15));
+        QCOMPARE(form().lv[1]->geometry(), QRect(3, 286, 613, 165));
+        QCOMPARE(form().Label5->geometry(), QRect(0, 445, 625, 20));
+        QCOMPARE(form().Image1->toolTip(), u"Help"_s);
+        QCOMPARE(form().Image2->toolTip(), u"Minimized"_s);
+        QCOMPARE(form().Image4->toolTip(), u"Exit"_s);
+    }
+
+    void advancedSearchSwitchesBetweenTheTwoLayouts()
+    {
+        const Layout both = LayoutOf(form());
+        QCOMPARE(both, (Layout{189, true, {266, 324, 266, 328}, 271}));
+
+        form().lv[0]->header()->resizeSection(0, 100);
+        form().mnuAdvancedSearch_Click();
+        const Layout alone = LayoutOf(form());
+        QCOMPARE(alone, (Layout{375, false, {266, 324, 266, 328}, 271}));
+
+        form().mnuAdvancedSearch_Click();
+        QCOMPARE(LayoutOf(form()), both);
+
+        form().mnuAdvancedSearch->trigger(); // from the menu, the same toggle
+        QCOMPARE(LayoutOf(form()), alone);
+        QVERIFY(!form().mnuAdvancedSearch->isChecked());
+    }
+
+    void theInterfaceSpeaksEitherLanguage()
+    {
+        QCOMPARE(form().Label3[0]->text(), u"English-Romanian"_s);
+        QCOMPARE(form().Find->text(), u"&Find:"_s);
+        QCOMPARE(form().WordCountSuffix, u" words"_s);
+        QCOMPARE(form().mnuCopyRec2->text(), u"Copy selected record to Clipboard"_s);
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Romanian"_s, u"English"_s}));
+
+        form().mnuSearchAsYouType_Click();
+        form().Text1->setText(u"casa"_s);
+        form().ImgSearch_Click();
+        const QString englishCount = form().Label2[2]->text();
+        QVERIFY(englishCount.endsWith(u" words"_s));
+
+        form().mnuOptEng_Click(); // chosen while English is in force: Romanian
+        QVERIFY(form().mnuOptRom->isChecked());
+        QCOMPARE(form().Label3[1]->text(), u"Roman-Englez Tehnic"_s);
+        QCOMPARE(form().Label3[0]->toolTip(), u"Selecteaza Dictionarul Englez-Roman Tehnic"_s);
+        QCOMPARE(form().Label2[1]->text(), u"Continand:"_s);
+        QCOMPARE(form().mnuOptions->title(), u"Optiuni"_s);
+        QCOMPARE(form().mnuExit->text(), u"Iesire (Exit)"_s);
+        QCOMPARE(form().mnuCopyTranslation2->text(), u"Copiaza traducerea in Clipboard"_s);
+        QCOMPARE(form().lblPuncte, u"Puncte: "_s);
+        QCOMPARE(form().lblPuncte1, u" din "_s);
+        QCOMPARE(form().PasteTitle, u"Lipeste cuvant din Clipboard"_s);
+        QCOMPARE(Headings(*form().lv[1]), (QStringList{u"Romana"_s, u"Engleza"_s}));
+        QCOMPARE(form().Label2[2]->text(), englishCount); // until the next search
+        form().ImgSearch_Click();
+        QVERIFY(form().Label2[2]->text().endsWith(u" cuvinte"_s));
+        QCOMPARE(form().Image4->toolTip(), u"Exit"_s);
+        QCOMPARE(form().mnuOptEng->text(), u"English interface"_s);
+
+        form().mnuOptRom_Click();
+        QVERIFY(form().mnuOptRom->isChecked());
+        QCOMPARE(form().Find->text(), u"&Cauta:"_s);
+        form().mnuOptEng_Click();
+        QVERIFY(form().mnuOptEng->isChecked());
+        QCOMPARE(form().Find->text(), u"&Find:"_s);
+
+        form().mnuEngRom_Click();
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Romanian"_s, u"English"_s}));
+        form().ApplyInterfaceLanguage(true);
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"English"_s, u"Romanian"_s}));
+        form().ApplyInterfaceLanguage(false);
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Engleza"_s, u"Romana"_s}));
+    }
+
+    void aDirectionLabelSearchesBeforeTheCaptionsChange()
+    {
+        form().mnuSearchAsYouType_Click();
+        form().Text1->setText(u"pump"_s);
+        QStringList headingsWhenFilled;
+        connect(form().lv[0]->model(), &QAbstractItemModel::rowsInserted, this,
+                [this, &headingsWhenFilled] { headingsWhenFilled = Headings(*form().lv[0]); });
+
+        form().Label3_Click(0);
+        QCOMPARE(form().Label3[0]->BorderStyle(), 1);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 0);
+        QVERIFY(form().mnuEngRom->isChecked());
+        QVERIFY(!form().mnuRomEng->isChecked());
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"pump"_s);
+        QCOMPARE(headingsWhenFilled, (QStringList{u"Romanian"_s, u"English"_s}));
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"English"_s, u"Romanian"_s}));
+        QCOMPARE(form().history().entries(), QStringList{u"pump"_s});
+
+        form().Label3_Click(0); // already selected: the marks stay, the search runs again
+        QCOMPARE(form().Label3[0]->BorderStyle(), 1);
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"pump"_s);
+
+        form().Text1->setText(u"  "_s);
+        const int rows = form().lv[0]->topLevelItemCount();
+        form().Label3_Click(1);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 1);
+        QCOMPARE(form().lv[0]->topLevelItemCount(), rows);
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Romanian"_s, u"English"_s}));
+        QVERIFY(form().Text1->hasFocus() || !form().isActiveWindow());
+    }
+
+    void theDirectionItemsMoveOnlyTheMarks()
+    {
+        const QStringList rows{form().lv[0]->topLevelItem(0)->text(0)};
+        form().mnuEngRom_Click();
+        QCOMPARE(form().Label3[0]->BorderStyle(), 1);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 0);
+        QVERIFY(form().mnuEngRom->isChecked());
+        QVERIFY(!form().mnuRomEng->isChecked());
+        QCOMPARE(QStringList{form().lv[0]->topLevelItem(0)->text(0)}, rows);
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Romanian"_s, u"English"_s}));
+
+        form().mnuEngRom->trigger(); // already ticked: nothing changes
+        QVERIFY(form().mnuEngRom->isChecked());
+        QCOMPARE(form().Label3[0]->BorderStyle(), 1);
+
+        form().mnuRomEng->trigger();
+        QVERIFY(form().mnuRomEng->isChecked());
+        QVERIFY(!form().mnuEngRom->isChecked());
+        QCOMPARE(form().Label3[0]->BorderStyle(), 0);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 1);
+        QCOMPARE(form().CurrentDirection(), 2);
+    }
+
+    void searchAsYouTypeTogglesWithoutSearching()
+    {
+        const QString count = form().Label2[2]->text();
+        form().mnuSearchAsYouType_Click();
+        QVERIFY(!form().mnuSearchAsYouType->isChecked());
+        form().mnuSearchAsYouType->trigger();
+        QVERIFY(form().mnuSearchAsYouType->isChecked());
+        QCOMPARE(form().Label2[2]->text(), count);
+    }
+
+    void theOptionsLabelOpensTheOptionsMenu()
+    {
+        form().Label1_MouseDown(1, Qt::LeftButton, form().mapToGlobal(QPoint(130, 60)));
+        QVERIFY(!form().mnuOptions->isVisible());
+        form().Label1_MouseDown(0, Qt::RightButton, form().mapToGlobal(QPoint(500, 40)));
+        QTRY_VERIFY(form().mnuOptions->isVisible());
+        const QStringList expected{
+            u"English-Romanian Technical Dictionary|F2|"_s,
+            u"Romanian-English Technical Dictionary|F3|ticked"_s,
+            u"-"_s,
+            u"Search as you type|Ctrl+S|ticked"_s,
+            u"Advanced Search|Ctrl+A|ticked"_s,
+            u"-"_s,
+            u"Interfata in limba Romana||"_s,
+            u"English interface||ticked"_s,
+            u"-"_s,
+            u"Game||"_s,
+            u"-"_s,
+            u"Exit||"_s,
+        };
+        QCOMPARE(ItemTexts(*form().mnuOptions), expected);
+        form().mnuOptions->hide();
+        QCOMPARE(ItemTexts(*form().mnuEdit2),
+                 (QStringList{u"Copy selected record to Clipboard|Ctrl+B|"_s,
+                              u"Copy selected translation to Clipboard|Ctrl+C|"_s}));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"
