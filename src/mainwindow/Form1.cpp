@@ -342,19 +342,20 @@ void Form1::mnuOptRom_Click()
     ApplyInterfaceLanguage(mnuOptEng->isChecked());
 }
 
+// The four carriers of the direction, always set together: both menu ticks, then both
+// label borders.
+void Form1::markDirection(int d)
+{
+    const bool englishRomanian = d == DictTable::EnglishRomanian;
+    mnuRomEng->setChecked(!englishRomanian);
+    mnuEngRom->setChecked(englishRomanian);
+    Label3[0]->setBorderStyle(englishRomanian ? 1 : 0);
+    Label3[1]->setBorderStyle(englishRomanian ? 0 : 1);
+}
+
 void Form1::Label3_Click(int index)
 {
-    if (index != 0) {
-        mnuRomEng->setChecked(true);
-        mnuEngRom->setChecked(false);
-        Label3[0]->setBorderStyle(0);
-        Label3[1]->setBorderStyle(1);
-    } else {
-        mnuRomEng->setChecked(false);
-        mnuEngRom->setChecked(true);
-        Label3[0]->setBorderStyle(1);
-        Label3[1]->setBorderStyle(0);
-    }
+    markDirection(index != 0 ? DictTable::RomanianEnglish : DictTable::EnglishRomanian);
     Text1->setFocus();
     ImgSearch_Click();
     ApplyInterfaceLanguage(mnuOptEng->isChecked());
@@ -369,18 +370,12 @@ void Form1::Label1_MouseDown(int index, Qt::MouseButton button, const QPoint &gl
 
 void Form1::mnuEngRom_Click()
 {
-    mnuRomEng->setChecked(false);
-    mnuEngRom->setChecked(true);
-    Label3[0]->setBorderStyle(1);
-    Label3[1]->setBorderStyle(0);
+    markDirection(DictTable::EnglishRomanian);
 }
 
 void Form1::mnuRomEng_Click()
 {
-    mnuRomEng->setChecked(true);
-    mnuEngRom->setChecked(false);
-    Label3[0]->setBorderStyle(0);
-    Label3[1]->setBorderStyle(1);
+    markDirection(DictTable::RomanianEnglish);
 }
 
 void Form1::mnuSearchAsYouType_Click()

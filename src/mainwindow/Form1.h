@@ -166,6 +166,7 @@ private:
     void connectHandlers();
     void connectLookupHandlers();
     void fillFirstList(int d);
+    void markDirection(int d);
     void showHistoryEntries();
     void copyFromActiveList(int column);
 
