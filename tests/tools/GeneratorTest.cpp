@@ -42,6 +42,7 @@ QMap<QString, QByteArray> sources()
          "# cldr\tron\thttp://cldr.unicode.org/\tMIT-like\n"
          "00130518-s\tron:lemma\tAM\n"
          "08544813-n\tron:lemma\tna\xC5\xA3iune\n" // națiune, cedilla spelling
+         "00002097-a\tron:lemma\tneputincios\n"       // the adjective moved on by a byte
          "08544813-n\tron:lemma\t\xC5\xA3" "ar\xC4\x83"},  // țară again, no final LF
     };
 }
@@ -98,8 +99,9 @@ TEST_F(GeneratorRun, WritesBothDirectionsSortedWithSourceOrderTranslations)
     writeSources();
     const GeneratorSummary summary = run();
     EXPECT_EQ(summary.englishRomanian, 8);
-    EXPECT_EQ(summary.romanianEnglish, 6);
+    EXPECT_EQ(summary.romanianEnglish, 7);
     EXPECT_EQ(summary.unresolvedLines, 1);
+    EXPECT_EQ(summary.shiftedLines, (QMap<quint32, qsizetype>{{1, 1}}));
 
     // The Wiktionary set comes before the CLDR set, so "națiune" is the last translation.
     EXPECT_EQ(output(u"en-ro.txt"_s), "a.m.\tAM\n"
@@ -109,11 +111,12 @@ TEST_F(GeneratorRun, WritesBothDirectionsSortedWithSourceOrderTranslations)
                                       "land\t\xC8\x9B" "ar\xC4\x83, stat, na\xC8\x9Biune\n"
                                       "nation\t\xC8\x9B" "ar\xC4\x83, stat, na\xC8\x9Biune\n"
                                       "state\t\xC8\x9B" "ar\xC4\x83, stat, na\xC8\x9Biune\n"
-                                      "unable\tincapabil\n");
+                                      "unable\tincapabil, neputincios\n");
     EXPECT_EQ(output(u"ro-en.txt"_s), "AM\tante meridiem, a.m.\n"
                                       "incapabil\tunable\n"
                                       "m\xC3\xA2nca\teat\n"
                                       "na\xC8\x9Biune\tstate, nation, country, land\n"
+                                      "neputincios\tunable\n"
                                       "stat\tstate, nation, country, land\n"
                                       "\xC8\x9B" "ar\xC4\x83\tstate, nation, country, land\n");
 }

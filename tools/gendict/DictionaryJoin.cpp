@@ -6,11 +6,14 @@ namespace quillet::gendict {
 
 void DictionaryJoin::add(const OmwLemma &line)
 {
-    const QStringList *english = wordNet_.lemmas(line.synset);
-    if (!english) {
+    const std::optional<SynsetMatch> match = wordNet_.find(line.synset);
+    if (!match) {
         ++unresolved_;
         return;
     }
+    if (match->shift != 0)
+        ++shifted_[match->shift];
+    const QStringList *english = wordNet_.lemmas(match->key);
     const std::optional<QString> romanian = Lemma::clean(line.lemma);
     if (!romanian)
         return;

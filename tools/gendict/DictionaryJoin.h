@@ -4,6 +4,8 @@
 #include "gendict/TranslationTable.h"
 #include "gendict/WordNet.h"
 
+#include <QMap>
+
 namespace quillet::gendict {
 
 // Joins the Romanian lemma lines with WordNet: each usable Romanian lemma is paired
@@ -20,12 +22,15 @@ public:
     const TranslationTable &romanianEnglish() const { return romanianEnglish_; }
     // Lines whose synset WordNet does not have.
     qsizetype unresolvedLines() const { return unresolved_; }
+    // Lines matched to a synset moved on in WordNet's files: the count per shift in bytes.
+    const QMap<quint32, qsizetype> &shiftedLines() const { return shifted_; }
 
 private:
     const WordNet &wordNet_;
     TranslationTable englishRomanian_;
     TranslationTable romanianEnglish_;
     qsizetype unresolved_ = 0;
+    QMap<quint32, qsizetype> shifted_;
 };
 
 } // namespace quillet::gendict

@@ -55,6 +55,7 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
     summary.englishRomanian = writeSorted(out.filePath(EnglishRomanianFile), join.englishRomanian());
     summary.romanianEnglish = writeSorted(out.filePath(RomanianEnglishFile), join.romanianEnglish());
     summary.unresolvedLines = join.unresolvedLines();
+    summary.shiftedLines = join.shiftedLines();
     return summary;
 }
 

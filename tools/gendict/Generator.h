@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,7 @@ struct GeneratorSummary {
     qsizetype englishRomanian = 0; // entries written to en-ro.txt
     qsizetype romanianEnglish = 0; // entries written to ro-en.txt
     qsizetype unresolvedLines = 0; // lemma lines whose synset WordNet lacks
+    QMap<quint32, qsizetype> shiftedLines; // lemma lines matched to a moved synset, per shift
 };
 
 // The whole run: reads the Romanian lemma files (the Wiktionary set first, then the

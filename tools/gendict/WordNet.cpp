@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <array>
+#include <iterator>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -86,21 +87,45 @@ void WordNet::addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech
 
 bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas)
 {
-    if (synsets_.contains(key))
+    Synsets &synsets = synsetsOf(key.pos());
+    if (synsets.contains(key.offset()))
         return false;
     QStringList lemmas;
     for (const QString &raw : rawLemmas) {
         if (const std::optional<QString> cleaned = Lemma::clean(raw))
             lemmas.append(*cleaned);
     }
-    synsets_.insert(key, lemmas);
+    synsets.insert(key.offset(), lemmas);
     return true;
+}
+
+std::optional<SynsetMatch> WordNet::find(const SynsetKey &key) const
+{
+    const Synsets &synsets = synsetsOf(key.pos());
+    if (synsets.contains(key.offset()))
+        return SynsetMatch{key, 0};
+    const auto withinReach = [&](Synsets::const_iterator it) {
+        return it != synsets.cend() && it.key() - key.offset() <= MaxShift;
+    };
+    const auto nearest = synsets.upperBound(key.offset());
+    if (!withinReach(nearest) || withinReach(std::next(nearest)))
+        return std::nullopt;
+    return SynsetMatch{SynsetKey(key.pos(), nearest.key()), nearest.key() - key.offset()};
 }
 
 const QStringList *WordNet::lemmas(const SynsetKey &key) const
 {
-    const auto found = synsets_.constFind(key);
-    return found == synsets_.constEnd() ? nullptr : &*found;
+    const Synsets &synsets = synsetsOf(key.pos());
+    const auto found = synsets.constFind(key.offset());
+    return found == synsets.cend() ? nullptr : &*found;
+}
+
+qsizetype WordNet::synsetCount() const
+{
+    qsizetype count = 0;
+    for (const Synsets &synsets : synsets_)
+        count += synsets.size();
+    return count;
 }
 
 } // namespace quillet::gendict

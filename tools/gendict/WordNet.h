@@ -3,11 +3,21 @@
 #include "gendict/SourceFile.h"
 #include "gendict/SynsetKey.h"
 
-#include <QHash>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
+
 namespace quillet::gendict {
+
+// The synset a key was matched to, and how many bytes past the key's offset its line
+// starts: 0 for an exact match.
+struct SynsetMatch {
+    SynsetKey key;
+    quint32 shift = 0;
+};
 
 // The English side: the lemmas of every WordNet 3.0 synset, read from the data files
 // data.noun, data.verb, data.adj and data.adv. A data line is the synset's offset, its
@@ -15,6 +25,15 @@ namespace quillet::gendict {
 // lexical-id pairs, followed by pointers and the gloss, which are not needed here.
 class WordNet {
 public:
+    // Debian's data files carry a few corrected glosses, so after each correction the
+    // synsets of that file start some bytes later than the offsets that other resources
+    // keyed them by (18 bytes for most verbs, 1 byte for many adjectives). A key that
+    // names no synset is therefore matched to the one synset of its word class whose line
+    // starts at most this many bytes after the key, if there is exactly one. Every line of
+    // the data files is longer than this, so no two lines can start in that span, and an
+    // exact match can never be a moved synset.
+    static constexpr quint32 MaxShift = 32;
+
     // Reads the four data files of the folder; throws GenError on a missing or
     // malformed one.
     static WordNet load(const QString &dir);
@@ -24,15 +43,24 @@ public:
     // Adds one synset with its raw lemmas; false when the key is taken already.
     bool addSynset(const SynsetKey &key, const QStringList &rawLemmas);
 
+    // The synset a key from another resource means: the one under that key, or else the
+    // one moved on by up to MaxShift bytes as described above; nothing when neither
+    // exists or when the move is ambiguous.
+    std::optional<SynsetMatch> find(const SynsetKey &key) const;
     // The synset's usable lemmas, cleaned, in WordNet's order; nullptr when WordNet has
-    // no synset under that key.
+    // no synset under exactly that key.
     const QStringList *lemmas(const SynsetKey &key) const;
-    qsizetype synsetCount() const { return synsets_.size(); }
+    qsizetype synsetCount() const;
 
 private:
-    void addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech pos);
+    // The synsets of one word class by offset, lemmas cleaned.
+    using Synsets = QMap<quint32, QStringList>;
 
-    QHash<SynsetKey, QStringList> synsets_;
+    void addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech pos);
+    Synsets &synsetsOf(PartOfSpeech pos) { return synsets_[static_cast<size_t>(pos)]; }
+    const Synsets &synsetsOf(PartOfSpeech pos) const { return synsets_[static_cast<size_t>(pos)]; }
+
+    std::array<Synsets, 4> synsets_;
 };
 
 } // namespace quillet::gendict

@@ -24,6 +24,21 @@ int fail(const QString &message)
     return 1;
 }
 
+// "1640 lemma lines matched a moved synset, by bytes +1: 726, +18: 914".
+QString shiftReport(const QMap<quint32, qsizetype> &shiftedLines)
+{
+    qsizetype total = 0;
+    QStringList perShift;
+    for (auto it = shiftedLines.cbegin(); it != shiftedLines.cend(); ++it) {
+        total += it.value();
+        perShift.append(u"+%1: %2"_s.arg(it.key()).arg(it.value()));
+    }
+    QString report = u"%1 lemma lines matched a moved synset"_s.arg(total);
+    if (!perShift.isEmpty())
+        report += u", by bytes "_s + perShift.join(u", "_s);
+    return report;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -48,11 +63,12 @@ int main(int argc, char *argv[])
     try {
         const GeneratorSummary summary =
             Generator::run(GeneratorPaths{parser.value(omw), parser.value(wordNet), parser.value(out)});
-        QTextStream(stdout) << u"%1: %2 entries, %3: %4 entries (%5 lemma lines skipped: synset not in WordNet)"_s
+        QTextStream(stdout) << u"%1: %2 entries, %3: %4 entries (%5; %6 lemma lines skipped: synset not in WordNet)"_s
                                    .arg(Generator::EnglishRomanianFile)
                                    .arg(summary.englishRomanian)
                                    .arg(Generator::RomanianEnglishFile)
                                    .arg(summary.romanianEnglish)
+                                   .arg(shiftReport(summary.shiftedLines))
                                    .arg(summary.unresolvedLines)
                             << '\n';
     } catch (const GenError &error) {
