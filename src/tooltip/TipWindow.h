@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace quillet {
+
+// The small frameless window a tip shows in: plain text on the tip colours, wrapped at
+// the maximum width, placed beside the pointer and kept on the pointer's screen.
+class TipWindow : public QLabel {
+    Q_OBJECT
+public:
+    TipWindow();
+
+    void setColours(const QColor &back, const QColor &fore);
+    QColor backColour() const;
+    QColor foreColour() const;
+
+    // Shows text; lines may end with CR LF. A width of -1 is no limit.
+    void setTip(const QString &text, const QMargins &margins, int maxWidth);
+    const QString &tipText() const { return text_; }
+    void placeAt(const QPoint &pointer);
+
+private:
+    QString text_;
+};
+
+} // namespace quillet
