@@ -56,13 +56,17 @@ void TipWindow::setTip(const QString &text, const QMargins &margins, int maxWidt
     setContentsMargins(margins);
     setText(shown);
 
-    const int chrome = 2 * frameWidth() + margins.left() + margins.right();
-    const int limit = maxWidth > 0 ? std::max(maxWidth - chrome, 1) : QWIDGETSIZE_MAX;
-    const QRect natural = fontMetrics().boundingRect(QRect(0, 0, limit, QWIDGETSIZE_MAX),
-                                                     Qt::TextWordWrap | Qt::TextExpandTabs, shown);
-    setWordWrap(maxWidth > 0);
-    const int height = natural.height() + 2 * frameWidth() + margins.top() + margins.bottom();
-    setFixedSize(std::min(natural.width(), limit) + chrome, height);
+    // The text on one line per line break when that fits; otherwise wrapped at the width.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWordWrap(false);
+    const QSize natural = sizeHint();
+    if (maxWidth <= 0 || natural.width() <= maxWidth) {
+        setFixedSize(natural);
+        return;
+    }
+    setWordWrap(true);
+    setFixedSize(maxWidth, heightForWidth(maxWidth));
 }
 
 void TipWindow::placeAt(const QPoint &pointer)
