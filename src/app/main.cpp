@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -24,10 +24,8 @@ QStringList Arguments(int argc, char **argv)
 // A request for the command line needs no display; anything else opens the window.
 bool WantsCommandLine(const QStringList &arguments)
 {
-    for (const QString &argument : arguments)
-        if (argument.startsWith(u"--"_s))
-            return true;
-    return false;
+    return std::any_of(arguments.cbegin(), arguments.cend(),
+                       [](const QString &argument) { return argument.startsWith(u"--"_s); });
 }
 
 int RunWithoutWindow(int argc, char **argv, const QStringList &arguments)
