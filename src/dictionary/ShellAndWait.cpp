@@ -1,11 +1,10 @@
 #include "dictionary/ShellAndWait.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
 
 namespace quillet {
 
@@ -26,18 +25,15 @@ int StartErrorNumber(const QString &program)
     return ErrorPathAccess;
 }
 
-// Lets events of this thread run until the child ends or `interval` has passed.
+// Lets the pending events of this thread run once, then waits for the child's end for
+// at most `interval`. The wait does not need an event loop of its own, so it also works
+// without an application object and after the application was told to quit (a nested
+// event loop returns at once then, and the child's end would never be noticed).
 void WaitOneInterval(QProcess &child, std::chrono::milliseconds interval)
 {
-    QEventLoop loop;
-    QTimer tick;
-    tick.setSingleShot(true);
-    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&child, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&child, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    tick.start(interval);
+    QCoreApplication::processEvents();
     if (child.state() != QProcess::NotRunning)
-        loop.exec();
+        child.waitForFinished(int(interval.count()));
 }
 
 } // namespace

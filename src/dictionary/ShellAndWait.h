@@ -41,8 +41,8 @@ struct ShellOptions {
     std::chrono::milliseconds pollInterval = std::chrono::milliseconds(100);
 };
 
-// Starts the child and waits for its end, handling events of this thread meanwhile
-// (at most one poll interval passes between two looks at the child). Returns the
+// Starts the child and waits for its end, letting the pending events of this thread run
+// once every poll interval meanwhile; the wait ends as soon as the child does. Returns the
 // child's exit code; StartFailureCode(...) when it could not start, crashed, or ran
 // past the time limit (it is killed then). The child's error output is kept for the
 // caller's message when `errorOutput` is given.

@@ -1,0 +1,321 @@
+// The dictionary loader on a program folder made here: an archive packed by the built
+// quillet-pack (or written with libarchive for text the packer never writes) beside a
+// copy of the built quillet-extract.
+#include "dictionary/DictionaryFiles.h"
+#include "dictionary/DictionaryLoader.h"
+
+#include "common/QStringPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace std::chrono_literals;
+using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
+
+namespace {
+
+void WriteFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(contents);
+}
+
+QStringList Entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+struct Member {
+    QByteArray name;
+    QByteArray contents;
+};
+
+// An AES-256 encrypted ZIP archive, as the packer writes one, with any members.
+void WriteZip(const QString &path, const std::vector<Member> &members,
+              const QByteArray &password = QByteArray(files::ArchivePassword.data(), files::ArchivePassword.size()))
+{
+    const std::unique_ptr<struct archive, decltype(&archive_write_free)> a(archive_write_new(), archive_write_free);
+    ASSERT_EQ(archive_write_set_format_zip(a.get()), ARCHIVE_OK);
+    ASSERT_EQ(archive_write_set_options(a.get(), "zip:encryption=aes256"), ARCHIVE_OK);
+    ASSERT_EQ(archive_write_set_passphrase(a.get(), password.constData()), ARCHIVE_OK);
+    ASSERT_EQ(archive_write_open_filename(a.get(), QFile::encodeName(path).constData()), ARCHIVE_OK);
+    for (const Member &member : members) {
+        const std::unique_ptr<struct archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
+                                                                                        archive_entry_free);
+        archive_entry_set_pathname(entry.get(), member.name.constData());
+        archive_entry_set_filetype(entry.get(), AE_IFREG);
+        archive_entry_set_perm(entry.get(), 0644);
+        archive_entry_set_size(entry.get(), member.contents.size());
+        ASSERT_EQ(archive_write_header(a.get(), entry.get()), ARCHIVE_OK);
+        archive_write_data(a.get(), member.contents.constData(), size_t(member.contents.size()));
+    }
+    ASSERT_EQ(archive_write_close(a.get()), ARCHIVE_OK);
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char *name, const QByteArray &value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+    {
+        qputenv(name_, value);
+    }
+    ~ScopedEnvironment() { had_ ? (void)qputenv(name_, old_) : (void)qunsetenv(name_); }
+
+private:
+    const char *name_;
+    bool had_;
+    QByteArray old_;
+};
+
+class ScopedCurrentDir {
+public:
+    explicit ScopedCurrentDir(const QString &dir) : old_(QDir::currentPath()) { QDir::setCurrent(dir); }
+    ~ScopedCurrentDir() { QDir::setCurrent(old_); }
+
+private:
+    QString old_;
+};
+
+class RecordingObserver : public LoadObserver {
+public:
+    void extracting() override { ++extractions; }
+    bool lineRead(int percent) override
+    {
+        percents.push_back(percent);
+        return stopAfter < 0 || int(percents.size()) < stopAfter;
+    }
+    void progressDone() override { ++done; }
+
+    int extractions = 0;
+    int done = 0;
+    int stopAfter = -1;
+    std::vector<int> percents;
+};
+
+const QByteArray EnRo = "valve\tventil\nsteel\toțel\nscrew\tșurub\n";
+const QByteArray RoEn = "oțel\tsteel\nșurub\tscrew\n";
+
+// A program folder whose name holds blanks and quotes, a private temporary folder for
+// the loader and a current directory elsewhere.
+class ProgramFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root_.isValid());
+        for (const QString &sub : {program_, u"tmp"_s, u"elsewhere"_s, u"data"_s})
+            ASSERT_TRUE(QDir(root_.path()).mkpath(sub));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
+        temp_ = std::make_unique<ScopedEnvironment>("TMPDIR", QFile::encodeName(root_.filePath(u"tmp"_s)));
+        current_ = std::make_unique<ScopedCurrentDir>(root_.filePath(u"elsewhere"_s));
+        table_.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
+    }
+    void TearDown() override
+    {
+        current_.reset();
+        temp_.reset();
+    }
+
+    QString programDir() const { return root_.filePath(program_); }
+    QString programPath(const QString &name) const { return QDir(programDir()).filePath(name); }
+
+    void pack(const QByteArray &enRo, const QByteArray &roEn)
+    {
+        const QDir data(root_.filePath(u"data"_s));
+        WriteFile(data.filePath(u"en-ro.txt"_s), enRo);
+        WriteFile(data.filePath(u"ro-en.txt"_s), roEn);
+        QProcess packer;
+        packer.start(QStringLiteral(QUILLET_PACK), {u"--out"_s, programPath(files::Database),
+                                                    data.filePath(u"en-ro.txt"_s), data.filePath(u"ro-en.txt"_s)});
+        ASSERT_TRUE(packer.waitForFinished(-1));
+        ASSERT_EQ(packer.exitCode(), 0) << packer.readAllStandardError().toStdString();
+    }
+
+    // The four members with the given contents, written without the packer.
+    void writeMembers(const QByteArray &ertE, const QByteArray &ertR, const QByteArray &rteR = "oțel\n",
+                      const QByteArray &rteE = "steel\n")
+    {
+        WriteZip(programPath(files::Database),
+                 {{"ert_e.txt", ertE}, {"ert_r.txt", ertR}, {"rte_r.txt", rteR}, {"rte_e.txt", rteE}});
+    }
+
+    LoadResult load()
+    {
+        DictionaryLoader loader(programDir());
+        loader.setTimeLimit(timeLimit_);
+        return loader.LoadDictionary(table_, observer_);
+    }
+
+    // Nothing extracted stays behind, wherever the load ended.
+    void expectNothingLeft() const
+    {
+        EXPECT_TRUE(Entries(root_.filePath(u"tmp"_s)).isEmpty()) << Entries(root_.filePath(u"tmp"_s)).join(u' ').toStdString();
+        EXPECT_TRUE(Entries(root_.filePath(u"elsewhere"_s)).isEmpty());
+        for (const QString &name : Entries(programDir()))
+            EXPECT_TRUE(name == files::Database || name == files::Extractor) << name.toStdString();
+    }
+
+    void expectFailure(const LoadResult &result, const QString &file, const std::string &cause) const
+    {
+        EXPECT_FALSE(result.loaded);
+        EXPECT_FALSE(result.cancelled);
+        EXPECT_EQ(result.failure.file, file);
+        EXPECT_THAT(result.failure.cause.toStdString(), HasSubstr(cause));
+        EXPECT_EQ(result.failure.message(), file + u": "_s + result.failure.cause);
+        EXPECT_FALSE(result.failure.message().contains(u'\n'));
+        expectNothingLeft();
+    }
+
+    QTemporaryDir root_;
+    const QString program_ = u"Program's \"Quillet\" folder"_s;
+    std::unique_ptr<ScopedEnvironment> temp_;
+    std::unique_ptr<ScopedCurrentDir> current_;
+    std::chrono::milliseconds timeLimit_ = 60s;
+    DictTable table_;
+    RecordingObserver observer_;
+};
+
+TEST_F(ProgramFolder, LoadsBothDirectionsAndLeavesNoTextFile)
+{
+    pack(EnRo, RoEn);
+    const LoadResult result = load();
+    ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
+    EXPECT_FALSE(result.cancelled);
+
+    EXPECT_EQ(table_.EntryCount(1), 3);
+    EXPECT_EQ(table_(1, 1, 1), u"valve"_s);
+    EXPECT_EQ(table_(1, 2, 1), u"ventil"_s);
+    EXPECT_EQ(table_(1, 1, 3), u"screw"_s);
+    EXPECT_EQ(table_(1, 2, 3), u"șurub"_s);
+    EXPECT_EQ(table_(1, 1, 4), QString());
+    EXPECT_EQ(table_(1, 1, 0), QString());
+
+    EXPECT_EQ(table_.EntryCount(2), 2);
+    EXPECT_EQ(table_(2, 1, 1), u"oțel"_s);
+    EXPECT_EQ(table_(2, 2, 1), u"steel"_s);
+    EXPECT_EQ(table_(2, 1, 2), u"șurub"_s);
+    EXPECT_EQ(table_(2, 2, 2), u"screw"_s);
+    EXPECT_EQ(table_.headwords(2).size(), 2);
+
+    EXPECT_EQ(observer_.extractions, 1);
+    EXPECT_EQ(observer_.done, 1);
+    EXPECT_EQ(observer_.percents, (std::vector<int>{25, 50, 75}));
+    expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, ReadsOneLineFewerThanTheBoundAndProgressStaysBelow100)
+{
+    QByteArray many;
+    for (int k = 1; k <= 250; ++k)
+        many += "w" + QByteArray::number(k) + "\tt" + QByteArray::number(k) + "\n";
+    pack(many, RoEn);
+    ASSERT_TRUE(load().loaded);
+    EXPECT_EQ(table_.EntryCount(1), 250);
+    ASSERT_EQ(observer_.percents.size(), 250u);
+    EXPECT_TRUE(std::is_sorted(observer_.percents.begin(), observer_.percents.end()));
+    EXPECT_EQ(observer_.percents.front(), 0);
+    EXPECT_EQ(observer_.percents.back(), 99);
+    EXPECT_EQ(table_(1, 1, 250), u"w250"_s);
+    EXPECT_EQ(table_(1, 2, 250), u"t250"_s);
+
+    DictTable bounded;
+    bounded.setEntryCount(1, 101);
+    RecordingObserver observer;
+    ASSERT_TRUE(DictionaryLoader(programDir()).LoadDictionary(bounded, observer).loaded);
+    EXPECT_EQ(bounded.EntryCount(1), 100);
+    EXPECT_EQ(bounded(1, 1, 100), u"w100"_s);
+    EXPECT_EQ(bounded(1, 1, 101), QString());
+    EXPECT_EQ(bounded(1, 2, 101), QString());
+    // Strictly rising below a hundred lines, from 0 to 99.
+    EXPECT_TRUE(std::adjacent_find(observer.percents.begin(), observer.percents.end(),
+                                   std::greater_equal<int>()) == observer.percents.end());
+    EXPECT_EQ(observer.percents.back(), 99);
+    expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, LineEndsEncodingsAndBlankLinesKeepTheFilesPaired)
+{
+    // CR LF line ends, a Windows-1250 line (0xFE is t with cedilla, 0xBA s with
+    // cedilla), a blank headword and a blank translation, and no break after the last.
+    writeMembers("valve\r\n\r\no\xFE" "el\r\nscrew\r\nlast", "ventil\r\nno headword\r\noțel\r\n\r\nultim",
+                 "\xBA" "urub\n", "screw\n");
+    const LoadResult result = load();
+    ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
+    EXPECT_EQ(table_.EntryCount(1), 5);
+    const QStringList headwords{u"valve"_s, QString(), u"o\u0163el"_s, u"screw"_s, u"last"_s};
+    const QStringList translations{u"ventil"_s, u"no headword"_s, u"oțel"_s, QString(), u"ultim"_s};
+    for (int k = 1; k <= 5; ++k) {
+        EXPECT_EQ(table_(1, 1, k), headwords[k - 1]) << k;
+        EXPECT_EQ(table_(1, 2, k), translations[k - 1]) << k;
+    }
+    EXPECT_EQ(table_(2, 1, 1), u"\u015Furub"_s);
+    expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
+{
+    pack(EnRo, RoEn);
+    QFile::remove(programPath(files::Extractor));
+    expectFailure(load(), files::Extractor, "missing");
+
+    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexit 0\n");
+    expectFailure(load(), files::Extractor, "not executable");
+
+    // An extractor that hangs is stopped.
+    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexec sleep 30\n");
+    QFile::setPermissions(programPath(files::Extractor), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    timeLimit_ = 200ms;
+    expectFailure(load(), files::Extractor, "time limit");
+    timeLimit_ = 60s;
+
+    QFile::remove(programPath(files::Extractor));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
+    QFile::remove(programPath(files::Database));
+    expectFailure(load(), files::Database, "missing");
+
+    WriteZip(programPath(files::Database), {{"ert_e.txt", "a\n"}, {"ert_r.txt", "b\n"}}, "another password");
+    expectFailure(load(), files::Database, "wrong password");
+
+    pack(EnRo, RoEn);
+    QFile archive(programPath(files::Database));
+    ASSERT_TRUE(archive.open(QIODevice::ReadWrite));
+    const QByteArray whole = archive.readAll();
+    ASSERT_TRUE(archive.resize(whole.size() / 2));
+    archive.close();
+    expectFailure(load(), files::Database, "damaged");
+
+    WriteZip(programPath(files::Database), {{"ert_e.txt", "a\n"}, {"ert_r.txt", "b\n"}, {"rte_r.txt", "c\n"}});
+    expectFailure(load(), u"rte_e.txt"_s, "missing");
+
+    writeMembers("", "b\n");
+    expectFailure(load(), u"ert_e.txt"_s, "empty");
+}
+
+TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)
+{
+    pack(EnRo, RoEn);
+    observer_.stopAfter = 2;
+    const LoadResult result = load();
+    EXPECT_FALSE(result.loaded);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(observer_.percents.size(), 2u);
+    EXPECT_EQ(observer_.done, 0);
+    expectNothingLeft();
+}
+
+} // namespace
