@@ -73,37 +73,6 @@ private slots:
         ForgetStoredState();
     }
 
-    void everyControlStandsAtItsPlace()
-    {
-        QCOMPARE(form().size(), QSize(623, 453));
-        QCOMPARE(form().Label4->geometry(), QRect(12, 6, 454, 22));
-        QCOMPARE(form().Image2->geometry(), QRect(570, 6, 21, 21));
-        QCOMPARE(form().Image4->geometry(), QRect(591, 6, 21, 21));
-        QCOMPARE(form().Find->geometry(), QRect(2, 36, 46, 19));
-        QCOMPARE(form().Text1->geometry(), QRect(52, 33, 184, 25));
-        QCOMPARE(form().ImgSearch->geometry(), QRect(248, 29, 32, 32));
-        QCOMPARE(form().Image3->geometry(), QRect(297, 30, 32, 32));
-        QCOMPARE(form().Label1[0]->geometry(), QRect(496, 33, 87, 16));
-        QCOMPARE(form().Image1->geometry(), QRect(588, 33, 16, 16));
-        QCOMPARE(form().Label1[2]->geometry(), QRect(87, 55, 42, 16));
-        QCOMPARE(form().Label1[1]->geometry(), QRect(129, 55, 75, 16));
-        QCOMPARE(form().Label3[0]->geometry(), QRect(342, 56, 130, 18));
-        QCOMPARE(form().Label3[1]->geometry(), QRect(477, 56, 130, 18));
-        QCOMPARE(form().Label2[0]->geometry(), QRect(16, 62, 137, 17));
-        QCOMPARE(form().Label2[2]->geometry(), QRect(210, 63, 137, 17));
-        QCOMPARE(form().lv[0]->geometry(), QRect(3, 78, 613, 189));
-        QCOMPARE(form().List2->geometry(), QRect(51, 78, 184, 134));
-        QCOMPARE(form().List1->geometry(), QRect(51, 78, 184, 147));
-        QCOMPARE(form().Text3->geometry(), QRect(180, 152, 141, 27));
-        QCOMPARE(form().Label2[1]->geometry(), QRect(12, 273, 137, 22));
-        QCOMPARE(form().Label2[3]->geometry(), QRect(210, 271, 137, 15));
-        QCOMPARE(form().lv[1]->geometry(), QRect(3, 286, 613, 165));
-        QCOMPARE(form().Label5->geometry(), QRect(0, 445, 625, 20));
-        QCOMPARE(form().Image1->toolTip(), u"Help"_s);
-        QCOMPARE(form().Image2->toolTip(), u"Minimized"_s);
-        QCOMPARE(form().Image4->toolTip(), u"Exit"_s);
-    }
-
     void advancedSearchSwitchesBetweenTheTwoLayouts()
     {
         const Layout both = LayoutOf(form());

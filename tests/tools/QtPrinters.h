@@ -1,16 +1,11 @@
 #pragma once
 
+#include "common/QStringPrinter.h"
 #include "gendict/DictEntry.h"
-
-#include <QString>
 
 #include <ostream>
 
-// Lets GoogleTest show strings and entries as text when an expectation fails.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+// Lets GoogleTest show entries as text when an expectation fails.
 
 namespace quillet::gendict {
 
