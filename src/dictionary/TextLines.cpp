@@ -21,14 +21,7 @@ QStringList SplitLines(const QByteArray &contents)
 
     LineDecoder decoder;
     QStringList lines;
-    while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.append(decoder.decode(line));
-    }
+    ForEachLine(rest, [&](QByteArrayView line) { lines.append(decoder.decode(line)); });
     return lines;
 }
 

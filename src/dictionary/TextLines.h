@@ -20,6 +20,23 @@ private:
     QStringDecoder windows1250_;
 };
 
+// Calls take(line) for each line of contents, in order. LF ends a line and a CR before
+// it is dropped; a last line without a line break still counts, a break at the very end
+// adds no line.
+template <typename Take>
+void ForEachLine(QByteArrayView contents, Take &&take)
+{
+    QByteArrayView rest = contents;
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        take(line);
+    }
+}
+
 // Splits a whole file into decoded lines. LF ends a line and a CR before it is dropped;
 // a last line without a line break still counts, a break at the very end adds no line.
 // A UTF-8 byte order mark at the start is skipped.

@@ -1,5 +1,7 @@
 #include "gendict/SourceFile.h"
 
+#include "dictionary/TextLines.h"
+
 #include <QByteArrayView>
 #include <QFile>
 
@@ -22,17 +24,11 @@ SourceFile SourceFile::read(const QString &path)
     const QByteArray contents = file.readAll();
 
     QStringList lines;
-    QByteArrayView rest(contents);
-    while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r'))
-            line.chop(1);
+    ForEachLine(contents, [&](QByteArrayView line) {
         if (!line.isValidUtf8())
             throw GenError::atLine(path, lines.size() + 1, u"not valid UTF-8"_s);
         lines.append(QString::fromUtf8(line));
-    }
+    });
     return SourceFile(path, std::move(lines));
 }
 
