@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/quillet-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-first-list-bench
 
 # Regenerates the shipped dictionary under data/ from ../shared/data and WordNet.
 data: configure

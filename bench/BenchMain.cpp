@@ -21,7 +21,7 @@ public:
     {
         for (const Run &run : runs) {
             if (run.aggregate_name == "median")
-                medians_[run.run_name.function_name][run.run_name.args] = run.GetAdjustedRealTime();
+                medians_[run.run_name.function_name][run.report_label] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -34,11 +34,11 @@ public:
             return;
         std::printf("\nmedian of one search, both passes, 57290 entries (us):\n");
         std::printf("%-10s %12s %12s %10s\n", "query", "engine", "std::string", "ratio");
-        for (const auto &[args, time] : engine->second) {
-            const auto other = plain->second.find(args);
+        for (const auto &[query, time] : engine->second) {
+            const auto other = plain->second.find(query);
             if (other == plain->second.end())
                 continue;
-            std::printf("%-10s %12.1f %12.1f %9.1fx\n", args.c_str(), time, other->second, other->second / time);
+            std::printf("%-10s %12.1f %12.1f %9.1fx\n", query.c_str(), time, other->second, other->second / time);
         }
     }
 

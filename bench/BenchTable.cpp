@@ -58,8 +58,8 @@ qsizetype TableMemory(const DictTable &table)
             }
         }
         const HeadwordIndex &index = table.headwords(d);
-        bytes += (index.text().size() + index.foldedText().size()) * 2;
-        bytes += qsizetype(index.size() + 1) * qsizetype(sizeof(qsizetype));
+        for (const HeadwordText *text : {&index.stored(), &index.folded()})
+            bytes += qsizetype(text->bytes().size() + std::size_t(index.size() + 1) * sizeof(std::size_t));
     }
     return bytes;
 }

@@ -4,19 +4,49 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillet {
 
-HeadwordIndex::HeadwordIndex()
+void HeadwordText::clear()
 {
-    clear();
+    bytes_.assign(1, Separator);
+    starts_.assign(1, 1);
 }
 
-void HeadwordIndex::clear()
+void HeadwordText::append(std::string_view utf8)
 {
-    text_ = QString(Separator);
-    folded_ = text_;
-    starts_.assign(1, 1);
+    bytes_.append(utf8);
+    bytes_.push_back(Separator);
+    starts_.push_back(bytes_.size());
+}
+
+int HeadwordText::entryAt(std::size_t offset) const
+{
+    const auto next = std::upper_bound(starts_.begin(), starts_.end(), offset);
+    return int(next - starts_.begin());
+}
+
+std::vector<int> HeadwordText::find(std::string_view needle, int entries, std::size_t limit) const
+{
+    std::vector<int> found;
+    const bool anchored = !needle.empty() && needle.front() == Separator;
+    const std::size_t end = startOf(std::clamp(entries, 0, size()) + 1);
+    std::size_t from = 0;
+    while (found.size() < limit && from < end) {
+        const void *hit = memmem(bytes_.data() + from, end - from, needle.data(), needle.size());
+        if (hit == nullptr)
+            break;
+        const auto at = std::size_t(static_cast<const char *>(hit) - bytes_.data());
+        const int k = entryAt(anchored ? at + 1 : at);
+        if (k > entries)
+            break;
+        found.push_back(k);
+        // The next match must lie in a later headword; an anchored one's own separator
+        // ends the previous headword, so it may begin right there.
+        from = anchored ? startOf(k + 1) - 1 : startOf(k + 1);
+    }
+    return found;
 }
 
 QString HeadwordIndex::fold(QStringView text)
@@ -33,7 +63,6 @@ QString HeadwordIndex::fold(QStringView text)
             units = 2;
         }
         const char32_t lower = QChar::toCaseFolded(code);
-        // A fold that would change the length in UTF-16 keeps the character as it is.
         if (QChar::requiresSurrogates(lower) == (units == 2))
             code = lower;
         if (units == 2) {
@@ -47,13 +76,16 @@ QString HeadwordIndex::fold(QStringView text)
     return folded;
 }
 
+void HeadwordIndex::clear()
+{
+    stored_.clear();
+    folded_.clear();
+}
+
 void HeadwordIndex::append(QStringView headword)
 {
-    text_.append(headword);
-    text_.append(Separator);
-    folded_.append(fold(headword));
-    folded_.append(Separator);
-    starts_.push_back(text_.size());
+    stored_.append(headword.toUtf8().toStdString());
+    folded_.append(fold(headword).toUtf8().toStdString());
 }
 
 void HeadwordIndex::set(int k, QStringView headword)
@@ -72,18 +104,15 @@ void HeadwordIndex::set(int k, QStringView headword)
 void HeadwordIndex::rebuildWith(int k, QStringView headword)
 {
     QStringList headwords;
-    for (int i = 1; i <= size(); ++i)
-        headwords.append(text_.mid(startOf(i), startOf(i + 1) - startOf(i) - 1));
+    for (int i = 1; i <= size(); ++i) {
+        const std::string_view bytes =
+            stored_.bytes().substr(stored_.startOf(i), stored_.startOf(i + 1) - stored_.startOf(i) - 1);
+        headwords.append(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    }
     headwords[k - 1] = headword.toString();
     clear();
     for (const QString &word : std::as_const(headwords))
         append(word);
-}
-
-int HeadwordIndex::entryAt(qsizetype offset) const
-{
-    const auto next = std::upper_bound(starts_.begin(), starts_.end(), offset);
-    return int(next - starts_.begin());
 }
 
 } // namespace quillet

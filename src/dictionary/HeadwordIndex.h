@@ -3,44 +3,65 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillet {
 
-// The headwords of one direction laid end to end, each followed by a line feed, once
-// as stored and once case-folded, so that a search is one scan over one string
-// instead of one comparison per entry. The buffer begins with a line feed too, so
-// "\n" + query finds exactly the headwords that start with the query. Folding is done
-// per character and keeps every headword's length, so both texts share their offsets.
+// Headwords laid end to end in UTF-8, each followed by a line feed, with one more line
+// feed in front, so that "\n" + query finds exactly the headwords that start with the
+// query. UTF-8 keeps a search one byte scan over one buffer, and a byte match is a
+// character match because no character's bytes begin inside another's.
+class HeadwordText {
+public:
+    static constexpr char Separator = '\n';
+
+    HeadwordText() { clear(); }
+
+    void clear();
+    void append(std::string_view utf8);
+
+    int size() const { return int(starts_.size()) - 1; }
+    std::string_view bytes() const { return bytes_; }
+    // Offset of entry k's first byte, k from 1 to size() + 1 (the end).
+    std::size_t startOf(int k) const { return starts_[std::size_t(k - 1)]; }
+    // The entry whose headword (or its separator) holds the offset.
+    int entryAt(std::size_t offset) const;
+
+    // Entries 1 to `entries` whose headword holds `needle`, each once, in table order,
+    // at most `limit` of them. A needle that begins with the separator matches at the
+    // beginning of a headword only.
+    std::vector<int> find(std::string_view needle, int entries, std::size_t limit) const;
+
+private:
+    std::string bytes_;
+    std::vector<std::size_t> starts_; // starts_[k - 1] = offset of entry k; last = end
+};
+
+// The headwords of one direction, once as stored and once case-folded, kept in step
+// with the table.
 class HeadwordIndex {
 public:
-    static constexpr QChar Separator{u'\n'};
-
-    HeadwordIndex();
-
     // Sets the headword of entry k (from 1). Entries are normally added in order; an
-    // entry set out of order (or changed) makes the index rebuild itself from `all`.
+    // entry set out of order (or changed) makes the index rebuild itself.
     void set(int k, QStringView headword);
     void clear();
 
-    int size() const { return int(starts_.size()) - 1; }
-    QStringView text() const { return text_; }
-    QStringView foldedText() const { return folded_; }
+    int size() const { return stored_.size(); }
+    const HeadwordText &stored() const { return stored_; }
+    const HeadwordText &folded() const { return folded_; }
 
-    // Offset of entry k's first character, k from 1 to size() + 1 (the end).
-    qsizetype startOf(int k) const { return starts_[std::size_t(k - 1)]; }
-    // The entry whose headword (or its separator) holds the offset.
-    int entryAt(qsizetype offset) const;
-
+    // Case folding one character at a time, as the case-insensitive comparison of two
+    // strings does; a fold that would change a character's length in UTF-16 keeps it.
     static QString fold(QStringView text);
 
 private:
     void append(QStringView headword);
     void rebuildWith(int k, QStringView headword);
 
-    QString text_;
-    QString folded_;
-    std::vector<qsizetype> starts_; // starts_[k - 1] = offset of entry k; last = end
+    HeadwordText stored_;
+    HeadwordText folded_;
 };
 
 } // namespace quillet

@@ -4,39 +4,14 @@
 
 using namespace Qt::StringLiterals;
 
+
 namespace quillet {
 
 namespace {
 
-// The part of the index text that holds entries 1 to `entries`.
-QStringView Covered(const HeadwordIndex &index, QStringView text, int entries)
+std::string Utf8(QStringView text)
 {
-    return text.first(index.startOf(entries + 1));
-}
-
-std::vector<int> StartingWith(const HeadwordIndex &index, int entries, QStringView query)
-{
-    std::vector<int> found;
-    const QString needle = HeadwordIndex::Separator + query.toString();
-    const QStringView text = Covered(index, index.text(), entries);
-    for (qsizetype at = text.indexOf(needle); at >= 0 && found.size() < MaxListedMatches;
-         at = text.indexOf(needle, at + 1)) {
-        found.push_back(index.entryAt(at + 1));
-    }
-    return found;
-}
-
-std::vector<int> Containing(const HeadwordIndex &index, int entries, QStringView query)
-{
-    std::vector<int> found;
-    const QString needle = HeadwordIndex::fold(query);
-    const QStringView text = Covered(index, index.foldedText(), entries);
-    for (qsizetype at = text.indexOf(needle); at >= 0 && found.size() < MaxListedMatches;) {
-        const int k = index.entryAt(at);
-        found.push_back(k);
-        at = k < entries ? text.indexOf(needle, index.startOf(k + 1)) : -1;
-    }
-    return found;
+    return text.toUtf8().toStdString();
 }
 
 } // namespace
@@ -44,13 +19,14 @@ std::vector<int> Containing(const HeadwordIndex &index, int entries, QStringView
 SearchResult SearchDictionary(const DictTable &table, int d, QStringView query)
 {
     // A headword never holds a line break, so neither does anything that matches.
-    if (query.isEmpty() || query.contains(HeadwordIndex::Separator) || !DictTable::isDirection(d))
+    if (query.isEmpty() || query.contains(QLatin1Char(HeadwordText::Separator)) || !DictTable::isDirection(d))
         return {};
     const HeadwordIndex &index = table.headwords(d);
     const int entries = std::min(table.EntryCount(d), index.size());
     if (entries <= 0)
         return {};
-    return SearchResult{StartingWith(index, entries, query), Containing(index, entries, query)};
+    return SearchResult{index.stored().find(HeadwordText::Separator + Utf8(query), entries, MaxListedMatches),
+                        index.folded().find(Utf8(HeadwordIndex::fold(query)), entries, MaxListedMatches)};
 }
 
 QString CountCaption(qsizetype listed, const QString &suffix)
