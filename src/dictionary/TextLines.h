@@ -37,9 +37,8 @@ void ForEachLine(QByteArrayView contents, Take &&take)
     }
 }
 
-// Splits a whole file into decoded lines. LF ends a line and a CR before it is dropped;
-// a last line without a line break still counts, a break at the very end adds no line.
-// A UTF-8 byte order mark at the start is skipped.
+// Splits a whole file into decoded lines, as ForEachLine divides them. A UTF-8 byte
+// order mark at the start is skipped.
 QStringList SplitLines(const QByteArray &contents);
 
 } // namespace quillet

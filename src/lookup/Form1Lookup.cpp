@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <numeric>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet {
@@ -128,12 +131,9 @@ void Form1::Timer1_Timer()
 
 void Form1::fillFirstList(int d)
 {
-    constexpr int FirstListRows = 50;
-    QList<std::pair<QString, QString>> rows;
-    rows.reserve(FirstListRows);
-    for (int k = 1; k <= FirstListRows; ++k)
-        rows.append({(*DictTable_)(d, DictTable::Headword, k), (*DictTable_)(d, DictTable::Translation, k)});
-    lv[0]->setRows(rows);
+    std::vector<int> firstEntries(50);
+    std::iota(firstEntries.begin(), firstEntries.end(), 1);
+    lv[0]->setRows(Rows(*DictTable_, d, firstEntries));
 }
 
 void Form1::lv_KeyDown(int index)

@@ -221,8 +221,7 @@ void cTooltip::showTip()
         hideTip();
         return;
     }
-    window_->setTip(text, margins_, maxTipWidth_);
-    placeTip();
+    layOutTip(text);
     window_->show();
     window_->raise();
     lastShownAt_ = Now();
@@ -236,6 +235,12 @@ void cTooltip::hideTip()
         window_->hide();
         lastShownAt_ = Now();
     }
+}
+
+void cTooltip::layOutTip(const QString &text)
+{
+    window_->setTip(text, margins_, maxTipWidth_);
+    placeTip();
 }
 
 void cTooltip::placeTip()
@@ -342,20 +347,18 @@ QString cTooltip::ToolText(QWidget *ctrl) const
 void cTooltip::setToolText(QWidget *ctrl, const QString &sText)
 {
     Tool *tool = window_ ? findTool(ctrl) : nullptr;
-    if (tool == nullptr)
+    // The main window sets the text at every move of the pointer; the same text again
+    // changes nothing, and the tip follows the pointer without being laid out anew.
+    if (tool == nullptr || tool->text == sText)
         return;
     tool->text = sText;
-    if (hovered_ != ctrl)
-        return;
-    if (!isTipShown())
+    if (hovered_ != ctrl || !isTipShown())
         return;
     const QString text = ToolText(ctrl);
-    if (text.isEmpty()) {
+    if (text.isEmpty())
         hideTip();
-        return;
-    }
-    window_->setTip(text, margins_, maxTipWidth_);
-    placeTip();
+    else
+        layOutTip(text);
 }
 
 bool cTooltip::isTipShown() const

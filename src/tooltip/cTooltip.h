@@ -91,6 +91,7 @@ private:
     void pointerLeft(QWidget *control);
     void showTip();
     void hideTip();
+    void layOutTip(const QString &text);
     void placeTip();
 
     std::unique_ptr<TipWindow> window_;
