@@ -1,6 +1,8 @@
 # Quillet: the two everyday commands are `make run` and `make test`.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# Lets ccache (when present) share compiled objects between checkouts in other folders.
+export CCACHE_BASEDIR ?= $(CURDIR)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run test bench data clean

@@ -1,5 +1,5 @@
-// Command-line requests against the program's folder of the build: the real
-// Database.db and quillet-extract.
+// Command-line requests against the tests' own program folder: quillet-extract beside a
+// Database.db packed from the small tables in tests/fixture.
 #include "app/CommandLine.h"
 
 #include "common/QStringPrinter.h"
@@ -22,7 +22,7 @@ struct Outcome {
     QString err;
 };
 
-Outcome Request(const QStringList &arguments, const QString &programDir = QStringLiteral(QUILLET_PROGRAM_DIR))
+Outcome Request(const QStringList &arguments, const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR))
 {
     Outcome run;
     QTextStream out(&run.out);

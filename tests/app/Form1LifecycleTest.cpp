@@ -202,7 +202,7 @@ private slots:
 
     void closingDuringTheLoadStoresTheStateAndEndsTheLoad()
     {
-        auto form = std::make_unique<Form1>(Form1Setup{QStringLiteral(QUILLET_PROGRAM_DIR), {}});
+        auto form = std::make_unique<Form1>(Form1Setup{QStringLiteral(QUILLET_FIXTURE_DIR), {}});
         QTimer::singleShot(0, form.get(), [&form] {
             form->Text1->setText(u"pump"_s);
             form->close();

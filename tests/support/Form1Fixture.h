@@ -12,8 +12,8 @@
 #include <optional>
 
 // Helpers for the main window's tests: every test starts with no stored settings and no
-// history, in Qt's test folders rather than the user's own, and loads the dictionary the
-// build put into the program's folder.
+// history, in Qt's test folders rather than the user's own, and loads the tests' own small
+// dictionary (tests/fixture) from a program folder of its own.
 namespace quillet::testing {
 
 inline void UseTestFolders()
@@ -38,7 +38,7 @@ struct LoadedForm {
     std::optional<LoadFailure> failure;
 };
 
-inline LoadedForm LoadForm(const QString &programDir = QStringLiteral(QUILLET_PROGRAM_DIR))
+inline LoadedForm LoadForm(const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR))
 {
     LoadedForm loaded;
     auto failure = std::make_shared<std::optional<LoadFailure>>();
