@@ -29,9 +29,12 @@ Run StartOnce()
     Run run;
     QElapsedTimer clock;
     clock.start();
-    auto form = std::make_unique<quillet::Form1>(quillet::Form1Setup{
-        QStringLiteral(QUILLET_PROGRAM_DIR),
-        [](const quillet::LoadFailure &f) { std::printf("no dictionary: %s\n", qPrintable(f.message())); }});
+    quillet::Form1Setup setup;
+    setup.programDir = QStringLiteral(QUILLET_PROGRAM_DIR);
+    setup.reportLoadFailure = [](const quillet::LoadFailure &f) {
+        std::printf("no dictionary: %s\n", qPrintable(f.message()));
+    };
+    auto form = std::make_unique<quillet::Form1>(setup);
     run.loaded = form->Form_Load() == quillet::Form1::LoadOutcome::Loaded;
     run.rows = form->lv[0]->topLevelItemCount();
     run.ms = clock.elapsed();

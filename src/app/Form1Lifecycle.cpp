@@ -82,8 +82,10 @@ private:
 
 Form1::LoadOutcome Form1::Form_Load()
 {
+    loadBackground();
     LoadHistory();
     DictTable_->setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
+    setWindowRegion();
     LoadSettings();
     Label4->setText(TitleCaption());
     ApplyInterfaceLanguage(mnuOptEng->isChecked());
@@ -129,6 +131,7 @@ void Form1::Form_Unload()
     if (!SaveHistory())
         std::fprintf(stderr, "quillet: the search history could not be saved to %s\n",
                      qUtf8Printable(HistoryFile::writePath()));
+    releaseWindowRegion();
     unloaded_ = true;
     Timer1->stop();
 }
@@ -188,15 +191,6 @@ void Form1::SaveSettings()
     if (!store.sync())
         std::fprintf(stderr, "quillet: the settings could not be saved to %s\n",
                      qUtf8Printable(store.fileName()));
-}
-
-void Form1::Image1_Click()
-{
-    QMessageBox::about(this, mnuAbout->text(),
-                       TitleCaption() + u"\n\n"_s
-                           + u"%1 English-Romanian and %2 Romanian-English entries."_s.arg(
-                               DictTable_->EntryCount(DictTable::EnglishRomanian))
-                                 .arg(DictTable_->EntryCount(DictTable::RomanianEnglish)));
 }
 
 } // namespace quillet

@@ -42,7 +42,9 @@ int RunWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"Quillet"_s);
-    quillet::Form1 form(quillet::Form1Setup{QCoreApplication::applicationDirPath(), {}});
+    quillet::Form1Setup setup;
+    setup.programDir = QCoreApplication::applicationDirPath();
+    quillet::Form1 form(setup);
     switch (form.Form_Load()) {
     case quillet::Form1::LoadOutcome::Failed: return 1;
     case quillet::Form1::LoadOutcome::Closed: return 0;

@@ -18,10 +18,23 @@ bool ClickLabel::setBorderStyle(int style)
     return true;
 }
 
+QColor ClickLabel::ForeColor() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void ClickLabel::setForeColor(const QColor &colour)
+{
+    QPalette changed = palette();
+    changed.setColor(QPalette::WindowText, colour);
+    setPalette(changed);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     emit mouseDown(event->button(), event->globalPosition().toPoint());
+    emit pressedAt(event->buttons(), event->globalPosition());
     event->accept();
 }
 
@@ -33,6 +46,12 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit movedAt(event->buttons(), event->globalPosition());
 }
 
 } // namespace quillet

@@ -18,13 +18,22 @@ public:
     // Only 0 and 1 are border styles; any other value is refused and changes nothing.
     bool setBorderStyle(int style);
 
+    // The colour of its text.
+    QColor ForeColor() const;
+    void setForeColor(const QColor &colour);
+
 signals:
     void mouseDown(Qt::MouseButton button, const QPoint &globalPosition);
     void clicked();
+    // Every press and every move over the label (with mouse tracking on), with all the
+    // buttons held and the pointer's position on the screen.
+    void pressedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
+    void movedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     bool pressed_ = false;

@@ -4,16 +4,15 @@
 #include "lookup/ResultList.h"
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/Form1Layout.h"
+#include "mainwindow/HoverColours.h"
 #include "mainwindow/InterfaceTexts.h"
 #include "mainwindow/Pictures.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QHeaderView>
-#include <QLinearGradient>
 #include <QListWidget>
 #include <QMenu>
-#include <QPainter>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +48,6 @@ void SetOpaqueBackground(QWidget *widget, const QColor &colour)
 }
 
 const QColor ListHeadingBlue(128, 128, 255);
-const QColor LinkBlue(0, 0, 192);
 
 QAction *AddItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut = {},
                  bool checkable = false, bool checked = false)
@@ -72,6 +70,8 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
     createMenus();
     connectHandlers();
     connectLookupHandlers();
+    setUpFrame();
+    connectHoverHandlers();
 }
 
 Form1::~Form1() = default;
@@ -140,7 +140,7 @@ void Form1::createQueryRow()
         Label1[i]->setGeometry(linkPlaces[i]);
         Label1[i]->setFont(i == 0 ? ArialFont(9.75, true, true) : ArialFont(8.25, false, true));
         Label1[i]->setCursor(Qt::PointingHandCursor);
-        SetTextColour(Label1[i], LinkBlue);
+        SetTextColour(Label1[i], hover::InitialDarkBlue);
     }
     Label1[0]->setAlignment(Qt::AlignCenter);
 
@@ -153,7 +153,7 @@ void Form1::createQueryRow()
         Label3[i]->setAlignment(Qt::AlignCenter);
         Label3[i]->setCursor(Qt::PointingHandCursor);
         SetOpaqueBackground(Label3[i], Qt::white);
-        SetTextColour(Label3[i], QColor(0, 0, 128));
+        SetTextColour(Label3[i], hover::InitialDarkBlue);
     }
     // English to Romanian is selected until the stored settings say otherwise.
     Label3[0]->setBorderStyle(1);
@@ -326,6 +326,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
             break;
         }
     }
+    fitCaptions();
 }
 
 void Form1::mnuOptEng_Click()
@@ -364,6 +365,7 @@ void Form1::Label3_Click(int index)
 void Form1::Label1_MouseDown(int index, Qt::MouseButton button, const QPoint &globalPosition)
 {
     (void)button;
+    Label1[index]->setForeColor(hover::PressedCyan);
     if (index == 0)
         mnuOptions->popup(globalPosition);
 }
@@ -412,20 +414,6 @@ void Form1::changeEvent(QEvent *event)
         Form_GotFocus();
     if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
         Form_Resize();
-}
-
-void Form1::paintEvent(QPaintEvent *event)
-{
-    (void)event;
-    QPainter painter(this);
-    QLinearGradient title(0, 0, 0, 30);
-    title.setColorAt(0, QColor(40, 40, 130));
-    title.setColorAt(1, QColor(80, 80, 170));
-    painter.fillRect(QRect(0, 0, width(), 30), title);
-    QLinearGradient body(0, 30, 0, height());
-    body.setColorAt(0, QColor(232, 232, 250));
-    body.setColorAt(1, QColor(214, 214, 245));
-    painter.fillRect(QRect(0, 30, width(), height() - 30), body);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

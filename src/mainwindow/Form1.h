@@ -3,8 +3,11 @@
 #include "dictionary/DictTable.h"
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/SearchHistory.h"
+#include "mainwindow/WindowDrag.h"
 #include "tooltip/cTooltip.h"
 
+#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 #include <array>
@@ -21,6 +24,7 @@ class QTimer;
 namespace quillet {
 
 class ClickLabel;
+class Form2;
 class QueryBox;
 class ResultList;
 
@@ -31,6 +35,9 @@ struct Form1Setup {
     // Shows a failure that leaves the program without a dictionary; a message box
     // unless a test replaces it.
     std::function<void(const LoadFailure &)> reportLoadFailure;
+    // Shows the About window modally; it runs the window's own modal loop unless a
+    // test replaces it.
+    std::function<void(Form2 &)> showAbout;
 };
 
 // The main window: the query box, the two result lists and everything around them. The
@@ -93,6 +100,17 @@ public:
     void LoadSettings();
     void SaveSettings();
 
+    // Window shape, background and dragging: x and y in pixels, relative to the
+    // background or the title, whichever has the pointer.
+    void Form_MouseDown(Qt::MouseButtons button, double x, double y);
+    void Form_MouseMove(Qt::MouseButtons button, double x, double y);
+
+    // Hover feedback.
+    void Label1_MouseMove(int index, Qt::MouseButtons button);
+    void Label3_MouseMove(int index);
+    void ImgSearch_MouseMove();
+    void Image1_MouseMove();
+
     // Title bar pictures.
     void Image1_Click();
     void Image2_Click();
@@ -147,12 +165,16 @@ public:
     cTooltip MainTooltip;
     qint16 ActiveListIndex = 0;
     qint16 IdleTicks = 0;
+    // The window's outline, given to the window from load to shut-down.
+    QRegion WindowRegion;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -169,12 +191,21 @@ private:
     void markDirection(int d);
     void showHistoryEntries();
     void copyFromActiveList(int column);
+    void setUpFrame();
+    void loadBackground();
+    void setWindowRegion();
+    void releaseWindowRegion();
+    void connectHoverHandlers();
+    void resetHighlights();
+    void fitCaptions();
 
     Form1Setup setup_;
     std::unique_ptr<DictTable> DictTable_;
     SearchHistory history_;
     bool loading_ = false;
     bool unloaded_ = false;
+    QPixmap background_;
+    WindowDrag drag_;
 };
 
 } // namespace quillet

@@ -202,7 +202,9 @@ private slots:
 
     void closingDuringTheLoadStoresTheStateAndEndsTheLoad()
     {
-        auto form = std::make_unique<Form1>(Form1Setup{QStringLiteral(QUILLET_FIXTURE_DIR), {}});
+        Form1Setup setup;
+        setup.programDir = QStringLiteral(QUILLET_FIXTURE_DIR);
+        auto form = std::make_unique<Form1>(setup);
         QTimer::singleShot(0, form.get(), [&form] {
             form->Text1->setText(u"pump"_s);
             form->close();

@@ -38,12 +38,14 @@ struct LoadedForm {
     std::optional<LoadFailure> failure;
 };
 
-inline LoadedForm LoadForm(const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR))
+inline LoadedForm LoadForm(const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR),
+                           Form1Setup setup = {})
 {
     LoadedForm loaded;
     auto failure = std::make_shared<std::optional<LoadFailure>>();
-    loaded.form = std::make_unique<Form1>(
-        Form1Setup{programDir, [failure](const LoadFailure &f) { *failure = f; }});
+    setup.programDir = programDir;
+    setup.reportLoadFailure = [failure](const LoadFailure &f) { *failure = f; };
+    loaded.form = std::make_unique<Form1>(setup);
     loaded.outcome = loaded.form->Form_Load();
     loaded.failure = *failure;
     return loaded;

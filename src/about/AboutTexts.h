@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quillet::about {
+
+// How many words each direction of the dictionary holds.
+struct WordCounts {
+    int english = 0;
+    int romanian = 0;
+};
+
+// "Dictionar  Quillet ver. 1.1" for version 1.1.
+QString AboutTitle(int major, int minor);
+
+// The seven lines of the information text, in both languages at once.
+QStringList AboutTextLines(int major, int minor, const WordCounts &counts);
+
+// The line that names who made the program and where its words come from.
+QString CreditLine();
+
+} // namespace quillet::about
