@@ -23,12 +23,12 @@ const QColor LinkBlue(0, 0, 255);
 const QColor OtherProgramTeal(0, 64, 64);
 const QColor LinkHoverRed(255, 0, 0);
 
-QFont ArialBold(qreal points)
+QFont Arial(qreal points, bool bold = false)
 {
     QFont font(u"Arial"_s);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
 }
 
@@ -41,6 +41,7 @@ Form2::Form2(const about::WordCounts &counts, const about::AboutLinks &links, ab
     setWindowTitle(u"About"_s);
     setModal(true);
     setFixedSize(Twips(0, 0, 4800, 5025).size());
+    setFont(Arial(8));
     createControls();
     connectHandlers();
     Form_Load(counts);
@@ -59,7 +60,7 @@ void Form2::createControls()
 {
     Label1 = new QLabel(this);
     Label1->setGeometry(Twips(593, 50, 3615, 375));
-    Label1->setFont(ArialBold(12));
+    Label1->setFont(Arial(12, true));
     Label1->setAlignment(Qt::AlignCenter);
 
     Frame2 = new QGroupBox(this);
@@ -105,7 +106,7 @@ void Form2::createLinks()
                      u"Download the latest version of Quillet Tehnical Dictionary"_s,
                      u"Download the latest version of Quillet Dictionary"_s);
     Label3 = newLink(Frame2, Twips(360, 1440, 2895, 480),
-                     u"Quillet Atlas, the maker's map of technical terms: download it free"_s,
+                     u"Quillet Atlas: download the maker's other program"_s,
                      u"Download Quillet Atlas, another program by the maker of Quillet"_s);
     Label3->setForeColor(OtherProgramTeal);
 }

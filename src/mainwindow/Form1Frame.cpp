@@ -6,6 +6,7 @@
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/WindowOutline.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -36,6 +37,11 @@ void Form1::setUpFrame()
     setWindowFlag(Qt::FramelessWindowHint);
     setMouseTracking(true);
     Label4->setMouseTracking(true);
+    // The plain texts are part of the background: the pointer goes through them to
+    // the background or to the control they overlap (the list heading overlaps the
+    // History label).
+    for (QWidget *text : std::initializer_list<QWidget *>{Find, Label2[0], Label2[1], Label2[2], Label2[3], Label5})
+        text->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The title passes its presses and moves on as if they were the background's,
     // measured from the title's own corner.
     connect(Label4, &ClickLabel::pressedAt, this, [this](Qt::MouseButtons buttons, const QPointF &at) {
