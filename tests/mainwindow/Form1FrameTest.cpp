@@ -5,9 +5,12 @@
 #include "mainwindow/HoverColours.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +68,25 @@ private slots:
             QVERIFY2(!mask.contains(outside), qPrintable(u"%1,%2"_s.arg(outside.x()).arg(outside.y())));
         form().Form_Unload();
         QVERIFY(form().mask().isEmpty());
+        QCOMPARE((QStringList{form().Image1->toolTip(), form().Image2->toolTip(), form().Image4->toolTip()}),
+                 (QStringList{u"Help"_s, u"Minimized"_s, u"Exit"_s}));
+    }
+
+    void backgroundPictureIsPaintedUnscaledFromTheProgramFolder()
+    {
+        QTemporaryDir programDir;
+        for (const QString &name : {u"Database.db"_s, u"quillet-extract"_s})
+            QVERIFY(QFile::copy(QStringLiteral(QUILLET_FIXTURE_DIR "/") + name, programDir.filePath(name)));
+        QFile::setPermissions(programDir.filePath(u"quillet-extract"_s), QFile::ReadOwner | QFile::ExeOwner);
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(programDir.filePath(u"Background.jpg"_s)));
+        loaded_.form.reset();
+        loaded_ = LoadForm(programDir.path());
+        QCOMPARE(loaded_.outcome, Form1::LoadOutcome::Loaded);
+        const QImage shown = form().grab().toImage();
+        QVERIFY(shown.pixelColor(5, 32).red() > 200 && shown.pixelColor(5, 32).blue() < 60);
+        QVERIFY(shown.pixelColor(45, 32).blue() > 200); // beyond the picture: the plain background
     }
 
     void dragFromTitleMovesLikeDragFromBackground()
