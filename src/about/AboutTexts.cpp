@@ -20,8 +20,8 @@ QString AboutTitle(int major, int minor)
 
 QString CreditLine()
 {
-    return u"By the Quillet developers. Words: Wiktionary contributors (CC BY-SA 3.0 / GFDL), "
-           u"Open Multilingual Wordnet, Princeton WordNet 3.0, CLDR"_s;
+    return u"Words: Wiktionary contributors (CC BY-SA 3.0 / GFDL), Open Multilingual Wordnet, "
+           u"Princeton WordNet 3.0, CLDR"_s;
 }
 
 QStringList AboutTextLines(int major, int minor, const WordCounts &counts)

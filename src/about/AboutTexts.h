@@ -17,7 +17,7 @@ QString AboutTitle(int major, int minor);
 // The seven lines of the information text, in both languages at once.
 QStringList AboutTextLines(int major, int minor, const WordCounts &counts);
 
-// The line that names who made the program and where its words come from.
+// The credit line: where the dictionary's words come from, with their licences.
 QString CreditLine();
 
 } // namespace quillet::about
