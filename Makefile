@@ -28,11 +28,12 @@ bench: build
 	$(BUILD_DIR)/bench/quillet-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-first-list-bench
 
-# Regenerates the shipped dictionary under data/ from ../shared/data and WordNet.
+# Regenerates the shipped dictionary under data/ from ../shared/data, WordNet and the stop list.
 data: configure
 	@tools/install-deps.sh wordnet-base
 	@cmake --build $(BUILD_DIR) --target quillet-gendict
-	$(BUILD_DIR)/tools/quillet-gendict --omw ../shared/data --wordnet /usr/share/wordnet --out data
+	$(BUILD_DIR)/tools/quillet-gendict --sources ../shared/data --wordnet /usr/share/wordnet \
+		--stoplist tools/gendict/stoplist.txt --out data
 
 clean:
 	rm -rf $(BUILD_DIR)

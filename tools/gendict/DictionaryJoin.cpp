@@ -1,7 +1,5 @@
 #include "gendict/DictionaryJoin.h"
 
-#include "gendict/Lemma.h"
-
 namespace quillet::gendict {
 
 void DictionaryJoin::add(const OmwLemma &line)
@@ -13,14 +11,8 @@ void DictionaryJoin::add(const OmwLemma &line)
     }
     if (match->shift != 0)
         ++shifted_[match->shift];
-    const QStringList *english = wordNet_.lemmas(match->key);
-    const std::optional<QString> romanian = Lemma::clean(line.lemma);
-    if (!romanian)
-        return;
-    for (const QString &lemma : *english) {
-        englishRomanian_.add(lemma, *romanian);
-        romanianEnglish_.add(*romanian, lemma);
-    }
+    assembly_.addWordNetLemma(match->key, *wordNet_.lemmas(match->key), wordNet_.usageDomainLemmas(match->key),
+                              line.lemma);
 }
 
 } // namespace quillet::gendict

@@ -1,25 +1,22 @@
 #pragma once
 
+#include "gendict/Assembly.h"
 #include "gendict/OmwTable.h"
-#include "gendict/TranslationTable.h"
 #include "gendict/WordNet.h"
 
 #include <QMap>
 
 namespace quillet::gendict {
 
-// Joins the Romanian lemma lines with WordNet: each usable Romanian lemma is paired
-// with every English lemma of its synset, in WordNet's order, and the pair goes into
-// both directions. Lines must come in source order, since that order decides the
-// order of the translations.
+// Joins the Romanian lemma lines with WordNet: each Romanian lemma goes to the assembly
+// with the English lemmas of its synset, in WordNet's order. Lines must come in source
+// order, since that order decides the order of the translations.
 class DictionaryJoin {
 public:
-    explicit DictionaryJoin(const WordNet &wordNet) : wordNet_(wordNet) {}
+    DictionaryJoin(const WordNet &wordNet, Assembly &assembly) : wordNet_(wordNet), assembly_(assembly) {}
 
     void add(const OmwLemma &line);
 
-    const TranslationTable &englishRomanian() const { return englishRomanian_; }
-    const TranslationTable &romanianEnglish() const { return romanianEnglish_; }
     // Lines whose synset WordNet does not have.
     qsizetype unresolvedLines() const { return unresolved_; }
     // Lines matched to a synset moved on in WordNet's files: the count per shift in bytes.
@@ -27,8 +24,7 @@ public:
 
 private:
     const WordNet &wordNet_;
-    TranslationTable englishRomanian_;
-    TranslationTable romanianEnglish_;
+    Assembly &assembly_;
     qsizetype unresolved_ = 0;
     QMap<quint32, qsizetype> shifted_;
 };

@@ -1,10 +1,14 @@
 #include "gendict/Generator.h"
 
+#include "gendict/Assembly.h"
 #include "gendict/DictionaryJoin.h"
 #include "gendict/DictionaryWriter.h"
 #include "gendict/GenError.h"
 #include "gendict/HeadwordOrder.h"
 #include "gendict/OmwTable.h"
+#include "gendict/RomanianArticle.h"
+#include "gendict/StarDict.h"
+#include "gendict/WiktionaryTable.h"
 #include "gendict/WordNet.h"
 
 #include <QDir>
@@ -15,35 +19,62 @@ namespace quillet::gendict {
 
 const QString Generator::EnglishRomanianFile = u"en-ro.txt"_s;
 const QString Generator::RomanianEnglishFile = u"ro-en.txt"_s;
+const QString Generator::TranslationTablesFile = u"wiktionary-en-ro/en-ro-enwiktionary.txt"_s;
+const QString Generator::RomanianEntriesFile =
+    u"wiktionary-ro-en/Romanian-English Wiktionary dictionary stardict.tar.gz"_s;
 
 namespace {
 
-qsizetype writeSorted(const QString &path, const TranslationTable &table)
+DirectionSummary writeSorted(const QString &path, const Direction &direction, const QString &forwardName,
+                             const QString &reversedName)
 {
-    QList<DictEntry> entries = table.entries();
-    HeadwordOrder::sort(entries);
-    DictionaryWriter::write(path, entries);
-    return entries.size();
+    QList<TableEntry> entries = direction.table.entries();
+    DirectionSummary summary;
+    summary.removed = direction.removed;
+    summary.cut = Capacity::fit(entries, DictionaryWriter::MaxEntries);
+    const std::pair<Source, QString> names[] = {{Source::Entries, forwardName},
+                                                {Source::Reversed, reversedName},
+                                                {Source::WordNet, u"Wordnet join"_s}};
+    QList<DictEntry> plain;
+    plain.reserve(entries.size());
+    for (const TableEntry &entry : entries) {
+        for (const auto &[source, name] : names)
+            summary.sources.count(name, (entry.sources & SourceMask(source)) ? 1 : 0);
+        summary.sources.count(u"reversed only"_s, entry.sources == SourceMask(Source::Reversed) ? 1 : 0);
+        plain.append(entry.entry);
+    }
+    HeadwordOrder::sort(plain);
+    DictionaryWriter::write(path, plain);
+    summary.entries = plain.size();
+    return summary;
 }
 
 } // namespace
 
-QStringList Generator::omwFiles(const QString &omwDir)
+QStringList Generator::omwFiles(const QString &sourceDir)
 {
-    const QDir dir(omwDir);
+    const QDir dir(sourceDir);
     return {dir.filePath(u"omw-wiktionary/wn-wikt-ron.tab"_s),
             dir.filePath(u"omw-cldr/wn-cldr-ron.tab"_s)};
 }
 
 GeneratorSummary Generator::run(const GeneratorPaths &paths)
 {
-    QList<OmwTable> tables;
-    for (const QString &path : omwFiles(paths.omwDir))
-        tables.append(OmwTable::read(path));
+    const QDir sources(paths.sourceDir);
+    const WiktionaryTable tables = WiktionaryTable::read(sources.filePath(TranslationTablesFile));
+    const QList<StarDictArticle> articles = StarDict::readTarGz(sources.filePath(RomanianEntriesFile));
+    QList<OmwTable> omw;
+    for (const QString &path : omwFiles(paths.sourceDir))
+        omw.append(OmwTable::read(path));
     const WordNet wordNet = WordNet::load(paths.wordNetDir);
 
-    DictionaryJoin join(wordNet);
-    for (const OmwTable &table : tables) {
+    Assembly assembly(StopList::read(paths.stopList));
+    for (const TableSense &sense : tables.senses())
+        assembly.addTableSense(sense);
+    for (qsizetype i = 0; i < articles.size(); ++i)
+        assembly.addRomanianEntry(articles[i].headword, RomanianArticle::parse(articles[i].article), i);
+    DictionaryJoin join(wordNet, assembly);
+    for (const OmwTable &table : omw) {
         for (const OmwLemma &line : table.lemmas())
             join.add(line);
     }
@@ -52,8 +83,10 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
     if (!out.mkpath(u"."_s))
         throw GenError::inFile(paths.outDir, u"cannot create the folder"_s);
     GeneratorSummary summary;
-    summary.englishRomanian = writeSorted(out.filePath(EnglishRomanianFile), join.englishRomanian());
-    summary.romanianEnglish = writeSorted(out.filePath(RomanianEnglishFile), join.romanianEnglish());
+    summary.englishRomanian = writeSorted(out.filePath(EnglishRomanianFile), assembly.englishRomanian(),
+                                          u"translation tables"_s, u"Romanian entries' glosses reversed"_s);
+    summary.romanianEnglish = writeSorted(out.filePath(RomanianEnglishFile), assembly.romanianEnglish(),
+                                          u"Romanian entries"_s, u"translation tables reversed"_s);
     summary.unresolvedLines = join.unresolvedLines();
     summary.shiftedLines = join.shiftedLines();
     return summary;

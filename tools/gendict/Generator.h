@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gendict/Capacity.h"
+#include "gendict/Tally.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -8,27 +11,39 @@ namespace quillet::gendict {
 
 // Where the generator reads and writes.
 struct GeneratorPaths {
-    QString omwDir;     // holds omw-wiktionary/ and omw-cldr/
+    QString sourceDir;  // holds omw-wiktionary/, omw-cldr/, wiktionary-en-ro/, wiktionary-ro-en/
     QString wordNetDir; // holds data.noun, data.verb, data.adj, data.adv
+    QString stopList;   // the stop list file
     QString outDir;     // receives en-ro.txt and ro-en.txt
 };
 
+// What became of one direction.
+struct DirectionSummary {
+    qsizetype entries = 0; // entries written
+    Tally sources;         // entries each source gave something to
+    Tally removed;         // pairs each rule left out
+    CapacityCut cut;       // entries left out for want of room
+};
+
 struct GeneratorSummary {
-    qsizetype englishRomanian = 0; // entries written to en-ro.txt
-    qsizetype romanianEnglish = 0; // entries written to ro-en.txt
+    DirectionSummary englishRomanian;
+    DirectionSummary romanianEnglish;
     qsizetype unresolvedLines = 0; // lemma lines whose synset WordNet lacks
     QMap<quint32, qsizetype> shiftedLines; // lemma lines matched to a moved synset, per shift
 };
 
-// The whole run: reads the Romanian lemma files (the Wiktionary set first, then the
-// CLDR set) and WordNet, joins them and writes both directions, sorted.
+// The whole run: reads the English-to-Romanian translation tables, the Romanian
+// entries, the Romanian lemma files (the Wiktionary set first, then the CLDR set) with
+// WordNet and the stop list, and writes both directions, sorted.
 class Generator {
 public:
     static const QString EnglishRomanianFile;
     static const QString RomanianEnglishFile;
+    static const QString TranslationTablesFile; // under the source folder
+    static const QString RomanianEntriesFile;   // under the source folder
 
-    // The .tab files under the OMW folder, in the order they are joined.
-    static QStringList omwFiles(const QString &omwDir);
+    // The .tab files under the source folder, in the order they are joined.
+    static QStringList omwFiles(const QString &sourceDir);
 
     // Throws GenError on a missing or malformed input or an unwritable output.
     static GeneratorSummary run(const GeneratorPaths &paths);

@@ -12,10 +12,10 @@ std::optional<QString> Lemma::clean(QStringView raw)
     if (std::any_of(raw.begin(), raw.end(), breaksTheLine))
         return std::nullopt;
 
-    QString lemma = raw.toString();
+    QString lemma = raw.toString().normalized(QString::NormalizationForm_C);
     lemma.replace(u'_', u' ');
     lemma = withoutAdjectiveMarker(lemma.trimmed()).trimmed();
-    std::transform(lemma.begin(), lemma.end(), lemma.begin(), withCommaBelow);
+    std::transform(lemma.begin(), lemma.end(), lemma.begin(), withRomanianLetters);
     if (lemma.isEmpty())
         return std::nullopt;
     return lemma;
@@ -50,9 +50,11 @@ QString Lemma::withoutAdjectiveMarker(const QString &lemma)
     return lemma;
 }
 
-QChar Lemma::withCommaBelow(QChar c)
+QChar Lemma::withRomanianLetters(QChar c)
 {
     switch (c.unicode()) {
+    case 0x01CE: return QChar(0x0103); // ǎ (a with caron) -> ă
+    case 0x01CD: return QChar(0x0102); // Ǎ -> Ă
     case 0x015F: return QChar(0x0219); // ş -> ș
     case 0x0163: return QChar(0x021B); // ţ -> ț
     case 0x015E: return QChar(0x0218); // Ş -> Ș

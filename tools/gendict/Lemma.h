@@ -7,9 +7,10 @@
 
 namespace quillet::gendict {
 
-// A lemma as the sources spell it, made fit to be a headword or a translation:
-// WordNet's '_' becomes a blank, an adjective marker such as "(a)", "(p)" or "(ip)" at
-// the end goes, the cedilla letters ş ţ Ş Ţ become the comma-below ș ț Ș Ț, and the
+// A lemma as the sources spell it, made fit to be a headword or a translation: it is
+// composed (NFC), WordNet's '_' becomes a blank, an adjective marker such as "(a)", "(p)" or "(ip)" at
+// the end goes, the cedilla letters ş ţ Ş Ţ become the comma-below ș ț Ș Ț, the a with caron ǎ that some
+// sources type for ă becomes ă, and the
 // surrounding blanks are trimmed. The same rules serve both languages.
 class Lemma {
 public:
@@ -20,7 +21,7 @@ public:
 private:
     static bool breaksTheLine(QChar c);
     static QString withoutAdjectiveMarker(const QString &lemma);
-    static QChar withCommaBelow(QChar c);
+    static QChar withRomanianLetters(QChar c);
 };
 
 } // namespace quillet::gendict

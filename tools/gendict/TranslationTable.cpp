@@ -1,28 +1,60 @@
 #include "gendict/TranslationTable.h"
 
+#include <QSet>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet::gendict {
 
-void TranslationTable::add(const QString &headword, const QString &translation)
+void TranslationTable::add(const QString &headword, const SenseRef &ref, const QString &rendering)
 {
     auto found = rowOf_.constFind(headword);
     if (found == rowOf_.constEnd()) {
         found = rowOf_.insert(headword, rows_.size());
-        rows_.append({headword, {}});
+        rows_.append({headword, {}, 0});
     }
-    QStringList &translations = rows_[*found].translations;
-    // A headword has a handful of translations, so a linear look beats a set here.
-    if (!translations.contains(translation))
-        translations.append(translation);
+    Row &row = rows_[*found];
+    row.sources |= SourceMask(ref.source);
+    // A headword has a handful of senses, so a linear look beats a hash here.
+    auto sense = std::find_if(row.senses.begin(), row.senses.end(), [&](const Sense &s) {
+        return s.ref.source == ref.source && s.ref.id == ref.id && s.ref.technical == ref.technical;
+    });
+    if (sense == row.senses.end()) {
+        row.senses.append({ref, {}});
+        sense = row.senses.end() - 1;
+    }
+    if (!sense->renderings.contains(rendering))
+        sense->renderings.append(rendering);
 }
 
-QList<DictEntry> TranslationTable::entries() const
+QString TranslationTable::translationOf(const Row &row)
 {
-    QList<DictEntry> entries;
+    QSet<QString> listed;
+    QStringList senses;
+    for (const bool technical : {true, false}) {
+        for (const Sense &sense : row.senses) {
+            if (sense.ref.technical != technical)
+                continue;
+            QStringList renderings;
+            for (const QString &rendering : sense.renderings) {
+                if (!listed.contains(rendering)) {
+                    listed.insert(rendering);
+                    renderings.append(rendering);
+                }
+            }
+            if (!renderings.isEmpty())
+                senses.append(renderings.join(u", "_s));
+        }
+    }
+    return senses.join(u"; "_s);
+}
+
+QList<TableEntry> TranslationTable::entries() const
+{
+    QList<TableEntry> entries;
     entries.reserve(rows_.size());
     for (const Row &row : rows_)
-        entries.append({row.headword, row.translations.join(u", "_s)});
+        entries.append({{row.headword, translationOf(row)}, row.sources});
     return entries;
 }
 

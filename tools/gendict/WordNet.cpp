@@ -81,12 +81,29 @@ void WordNet::addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech
             throw file.errorAt(lineNumber, u"fewer lemmas than the count of %1"_s.arg(count));
         lemmas.append(lemma.toString());
     }
-    if (!addSynset(SynsetKey(pos, *offset), lemmas))
+    // Pointers follow: their count, then symbol, offset, word class and source/target
+    // each. ";u" points at the usage domain, such as "obscenity" or "slang".
+    QList<quint32> usageDomains;
+    const int pointerCount = fields.next().toInt();
+    for (int i = 0; i < pointerCount; ++i) {
+        const QStringView symbol = fields.next();
+        const QStringView target = fields.next();
+        const QStringView targetPos = fields.next();
+        fields.next();
+        if (symbol == u";u" && targetPos == u"n") {
+            if (const std::optional<quint32> domain = SynsetKey::parseOffset(target))
+                usageDomains.append(*domain);
+        }
+    }
+    if (!addSynset(SynsetKey(pos, *offset), lemmas, usageDomains))
         throw file.errorAt(lineNumber, u"synset %1 appears twice"_s.arg(*offset, 8, 10, QChar(u'0')));
 }
 
-bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas)
+bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas,
+                        const QList<quint32> &usageDomains)
 {
+    if (!usageDomains.isEmpty())
+        usageDomains_.insert(key, usageDomains);
     Synsets &synsets = synsetsOf(key.pos());
     if (synsets.contains(key.offset()))
         return false;
@@ -118,6 +135,16 @@ const QStringList *WordNet::lemmas(const SynsetKey &key) const
     const Synsets &synsets = synsetsOf(key.pos());
     const auto found = synsets.constFind(key.offset());
     return found == synsets.cend() ? nullptr : &*found;
+}
+
+QStringList WordNet::usageDomainLemmas(const SynsetKey &key) const
+{
+    QStringList lemmas;
+    for (const quint32 domain : usageDomains_.value(key)) {
+        if (const QStringList *names = this->lemmas({PartOfSpeech::Noun, domain}))
+            lemmas += *names;
+    }
+    return lemmas;
 }
 
 qsizetype WordNet::synsetCount() const

@@ -3,6 +3,8 @@
 #include "gendict/SourceFile.h"
 #include "gendict/SynsetKey.h"
 
+#include <QHash>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -40,8 +42,10 @@ public:
 
     // Adds the synsets of one data file holding the given word class.
     void addDataFile(const SourceFile &file, PartOfSpeech pos);
-    // Adds one synset with its raw lemmas; false when the key is taken already.
-    bool addSynset(const SynsetKey &key, const QStringList &rawLemmas);
+    // Adds one synset with its raw lemmas and the noun synsets of its usage domains;
+    // false when the key is taken already.
+    bool addSynset(const SynsetKey &key, const QStringList &rawLemmas,
+                   const QList<quint32> &usageDomains = {});
 
     // The synset a key from another resource means: the one under that key, or else the
     // one moved on by up to MaxShift bytes as described above; nothing when neither
@@ -50,6 +54,9 @@ public:
     // The synset's usable lemmas, cleaned, in WordNet's order; nullptr when WordNet has
     // no synset under exactly that key.
     const QStringList *lemmas(const SynsetKey &key) const;
+    // The lemmas of the synset's usage domains ("obscenity", "slang", ...); WordNet
+    // marks only a few synsets so.
+    QStringList usageDomainLemmas(const SynsetKey &key) const;
     qsizetype synsetCount() const;
 
 private:
@@ -61,6 +68,7 @@ private:
     const Synsets &synsetsOf(PartOfSpeech pos) const { return synsets_[static_cast<size_t>(pos)]; }
 
     std::array<Synsets, 4> synsets_;
+    QHash<SynsetKey, QList<quint32>> usageDomains_;
 };
 
 } // namespace quillet::gendict

@@ -1,5 +1,6 @@
 // quillet-gendict: regenerates the shipped dictionary files data/en-ro.txt and
-// data/ro-en.txt from the Open Multilingual Wordnet's Romanian lemmas and WordNet 3.0.
+// data/ro-en.txt from the Wiktionary sources, the Open Multilingual Wordnet's Romanian
+// lemmas and WordNet 3.0.
 
 #include "gendict/GenError.h"
 #include "gendict/Generator.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+using quillet::gendict::DirectionSummary;
 using quillet::gendict::GenError;
 using quillet::gendict::Generator;
 using quillet::gendict::GeneratorPaths;
@@ -39,38 +41,49 @@ QString shiftReport(const QMap<quint32, qsizetype> &shiftedLines)
     return report;
 }
 
+void printDirection(QTextStream &out, const QString &file, const DirectionSummary &summary)
+{
+    out << file << ": " << summary.entries << " entries\n";
+    out << "  entries per source:\n";
+    for (const auto &[name, count] : summary.sources.items())
+        out << "    " << name << ": " << count << '\n';
+    out << "  pairs left out per rule:\n";
+    for (const auto &[name, count] : summary.removed.items())
+        out << "    " << name << ": " << count << '\n';
+    out << "  entries left out for room: " << summary.cut.reversedOnly << " only from reversed glosses, "
+        << summary.cut.longMultiWord << " longest multi-word headwords\n";
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Builds en-ro.txt and ro-en.txt from OMW Romanian and WordNet 3.0."_s);
+    parser.setApplicationDescription(u"Builds en-ro.txt and ro-en.txt from Wiktionary, OMW Romanian and WordNet 3.0."_s);
     parser.addHelpOption();
-    const QCommandLineOption omw(u"omw"_s, u"Folder holding omw-wiktionary/ and omw-cldr/."_s, u"DIR"_s);
+    const QCommandLineOption sources(u"sources"_s, u"Folder holding the source data folders."_s, u"DIR"_s);
     const QCommandLineOption wordNet(u"wordnet"_s, u"Folder holding WordNet's data.* files."_s, u"DIR"_s);
+    const QCommandLineOption stopList(u"stoplist"_s, u"The stop list of words left out everywhere."_s, u"FILE"_s);
     const QCommandLineOption out(u"out"_s, u"Folder to write the dictionary files into."_s, u"DIR"_s);
-    parser.addOptions({omw, wordNet, out});
+    parser.addOptions({sources, wordNet, stopList, out});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
         return fail(u"unexpected argument \"%1\""_s.arg(parser.positionalArguments().constFirst()));
-    for (const QCommandLineOption &option : {omw, wordNet, out}) {
+    for (const QCommandLineOption &option : {sources, wordNet, stopList, out}) {
         if (parser.value(option).isEmpty())
-            return fail(u"--%1 DIR is required"_s.arg(option.names().constFirst()));
+            return fail(u"--%1 %2 is required"_s.arg(option.names().constFirst(), option.valueName()));
     }
 
     try {
-        const GeneratorSummary summary =
-            Generator::run(GeneratorPaths{parser.value(omw), parser.value(wordNet), parser.value(out)});
-        QTextStream(stdout) << u"%1: %2 entries, %3: %4 entries (%5; %6 lemma lines skipped: synset not in WordNet)"_s
-                                   .arg(Generator::EnglishRomanianFile)
-                                   .arg(summary.englishRomanian)
-                                   .arg(Generator::RomanianEnglishFile)
-                                   .arg(summary.romanianEnglish)
-                                   .arg(shiftReport(summary.shiftedLines))
-                                   .arg(summary.unresolvedLines)
-                            << '\n';
+        const GeneratorSummary summary = Generator::run(GeneratorPaths{
+            parser.value(sources), parser.value(wordNet), parser.value(stopList), parser.value(out)});
+        QTextStream stream(stdout);
+        printDirection(stream, Generator::EnglishRomanianFile, summary.englishRomanian);
+        printDirection(stream, Generator::RomanianEnglishFile, summary.romanianEnglish);
+        stream << "Wordnet join: " << shiftReport(summary.shiftedLines) << "; " << summary.unresolvedLines
+               << " lemma lines skipped: synset not in WordNet\n";
     } catch (const GenError &error) {
         return fail(error.message());
     }

@@ -1,0 +1,157 @@
+#include "gendict/Assembly.h"
+
+#include "gendict/Gloss.h"
+#include "gendict/Lemma.h"
+#include "gendict/RomanianVerb.h"
+#include "gendict/SenseLabel.h"
+
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet::gendict {
+
+const QString Assembly::LabelRule = u"labelled vulgar, obscene, offensive, derogatory or slang"_s;
+const QString Assembly::FormOfRule = u"form-of or inflection sense"_s;
+const QString Assembly::NameRule = u"personal or place name"_s;
+const QString Assembly::LongGlossRule = u"reversed gloss not a short equivalent"_s;
+const QString Assembly::UsageDomainRule = u"Wordnet synset of an obscene, slang or disparaging usage"_s;
+const QString Assembly::StopListRule = u"stop-list word"_s;
+const QString Assembly::ScriptRule = u"Romanian word not in Latin script"_s;
+const QString Assembly::UnusableRule = u"empty, or holding a tab or line break"_s;
+
+namespace {
+
+bool isLatinScript(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.isLetter() && c.script() != QChar::Script_Latin)
+            return false;
+    }
+    return true;
+}
+
+// A table's sense gloss may begin with a domain or usage: "geometry: part of a curve".
+SenseKind kindOfTableGloss(const QString &gloss)
+{
+    const LabelledText split = SenseLabel::splitLeading(gloss);
+    QString labels = split.labels;
+    const qsizetype colon = split.text.indexOf(u':');
+    if (colon > 0)
+        labels += u", "_s + split.text.first(colon);
+    return SenseLabel::classify(labels);
+}
+
+// The English side of a verb pair in the Romanian-to-English direction.
+QString englishVerb(const QString &verb)
+{
+    return verb.startsWith(u"to "_s) ? verb : u"to "_s + verb;
+}
+
+} // namespace
+
+void Assembly::offer(Direction &direction, const QString &headword, const QString &rendering,
+                     const SenseRef &sense)
+{
+    const std::optional<QString> cleanHeadword = Lemma::clean(headword);
+    const std::optional<QString> cleanRendering = Lemma::clean(rendering);
+    if (!cleanHeadword || !cleanRendering) {
+        direction.removed.count(UnusableRule);
+        return;
+    }
+    if (stopList_.holdsAWordOf(*cleanHeadword) || stopList_.holdsAWordOf(*cleanRendering)) {
+        direction.removed.count(StopListRule);
+        return;
+    }
+    const QString &romanian = isRomanianDirection(direction) ? *cleanHeadword : *cleanRendering;
+    if (!isLatinScript(romanian)) {
+        direction.removed.count(ScriptRule);
+        return;
+    }
+    direction.table.add(*cleanHeadword, sense, *cleanRendering);
+}
+
+void Assembly::addTableSense(const TableSense &sense)
+{
+    const SenseKind kind = kindOfTableGloss(sense.gloss);
+    const bool technical = kind == SenseKind::Technical;
+    for (const QString &written : sense.translations) {
+        QString qualifiers;
+        const QString translation = Gloss::withoutMarkers(written, &qualifiers);
+        if (kind == SenseKind::Excluded || SenseLabel::classify(qualifiers) == SenseKind::Excluded) {
+            englishRomanian_.removed.count(LabelRule);
+            romanianEnglish_.removed.count(LabelRule);
+            continue;
+        }
+        if (sense.isVerb()) {
+            const RomanianVerb verb = RomanianVerb::parse(translation);
+            offer(englishRomanian_, sense.headword, verb.longInfinitive(), {Source::Entries, sense.line, technical});
+            offer(romanianEnglish_, verb.bareInfinitive(), englishVerb(sense.headword),
+                  {Source::Reversed, 0, technical});
+        } else {
+            offer(englishRomanian_, sense.headword, translation, {Source::Entries, sense.line, technical});
+            offer(romanianEnglish_, translation, sense.headword, {Source::Reversed, 0, technical});
+        }
+    }
+}
+
+void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSection> &sections, qint64 number)
+{
+    for (qsizetype s = 0; s < sections.size(); ++s) {
+        const ArticleSection &section = sections[s];
+        for (qsizetype g = 0; g < section.glosses.size(); ++g) {
+            const LabelledText gloss = SenseLabel::splitLeading(section.glosses[g]);
+            const QStringList renderings = Gloss::renderings(gloss.text);
+            const SenseKind kind = SenseLabel::classify(gloss.labels);
+            const QString *rule = section.isName() ? &NameRule
+                                : kind == SenseKind::Excluded ? &LabelRule
+                                : Gloss::isFormOf(gloss.text) ? &FormOfRule
+                                                              : nullptr;
+            if (rule) {
+                romanianEnglish_.removed.count(*rule, renderings.size());
+                englishRomanian_.removed.count(*rule, renderings.size());
+                continue;
+            }
+            const bool technical = kind == SenseKind::Technical;
+            const bool reflexive = gloss.labels.contains(u"reflexive"_s);
+            const RomanianVerb verb = RomanianVerb::parse(reflexive ? u"se "_s + headword : headword);
+            const QString romanianHeadword = section.isVerb() ? verb.bareInfinitive() : headword;
+            const QString romanianRendering = section.isVerb() ? verb.longInfinitive() : headword;
+            const SenseRef forwards{Source::Entries, number * 1000 + s * 100 + g, technical};
+            for (const QString &rendering : renderings) {
+                offer(romanianEnglish_, romanianHeadword, rendering, forwards);
+                bool startsWithTo = false;
+                const std::optional<QString> english = Gloss::reversedHeadword(rendering, &startsWithTo);
+                if (!english || english->contains(u':') || english->contains(u'"')) {
+                    englishRomanian_.removed.count(LongGlossRule);
+                    continue;
+                }
+                offer(englishRomanian_, *english, romanianRendering, {Source::Reversed, 0, technical});
+            }
+        }
+    }
+}
+
+void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &english,
+                               const QStringList &usageDomains, const QString &romanian)
+{
+    static const QSet<QString> excludedDomains{u"obscenity"_s, u"vulgarism"_s, u"slang"_s,
+                                               u"disparagement"_s, u"ethnic slur"_s};
+    const bool excluded = std::any_of(usageDomains.begin(), usageDomains.end(),
+                                      [](const QString &domain) { return excludedDomains.contains(domain); });
+    if (excluded) {
+        englishRomanian_.removed.count(UsageDomainRule, english.size());
+        romanianEnglish_.removed.count(UsageDomainRule, english.size());
+        return;
+    }
+    const bool isVerb = synset.pos() == PartOfSpeech::Verb;
+    const RomanianVerb verb = RomanianVerb::parse(romanian);
+    const SenseRef sense{Source::WordNet, qint64(synset.pos()) * 1'000'000'000 + synset.offset(), false};
+    for (const QString &lemma : english) {
+        offer(englishRomanian_, lemma, isVerb ? verb.longInfinitive() : romanian, sense);
+        offer(romanianEnglish_, isVerb ? verb.bareInfinitive() : romanian, isVerb ? englishVerb(lemma) : lemma,
+              sense);
+    }
+}
+
+} // namespace quillet::gendict

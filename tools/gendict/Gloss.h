@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace quillet::gendict {
+
+// The English glosses of the Romanian entries, and the renderings of the translation
+// tables: how they divide into renderings and how a short one becomes a headword.
+class Gloss {
+public:
+    // The most words a reversed gloss may have to become a headword: more make a
+    // definition, not an equivalent.
+    static constexpr qsizetype MaxReversedWords = 3;
+
+    // Splits at ", " and "; " outside parentheses; pieces are trimmed, empty ones dropped.
+    static QStringList renderings(QStringView gloss);
+    // The text without its parenthesised notes, blanks collapsed.
+    static QString withoutNotes(QStringView text);
+    // True for "plural of x", "third-person singular simple perfect indicative of x",
+    // "Alternative form of x", "Abbreviation of x": a pointer to another word, no meaning.
+    static bool isFormOf(QStringView text);
+    // A rendering turned round into an English headword: notes removed, "to " before a
+    // verb and "a "/"an " before a noun dropped; nothing when the result is empty or
+    // longer than MaxReversedWords words. isVerb is set when "to " was dropped.
+    static std::optional<QString> reversedHeadword(QStringView rendering, bool *isVerb);
+    // Drops the gender and part-of-speech markers in braces and the qualifiers in
+    // brackets of a table's translation: "piuliță {f}" is "piuliță". The bracketed
+    // qualifiers, if any, go to *qualifiers.
+    static QString withoutMarkers(QStringView translation, QString *qualifiers);
+};
+
+} // namespace quillet::gendict

@@ -1,0 +1,84 @@
+#include "gendict/SenseLabel.h"
+
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet::gendict {
+
+namespace {
+
+const QSet<QString> &excludingWords()
+{
+    static const QSet<QString> words{u"vulgar"_s, u"obscene"_s, u"offensive"_s, u"derogatory"_s,
+                                     u"slang"_s, u"slur"_s, u"pejorative"_s, u"vulgarism"_s};
+    return words;
+}
+
+const QSet<QString> &technicalWords()
+{
+    static const QSet<QString> words{
+        u"engineering"_s, u"mechanics"_s, u"mechanical"_s, u"machinery"_s, u"electricity"_s,
+        u"electrical"_s, u"electronics"_s, u"electrotechnics"_s, u"computing"_s, u"computer"_s,
+        u"computers"_s, u"programming"_s, u"software"_s, u"internet"_s, u"networking"_s,
+        u"physics"_s, u"chemistry"_s, u"biochemistry"_s, u"mathematics"_s, u"math"_s,
+        u"maths"_s, u"geometry"_s, u"algebra"_s, u"arithmetic"_s, u"statistics"_s,
+        u"construction"_s, u"architecture"_s, u"building"_s, u"automotive"_s,
+        u"automobile"_s, u"automobiles"_s, u"aviation"_s, u"aeronautics"_s, u"nautical"_s,
+        u"navigation"_s, u"shipbuilding"_s, u"metallurgy"_s, u"metalworking"_s, u"welding"_s,
+        u"geology"_s, u"mineralogy"_s, u"mining"_s, u"telecommunications"_s,
+        u"telecommunication"_s, u"telephony"_s, u"technology"_s, u"technical"_s, u"optics"_s,
+        u"acoustics"_s, u"thermodynamics"_s, u"hydraulics"_s, u"crystallography"_s,
+        u"topography"_s, u"surveying"_s, u"cartography"_s, u"railways"_s, u"rail"_s,
+        u"electromagnetism"_s, u"materials"_s, u"manufacturing"_s, u"petroleum"_s,
+    };
+    return words;
+}
+
+} // namespace
+
+LabelledText SenseLabel::splitLeading(QStringView gloss)
+{
+    QStringList labels;
+    QStringView rest = gloss.trimmed();
+    while (rest.startsWith(u'(')) {
+        int depth = 0;
+        qsizetype close = -1;
+        for (qsizetype i = 0; i < rest.size() && close < 0; ++i) {
+            if (rest[i] == u'(')
+                ++depth;
+            else if (rest[i] == u')' && --depth == 0)
+                close = i;
+        }
+        if (close < 0)
+            break;
+        labels.append(rest.sliced(1, close - 1).toString());
+        rest = rest.sliced(close + 1).trimmed();
+    }
+    return {labels.join(u", "_s), rest.toString()};
+}
+
+SenseKind SenseLabel::classify(QStringView labels)
+{
+    bool technical = false;
+    QString word;
+    const auto judge = [&] {
+        if (excludingWords().contains(word))
+            return true;
+        technical = technical || technicalWords().contains(word);
+        word.clear();
+        return false;
+    };
+    for (const QChar c : labels) {
+        if (c.isLetter()) {
+            word += c.toLower();
+        } else if (judge()) {
+            return SenseKind::Excluded;
+        }
+    }
+    if (judge())
+        return SenseKind::Excluded;
+    return technical ? SenseKind::Technical : SenseKind::General;
+}
+
+} // namespace quillet::gendict

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace quillet::gendict {
+
+// What the usage and domain labels of a sense say about it.
+enum class SenseKind {
+    General,   // no label that matters here
+    Technical, // a technical domain: engineering, computing, physics, ...
+    Excluded,  // vulgar, obscene, offensive, derogatory or slang: left out
+};
+
+// A gloss with the labels in front of it split off: "(vulgar, slang) to fuck" is the
+// labels "vulgar, slang" and the text "to fuck".
+struct LabelledText {
+    QString labels;
+    QString text;
+};
+
+class SenseLabel {
+public:
+    // Splits off every leading parenthesised group ("(computing) (dated) stack").
+    static LabelledText splitLeading(QStringView gloss);
+    // Excluded wins over technical: "(computing, slang)" is left out.
+    static SenseKind classify(QStringView labels);
+};
+
+} // namespace quillet::gendict
