@@ -31,6 +31,21 @@ bool isLatinScript(QStringView text)
     return true;
 }
 
+// Some translations mark the stressed vowel with an acute accent ("prostituá"), which
+// Romanian does not write; a final "é" of a loanword ("autodafé") stays.
+QString withoutStressMarks(const QString &romanian)
+{
+    if (std::none_of(romanian.begin(), romanian.end(), [](QChar c) { return c.decompositionTag() == QChar::Canonical; }))
+        return romanian;
+    QString text = romanian.normalized(QString::NormalizationForm_D);
+    for (qsizetype i = text.size() - 1; i > 0; --i) {
+        const bool finalE = text[i - 1] == u'e' && (i + 1 == text.size() || !text[i + 1].isLetter());
+        if (text[i] == QChar(0x0301) && !finalE)
+            text.remove(i, 1);
+    }
+    return text.normalized(QString::NormalizationForm_C);
+}
+
 // A table's sense gloss may begin with a domain or usage: "geometry: part of a curve".
 SenseKind kindOfTableGloss(const QString &gloss)
 {
@@ -63,12 +78,14 @@ void Assembly::offer(Direction &direction, const QString &headword, const QStrin
         direction.removed.count(StopListRule);
         return;
     }
-    const QString &romanian = isRomanianDirection(direction) ? *cleanHeadword : *cleanRendering;
+    const bool romanianHeadword = isRomanianDirection(direction);
+    const QString romanian = withoutStressMarks(romanianHeadword ? *cleanHeadword : *cleanRendering);
     if (!isLatinScript(romanian)) {
         direction.removed.count(ScriptRule);
         return;
     }
-    direction.table.add(*cleanHeadword, sense, *cleanRendering);
+    direction.table.add(romanianHeadword ? romanian : *cleanHeadword, sense,
+                        romanianHeadword ? *cleanRendering : romanian);
 }
 
 void Assembly::addTableSense(const TableSense &sense)
@@ -87,7 +104,7 @@ void Assembly::addTableSense(const TableSense &sense)
             const RomanianVerb verb = RomanianVerb::parse(translation);
             offer(englishRomanian_, sense.headword, verb.longInfinitive(), {Source::Entries, sense.line, technical});
             offer(romanianEnglish_, verb.bareInfinitive(), englishVerb(sense.headword),
-                  {Source::Reversed, 0, technical});
+                  {Source::Reversed, 1, technical});
         } else {
             offer(englishRomanian_, sense.headword, translation, {Source::Entries, sense.line, technical});
             offer(romanianEnglish_, translation, sense.headword, {Source::Reversed, 0, technical});
@@ -107,6 +124,12 @@ void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSect
                                 : kind == SenseKind::Excluded ? &LabelRule
                                 : Gloss::isFormOf(gloss.text) ? &FormOfRule
                                                               : nullptr;
+            // A gloss naming a stop-list word among its synonyms is that word's sense.
+            const bool obscene = std::any_of(renderings.begin(), renderings.end(), [&](const QString &r) {
+                return stopList_.holdsAWordOf(r);
+            });
+            if (!rule && obscene)
+                rule = &StopListRule;
             if (rule) {
                 romanianEnglish_.removed.count(*rule, renderings.size());
                 englishRomanian_.removed.count(*rule, renderings.size());
@@ -126,7 +149,7 @@ void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSect
                     englishRomanian_.removed.count(LongGlossRule);
                     continue;
                 }
-                offer(englishRomanian_, *english, romanianRendering, {Source::Reversed, 0, technical});
+                offer(englishRomanian_, *english, romanianRendering, {Source::Reversed, section.isVerb(), technical});
             }
         }
     }
@@ -139,9 +162,12 @@ void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &engli
                                                u"disparagement"_s, u"ethnic slur"_s};
     const bool excluded = std::any_of(usageDomains.begin(), usageDomains.end(),
                                       [](const QString &domain) { return excludedDomains.contains(domain); });
-    if (excluded) {
-        englishRomanian_.removed.count(UsageDomainRule, english.size());
-        romanianEnglish_.removed.count(UsageDomainRule, english.size());
+    // A synset listing a stop-list word among its English lemmas is that word's sense.
+    const bool obscene = std::any_of(english.begin(), english.end(),
+                                     [&](const QString &lemma) { return stopList_.holdsAWordOf(lemma); });
+    if (excluded || obscene) {
+        englishRomanian_.removed.count(excluded ? UsageDomainRule : StopListRule, english.size());
+        romanianEnglish_.removed.count(excluded ? UsageDomainRule : StopListRule, english.size());
         return;
     }
     const bool isVerb = synset.pos() == PartOfSpeech::Verb;
