@@ -22,9 +22,12 @@ WordNet sampleWordNet()
     return wordNet;
 }
 
-QList<DictEntry> entriesOf(const TranslationTable &table)
+QList<DictEntry> entriesOf(const Direction &direction)
 {
-    return table.entries();
+    QList<DictEntry> entries;
+    for (const TableEntry &entry : direction.table.entries())
+        entries.append(entry.entry);
+    return entries;
 }
 
 } // namespace
@@ -32,11 +35,12 @@ QList<DictEntry> entriesOf(const TranslationTable &table)
 TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
 {
     const WordNet wordNet = sampleWordNet();
-    DictionaryJoin join(wordNet);
+    Assembly assembly(StopList::fromWords({}, {}));
+    DictionaryJoin join(wordNet, assembly);
     join.add({Country, u"\u021Bar\u0103"_s});
     join.add({Country, u"stat"_s});
     join.add({Rural, u"\u0163ar\u0103"_s}); // cedilla spelling: the same headword
-    join.add({Rural, u"  "_s});              // dropped, adds nothing
+    join.add({Rural, u"  "_s});              // unusable, adds nothing
     join.add({Hard, u"tare"_s});
     join.add({SynsetKey(PartOfSpeech::Verb, 1), u"juca"_s});
     join.add({Country, u"stat"_s});
@@ -51,14 +55,14 @@ TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
         {u"hard"_s, u"tare"_s},
         {u"Hard"_s, u"tare"_s},
     };
-    EXPECT_EQ(entriesOf(join.englishRomanian()), englishRomanian);
+    EXPECT_EQ(entriesOf(assembly.englishRomanian()), englishRomanian);
 
     const QList<DictEntry> romanianEnglish{
-        {u"\u021Bar\u0103"_s, u"state, nation, country, land, rural area, area"_s},
+        {u"\u021Bar\u0103"_s, u"state, nation, country, land; rural area, area"_s}, // a sense a synset
         {u"stat"_s, u"state, nation, country, land"_s},
-        {u"tare"_s, u"hard, Hard"_s},
+        {u"tare"_s, u"hard"_s}, // "Hard" only differs in case
     };
-    EXPECT_EQ(entriesOf(join.romanianEnglish()), romanianEnglish);
+    EXPECT_EQ(entriesOf(assembly.romanianEnglish()), romanianEnglish);
     EXPECT_EQ(join.unresolvedLines(), 1);
 }
 

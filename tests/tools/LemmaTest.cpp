@@ -35,6 +35,10 @@ TEST(Lemma, WritesCedillaLettersWithCommaBelow)
     EXPECT_EQ(cleaned(u"\u015Fans\u0103"_s), u"\u0219ans\u0103"_s);
     EXPECT_EQ(cleaned(u"\u0163\u0103ran"_s), u"\u021B\u0103ran"_s);
     EXPECT_EQ(cleaned(u"\u015Etefan \u0162epe\u015F"_s), u"\u0218tefan \u021Aepe\u0219"_s);
+    // Composed forms, ǎ (a with caron) written as ă, invisible marks dropped.
+    EXPECT_EQ(cleaned(u"fisu\u01CEr"_s), u"fisu\u0103r"_s);
+    EXPECT_EQ(cleaned(u"s\u0327a\u0306"_s), u"\u0219\u0103"_s);
+    EXPECT_EQ(cleaned(u"muschet\u0103\u200E"_s), u"muschet\u0103"_s);
     // Letters that merely look alike stay: s with caron, t with caron.
     EXPECT_EQ(cleaned(u"\u0161\u0165"_s), u"\u0161\u0165"_s);
 }

@@ -81,7 +81,8 @@ TEST(WordNetFind, AmbiguousOrOtherWordClassMeansNothing)
 TEST(WordNetFind, JoinUsesMovedSynsetsAndCountsThemPerShift)
 {
     const WordNet wordNet = sampleWordNet();
-    DictionaryJoin join(wordNet);
+    Assembly assembly(StopList::fromWords({}, {}));
+    DictionaryJoin join(wordNet, assembly);
     join.add({{PartOfSpeech::Verb, 1000}, u"m\u00E2nca"_s});
     join.add({{PartOfSpeech::Verb, 982}, u"hr\u0103ni"_s});               // moved by 18
     join.add({{PartOfSpeech::Verb, 1000 + Far + 9}, u"sorbi"_s});       // moved by 1
@@ -89,14 +90,21 @@ TEST(WordNetFind, JoinUsesMovedSynsetsAndCountsThemPerShift)
     join.add({{PartOfSpeech::Verb, 1000 + Far - 5}, u"bea"_s});         // ambiguous
     join.add({{PartOfSpeech::Noun, 1000 + 3 * Far + 1}, u"hran\u0103"_s}); // nothing
 
-    const QList<DictEntry> romanianEnglish{
-        {u"m\u00E2nca"_s, u"eat"_s},
-        {u"hr\u0103ni"_s, u"eat"_s},
-        {u"sorbi"_s, u"sip"_s},
+    const auto entries = [](const Direction &direction) {
+        QList<DictEntry> plain;
+        for (const TableEntry &entry : direction.table.entries())
+            plain.append(entry.entry);
+        return plain;
     };
-    EXPECT_EQ(join.romanianEnglish().entries(), romanianEnglish);
-    EXPECT_EQ(join.englishRomanian().entries(),
-              (QList<DictEntry>{{u"eat"_s, u"m\u00E2nca, hr\u0103ni"_s}, {u"sip"_s, u"sorbi"_s}}));
+    // Verbs: "to " before the English, "a " before the Romanian of an English headword.
+    const QList<DictEntry> romanianEnglish{
+        {u"m\u00E2nca"_s, u"to eat"_s},
+        {u"hr\u0103ni"_s, u"to eat"_s},
+        {u"sorbi"_s, u"to sip"_s},
+    };
+    EXPECT_EQ(entries(assembly.romanianEnglish()), romanianEnglish);
+    EXPECT_EQ(entries(assembly.englishRomanian()),
+              (QList<DictEntry>{{u"eat"_s, u"a m\u00E2nca, a hr\u0103ni"_s}, {u"sip"_s, u"a sorbi"_s}}));
     EXPECT_EQ(join.shiftedLines(), (QMap<quint32, qsizetype>{{1, 2}, {18, 1}}));
     EXPECT_EQ(join.unresolvedLines(), 2);
 }

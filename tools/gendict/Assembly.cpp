@@ -19,8 +19,25 @@ const QString Assembly::UsageDomainRule = u"Wordnet synset of an obscene, slang 
 const QString Assembly::StopListRule = u"stop-list word"_s;
 const QString Assembly::ScriptRule = u"Romanian word not in Latin script"_s;
 const QString Assembly::UnusableRule = u"empty, or holding a tab or line break"_s;
+const QString Assembly::NotAWordRule = u"not a word: markup, punctuation or a lone sign"_s;
 
 namespace {
+
+// A headword starts with a letter or digit (or with an apostrophe or hyphen before a
+// letter: "'s Gravenhage", "-ism") and holds no markup; a translation holds at least
+// a letter or digit.
+bool looksLikeAWord(const QString &text, bool headword)
+{
+    static const QString markup = u"{}|[]<>`"_s;
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return markup.contains(c); }))
+        return false;
+    if (!headword)
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    const QChar first = text.front();
+    if (first.isLetterOrNumber())
+        return true;
+    return (first == u'\'' || first == u'-') && text.size() > 1 && text[1].isLetter();
+}
 
 bool isLatinScript(QStringView text)
 {
@@ -74,7 +91,14 @@ void Assembly::offer(Direction &direction, const QString &headword, const QStrin
         direction.removed.count(UnusableRule);
         return;
     }
-    if (stopList_.holdsAWordOf(*cleanHeadword) || stopList_.holdsAWordOf(*cleanRendering)) {
+    if (!looksLikeAWord(*cleanHeadword, true) || !looksLikeAWord(*cleanRendering, false)) {
+        direction.removed.count(NotAWordRule);
+        return;
+    }
+    const Language headwordLanguage = isRomanianDirection(direction) ? Language::Romanian : Language::English;
+    const Language renderingLanguage = isRomanianDirection(direction) ? Language::English : Language::Romanian;
+    if (stopList_.holdsAWordOf(*cleanHeadword, headwordLanguage)
+        || stopList_.holdsAWordOf(*cleanRendering, renderingLanguage)) {
         direction.removed.count(StopListRule);
         return;
     }
@@ -126,7 +150,7 @@ void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSect
                                                               : nullptr;
             // A gloss naming a stop-list word among its synonyms is that word's sense.
             const bool obscene = std::any_of(renderings.begin(), renderings.end(), [&](const QString &r) {
-                return stopList_.holdsAWordOf(r);
+                return stopList_.holdsAWordOf(r, Language::English);
             });
             if (!rule && obscene)
                 rule = &StopListRule;
@@ -142,10 +166,13 @@ void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSect
             const QString romanianRendering = section.isVerb() ? verb.longInfinitive() : headword;
             const SenseRef forwards{Source::Entries, number * 1000 + s * 100 + g, technical};
             for (const QString &rendering : renderings) {
-                offer(romanianEnglish_, romanianHeadword, rendering, forwards);
                 bool startsWithTo = false;
                 const std::optional<QString> english = Gloss::reversedHeadword(rendering, &startsWithTo);
-                if (!english || english->contains(u':') || english->contains(u'"')) {
+                const bool equivalent = english && !english->contains(u':') && !english->contains(u'"');
+                // A verb's short equivalent reads as an English verb: "unknot" is "to unknot".
+                const bool addTo = section.isVerb() && equivalent && !startsWithTo;
+                offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + rendering : rendering, forwards);
+                if (!equivalent) {
                     englishRomanian_.removed.count(LongGlossRule);
                     continue;
                 }
@@ -164,7 +191,7 @@ void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &engli
                                       [](const QString &domain) { return excludedDomains.contains(domain); });
     // A synset listing a stop-list word among its English lemmas is that word's sense.
     const bool obscene = std::any_of(english.begin(), english.end(),
-                                     [&](const QString &lemma) { return stopList_.holdsAWordOf(lemma); });
+                                     [&](const QString &lemma) { return stopList_.holdsAWordOf(lemma, Language::English); });
     if (excluded || obscene) {
         englishRomanian_.removed.count(excluded ? UsageDomainRule : StopListRule, english.size());
         romanianEnglish_.removed.count(excluded ? UsageDomainRule : StopListRule, english.size());

@@ -32,6 +32,7 @@ public:
     static const QString StopListRule;
     static const QString ScriptRule;
     static const QString UnusableRule;
+    static const QString NotAWordRule;
 
     explicit Assembly(StopList stopList) : stopList_(std::move(stopList)) {}
 

@@ -52,9 +52,9 @@ QString Gloss::withoutNotes(QStringView text)
     QString out;
     int depth = 0;
     for (const QChar c : text) {
-        if (c == u'(')
+        if (c == u'(' || c == u'[')
             ++depth;
-        else if (c == u')' && depth > 0)
+        else if ((c == u')' || c == u']') && depth > 0)
             --depth;
         else if (depth == 0)
             out += c;
@@ -80,15 +80,16 @@ std::optional<QString> Gloss::reversedHeadword(QStringView rendering, bool *isVe
     if (headword.startsWith(u"to "_s)) {
         headword.remove(0, 3);
         *isVerb = true;
-    } else if (headword.startsWith(u"a "_s)) {
+    } else if (headword.startsWith(u"a "_s, Qt::CaseInsensitive)) {
         headword.remove(0, 2);
-    } else if (headword.startsWith(u"an "_s)) {
+    } else if (headword.startsWith(u"an "_s, Qt::CaseInsensitive)) {
         headword.remove(0, 3);
     }
     while (headword.endsWith(u'.') || headword.endsWith(u'!') || headword.endsWith(u':'))
         headword.chop(1);
     headword = headword.trimmed();
-    if (headword.isEmpty() || wordCount(headword) > MaxReversedWords)
+    // "get/become hoarse" is two headwords run together, not one.
+    if (headword.isEmpty() || headword.contains(u'/') || wordCount(headword) > MaxReversedWords)
         return std::nullopt;
     return headword;
 }

@@ -18,7 +18,7 @@ public:
 
     // Splits at ", " and "; " outside parentheses; pieces are trimmed, empty ones dropped.
     static QStringList renderings(QStringView gloss);
-    // The text without its parenthesised notes, blanks collapsed.
+    // The text without its notes in parentheses or brackets, blanks collapsed.
     static QString withoutNotes(QStringView text);
     // True for "plural of x", "third-person singular simple perfect indicative of x",
     // "Alternative form of x", "Abbreviation of x": a pointer to another word, no meaning.

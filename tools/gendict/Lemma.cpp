@@ -14,6 +14,8 @@ std::optional<QString> Lemma::clean(QStringView raw)
 
     QString lemma = raw.toString().normalized(QString::NormalizationForm_C);
     lemma.replace(u'_', u' ');
+    // Invisible format characters (direction marks, soft hyphens) are no part of a word.
+    lemma.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     lemma = withoutAdjectiveMarker(lemma.trimmed()).trimmed();
     std::transform(lemma.begin(), lemma.end(), lemma.begin(), withRomanianLetters);
     if (lemma.isEmpty())

@@ -8,7 +8,7 @@
 namespace quillet::gendict {
 
 // A lemma as the sources spell it, made fit to be a headword or a translation: it is
-// composed (NFC), WordNet's '_' becomes a blank, an adjective marker such as "(a)", "(p)" or "(ip)" at
+// composed (NFC), invisible format characters go, WordNet's '_' becomes a blank, an adjective marker such as "(a)", "(p)" or "(ip)" at
 // the end goes, the cedilla letters ş ţ Ş Ţ become the comma-below ș ț Ș Ț, the a with caron ǎ that some
 // sources type for ă becomes ă, and the
 // surrounding blanks are trimmed. The same rules serve both languages.

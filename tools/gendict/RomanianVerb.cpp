@@ -26,6 +26,8 @@ RomanianVerb RomanianVerb::parse(QStringView text)
 
 QString RomanianVerb::longInfinitive() const
 {
+    if (bare_.isEmpty())
+        return bare_;
     return (reflexive_ ? u"a se "_s : u"a "_s) + bare_;
 }
 

@@ -13,7 +13,8 @@ public:
 
     // The headword form, as Romanian dictionaries list verbs: "pompa", "certa".
     const QString &bareInfinitive() const { return bare_; }
-    // The form a translation of an English verb takes: "a pompa", "a se certa".
+    // The form a translation of an English verb takes: "a pompa", "a se certa"; empty
+    // when there is no verb.
     QString longInfinitive() const;
 
 private:

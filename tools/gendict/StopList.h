@@ -6,21 +6,25 @@
 
 namespace quillet::gendict {
 
+enum class Language { English, Romanian };
+
 // Words obscene in every use, left out of the dictionary wherever they come from: a
 // headword or a translation holding one of them as a word is dropped. The file beside
-// the generator lists one word a line; '#' starts a comment line.
+// the generator lists one word a line under "[English]" or "[Romanian]" (English "cur"
+// is a dog, Romanian "cur" is not); '#' starts a comment line.
 class StopList {
 public:
-    // Throws GenError on a missing file.
+    // Throws GenError on a missing file or a word before the first section.
     static StopList read(const QString &path);
-    static StopList fromWords(const QStringList &words);
+    static StopList fromWords(const QStringList &english, const QStringList &romanian);
 
-    // True when one of the text's words (runs of letters, compared case-folded) is listed.
-    bool holdsAWordOf(QStringView text) const;
-    qsizetype size() const { return words_.size(); }
+    // True when one of the text's words (runs of letters, compared case-folded) is
+    // listed for its language.
+    bool holdsAWordOf(QStringView text, Language language) const;
 
 private:
-    QSet<QString> words_;
+    QSet<QString> english_;
+    QSet<QString> romanian_;
 };
 
 } // namespace quillet::gendict

@@ -1,5 +1,7 @@
 #include "gendict/TranslationTable.h"
 
+#include "gendict/Gloss.h"
+
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -37,8 +39,10 @@ QString TranslationTable::translationOf(const Row &row)
                 continue;
             QStringList renderings;
             for (const QString &rendering : sense.renderings) {
-                if (!listed.contains(rendering)) {
-                    listed.insert(rendering);
+                // "horseradish (plant)" after "horseradish" tells nothing new.
+                const QString bare = Gloss::withoutNotes(rendering).toCaseFolded();
+                if (!listed.contains(bare)) {
+                    listed.insert(bare);
                     renderings.append(rendering);
                 }
             }

@@ -40,7 +40,7 @@ public:
     qsizetype size() const { return rows_.size(); }
     // The rows in the order their headwords first came. A translation is the senses'
     // renderings joined by ", ", the senses by "; ", technical senses first; a rendering
-    // already listed under an earlier sense is not repeated.
+    // already listed, alike but for case and notes in parentheses, is not repeated.
     QList<TableEntry> entries() const;
 
 private:

@@ -1,0 +1,91 @@
+// The text rules of the generator: labels, glosses, Romanian verbs and the stop list.
+#include "gendict/Gloss.h"
+#include "gendict/RomanianVerb.h"
+#include "gendict/SenseLabel.h"
+#include "gendict/StopList.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace quillet::gendict;
+
+TEST(SenseLabel, SplitsLeadingLabelsAndJudgesThem)
+{
+    const LabelledText split = SenseLabel::splitLeading(u" (vulgar, Moldavia) (rare) a (bad) man"_s);
+    EXPECT_EQ(split.labels, u"vulgar, Moldavia, rare"_s);
+    EXPECT_EQ(split.text, u"a (bad) man"_s);
+    EXPECT_EQ(SenseLabel::splitLeading(u"pile (of objects)"_s).labels, u""_s);
+    EXPECT_EQ(SenseLabel::splitLeading(u"((slang) glans) x"_s).labels, u"(slang) glans"_s);
+
+    EXPECT_EQ(SenseLabel::classify(u"computing"), SenseKind::Technical);
+    EXPECT_EQ(SenseLabel::classify(u"biochemistry, genetics"), SenseKind::Technical);
+    EXPECT_EQ(SenseLabel::classify(u"of a person, vulgar"), SenseKind::Excluded);
+    EXPECT_EQ(SenseLabel::classify(u"computing, slang"), SenseKind::Excluded);
+    EXPECT_EQ(SenseLabel::classify(u"ethnic slur"), SenseKind::Excluded);
+    EXPECT_EQ(SenseLabel::classify(u"dated, transitive"), SenseKind::General);
+    // Whole words only: "slangy" is not "slang".
+    EXPECT_EQ(SenseLabel::classify(u"slangy"), SenseKind::General);
+}
+
+TEST(Gloss, SplitsRenderingsOutsideNotesAndSpotsFormOf)
+{
+    EXPECT_EQ(Gloss::renderings(u"bow (gesture, greeting), curtsy; nod."),
+              (QStringList{u"bow (gesture, greeting)"_s, u"curtsy"_s, u"nod"_s}));
+    EXPECT_EQ(Gloss::withoutNotes(u"horseradish  (plant) [+din] root"), u"horseradish root"_s);
+
+    for (const char16_t *formOf : {u"plural of casă", u"third-person singular simple perfect indicative of scula",
+                                   u"Alternative form of ceva", u"Abbreviation of primul: 1st"})
+        EXPECT_TRUE(Gloss::isFormOf(formOf)) << QString::fromUtf16(formOf).toStdString();
+    for (const char16_t *meaning : {u"the act of screwing", u"piece of cloth", u"native or resident of Cluj"})
+        EXPECT_FALSE(Gloss::isFormOf(meaning)) << QString::fromUtf16(meaning).toStdString();
+}
+
+TEST(Gloss, ReversesOnlyShortEquivalents)
+{
+    bool verb = false;
+    EXPECT_EQ(Gloss::reversedHeadword(u"to pump", &verb), u"pump"_s);
+    EXPECT_TRUE(verb);
+    EXPECT_EQ(Gloss::reversedHeadword(u"A pile (of objects)", &verb), u"pile"_s);
+    EXPECT_FALSE(verb);
+    EXPECT_EQ(Gloss::reversedHeadword(u"moment of inertia (physics)", &verb), u"moment of inertia"_s);
+    EXPECT_EQ(Gloss::reversedHeadword(u"a village in Alba, Romania", &verb), std::nullopt);
+    EXPECT_EQ(Gloss::reversedHeadword(u"get/become hoarse", &verb), std::nullopt);
+    EXPECT_EQ(Gloss::reversedHeadword(u"(x)", &verb), std::nullopt);
+}
+
+TEST(Gloss, DropsTableMarkersAndKeepsQualifiers)
+{
+    QString qualifiers;
+    EXPECT_EQ(Gloss::withoutMarkers(u"piuliță {f}", &qualifiers), u"piuliță"_s);
+    EXPECT_EQ(Gloss::withoutMarkers(u": părăsit {m} {n}", &qualifiers), u"părăsit"_s);
+    EXPECT_EQ(Gloss::withoutMarkers(u"coi {m} [vulgar]", &qualifiers), u"coi"_s);
+    EXPECT_EQ(qualifiers, u"vulgar"_s);
+}
+
+TEST(RomanianVerb, BareHeadwordAndLongInfinitive)
+{
+    const auto check = [](const QString &written, const QString &bare, const QString &longForm) {
+        const RomanianVerb verb = RomanianVerb::parse(written);
+        EXPECT_EQ(verb.bareInfinitive(), bare) << written.toStdString();
+        EXPECT_EQ(verb.longInfinitive(), longForm) << written.toStdString();
+    };
+    check(u"pompa"_s, u"pompa"_s, u"a pompa"_s);
+    check(u"a absorbi"_s, u"absorbi"_s, u"a absorbi"_s);
+    check(u"a se purta"_s, u"purta"_s, u"a se purta"_s);
+    check(u"(a se) certa"_s, u"certa"_s, u"a se certa"_s);
+    check(u"se ridica"_s, u"ridica"_s, u"a se ridica"_s);
+}
+
+TEST(StopList, MatchesWholeWordsInAnyCase)
+{
+    const StopList list = StopList::fromWords({u"fuck"_s}, {u"pulă"_s, u"cur"_s});
+    EXPECT_TRUE(list.holdsAWordOf(u"Fuck", Language::English));
+    EXPECT_TRUE(list.holdsAWordOf(u"cap de pula\u0306", Language::Romanian)); // ă decomposed
+    EXPECT_TRUE(list.holdsAWordOf(u"fuck-up", Language::English));
+    EXPECT_FALSE(list.holdsAWordOf(u"fuckable pula", Language::English));
+    EXPECT_FALSE(list.holdsAWordOf(u"pul", Language::Romanian));
+    // Each language has its own: an English cur is a dog.
+    EXPECT_FALSE(list.holdsAWordOf(u"cur", Language::English));
+}
