@@ -76,6 +76,7 @@ TEST(RomanianVerb, BareHeadwordAndLongInfinitive)
     check(u"a se purta"_s, u"purta"_s, u"a se purta"_s);
     check(u"(a se) certa"_s, u"certa"_s, u"a se certa"_s);
     check(u"se ridica"_s, u"ridica"_s, u"a se ridica"_s);
+    check(u"a"_s, u""_s, u""_s);
 }
 
 TEST(StopList, MatchesWholeWordsInAnyCase)

@@ -21,6 +21,9 @@ RomanianVerb RomanianVerb::parse(QStringView text)
         }
     }
     verb.bare_ = rest.trimmed();
+    // A lone particle is no verb: a table line "fight {v} :: a" lost its word.
+    if (verb.bare_ == u"a"_s)
+        verb.bare_.clear();
     return verb;
 }
 
