@@ -120,8 +120,7 @@ void Assembly::addTableSense(const TableSense &sense)
         QString qualifiers;
         const QString translation = Gloss::withoutMarkers(written, &qualifiers);
         if (kind == SenseKind::Excluded || SenseLabel::classify(qualifiers) == SenseKind::Excluded) {
-            englishRomanian_.removed.count(LabelRule);
-            romanianEnglish_.removed.count(LabelRule);
+            countInBoth(LabelRule, 1);
             continue;
         }
         if (sense.isVerb()) {
@@ -143,43 +142,59 @@ void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSect
         for (qsizetype g = 0; g < section.glosses.size(); ++g) {
             const LabelledText gloss = SenseLabel::splitLeading(section.glosses[g]);
             const QStringList renderings = Gloss::renderings(gloss.text);
-            const SenseKind kind = SenseLabel::classify(gloss.labels);
-            const QString *rule = section.isName() ? &NameRule
-                                : kind == SenseKind::Excluded ? &LabelRule
-                                : Gloss::isFormOf(gloss.text) ? &FormOfRule
-                                                              : nullptr;
-            // A gloss naming a stop-list word among its synonyms is that word's sense.
-            const bool obscene = std::any_of(renderings.begin(), renderings.end(), [&](const QString &r) {
-                return stopList_.holdsAWordOf(r, Language::English);
-            });
-            if (!rule && obscene)
-                rule = &StopListRule;
-            if (rule) {
-                romanianEnglish_.removed.count(*rule, renderings.size());
-                englishRomanian_.removed.count(*rule, renderings.size());
+            if (const QString *rule = ruleLeavingOut(section, gloss, renderings)) {
+                countInBoth(*rule, renderings.size());
                 continue;
             }
-            const bool technical = kind == SenseKind::Technical;
-            const bool reflexive = gloss.labels.contains(u"reflexive"_s);
-            const RomanianVerb verb = RomanianVerb::parse(reflexive ? u"se "_s + headword : headword);
-            const QString romanianHeadword = section.isVerb() ? verb.bareInfinitive() : headword;
-            const QString romanianRendering = section.isVerb() ? verb.longInfinitive() : headword;
-            const SenseRef forwards{Source::Entries, number * 1000 + s * 100 + g, technical};
-            for (const QString &rendering : renderings) {
-                bool startsWithTo = false;
-                const std::optional<QString> english = Gloss::reversedHeadword(rendering, &startsWithTo);
-                const bool equivalent = english && !english->contains(u':') && !english->contains(u'"');
-                // A verb's short equivalent reads as an English verb: "unknot" is "to unknot".
-                const bool addTo = section.isVerb() && equivalent && !startsWithTo;
-                offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + rendering : rendering, forwards);
-                if (!equivalent) {
-                    englishRomanian_.removed.count(LongGlossRule);
-                    continue;
-                }
-                offer(englishRomanian_, *english, romanianRendering, {Source::Reversed, section.isVerb(), technical});
-            }
+            addGloss(headword, section, gloss, renderings, number * 1000 + s * 100 + g);
         }
     }
+}
+
+const QString *Assembly::ruleLeavingOut(const ArticleSection &section, const LabelledText &gloss,
+                                        const QStringList &renderings) const
+{
+    if (section.isName())
+        return &NameRule;
+    if (SenseLabel::classify(gloss.labels) == SenseKind::Excluded)
+        return &LabelRule;
+    if (Gloss::isFormOf(gloss.text))
+        return &FormOfRule;
+    // A gloss naming a stop-list word among its synonyms is that word's sense.
+    const bool obscene = std::any_of(renderings.begin(), renderings.end(), [&](const QString &rendering) {
+        return stopList_.holdsAWordOf(rendering, Language::English);
+    });
+    return obscene ? &StopListRule : nullptr;
+}
+
+void Assembly::addGloss(const QString &headword, const ArticleSection &section, const LabelledText &gloss,
+                        const QStringList &renderings, qint64 senseId)
+{
+    const bool technical = SenseLabel::classify(gloss.labels) == SenseKind::Technical;
+    const bool reflexive = gloss.labels.contains(u"reflexive"_s);
+    const RomanianVerb verb = RomanianVerb::parse(reflexive ? u"se "_s + headword : headword);
+    const QString romanianHeadword = section.isVerb() ? verb.bareInfinitive() : headword;
+    const QString romanianRendering = section.isVerb() ? verb.longInfinitive() : headword;
+    for (const QString &rendering : renderings) {
+        bool startsWithTo = false;
+        const std::optional<QString> english = Gloss::reversedHeadword(rendering, &startsWithTo);
+        const bool equivalent = english && !english->contains(u':') && !english->contains(u'"');
+        // A verb's short equivalent reads as an English verb: "unknot" is "to unknot".
+        const bool addTo = section.isVerb() && equivalent && !startsWithTo;
+        offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + rendering : rendering,
+              {Source::Entries, senseId, technical});
+        if (!equivalent) {
+            englishRomanian_.removed.count(LongGlossRule);
+            continue;
+        }
+        offer(englishRomanian_, *english, romanianRendering, {Source::Reversed, section.isVerb(), technical});
+    }
+}
+
+void Assembly::countInBoth(const QString &rule, qsizetype pairs)
+{
+    englishRomanian_.removed.count(rule, pairs);
+    romanianEnglish_.removed.count(rule, pairs);
 }
 
 void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &english,
@@ -193,8 +208,7 @@ void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &engli
     const bool obscene = std::any_of(english.begin(), english.end(),
                                      [&](const QString &lemma) { return stopList_.holdsAWordOf(lemma, Language::English); });
     if (excluded || obscene) {
-        englishRomanian_.removed.count(excluded ? UsageDomainRule : StopListRule, english.size());
-        romanianEnglish_.removed.count(excluded ? UsageDomainRule : StopListRule, english.size());
+        countInBoth(excluded ? UsageDomainRule : StopListRule, english.size());
         return;
     }
     const bool isVerb = synset.pos() == PartOfSpeech::Verb;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gendict/RomanianArticle.h"
+#include "gendict/SenseLabel.h"
 #include "gendict/StopList.h"
 #include "gendict/SynsetKey.h"
 #include "gendict/Tally.h"
@@ -49,6 +50,13 @@ public:
     const Direction &romanianEnglish() const { return romanianEnglish_; }
 
 private:
+    // The rule that leaves a gloss of a Romanian entry out, if any.
+    const QString *ruleLeavingOut(const ArticleSection &section, const LabelledText &gloss,
+                                  const QStringList &renderings) const;
+    // A gloss forwards, and its short renderings turned round.
+    void addGloss(const QString &headword, const ArticleSection &section, const LabelledText &gloss,
+                  const QStringList &renderings, qint64 senseId);
+    void countInBoth(const QString &rule, qsizetype pairs);
     // Puts one pair into a direction unless a rule for every source forbids it.
     void offer(Direction &direction, const QString &headword, const QString &rendering, const SenseRef &sense);
     bool isRomanianDirection(const Direction &direction) const { return &direction == &romanianEnglish_; }
