@@ -63,6 +63,8 @@ public:
         QCoreApplication::processEvents();
     }
 
+    bool cancelled() const override { return form_.unloaded_; }
+
     bool lineRead(int percent) override
     {
         if (percent != shown_) {
@@ -153,10 +155,9 @@ void Form1::LoadSettings()
         mnuOptRom->setChecked(*stored.romanianInterface);
     mnuOptEng->setChecked(!mnuOptRom->isChecked());
     if (stored.englishRomanian)
-        Label3[0]->setBorderStyle(*stored.englishRomanian ? 1 : 0);
-    Label3[1]->setBorderStyle(1 - Label3[0]->BorderStyle());
-    mnuEngRom->setChecked(Label3[0]->BorderStyle() == 1);
-    mnuRomEng->setChecked(!mnuEngRom->isChecked());
+        markDirection(*stored.englishRomanian ? DictTable::EnglishRomanian : DictTable::RomanianEnglish);
+    else
+        markDirection(CurrentDirection());
     if (stored.advancedSearch)
         mnuAdvancedSearch->setChecked(*stored.advancedSearch);
 

@@ -1,12 +1,13 @@
 // Quillet: the dictionary window, or a look-up on the command line.
 #include "app/CommandLine.h"
+#include "app/ShutdownRequests.h"
 #include "mainwindow/Form1.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <algorithm>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -21,21 +22,22 @@ QStringList Arguments(int argc, char **argv)
     return arguments;
 }
 
-// A request for the command line needs no display; anything else opens the window.
-bool WantsCommandLine(const QStringList &arguments)
-{
-    return std::any_of(arguments.cbegin(), arguments.cend(),
-                       [](const QString &argument) { return argument.startsWith(u"--"_s); });
-}
-
 int RunWithoutWindow(int argc, char **argv, const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const std::optional<int> status =
-        quillet::RunCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err);
-    return status.value_or(0);
+    int status = 0;
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        status = quillet::RunCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err)
+                     .value_or(0);
+    }
+    // What the C library still holds for stdout must reach it too.
+    if (std::fflush(stdout) != 0 && status != quillet::ExitError) {
+        std::fputs("quillet: the output could not be written\n", stderr);
+        status = quillet::ExitError;
+    }
+    return status;
 }
 
 int RunWindow(int argc, char **argv)
@@ -45,6 +47,17 @@ int RunWindow(int argc, char **argv)
     quillet::Form1Setup setup;
     setup.programDir = QCoreApplication::applicationDirPath();
     quillet::Form1 form(setup);
+
+    // Being told to end from outside (a signal, the desktop session closing) ends the
+    // program as closing the window does: the settings and the history are stored first.
+    const auto shutDown = [&form] {
+        form.close();
+        QCoreApplication::exit(0);
+    };
+    const quillet::ShutdownRequests requests;
+    QObject::connect(&requests, &quillet::ShutdownRequests::requested, &form, shutDown);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, shutDown, Qt::DirectConnection);
+
     switch (form.Form_Load()) {
     case quillet::Form1::LoadOutcome::Failed: return 1;
     case quillet::Form1::LoadOutcome::Closed: return 0;
@@ -58,7 +71,7 @@ int RunWindow(int argc, char **argv)
 int main(int argc, char **argv)
 {
     const QStringList arguments = Arguments(argc, argv);
-    if (WantsCommandLine(arguments))
-        return RunWithoutWindow(argc, argv, arguments);
-    return RunWindow(argc, argv);
+    if (quillet::OpensWindow(arguments))
+        return RunWindow(argc, argv);
+    return RunWithoutWindow(argc, argv, arguments);
 }

@@ -70,7 +70,7 @@ TextFile ReadTextFile(const QString &path)
 
 DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(programDir)) {}
 
-LoadResult DictionaryLoader::extractInto(const QString &folder) const
+LoadResult DictionaryLoader::extractInto(const QString &folder, const LoadObserver &observer) const
 {
     const QDir program(programDir_);
     const QString extractor = program.absoluteFilePath(files::Extractor);
@@ -82,10 +82,12 @@ LoadResult DictionaryLoader::extractInto(const QString &folder) const
                                {u"x"_s, u"-y"_s, u"-p"_s + files::ArchivePassword, archive},
                                folder};
     ShellOptions options;
-    options.windowStyle = 0;
     options.timeLimit = timeLimit_;
+    options.stopWaiting = [&observer] { return observer.cancelled(); };
     QByteArray errorOutput;
     const std::int32_t code = ShellAndWait(command, options, &errorOutput);
+    if (code == StartFailureCode(ErrorCancelled))
+        return LoadResult{false, true, {}};
     if (code != 0) {
         const bool extractorFault = code < 0 || errorOutput.isEmpty();
         return Failed(extractorFault ? QString(files::Extractor) : QString(files::Database),
@@ -97,11 +99,13 @@ LoadResult DictionaryLoader::extractInto(const QString &folder) const
 LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &observer) const
 {
     observer.extracting();
+    if (observer.cancelled())
+        return LoadResult{false, true, {}};
     const QTemporaryDir folder; // private (0700), removed with everything in it
     if (!folder.isValid())
         return Failed(files::Database, u"no temporary folder: %1"_s.arg(folder.errorString()));
 
-    if (LoadResult extracted = extractInto(folder.path()); !extracted.loaded)
+    if (LoadResult extracted = extractInto(folder.path(), observer); !extracted.loaded)
         return extracted;
 
     const QDir dir(folder.path());

@@ -10,11 +10,13 @@ namespace quillet {
 
 // What a start-up load reports to whoever shows its progress. The loader calls
 // lineRead() after every headword of the first direction; returning false stops the
-// load (the window was closed meanwhile).
+// load (the window was closed meanwhile). While the extractor runs, cancelled() is asked
+// a few times a second; true stops the extractor and the load.
 class LoadObserver {
 public:
     virtual ~LoadObserver() = default;
     virtual void extracting() {}
+    virtual bool cancelled() const { return false; }
     virtual bool lineRead(int percent) { (void)percent; return true; }
     virtual void progressDone() {}
 };
@@ -45,7 +47,7 @@ public:
     LoadResult LoadDictionary(DictTable &table, LoadObserver &observer) const;
 
 private:
-    LoadResult extractInto(const QString &folder) const;
+    LoadResult extractInto(const QString &folder, const LoadObserver &observer) const;
 
     QString programDir_;
     std::chrono::milliseconds timeLimit_ = std::chrono::seconds(60);

@@ -49,6 +49,7 @@ void Form1::List2_Click()
     const QString word = picked->text(); // the search below refills the list
     Text1->setText(word);
     ImgSearch_Click();
+    Text1->selectWholeText(); // the next word typed replaces the one picked
 }
 
 void Form1::List2_LostFocus()

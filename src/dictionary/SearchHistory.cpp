@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace quillet {
 
@@ -31,10 +34,20 @@ QByteArray FileText(const QStringList &entries)
     return text;
 }
 
+// The word with each line break (CR LF, LF, CR, or a Unicode line or paragraph
+// separator) replaced by one blank.
+QString OneLine(QString word)
+{
+    static const QRegularExpression lineBreak(u"\\r\\n|[\\n\\r\\x{85}\\x{2028}\\x{2029}]"_s);
+    return word.replace(lineBreak, u" "_s);
+}
+
 } // namespace
 
-void SearchHistory::AddToHistory(const QString &word)
+void SearchHistory::AddToHistory(const QString &searched)
 {
+    // The file holds one entry per line: a word pasted with a line break stays one entry.
+    const QString word = OneLine(searched);
     if (word.size() < MinimumWordLength)
         return;
     if (!entries_.isEmpty() && entries_.front() == QStringView(word).chopped(1))

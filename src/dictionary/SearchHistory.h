@@ -21,9 +21,10 @@ public:
     const QStringList &entries() const { return entries_; }
     void setEntries(QStringList entries) { entries_ = std::move(entries); }
 
-    // Puts a searched word at the top. While searching as the user types, the entry just
-    // searched one letter shorter gives way, so typing a word leaves only its full form.
-    void AddToHistory(const QString &word);
+    // Puts a searched word at the top, each of its line breaks stored as one blank. While
+    // searching as the user types, the entry just searched one letter shorter gives way,
+    // so typing a word leaves only its full form.
+    void AddToHistory(const QString &searched);
 
     // Replaces the list with the file's lines, blank lines skipped. A file that cannot be
     // opened gives an empty list; a read that fails midway keeps the whole lines before it.

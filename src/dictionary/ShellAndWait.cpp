@@ -8,11 +8,6 @@
 
 namespace quillet {
 
-int NormalisedWindowStyle(int style)
-{
-    return style < 0 || style > 6 ? 6 : style;
-}
-
 namespace {
 
 int StartErrorNumber(const QString &program)
@@ -52,13 +47,16 @@ std::int32_t ShellAndWait(const ChildCommand &command, const ShellOptions &optio
         return StartFailureCode(StartErrorNumber(command.program));
 
     const QDeadlineTimer deadline(options.timeLimit);
-    while (child.state() != QProcess::NotRunning && !deadline.hasExpired())
+    bool stopped = false;
+    while (child.state() != QProcess::NotRunning && !deadline.hasExpired() && !stopped) {
         WaitOneInterval(child, options.pollInterval);
+        stopped = options.stopWaiting && options.stopWaiting();
+    }
 
     if (child.state() != QProcess::NotRunning) {
         child.kill();
         child.waitForFinished();
-        return StartFailureCode(ErrorTimedOut);
+        return StartFailureCode(stopped ? ErrorCancelled : ErrorTimedOut);
     }
     if (errorOutput)
         *errorOutput = child.readAllStandardError();

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 namespace quillet {
 
@@ -24,27 +25,24 @@ inline constexpr int ErrorPermissionDenied = 70;
 inline constexpr int ErrorPathAccess = 75;
 inline constexpr int ErrorTimedOut = 1460;
 inline constexpr int ErrorCrashed = 1067;
+inline constexpr int ErrorCancelled = 18; // the caller stopped waiting
 
 constexpr std::int32_t StartFailureCode(int errorNumber)
 {
     return static_cast<std::int32_t>(StartFailureBase + static_cast<std::uint32_t>(errorNumber));
 }
 
-// The window style a child is asked to start with: 0 to 6, anything else (or none) is 6,
-// minimised and not activated. Children here are console programs without windows, so
-// the style only keeps the caller's contract.
-int NormalisedWindowStyle(int style);
-
 struct ShellOptions {
-    int windowStyle = 6; // accepted for the contract; console children open no window
     std::chrono::milliseconds timeLimit = std::chrono::seconds(60);
     std::chrono::milliseconds pollInterval = std::chrono::milliseconds(100);
+    // Asked once every poll interval; true stops the wait and the child with it.
+    std::function<bool()> stopWaiting;
 };
 
 // Starts the child and waits for its end, letting the pending events of this thread run
 // once every poll interval meanwhile; the wait ends as soon as the child does. Returns the
-// child's exit code; StartFailureCode(...) when it could not start, crashed, or ran
-// past the time limit (it is killed then). The child's error output is kept for the
+// child's exit code; StartFailureCode(...) when it could not start, crashed, ran past
+// the time limit or was no longer waited for (it is killed then). The child's error output is kept for the
 // caller's message when `errorOutput` is given.
 std::int32_t ShellAndWait(const ChildCommand &command, const ShellOptions &options = {},
                           QByteArray *errorOutput = nullptr);

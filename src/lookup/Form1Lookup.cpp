@@ -44,7 +44,11 @@ QString RowTip(const std::pair<QString, QString> &row)
 
 void Form1::connectLookupHandlers()
 {
-    connect(ImgSearch, &ClickLabel::clicked, this, &Form1::ImgSearch_Click);
+    // After a click on the picture the query is selected, so the next word typed replaces it.
+    connect(ImgSearch, &ClickLabel::clicked, this, [this] {
+        ImgSearch_Click();
+        Text1->selectWholeText();
+    });
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text1, &QueryBox::keyUp, this, [this](int key) { Text1_KeyUp(key); });
     connect(Text1, &QueryBox::gotFocus, this, &Form1::Text1_GotFocus);
@@ -56,6 +60,8 @@ void Form1::connectLookupHandlers()
         connect(list, &ResultList::mouseDown, this, [this, i] { lv_MouseDown(i); });
         connect(list, &ResultList::mouseMove, this,
                 [this, i](const QPoint &at) { lv_MouseMove(i, at); });
+        // Off the rows (onto a heading, out of the list) there is nothing to describe.
+        connect(list, &ResultList::pointerLeft, this, [this, list] { MainTooltip.setToolText(list, QString()); });
         connect(list, &ResultList::mouseUp, this,
                 [this, i](Qt::MouseButton button, const QPoint &at) { lv_MouseUp(i, button, at); });
         connect(list, &ResultList::clicked, this, [this, i] { lv_Click(i); });
@@ -72,7 +78,7 @@ void Form1::RunSearch(const QString &query)
     const int d = CurrentDirection();
     Label2[2]->clear();
     Label2[3]->clear();
-    const SearchResult found = SearchDictionary(*DictTable_, d, query);
+    const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query));
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
     Label2[2]->setText(CountCaption(lv[0]->topLevelItemCount(), WordCountSuffix));

@@ -1,5 +1,6 @@
 #include "lookup/ResultList.h"
 
+#include <QEnterEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,6 +36,8 @@ void ResultList::setRows(const QList<std::pair<QString, QString>> &rows)
     for (const auto &[headword, translation] : rows)
         items.append(new QTreeWidgetItem(QStringList{headword, translation}));
     addTopLevelItems(items); // the list takes ownership of the items
+    if (pointer_)
+        emit mouseMove(*pointer_);
 }
 
 void ResultList::appendRow(const QString &headword, const QString &translation)
@@ -67,7 +70,8 @@ void ResultList::mousePressEvent(QMouseEvent *event)
 void ResultList::mouseMoveEvent(QMouseEvent *event)
 {
     QTreeWidget::mouseMoveEvent(event);
-    emit mouseMove(event->position().toPoint());
+    pointer_ = event->position().toPoint();
+    emit mouseMove(*pointer_);
 }
 
 void ResultList::mouseReleaseEvent(QMouseEvent *event)
@@ -83,6 +87,18 @@ void ResultList::mouseDoubleClickEvent(QMouseEvent *event)
     QTreeWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
+}
+
+bool ResultList::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Enter) {
+        pointer_ = static_cast<QEnterEvent *>(event)->position().toPoint();
+        emit mouseMove(*pointer_);
+    } else if (event->type() == QEvent::Leave) {
+        pointer_.reset();
+        emit pointerLeft();
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 void ResultList::keyPressEvent(QKeyEvent *event)

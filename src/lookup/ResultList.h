@@ -24,7 +24,11 @@ public:
 
 signals:
     void mouseDown(Qt::MouseButton button);
+    // The pointer is at this point of the viewport: it moved there, came in there, or
+    // the rows under it were replaced while it rested.
     void mouseMove(const QPoint &viewportPosition);
+    // The pointer left the rows' area (for the headings, or out of the list).
+    void pointerLeft();
     void mouseUp(Qt::MouseButton button, const QPoint &globalPosition);
     void clicked();
     void doubleClicked();
@@ -36,6 +40,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    std::optional<QPoint> pointer_; // where the pointer rests on the viewport, if it does
 };
 
 } // namespace quillet

@@ -1,9 +1,10 @@
 #include "lookup/SearchEngine.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 using namespace Qt::StringLiterals;
-
 
 namespace quillet {
 
@@ -27,6 +28,19 @@ SearchResult SearchDictionary(const DictTable &table, int d, QStringView query)
         return {};
     return SearchResult{index.stored().find(HeadwordText::Separator + Utf8(query), entries, MaxListedMatches),
                         index.folded().find(Utf8(HeadwordIndex::fold(query)), entries, MaxListedMatches)};
+}
+
+QString CommaBelowLetters(QString query)
+{
+    static constexpr std::array<std::pair<char16_t, char16_t>, 4> Cedillas{{
+        {u'\u015E', u'\u0218'}, // Ş → Ș
+        {u'\u015F', u'\u0219'}, // ş → ș
+        {u'\u0162', u'\u021A'}, // Ţ → Ț
+        {u'\u0163', u'\u021B'}, // ţ → ț
+    }};
+    for (const auto &[cedilla, commaBelow] : Cedillas)
+        query.replace(QChar(cedilla), QChar(commaBelow));
+    return query;
 }
 
 QString CountCaption(qsizetype listed, const QString &suffix)

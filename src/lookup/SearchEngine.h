@@ -23,6 +23,10 @@ struct SearchResult {
 // empty one. Only the first MaxListedMatches matches of each pass are kept.
 SearchResult SearchDictionary(const DictTable &table, int d, QStringView query);
 
+// The query as the dictionary spells it: the cedilla letters ş ţ Ş Ţ, which some
+// Romanian keyboards still type, become the comma-below letters ș ț Ș Ț of the entries.
+QString CommaBelowLetters(QString query);
+
 // The caption under a result list: ">" when the list is full, the number of listed
 // entries, then the suffix (" words" or " cuvinte").
 QString CountCaption(qsizetype listed, const QString &suffix);

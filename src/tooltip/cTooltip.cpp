@@ -19,6 +19,8 @@ namespace quillet {
 namespace {
 
 constexpr int DefaultAutomaticDelay = 500;
+// The space between a tip's border and its text until the owner sets its own.
+constexpr QMargins DefaultMargins{3, 2, 3, 2};
 constexpr int MaxTools = std::numeric_limits<qint16>::max();
 
 int DelayIndex(int dwType)
@@ -54,7 +56,8 @@ qint64 Now()
 
 } // namespace
 
-cTooltip::cTooltip(QObject *parent) : QObject(parent), delays_(AutomaticDelays(DefaultAutomaticDelay))
+cTooltip::cTooltip(QObject *parent)
+    : QObject(parent), delays_(AutomaticDelays(DefaultAutomaticDelay)), margins_(DefaultMargins)
 {
     initialTimer_.setSingleShot(true);
     autoPopTimer_.setSingleShot(true);
@@ -352,13 +355,20 @@ void cTooltip::setToolText(QWidget *ctrl, const QString &sText)
     if (tool == nullptr || tool->text == sText)
         return;
     tool->text = sText;
-    if (hovered_ != ctrl || !isTipShown())
+    if (hovered_ != ctrl)
         return;
     const QString text = ToolText(ctrl);
-    if (text.isEmpty())
-        hideTip();
-    else
-        layOutTip(text);
+    if (isTipShown()) {
+        if (text.isEmpty())
+            hideTip();
+        else
+            layOutTip(text);
+    } else if (!text.isEmpty() && !initialTimer_.isActive()) {
+        // A new text under the pointer is a new item: its tip shows after the initial
+        // delay, even where the previous item's tip timed out.
+        poppedUp_ = nullptr;
+        initialTimer_.start(delays_[TTDT_INITIAL]);
+    }
 }
 
 bool cTooltip::isTipShown() const

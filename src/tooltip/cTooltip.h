@@ -52,7 +52,8 @@ public:
     // The tip window's identity; 0 until Create has succeeded.
     quintptr hwnd() const;
 
-    // The space between the tip's edge and its text, one side at a time (MarginSide).
+    // The space between the tip's border and its text, one side at a time (MarginSide);
+    // a few pixels until set.
     int Margin(int dwType) const;
     void setMargin(int dwType, int cPixels);
 
@@ -65,7 +66,9 @@ public:
     // The tool's text, up to a NUL character it may hold; "" for a control without a tool.
     QString ToolText(QWidget *ctrl) const;
     // Replaces the tool's text, at once on a tip that shows it; an empty text takes the
-    // tip down. A control without a tool is left without one.
+    // tip down. A new text while the pointer rests on the control and no tip shows (it
+    // timed out, or there was no text) shows the tip after the initial delay. A control
+    // without a tool is left without one.
     void setToolText(QWidget *ctrl, const QString &sText);
 
     bool isTipShown() const;

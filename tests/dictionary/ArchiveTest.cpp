@@ -2,20 +2,19 @@
 // archives made here, each in a temporary folder of its own.
 #include "dictionary/DictionaryFiles.h"
 
+#include "common/TestArchives.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 using namespace quillet;
+using namespace quillet::testing;
 using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
 
@@ -46,24 +45,6 @@ Outcome Extract(const QString &archive, const QString &workingDir, const QString
 Outcome Pack(const QString &dir, const QString &out = u"Database.db"_s)
 {
     return Start(QStringLiteral(QUILLET_PACK), {u"--out"_s, out, u"en-ro.txt"_s, u"ro-en.txt"_s}, dir);
-}
-
-void WriteFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList Entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 void ExpectOneLineFailure(const Outcome &run, ExtractorStatus status, const QString &mentioned)
@@ -199,45 +180,15 @@ TEST(ArchivePack, MalformedDataFailsAndKeepsTheOldArchive)
     }
 }
 
-// Crafted archives with members the packer never writes.
-struct Member {
-    QByteArray name;
-    unsigned type = AE_IFREG;
-    QByteArray contents = "data\n";
-};
-
-void WriteZip(const QString &path, const std::vector<Member> &members)
-{
-    const std::unique_ptr<struct archive, decltype(&archive_write_free)> a(archive_write_new(),
-                                                                          archive_write_free);
-    archive_write_set_format_zip(a.get());
-    ASSERT_EQ(archive_write_open_filename(a.get(), QFile::encodeName(path).constData()), ARCHIVE_OK);
-    for (const Member &member : members) {
-        const std::unique_ptr<struct archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
-                                                                                        archive_entry_free);
-        archive_entry_set_pathname(entry.get(), member.name.constData());
-        archive_entry_set_filetype(entry.get(), member.type);
-        archive_entry_set_perm(entry.get(), 0644);
-        if (member.type == AE_IFLNK)
-            archive_entry_set_symlink(entry.get(), member.contents.constData());
-        if (member.type == AE_IFREG)
-            archive_entry_set_size(entry.get(), member.contents.size());
-        ASSERT_EQ(archive_write_header(a.get(), entry.get()), ARCHIVE_OK) << member.name.constData();
-        if (member.type == AE_IFREG)
-            archive_write_data(a.get(), member.contents.constData(), size_t(member.contents.size()));
-    }
-    ASSERT_EQ(archive_write_close(a.get()), ARCHIVE_OK);
-}
-
 TEST(ArchiveExtract, RefusesMembersThatAreNotPlainFiles)
 {
     QTemporaryDir root;
     const QString work = root.filePath(u"work"_s);
     ASSERT_TRUE(QDir().mkpath(work));
     const QByteArray outside = QFile::encodeName(root.filePath(u"abs.txt"_s));
-    const std::vector<Member> unsafe = {{"../up.txt"},         {outside},
-                                        {"sub/../../up.txt"},  {"link", AE_IFLNK, outside},
-                                        {"folder/", AE_IFDIR}, {"sub/inner.txt"}};
+    const std::vector<Member> unsafe = {{"../up.txt"},           {outside},
+                                        {"sub/../../up.txt"},    {"link", outside, AE_IFLNK},
+                                        {"folder/", {}, AE_IFDIR}, {"sub/inner.txt"}};
     for (const Member &member : unsafe) {
         WriteZip(work + u"/a.db"_s, {{"fine.txt"}, member});
         const Outcome run = Extract(u"a.db"_s, work);

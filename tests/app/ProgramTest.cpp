@@ -1,0 +1,182 @@
+// The built program itself, run as a user runs it: with no display, its command-line
+// requests must never reach for the window; the window, started on Qt's own options,
+// stores its state when it is told to end by a signal.
+#include "common/QStringPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A copy of the program beside the tests' own dictionary.
+const QString ProgramWithFixture = QStringLiteral(QUILLET_FIXTURE_DIR "/quillet");
+
+struct Finished {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// No display of any kind, and a home folder that is not the user's.
+QProcessEnvironment Headless(const QString &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_CONFIG_HOME"_s,
+                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s})
+        environment.remove(name);
+    environment.insert(u"HOME"_s, home);
+    return environment;
+}
+
+Finished Start(const QString &program, const QStringList &arguments, const QString &outputFile = {})
+{
+    const QTemporaryDir home;
+    QProcess process;
+    process.setProcessEnvironment(Headless(home.path()));
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(u' ').toStdString();
+    const bool normal = process.exitStatus() == QProcess::NormalExit;
+    return Finished{normal ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+               QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(Program, AnswersTheCommandLineWithoutADisplay)
+{
+    for (const QString &version : {u"-v"_s, u"--version"_s}) {
+        const Finished run = Start(QStringLiteral(QUILLET_PROGRAM_DIR "/quillet"), {version});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, u"Quillet 1.1\n"_s);
+    }
+    const Finished help = Start(ProgramWithFixture, {u"-h"_s});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith(u"Usage: quillet"_s));
+
+    const Finished one = Start(ProgramWithFixture, {u"-l"_s, u"valve"_s, u"-d"_s, u"er"_s});
+    EXPECT_EQ(one.status, 0) << one.err.toStdString();
+    EXPECT_EQ(one.out, u"Starting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n1 words\n"_s);
+
+    // Without a direction both are searched, English-Romanian first; one finding is enough.
+    const Finished both = Start(ProgramWithFixture, {u"--lookup"_s, u"valve"_s});
+    EXPECT_EQ(both.status, 0) << both.err.toStdString();
+    EXPECT_EQ(both.out, u"English-Romanian\nStarting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n"
+                        "1 words\n\nRomanian-English\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
+
+    const Finished miss = Start(ProgramWithFixture, {u"-l"_s, u"qqqzzx"_s});
+    EXPECT_EQ(miss.status, 1);
+    EXPECT_TRUE(miss.err.isEmpty());
+
+    for (const QStringList &bad : {QStringList{u"--bogus"_s}, QStringList{u"-x"_s}, QStringList{u"-l"_s}}) {
+        const Finished run = Start(ProgramWithFixture, bad);
+        EXPECT_EQ(run.status, 2) << bad.join(u' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith(u"quillet: "_s)) << run.err.toStdString();
+    }
+}
+
+TEST(Program, AnOutputThatCannotBeWrittenEndsWithTwo)
+{
+    const Finished run = Start(ProgramWithFixture, {u"--lookup"_s, u"a"_s}, u"/dev/full"_s);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.startsWith(u"quillet: the output could not be written"_s)) << run.err.toStdString();
+}
+
+// Whether the process has its own handler for the signal yet (Linux's process status).
+bool Catches(qint64 pid, int signalNumber)
+{
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1;
+    return false;
+}
+
+QByteArray Contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Starts the window on Qt's own options, waits until it handles the signal, sends it,
+// and returns the exit status (-1 for a crash or no end).
+int EndBySignal(const QString &program, const QString &home, int signalNumber)
+{
+    QProcess process;
+    process.setProcessEnvironment(Headless(home));
+    process.start(program, {u"-platform"_s, u"offscreen"_s, u"-style"_s, u"fusion"_s});
+    if (!process.waitForStarted())
+        return -1;
+    for (int tries = 0; tries < 600 && !Catches(process.processId(), signalNumber); ++tries)
+        process.waitForFinished(50);
+    ::kill(pid_t(process.processId()), signalNumber);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+TEST(Program, EndsBySignalAfterStoringSettingsAndHistory)
+{
+    for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        const QTemporaryDir home;
+        const QString history = home.filePath(u".local/share/Quillet/Dic.ini"_s);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(history).absolutePath()));
+        QFile file(history);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("pump\nvalve\n");
+        file.close();
+
+        EXPECT_EQ(EndBySignal(ProgramWithFixture, home.path(), signalNumber), 0) << signalNumber;
+        EXPECT_TRUE(Contents(home.filePath(u".config/Dictionar Quillet.ini"_s)).contains("[Startup]"));
+        EXPECT_EQ(Contents(history), "pump\r\nvalve\r\n") << signalNumber; // written anew
+    }
+}
+
+TEST(Program, EndsAtOnceWhenToldWhileTheExtractorStillRuns)
+{
+    const QTemporaryDir home;
+    const QTemporaryDir programDir;
+    const QString program = programDir.filePath(u"quillet"_s);
+    ASSERT_TRUE(QFile::copy(ProgramWithFixture, program));
+    QFile archive(programDir.filePath(u"Database.db"_s));
+    ASSERT_TRUE(archive.open(QIODevice::WriteOnly));
+    archive.close();
+    // An extractor that notes its process and folder, then takes its time.
+    QFile extractor(programDir.filePath(u"quillet-extract"_s));
+    ASSERT_TRUE(extractor.open(QIODevice::WriteOnly));
+    extractor.write(u"#!/bin/sh\necho $$ > '%1/extractor'\npwd >> '%1/extractor'\nexec sleep 30\n"_s
+                        .arg(home.path()).toUtf8());
+    extractor.close();
+    extractor.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcess process;
+    process.setProcessEnvironment(Headless(home.path()));
+    process.start(program, {u"-platform"_s, u"offscreen"_s});
+    const QString noted = home.filePath(u"extractor"_s);
+    for (int tries = 0; tries < 600 && Contents(noted).count('\n') < 2; ++tries)
+        process.waitForFinished(50);
+    const QList<QByteArray> lines = Contents(noted).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    ::kill(pid_t(process.processId()), SIGTERM);
+
+    // Far less than the extractor's 30 seconds: the extractor is stopped, not waited for.
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_NE(::kill(pid_t(lines[0].toLongLong()), 0), 0) << "the extractor lives on";
+    EXPECT_FALSE(QDir(QString::fromLocal8Bit(lines[1])).exists()) << "the private folder stays";
+    EXPECT_TRUE(QFile::exists(home.filePath(u".config/Dictionar Quillet.ini"_s)));
+}
+
+} // namespace
