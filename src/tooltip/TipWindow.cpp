@@ -1,6 +1,7 @@
 #include "tooltip/TipWindow.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QToolTip>
 
@@ -14,6 +15,7 @@ namespace {
 
 // The tip stands this far below and right of the pointer, clear of the cursor.
 constexpr QPoint PointerOffset{2, 20};
+constexpr int BorderWidth = 1;
 
 } // namespace
 
@@ -22,8 +24,6 @@ TipWindow::TipWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setTextFormat(Qt::PlainText);
-    setFrameShape(QFrame::Box);
-    setLineWidth(1);
     setFont(QToolTip::font());
     setAutoFillBackground(true);
     const QPalette tips = QToolTip::palette();
@@ -53,7 +53,7 @@ void TipWindow::setTip(const QString &text, const QMargins &margins, int maxWidt
     text_ = text;
     QString shown = text;
     shown.replace(u"\r\n"_s, u"\n"_s);
-    setContentsMargins(margins);
+    setContentsMargins(margins + QMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth));
     setText(shown);
 
     // The text on one line per line break when that fits; otherwise wrapped at the width.
@@ -67,6 +67,16 @@ void TipWindow::setTip(const QString &text, const QMargins &margins, int maxWidt
     }
     setWordWrap(true);
     setFixedSize(maxWidth, heightForWidth(maxWidth));
+}
+
+// The border is drawn here in the text's colour: a frame left to the style may draw
+// nothing at all on a tip window.
+void TipWindow::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(foreColour(), BorderWidth));
+    painter.drawRect(rect().adjusted(0, 0, -BorderWidth, -BorderWidth));
 }
 
 void TipWindow::placeAt(const QPoint &pointer)

@@ -4,8 +4,9 @@
 
 namespace quillet {
 
-// The small frameless window a tip shows in: plain text on the tip colours, wrapped at
-// the maximum width, placed beside the pointer and kept on the pointer's screen.
+// The small frameless window a tip shows in: plain text on the tip colours inside a
+// one-pixel border in the text's colour and the margins, wrapped at the maximum width,
+// placed beside the pointer and kept on the pointer's screen.
 class TipWindow : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ public:
     void setTip(const QString &text, const QMargins &margins, int maxWidth);
     const QString &tipText() const { return text_; }
     void placeAt(const QPoint &pointer);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString text_;

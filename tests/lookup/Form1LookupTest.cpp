@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QEnterEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalSpy>
@@ -95,6 +96,21 @@ private slots:
         QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
         QCOMPARE(form().Label2[2]->text(), u"0 words"_s);
         QCOMPARE(form().Label2[3]->text(), u"0 words"_s);
+    }
+
+    void aQueryIsReadAsTheDictionarySpellsItAndKeptAsTyped()
+    {
+        // Copied text brings tabs, line breaks and no-break spaces at its ends.
+        search(u"\t pump\u00A0\r\n"_s);
+        QVERIFY(Headwords(*form().lv[0]).contains(u"pump"_s));
+        QCOMPARE(form().history().entries().first(), u"pump"_s);
+
+        form().Label3_Click(1);
+        const QString cedilla = u"o\u0163el"_s; // t with cedilla, as older keyboards type it
+        search(cedilla);
+        QCOMPARE(Headwords(*form().lv[0]), QStringList{u"oțel"_s});
+        QCOMPARE(form().Text1->text(), cedilla);
+        QCOMPARE(form().history().entries().first(), cedilla);
     }
 
     void aBlankQueryOnlyMovesTheFocus()
@@ -200,11 +216,26 @@ private slots:
         search(u"pump"_s);
         ResultList &list = *form().lv[0];
         const QRect first = list.visualItemRect(list.topLevelItem(0));
-        form().lv_MouseMove(0, first.center());
+        QEnterEvent enter(first.center(), first.center(), list.viewport()->mapToGlobal(first.center()));
+        QApplication::sendEvent(list.viewport(), &enter);
         QCOMPARE(form().MainTooltip.ToolCount(), qint16(1));
-        QCOMPARE(form().MainTooltip.ToolText(&list),
-                 u"pump\r\n-------------\r\npompă, inimă, cord"_s);
+        QCOMPARE(form().MainTooltip.ToolText(&list), u"pump\r\n-------------\r\npompă, inimă, cord"_s);
+
+        // New rows under a resting pointer: the tip describes the row now there.
+        search(u"valve"_s);
+        QCOMPARE(form().MainTooltip.ToolText(&list), u"valve\r\n-------------\r\nventil"_s);
+        search(u"qqqzzz"_s);
+        QCOMPARE(form().MainTooltip.ToolText(&list), QString());
+
+        // Over a blank part, a heading or out of the rows there is nothing to describe.
+        search(u"pump"_s);
         form().lv_MouseMove(0, QPoint(5, list.viewport()->height() - 2));
+        QCOMPARE(form().MainTooltip.ToolText(&list), QString());
+        form().lv_MouseMove(0, first.center());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(list.viewport(), &leave);
+        QCOMPARE(form().MainTooltip.ToolText(&list), QString());
+        search(u"valve"_s);
         QCOMPARE(form().MainTooltip.ToolText(&list), QString());
         QCOMPARE(form().MainTooltip.ToolCount(), qint16(1));
     }
@@ -234,6 +265,21 @@ private slots:
         QCOMPARE(form().Text1->text(), u"pump"_s);
         QCOMPARE(form().history().entries(), (QStringList{u"pump"_s, u"valve"_s}));
         QCOMPARE(form().List2->item(0)->text(), u"pump"_s);
+        // The word picked is selected, so the next one typed replaces it.
+        QVERIFY(form().Text1->hasFocus());
+        QCOMPARE(form().Text1->selectedText(), u"pump"_s);
+    }
+
+    void aClickOnTheSearchPictureLeavesTheQuerySelected()
+    {
+        form().Text1->setFocus();
+        QTest::keyClicks(form().Text1, u"pump"_s);
+        QTest::mouseClick(form().ImgSearch, Qt::LeftButton);
+        QVERIFY(Headwords(*form().lv[0]).contains(u"pump"_s));
+        QVERIFY(form().Text1->hasFocus());
+        QCOMPARE(form().Text1->selectedText(), u"pump"_s);
+        QTest::keyClicks(form().Text1, u"valve"_s);
+        QCOMPARE(form().Text1->text(), u"valve"_s);
     }
 };
 

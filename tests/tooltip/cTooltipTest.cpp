@@ -199,6 +199,42 @@ private slots:
         PointerOver(list_->viewport(), QPoint(8, 8));
         QTRY_VERIFY(tip.isTipShown());
         QTRY_VERIFY(!tip.isTipShown()); // auto-pop
+        QTest::qWait(50);
+        QVERIFY(!tip.isTipShown());
+        // Another item under the pointer is a new text: its tip shows.
+        tip.setToolText(list_, u"next row"_s);
+        QTRY_VERIFY(tip.isTipShown());
+        QCOMPARE(tip.shownText(), u"next row"_s);
+    }
+
+    void theTipDrawsABorderAndKeepsItsTextInsideTheMargins()
+    {
+        cTooltip tip;
+        QVERIFY(tip.Create(window_.get()));
+        tip.setDelayTime(cTooltip::TTDT_INITIAL, 1);
+        tip.setBackColor(0x00FFFFFF);
+        tip.setForeColor(0x00000000);
+        QVERIFY(tip.AddTool(first_, u"WWW\r\n-------------\r\nMMM"_s));
+        PointerOver(first_);
+        QTRY_VERIFY(tip.isTipShown());
+
+        const QImage drawn = tip.tipWindow()->grab().toImage();
+        const QRect inside = drawn.rect().adjusted(1, 1, -1, -1);
+        auto isBack = [&drawn](int x, int y) { return drawn.pixelColor(x, y) == Qt::white; };
+        for (int x = 0; x < drawn.width(); ++x) {
+            QVERIFY2(!isBack(x, 0) && !isBack(x, drawn.height() - 1), "no border at the top or bottom");
+        }
+        for (int y = 0; y < drawn.height(); ++y) {
+            QVERIFY2(!isBack(0, y) && !isBack(drawn.width() - 1, y), "no border at the sides");
+        }
+        // Inside the border, a band as wide as the margins holds no text.
+        const QMargins margins(tip.Margin(cTooltip::MarginLeft), tip.Margin(cTooltip::MarginTop),
+                               tip.Margin(cTooltip::MarginRight), tip.Margin(cTooltip::MarginBottom));
+        const QRect text = inside.marginsRemoved(margins);
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                if (!text.contains(x, y))
+                    QVERIFY2(isBack(x, y), qPrintable(u"ink at %1,%2"_s.arg(x).arg(y)));
     }
 
     void aControlWithoutTextShowsNoTip()
