@@ -82,10 +82,16 @@ TEST(ShellAndWait, PassesTheChildsExitCodeAndErrorOutputThrough)
     EXPECT_EQ(said.size(), 300000);
 }
 
-TEST(ShellAndWait, AChildPastTheTimeLimitIsKilledAndACrashIsReported)
+TEST(ShellAndWait, AChildPastTheTimeLimitOrNoLongerWaitedForIsKilled)
 {
     EXPECT_EQ(ShellAndWait({u"sleep"_s, {u"30"_s}, {}}, Limit(200ms)), StartFailureCode(ErrorTimedOut));
     EXPECT_EQ(ShellAndWait(Shell(u"kill -KILL $$"_s)), StartFailureCode(ErrorCrashed));
+
+    ShellOptions stop = Limit(60s);
+    int asked = 0;
+    stop.stopWaiting = [&asked] { return ++asked == 2; };
+    EXPECT_EQ(ShellAndWait({u"sleep"_s, {u"30"_s}, {}}, stop), StartFailureCode(ErrorCancelled));
+    EXPECT_EQ(asked, 2);
 }
 
 TEST(ShellAndWait, EventsOfTheCallerRunWhileTheChildRuns)
@@ -106,20 +112,6 @@ TEST(ShellAndWait, AnApplicationThatWasToldToQuitStillSeesTheChildEnd)
     const LocalApplication app;
     QCoreApplication::exit(0);
     EXPECT_EQ(ShellAndWait(Shell(u"exit 4"_s), Limit(20s)), 4);
-}
-
-TEST(RemoveFile, DeletesAFileAndIgnoresAMissingOne)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"ert_e.txt"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    RemoveFile(path);
-    EXPECT_FALSE(QFile::exists(path));
-    RemoveFile(path);
-    RemoveFile(dir.filePath(u"never-there"_s));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 } // namespace
