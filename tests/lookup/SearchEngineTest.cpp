@@ -140,6 +140,11 @@ TEST(SearchEngine, EmptySlotsAndOddQueriesMatchNothing)
     EXPECT_TRUE(SearchDictionary(table, ER, u"").containing.empty());
 }
 
+TEST(CommaBelowLetters, ReadsCedillaLettersAsTheDictionaryWritesThem)
+{
+    EXPECT_EQ(quillet::CommaBelowLetters(u"\u015Furub \u0163eav\u0103 \u015E\u0162 ș ç"_s), u"șurub țeavă ȘȚ ș ç"_s);
+}
+
 TEST(CountCaption, MarksAFullList)
 {
     EXPECT_EQ(quillet::CountCaption(7, u" words"_s), u"7 words"_s);
