@@ -65,20 +65,6 @@ TEST(CommandLine, ALookupPrintsBothListsOfTheDirectionAsked)
     EXPECT_EQ(lines[204], u">100 words"_s);
 }
 
-TEST(CommandLine, WithoutADirectionBothAreSearchedEnglishRomanianFirst)
-{
-    const Outcome run = Request({u"--lookup"_s, u"oțel"_s});
-    EXPECT_THAT(run.status, Optional(ExitFound));
-    EXPECT_EQ(run.out, u"English-Romanian\nStarting with:\n0 words\n\nContaining:\n0 words\n\n"
-                       "Romanian-English\nStarting with:\noțel\tsteel\n1 words\n\nContaining:\n"
-                       "clopoțel\tcampanula, bellflower\noțel\tsteel\n2 words\n"_s);
-
-    const Outcome miss = Request({u"--lookup"_s, u"qqzzxq"_s});
-    EXPECT_THAT(miss.status, Optional(ExitNothingFound));
-    EXPECT_EQ(miss.out.count(u"0 words"_s), 4);
-    EXPECT_TRUE(miss.err.isEmpty());
-}
-
 TEST(CommandLine, BadUsageExitsWithTwoAndOneErrorLine)
 {
     const QList<QStringList> bad = {{u"--bogus"_s},

@@ -2,6 +2,7 @@
 // requests must never reach for the window; the window, started on Qt's own options,
 // stores its state when it is told to end by a signal.
 #include "common/QStringPrinter.h"
+#include "common/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <csignal>
 
 using namespace Qt::StringLiterals;
+using namespace quillet::testing;
 
 namespace {
 
@@ -58,9 +60,7 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(run.out, u"Quillet 1.1\n"_s);
     }
-    const Finished help = Start(ProgramWithFixture, {u"-h"_s});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.startsWith(u"Usage: quillet"_s));
+    EXPECT_TRUE(Start(ProgramWithFixture, {u"-h"_s}).out.startsWith(u"Usage: quillet"_s));
 
     const Finished one = Start(ProgramWithFixture, {u"-l"_s, u"valve"_s, u"-d"_s, u"er"_s});
     EXPECT_EQ(one.status, 0) << one.err.toStdString();
@@ -72,9 +72,7 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
     EXPECT_EQ(both.out, u"English-Romanian\nStarting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n"
                         "1 words\n\nRomanian-English\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
 
-    const Finished miss = Start(ProgramWithFixture, {u"-l"_s, u"qqqzzx"_s});
-    EXPECT_EQ(miss.status, 1);
-    EXPECT_TRUE(miss.err.isEmpty());
+    EXPECT_EQ(Start(ProgramWithFixture, {u"-l"_s, u"qqqzzx"_s}).status, 1);
 
     for (const QStringList &bad : {QStringList{u"--bogus"_s}, QStringList{u"-x"_s}, QStringList{u"-l"_s}}) {
         const Finished run = Start(ProgramWithFixture, bad);
@@ -103,12 +101,6 @@ bool Catches(qint64 pid, int signalNumber)
     return false;
 }
 
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Starts the window on Qt's own options, waits until it handles the signal, sends it,
 // and returns the exit status (-1 for a crash or no end).
 int EndBySignal(const QString &program, const QString &home, int signalNumber)
@@ -132,14 +124,11 @@ TEST(Program, EndsBySignalAfterStoringSettingsAndHistory)
         const QTemporaryDir home;
         const QString history = home.filePath(u".local/share/Quillet/Dic.ini"_s);
         ASSERT_TRUE(QDir().mkpath(QFileInfo(history).absolutePath()));
-        QFile file(history);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("pump\nvalve\n");
-        file.close();
+        WriteFile(history, "pump\nvalve\n");
 
         EXPECT_EQ(EndBySignal(ProgramWithFixture, home.path(), signalNumber), 0) << signalNumber;
-        EXPECT_TRUE(Contents(home.filePath(u".config/Dictionar Quillet.ini"_s)).contains("[Startup]"));
-        EXPECT_EQ(Contents(history), "pump\r\nvalve\r\n") << signalNumber; // written anew
+        EXPECT_TRUE(ReadFile(home.filePath(u".config/Dictionar Quillet.ini"_s)).contains("[Startup]"));
+        EXPECT_EQ(ReadFile(history), "pump\r\nvalve\r\n") << signalNumber; // written anew
     }
 }
 
@@ -149,24 +138,20 @@ TEST(Program, EndsAtOnceWhenToldWhileTheExtractorStillRuns)
     const QTemporaryDir programDir;
     const QString program = programDir.filePath(u"quillet"_s);
     ASSERT_TRUE(QFile::copy(ProgramWithFixture, program));
-    QFile archive(programDir.filePath(u"Database.db"_s));
-    ASSERT_TRUE(archive.open(QIODevice::WriteOnly));
-    archive.close();
+    WriteFile(programDir.filePath(u"Database.db"_s), {});
     // An extractor that notes its process and folder, then takes its time.
-    QFile extractor(programDir.filePath(u"quillet-extract"_s));
-    ASSERT_TRUE(extractor.open(QIODevice::WriteOnly));
-    extractor.write(u"#!/bin/sh\necho $$ > '%1/extractor'\npwd >> '%1/extractor'\nexec sleep 30\n"_s
-                        .arg(home.path()).toUtf8());
-    extractor.close();
-    extractor.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString extractor = programDir.filePath(u"quillet-extract"_s);
+    WriteFile(extractor, u"#!/bin/sh\necho $$ > '%1/extractor'\npwd >> '%1/extractor'\nexec sleep 30\n"_s
+                             .arg(home.path()).toUtf8());
+    QFile::setPermissions(extractor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcess process;
     process.setProcessEnvironment(Headless(home.path()));
     process.start(program, {u"-platform"_s, u"offscreen"_s});
     const QString noted = home.filePath(u"extractor"_s);
-    for (int tries = 0; tries < 600 && Contents(noted).count('\n') < 2; ++tries)
+    for (int tries = 0; tries < 600 && ReadFile(noted).count('\n') < 2; ++tries)
         process.waitForFinished(50);
-    const QList<QByteArray> lines = Contents(noted).split('\n');
+    const QList<QByteArray> lines = ReadFile(noted).split('\n');
     ASSERT_GE(lines.size(), 2);
     ::kill(pid_t(process.processId()), SIGTERM);
 

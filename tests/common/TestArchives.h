@@ -1,12 +1,8 @@
 #pragma once
 
-// Files and ZIP archives made by the tests that run the packer, the extractor and the
-// loader on folders of their own.
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QStringList>
+// ZIP archives made by the tests that run the extractor and the loader on folders of
+// their own.
+#include "common/TestFiles.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -16,24 +12,6 @@
 #include <vector>
 
 namespace quillet::testing {
-
-inline void WriteFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-}
-
-inline QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-inline QStringList Entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
 
 // One member of a crafted archive: a plain file unless a type says otherwise (a link's
 // contents are its target).

@@ -141,9 +141,7 @@ TEST_F(PackedArchive, BadUsageExtractsNothing)
     const QString folder = folderWith(archive_);
     const QString pw = u"-p"_s + Password;
     const QList<QStringList> commands = {{},
-                                         {u"x"_s, u"-y"_s, pw},
                                          {u"e"_s, u"-y"_s, pw, u"a.db"_s},
-                                         {u"x"_s, pw, u"a.db"_s},
                                          {u"x"_s, u"-y"_s, u"-p"_s, u"a.db"_s},
                                          {u"x"_s, u"-y"_s, pw, u"a.db"_s, u"more"_s}};
     for (const QStringList &arguments : commands) {

@@ -42,15 +42,6 @@ private:
     QByteArray old_;
 };
 
-class ScopedCurrentDir {
-public:
-    explicit ScopedCurrentDir(const QString &dir) : old_(QDir::currentPath()) { QDir::setCurrent(dir); }
-    ~ScopedCurrentDir() { QDir::setCurrent(old_); }
-
-private:
-    QString old_;
-};
-
 class RecordingObserver : public LoadObserver {
 public:
     void extracting() override { ++extractions; }
@@ -76,25 +67,20 @@ const QByteArray Password(files::ArchivePassword.data(), files::ArchivePassword.
 const QByteArray EnRo = "valve\tventil\nsteel\toțel\nscrew\tșurub\n";
 const QByteArray RoEn = "oțel\tsteel\nșurub\tscrew\n";
 
-// A program folder whose name holds blanks and quotes, a private temporary folder for
-// the loader and a current directory elsewhere.
+// A program folder whose name holds blanks and quotes, and a private temporary folder
+// for the loader.
 class ProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(root_.isValid());
-        for (const QString &sub : {program_, u"tmp"_s, u"elsewhere"_s, u"data"_s})
+        for (const QString &sub : {program_, u"tmp"_s, u"data"_s})
             ASSERT_TRUE(QDir(root_.path()).mkpath(sub));
         ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
         temp_ = std::make_unique<ScopedEnvironment>("TMPDIR", QFile::encodeName(root_.filePath(u"tmp"_s)));
-        current_ = std::make_unique<ScopedCurrentDir>(root_.filePath(u"elsewhere"_s));
         table_.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
     }
-    void TearDown() override
-    {
-        current_.reset();
-        temp_.reset();
-    }
+    void TearDown() override { temp_.reset(); }
 
     QString programDir() const { return root_.filePath(program_); }
     QString programPath(const QString &name) const { return QDir(programDir()).filePath(name); }
@@ -130,7 +116,6 @@ protected:
     void expectNothingLeft() const
     {
         EXPECT_TRUE(Entries(root_.filePath(u"tmp"_s)).isEmpty()) << Entries(root_.filePath(u"tmp"_s)).join(u' ').toStdString();
-        EXPECT_TRUE(Entries(root_.filePath(u"elsewhere"_s)).isEmpty());
         for (const QString &name : Entries(programDir()))
             EXPECT_TRUE(name == files::Database || name == files::Extractor) << name.toStdString();
     }
@@ -149,7 +134,6 @@ protected:
     QTemporaryDir root_;
     const QString program_ = u"Program's \"Quillet\" folder"_s;
     std::unique_ptr<ScopedEnvironment> temp_;
-    std::unique_ptr<ScopedCurrentDir> current_;
     std::chrono::milliseconds timeLimit_ = 60s;
     DictTable table_;
     RecordingObserver observer_;
