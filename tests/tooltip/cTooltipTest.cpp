@@ -201,23 +201,15 @@ private slots:
         PointerOver(first_);
         QTRY_VERIFY(tip.isTipShown());
 
+        // One pixel of border all round, then a band as wide as the margins with no text.
         const QImage drawn = tip.tipWindow()->grab().toImage();
         const QRect inside = drawn.rect().adjusted(1, 1, -1, -1);
-        auto isBack = [&drawn](int x, int y) { return drawn.pixelColor(x, y) == Qt::white; };
-        for (int x = 0; x < drawn.width(); ++x) {
-            QVERIFY2(!isBack(x, 0) && !isBack(x, drawn.height() - 1), "no border at the top or bottom");
-        }
-        for (int y = 0; y < drawn.height(); ++y) {
-            QVERIFY2(!isBack(0, y) && !isBack(drawn.width() - 1, y), "no border at the sides");
-        }
-        // Inside the border, a band as wide as the margins holds no text.
-        const QMargins margins(tip.Margin(cTooltip::MarginLeft), tip.Margin(cTooltip::MarginTop),
-                               tip.Margin(cTooltip::MarginRight), tip.Margin(cTooltip::MarginBottom));
-        const QRect text = inside.marginsRemoved(margins);
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-            for (int x = inside.left(); x <= inside.right(); ++x)
+        const QRect text = inside.marginsRemoved(QMargins(tip.Margin(0), tip.Margin(1), tip.Margin(2), tip.Margin(3)));
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
                 if (!text.contains(x, y))
-                    QVERIFY2(isBack(x, y), qPrintable(u"ink at %1,%2"_s.arg(x).arg(y)));
+                    QVERIFY2((drawn.pixelColor(x, y) == Qt::white) == inside.contains(x, y),
+                             qPrintable(u"at %1,%2"_s.arg(x).arg(y)));
     }
 
     void aControlWithoutTextShowsNoTip()
