@@ -26,7 +26,8 @@ const QString Usage = u"Usage: quillet [--lookup WORD [--direction er|re]] [--ve
                       "                         without it both directions, English-Romanian first\n"
                       "  -v, --version          prints the version\n"
                       "  -h, --help             prints this text\n"
-                      "Without options the dictionary window opens.\n"_s;
+                      "Without these options the dictionary window opens; Qt's own options\n"
+                      "(such as -style fusion) go to it.\n"_s;
 
 struct LookupRequest {
     QString word;
