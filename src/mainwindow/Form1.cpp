@@ -248,6 +248,7 @@ void Form1::connectHandlers()
     connectItem(mnuAdvancedSearch, &Form1::mnuAdvancedSearch_Click);
     connectItem(mnuOptRom, &Form1::mnuOptRom_Click);
     connectItem(mnuOptEng, &Form1::mnuOptEng_Click);
+    connect(mnuGame, &QAction::triggered, this, &Form1::mnuGame_Click);
 
     connect(List2, &QListWidget::itemClicked, this, &Form1::List2_Click);
     connect(List2, &QListWidget::itemActivated, this, &Form1::List2_Click);

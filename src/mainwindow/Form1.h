@@ -4,6 +4,7 @@
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/SearchHistory.h"
 #include "mainwindow/WindowDrag.h"
+#include "quiz/QuizScore.h"
 #include "tooltip/cTooltip.h"
 
 #include <QPixmap>
@@ -25,6 +26,7 @@ namespace quillet {
 
 class ClickLabel;
 class Form2;
+class Form3;
 class QueryBox;
 class ResultList;
 
@@ -38,6 +40,9 @@ struct Form1Setup {
     // Shows the About window modally; it runs the window's own modal loop unless a
     // test replaces it.
     std::function<void(Form2 &)> showAbout;
+    // Shows the quiz window; runs it modally over the main window unless a test
+    // replaces it.
+    std::function<void(Form3 &)> showQuiz = {};
 };
 
 // The main window: the query box, the two result lists and everything around them. The
@@ -95,6 +100,7 @@ public:
     void mnuRomEng_Click();
     void mnuSearchAsYouType_Click();
     void mnuAdvancedSearch_Click();
+    void mnuGame_Click();
 
     // Settings.
     void LoadSettings();
@@ -202,6 +208,7 @@ private:
     Form1Setup setup_;
     std::unique_ptr<DictTable> DictTable_;
     SearchHistory history_;
+    QuizScore quizScore_; // the quiz's score lasts for the run
     bool loading_ = false;
     bool unloaded_ = false;
     QPixmap background_;
