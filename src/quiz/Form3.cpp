@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +20,15 @@ namespace {
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
+
+QFont ArialFont(qreal points, bool bold = false)
+{
+    QFont font(u"Arial"_s);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
 
 void SetTextColour(QWidget *widget, const QColor &colour)
 {
@@ -76,6 +86,9 @@ void Form3::createControls()
     const QScreen *shownOn = screen();
     const TwipsPlacer at(shownOn != nullptr ? shownOn->logicalDotsPerInch() : 96.0);
     setFixedSize(at.size(quizlayout::ClientSize));
+    // The controls are sized for a small Arial; fontconfig substitutes a metric-compatible
+    // sans where it is absent.
+    setFont(ArialFont(8.25));
 
     const auto label = [this, &at](const QRect &twips) { return at.place(new QLabel(this), twips); };
     const auto list = [this, &at](const QRect &twips) { return at.place(new QListWidget(this), twips); };
@@ -91,10 +104,7 @@ void Form3::createControls()
     Label3[0] = label(quizlayout::Label3Wrong);
     Label3[1] = label(quizlayout::Label3Good);
     Label4 = label(quizlayout::Label4);
-    QFont bold(u"Arial"_s);
-    bold.setStyleHint(QFont::SansSerif);
-    bold.setBold(true);
-    Label4->setFont(bold);
+    Label4->setFont(ArialFont(9, true));
 
     Combo1 = at.place(new QComboBox(this), quizlayout::Combo1);
     Combo2 = at.place(new QComboBox(this), quizlayout::Combo2);
@@ -156,6 +166,7 @@ void Form3::DrawQuestion()
     const QuizQuestion &question = game_.DrawQuestion(QuizDirection(Combo2->currentText()), engine);
     List1->clear();
     List1->addItems(question.Answers());
+    List1->horizontalScrollBar()->setValue(0); // a new question shows its lines from the start
     Label2->setText(question.Word());
 }
 
