@@ -146,15 +146,14 @@ private slots:
         std::function<void(Form3 &)> play;
         const QWidget *owner = nullptr;
         Form1Setup setup;
-        setup.programDir = QStringLiteral(QUILLET_FIXTURE_DIR);
-        setup.reportLoadFailure = [](const LoadFailure &) {};
         setup.showQuiz = [&](Form3 &quiz) {
             QCOMPARE(quiz.parentWidget(), owner);
             play(quiz);
         };
-        Form1 form(setup);
+        const LoadedForm loaded = LoadForm(QStringLiteral(QUILLET_FIXTURE_DIR), setup);
+        QCOMPARE(loaded.outcome, Form1::LoadOutcome::Loaded);
+        Form1 &form = *loaded.form;
         owner = &form;
-        QCOMPARE(form.Form_Load(), Form1::LoadOutcome::Loaded);
 
         play = [](Form3 &quiz) {
             for (const bool right : {true, false, true})
