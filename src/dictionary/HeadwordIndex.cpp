@@ -1,5 +1,7 @@
 #include "dictionary/HeadwordIndex.h"
 
+#include "dictionary/Diacritics.h"
+
 #include <QChar>
 #include <QStringList>
 
@@ -80,12 +82,17 @@ void HeadwordIndex::clear()
 {
     stored_.clear();
     folded_.clear();
+    storedWithoutMarks_.clear();
+    foldedWithoutMarks_.clear();
 }
 
 void HeadwordIndex::append(QStringView headword)
 {
+    const QString folded = fold(headword);
     stored_.append(headword.toUtf8().toStdString());
-    folded_.append(fold(headword).toUtf8().toStdString());
+    folded_.append(folded.toUtf8().toStdString());
+    storedWithoutMarks_.append(FoldDiacritics(headword).toUtf8().toStdString());
+    foldedWithoutMarks_.append(FoldDiacritics(folded).toUtf8().toStdString());
 }
 
 void HeadwordIndex::set(int k, QStringView headword)
