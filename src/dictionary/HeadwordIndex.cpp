@@ -10,6 +10,15 @@
 
 namespace quillet {
 
+namespace {
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+} // namespace
+
 void HeadwordText::clear()
 {
     bytes_.assign(1, Separator);
@@ -89,10 +98,19 @@ void HeadwordIndex::clear()
 void HeadwordIndex::append(QStringView headword)
 {
     const QString folded = fold(headword);
-    stored_.append(headword.toUtf8().toStdString());
-    folded_.append(folded.toUtf8().toStdString());
-    storedWithoutMarks_.append(FoldDiacritics(headword).toUtf8().toStdString());
-    foldedWithoutMarks_.append(FoldDiacritics(folded).toUtf8().toStdString());
+    const QByteArray storedBytes = headword.toUtf8();
+    const QByteArray foldedBytes = folded.toUtf8();
+    stored_.append(View(storedBytes));
+    folded_.append(View(foldedBytes));
+    // A headword of plain ASCII, as most are, has no marks to take off: its UTF-8 is
+    // exactly as long as its text.
+    if (storedBytes.size() == headword.size()) {
+        storedWithoutMarks_.append(View(storedBytes));
+        foldedWithoutMarks_.append(View(foldedBytes));
+        return;
+    }
+    storedWithoutMarks_.append(View(FoldDiacritics(headword).toUtf8()));
+    foldedWithoutMarks_.append(View(FoldDiacritics(folded).toUtf8()));
 }
 
 void HeadwordIndex::set(int k, QStringView headword)
