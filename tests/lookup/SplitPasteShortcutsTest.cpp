@@ -51,12 +51,7 @@ TEST(Shortcuts, KeysRunTheirCommandsUnderTheModifierRule)
         EXPECT_EQ(CommandForKey(Qt::Key_F2, modifiers), EnglishRomanian);
         EXPECT_EQ(CommandForKey(Qt::Key_F3, modifiers), RomanianEnglish);
     }
-    EXPECT_EQ(CommandForKey(Qt::Key_S, ctrl), SearchAsYouType);
     EXPECT_EQ(CommandForKey(Qt::Key_R, ctrl), RomanianInterface);
-    EXPECT_EQ(CommandForKey(Qt::Key_A, ctrl), AdvancedSearch);
-    EXPECT_EQ(CommandForKey(Qt::Key_B, ctrl), CopyRecord);
-    EXPECT_EQ(CommandForKey(Qt::Key_C, ctrl), CopyTranslation);
-    EXPECT_EQ(CommandForKey(Qt::Key_D, ctrl), IgnoreDiacritics);
     EXPECT_EQ(CommandForKey(Qt::Key_S, ctrl | Qt::KeypadModifier), SearchAsYouType);
 
     EXPECT_EQ(CommandForKey(Qt::Key_S, ctrl | Qt::ShiftModifier), std::nullopt);
