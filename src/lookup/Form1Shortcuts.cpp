@@ -12,9 +12,9 @@ namespace quillet {
 
 void Form1::connectShortcuts()
 {
-    auto *preview = new KeyPreview(this);
-    connect(preview, &KeyPreview::keyDown, this,
-            [this](Qt::Key key, Qt::KeyboardModifiers modifiers) { Form_KeyDown(key, modifiers); });
+    new KeyPreview(this, [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        return Form_KeyDown(key, modifiers);
+    }); // owned by the window
 }
 
 void Form1::applyShortcutLabels()
@@ -40,10 +40,13 @@ void Form1::applyShortcutLabels()
             itemOf(shortcut.command)->setShortcut(QKeySequence(*label));
 }
 
-void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers shift)
+bool Form1::Form_KeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    if (const auto command = CommandForKey(Qt::Key(key), shift))
-        runShortcut(*command);
+    const auto command = CommandForKey(Qt::Key(key), shift);
+    if (!command)
+        return false;
+    runShortcut(*command);
+    return AfterCommand(*command) == KeyAfter::UsedUp;
 }
 
 void Form1::runShortcut(ShortcutCommand command)

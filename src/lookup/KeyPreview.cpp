@@ -6,7 +6,8 @@
 
 namespace quillet {
 
-KeyPreview::KeyPreview(QWidget *window) : QObject(window), window_(window)
+KeyPreview::KeyPreview(QWidget *window, Handler keyDown)
+    : QObject(window), window_(window), keyDown_(std::move(keyDown))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -19,8 +20,7 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     if (target->window() != window_ || !isFirstStop(target, event))
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    emit keyDown(Qt::Key(key->key()), key->modifiers());
-    return false;
+    return keyDown_(Qt::Key(key->key()), key->modifiers());
 }
 
 // A key the control leaves alone travels on, as the same event, to the control's parents;

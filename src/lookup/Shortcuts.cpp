@@ -9,6 +9,7 @@ namespace {
 
 using enum ShortcutCommand;
 using enum KeyRule;
+using enum KeyAfter;
 
 constexpr std::array<Shortcut, 9> Table{{
     {EnglishRomanian,   QKeyCombination(Qt::Key_F2),                     AnyModifiers, true},
@@ -18,7 +19,7 @@ constexpr std::array<Shortcut, 9> Table{{
     {AdvancedSearch,    QKeyCombination(Qt::ControlModifier, Qt::Key_A), CtrlAlone,    true},
     {CopyRecord,        QKeyCombination(Qt::ControlModifier, Qt::Key_B), CtrlAlone,    true},
     {CopyTranslation,   QKeyCombination(Qt::ControlModifier, Qt::Key_C), CtrlAlone,    true},
-    {IgnoreDiacritics,  QKeyCombination(Qt::ControlModifier, Qt::Key_D), CtrlAlone,    true},
+    {IgnoreDiacritics,  QKeyCombination(Qt::ControlModifier, Qt::Key_D), CtrlAlone,    true, UsedUp},
     {PasteWord,         QKeyCombination(Qt::ControlModifier, Qt::Key_V), LabelOnly,    true},
 }};
 
@@ -54,6 +55,13 @@ std::optional<ShortcutCommand> CommandForKey(Qt::Key key, Qt::KeyboardModifiers 
     if (found == Table.end())
         return std::nullopt;
     return found->command;
+}
+
+KeyAfter AfterCommand(ShortcutCommand command)
+{
+    const auto found = std::find_if(Table.begin(), Table.end(),
+                                    [command](const Shortcut &shortcut) { return shortcut.command == command; });
+    return found == Table.end() ? PassesOn : found->after;
 }
 
 std::optional<QKeyCombination> ShortcutLabel(ShortcutCommand command)

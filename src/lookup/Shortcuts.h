@@ -27,11 +27,19 @@ enum class KeyRule {
     LabelOnly,    // shown beside the menu item; the focused control keeps the key
 };
 
+// What becomes of the key once its command has run.
+enum class KeyAfter {
+    PassesOn, // the focused control treats it as it always would
+    UsedUp,   // the control never sees it: a key the window adds (Ctrl+D) that a text box
+              // would otherwise take for one of its own editing keys
+};
+
 struct Shortcut {
     ShortcutCommand command;
     QKeyCombination keys; // the key and the modifiers its label shows
     KeyRule rule;
     bool labelled;        // whether the command's menu item shows the keys beside its caption
+    KeyAfter after = KeyAfter::PassesOn;
 };
 
 // The one table of the window's keys, in the order the key handler tries them.
@@ -40,6 +48,9 @@ std::span<const Shortcut> Shortcuts();
 // The command a key press runs in the window, if any. Caps Lock does not matter: the
 // letter keys are told apart by their key, not by the character they type.
 std::optional<ShortcutCommand> CommandForKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
+
+// What becomes of a key that ran the command.
+KeyAfter AfterCommand(ShortcutCommand command);
 
 // The keys shown beside the command's menu item; nullopt for an item without a label.
 std::optional<QKeyCombination> ShortcutLabel(ShortcutCommand command);

@@ -25,7 +25,6 @@ namespace quillet {
 class ClickLabel;
 class Form2;
 class DropDownList;
-class KeyPreview;
 class QueryBox;
 class ResultList;
 enum class ShortcutCommand;
@@ -67,7 +66,9 @@ public:
     void Text1_GotFocus();
     void Form_GotFocus();
     void Timer1_Timer();
-    void Form_KeyDown(int key, Qt::KeyboardModifiers shift);
+    // Runs the key's command; true when the key is used up and the focused control must
+    // not see it.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers shift);
 
     // History.
     void AddToHistory(const QString &word);

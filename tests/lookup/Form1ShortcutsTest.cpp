@@ -7,11 +7,34 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::testing;
+
+namespace {
+
+// Counts the presses of one key that reach a control.
+class KeyPressCounter : public QObject {
+public:
+    explicit KeyPressCounter(Qt::Key key) : key_(key) {}
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == key_)
+            ++presses;
+        return false;
+    }
+
+private:
+    Qt::Key key_;
+};
+
+} // namespace
 
 class Form1ShortcutsTest : public QObject {
     Q_OBJECT
@@ -118,7 +141,11 @@ private slots:
         search(u"surub"_s);
         QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
 
+        KeyPressCounter reaching(Qt::Key_D); // in a text box Ctrl+D would delete
+        form().Text1->installEventFilter(&reaching);
         QTest::keyClick(form().Text1, Qt::Key_D, Qt::ControlModifier);
+        form().Text1->removeEventFilter(&reaching);
+        QCOMPARE(reaching.presses, 0);
         QVERIFY(form().mnuIgnoreDiacritics->isChecked());
         QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"șurub"_s);
         search(u"sudura"_s);

@@ -69,6 +69,9 @@ TEST(Shortcuts, LabelsComeFromTheSameTable)
     EXPECT_EQ(ShortcutLabel(CopyTranslation), QKeyCombination(Qt::ControlModifier, Qt::Key_C));
     EXPECT_EQ(ShortcutLabel(PasteWord), QKeyCombination(Qt::ControlModifier, Qt::Key_V));
     EXPECT_EQ(ShortcutLabel(RomanianInterface), std::nullopt);
+    // Only the window's own Ctrl+D keeps its key from the text box, where it would delete.
+    EXPECT_EQ(AfterCommand(IgnoreDiacritics), KeyAfter::UsedUp);
+    EXPECT_EQ(AfterCommand(CopyTranslation), KeyAfter::PassesOn);
     // Every key the handler answers runs the command its label names.
     for (const Shortcut &shortcut : Shortcuts()) {
         const auto expected = shortcut.rule == KeyRule::LabelOnly ? std::nullopt : std::optional(shortcut.command);
