@@ -55,6 +55,16 @@ void Engine(benchmark::State &state)
     state.SetLabel(Queries[state.range(0)]);
 }
 
+// The same search with diacritics ignored, over the headwords' folded copies.
+void EngineIgnoringDiacritics(benchmark::State &state)
+{
+    const QString query = QString::fromLatin1(Queries[state.range(0)]);
+    const quillet::DictTable &table = Table();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quillet::SearchDictionary(table, 1, query, quillet::Diacritics::Ignored));
+    state.SetLabel(Queries[state.range(0)]);
+}
+
 void PlainStdString(benchmark::State &state)
 {
     const std::string query = Queries[state.range(0)];
@@ -76,4 +86,5 @@ void PlainStdString(benchmark::State &state)
 } // namespace
 
 BENCHMARK(Engine)->DenseRange(0, 3)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EngineIgnoringDiacritics)->DenseRange(0, 3)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PlainStdString)->DenseRange(0, 3)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);

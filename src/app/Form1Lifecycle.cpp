@@ -160,6 +160,8 @@ void Form1::LoadSettings()
         markDirection(CurrentDirection());
     if (stored.advancedSearch)
         mnuAdvancedSearch->setChecked(*stored.advancedSearch);
+    if (stored.ignoreDiacritics)
+        mnuIgnoreDiacritics->setChecked(*stored.ignoreDiacritics);
 
     const double dpi = DotsPerInch(*this);
     QPoint position = pos();
@@ -182,6 +184,7 @@ void Form1::SaveSettings()
     values.romanianInterface = mnuOptRom->isChecked();
     values.englishRomanian = Label3[0]->BorderStyle() == 1;
     values.advancedSearch = mnuAdvancedSearch->isChecked();
+    values.ignoreDiacritics = mnuIgnoreDiacritics->isChecked();
     values.left = settings::PixelsToTwips(frame.x(), dpi);
     values.top = settings::PixelsToTwips(frame.y(), dpi);
     values.width = settings::PixelsToTwips(frame.width(), dpi);

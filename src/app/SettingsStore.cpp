@@ -52,6 +52,7 @@ StoredSettings LoadSettings(const SettingsStore &store)
     stored.romanianInterface = TextToBoolean(store.get(DictLangKey, u"False"_s));
     stored.englishRomanian = DirectionFromText(store.get(DictKey, u"0"_s));
     stored.advancedSearch = TextToBoolean(store.get(AdvSearchKey, u"True"_s));
+    stored.ignoreDiacritics = TextToBoolean(store.get(IgnoreDiacriticsKey, u"False"_s));
     stored.left = TextToSingle(store.get(LeftKey, defaultPosition));
     stored.top = TextToSingle(store.get(TopKey, defaultPosition));
     return stored;
@@ -63,6 +64,7 @@ void SaveSettings(SettingsStore &store, const SettingsToSave &values)
     store.save(DictLangKey, BooleanText(values.romanianInterface));
     store.save(DictKey, values.englishRomanian ? u"1"_s : u"0"_s);
     store.save(AdvSearchKey, BooleanText(values.advancedSearch));
+    store.save(IgnoreDiacriticsKey, BooleanText(values.ignoreDiacritics));
     store.save(LeftKey, SingleText(values.left));
     store.save(TopKey, SingleText(values.top));
     store.save(WidthKey, SingleText(values.width));

@@ -34,6 +34,7 @@ inline constexpr QStringView SearchAsYouTypeKey = u"SearcAsYouType";
 inline constexpr QStringView DictLangKey = u"DictLang";
 inline constexpr QStringView DictKey = u"Dict";
 inline constexpr QStringView AdvSearchKey = u"AdvSearch";
+inline constexpr QStringView IgnoreDiacriticsKey = u"IgnoreDiacritics";
 inline constexpr QStringView LeftKey = u"Left";
 inline constexpr QStringView TopKey = u"Top";
 inline constexpr QStringView WidthKey = u"Width";
@@ -46,6 +47,7 @@ struct StoredSettings {
     std::optional<bool> romanianInterface; // default off: the English interface
     std::optional<bool> englishRomanian;   // "Dict" 1 or 0; default 0, Romanian to English
     std::optional<bool> advancedSearch;    // default on: the Containing list is shown
+    std::optional<bool> ignoreDiacritics;  // default off: ș and s are different letters
     std::optional<float> left;             // twips, default 3000
     std::optional<float> top;              // twips, default 3000
 };
@@ -56,6 +58,7 @@ struct SettingsToSave {
     bool romanianInterface = false;
     bool englishRomanian = false;
     bool advancedSearch = true;
+    bool ignoreDiacritics = false;
     float left = 0; // the window's geometry in twips
     float top = 0;
     float width = 0;

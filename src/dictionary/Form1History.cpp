@@ -1,9 +1,8 @@
 // The main window's search history: the list box that mirrors it and its file.
 #include "mainwindow/Form1.h"
 
+#include "lookup/DropDownList.h"
 #include "lookup/QueryBox.h"
-
-#include <QListWidget>
 
 namespace quillet {
 
@@ -30,14 +29,9 @@ bool Form1::SaveHistory()
     return history_.save(HistoryFile::writePath());
 }
 
-void Form1::Label1_Click(int index)
+void Form1::showHistoryList()
 {
-    if (index != 2)
-        return;
-    List2->setCurrentRow(-1);
-    List2->show();
-    List2->raise();
-    List2->setFocus();
+    List2->open();
 }
 
 void Form1::List2_Click()

@@ -1,5 +1,7 @@
 #include "dictionary/HeadwordIndex.h"
 
+#include "dictionary/Diacritics.h"
+
 #include <QChar>
 #include <QStringList>
 
@@ -7,6 +9,15 @@
 #include <cstring>
 
 namespace quillet {
+
+namespace {
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+} // namespace
 
 void HeadwordText::clear()
 {
@@ -80,12 +91,26 @@ void HeadwordIndex::clear()
 {
     stored_.clear();
     folded_.clear();
+    storedWithoutMarks_.clear();
+    foldedWithoutMarks_.clear();
 }
 
 void HeadwordIndex::append(QStringView headword)
 {
-    stored_.append(headword.toUtf8().toStdString());
-    folded_.append(fold(headword).toUtf8().toStdString());
+    const QString folded = fold(headword);
+    const QByteArray storedBytes = headword.toUtf8();
+    const QByteArray foldedBytes = folded.toUtf8();
+    stored_.append(View(storedBytes));
+    folded_.append(View(foldedBytes));
+    // A headword of plain ASCII, as most are, has no marks to take off: its UTF-8 is
+    // exactly as long as its text.
+    if (storedBytes.size() == headword.size()) {
+        storedWithoutMarks_.append(View(storedBytes));
+        foldedWithoutMarks_.append(View(foldedBytes));
+        return;
+    }
+    storedWithoutMarks_.append(View(FoldDiacritics(headword).toUtf8()));
+    foldedWithoutMarks_.append(View(FoldDiacritics(folded).toUtf8()));
 }
 
 void HeadwordIndex::set(int k, QStringView headword)

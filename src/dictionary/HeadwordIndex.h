@@ -39,8 +39,9 @@ private:
     std::vector<std::size_t> starts_; // starts_[k - 1] = offset of entry k; last = end
 };
 
-// The headwords of one direction, once as stored and once case-folded, kept in step
-// with the table.
+// The headwords of one direction, kept in step with the table: once as stored and once
+// case-folded, and both of those again with the marks taken off their letters, for the
+// search that ignores diacritics.
 class HeadwordIndex {
 public:
     // Sets the headword of entry k (from 1). Entries are normally added in order; an
@@ -51,6 +52,8 @@ public:
     int size() const { return stored_.size(); }
     const HeadwordText &stored() const { return stored_; }
     const HeadwordText &folded() const { return folded_; }
+    const HeadwordText &storedWithoutMarks() const { return storedWithoutMarks_; }
+    const HeadwordText &foldedWithoutMarks() const { return foldedWithoutMarks_; }
 
     // Case folding one character at a time, as the case-insensitive comparison of two
     // strings does; a fold that would change a character's length in UTF-16 keeps it.
@@ -62,6 +65,8 @@ private:
 
     HeadwordText stored_;
     HeadwordText folded_;
+    HeadwordText storedWithoutMarks_;
+    HeadwordText foldedWithoutMarks_;
 };
 
 } // namespace quillet

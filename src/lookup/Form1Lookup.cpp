@@ -2,9 +2,11 @@
 // what the user does with the result lists.
 #include "mainwindow/Form1.h"
 
+#include "lookup/DropDownList.h"
 #include "lookup/QueryBox.h"
 #include "lookup/ResultList.h"
 #include "lookup/SearchEngine.h"
+#include "lookup/Shortcuts.h"
 #include "mainwindow/ClickLabel.h"
 
 #include <QAction>
@@ -56,7 +58,7 @@ void Form1::connectLookupHandlers()
 
     for (int i = 0; i < int(lv.size()); ++i) {
         ResultList *list = lv[i];
-        connect(list, &ResultList::keyDown, this, [this, i] { lv_KeyDown(i); });
+        connect(list, &ResultList::keyDown, this, [this, i](int key) { lv_KeyDown(i, key); });
         connect(list, &ResultList::mouseDown, this, [this, i] { lv_MouseDown(i); });
         connect(list, &ResultList::mouseMove, this,
                 [this, i](const QPoint &at) { lv_MouseMove(i, at); });
@@ -78,7 +80,8 @@ void Form1::RunSearch(const QString &query)
     const int d = CurrentDirection();
     Label2[2]->clear();
     Label2[3]->clear();
-    const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query));
+    const Diacritics diacritics = mnuIgnoreDiacritics->isChecked() ? Diacritics::Ignored : Diacritics::Distinct;
+    const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query), diacritics);
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
     Label2[2]->setText(CountCaption(lv[0]->topLevelItemCount(), WordCountSuffix));
@@ -124,6 +127,7 @@ void Form1::Form_GotFocus()
 
 void Form1::Timer1_Timer()
 {
+    watchClipboard();
     if (IdleTicks <= 0)
         return;
     ++IdleTicks;
@@ -131,7 +135,9 @@ void Form1::Timer1_Timer()
         if (!Text1->text().isEmpty())
             Text1->selectWholeText();
         IdleTicks = 0;
-        Text1->setFocus();
+        // An open History or Split list keeps the focus, or it would close under the pointer.
+        if (!List1->isVisible() && !List2->isVisible())
+            Text1->setFocus();
     }
 }
 
@@ -142,10 +148,12 @@ void Form1::fillFirstList(int d)
     lv[0]->setRows(Rows(*DictTable_, d, firstEntries));
 }
 
-void Form1::lv_KeyDown(int index)
+void Form1::lv_KeyDown(int index, int key)
 {
     (void)index;
-    Text1->setFocus();
+    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the list.
+    if (!IsModifierKey(Qt::Key(key)))
+        Text1->setFocus();
 }
 
 void Form1::lv_MouseDown(int index)

@@ -103,7 +103,12 @@ bool ResultList::viewportEvent(QEvent *event)
 
 void ResultList::keyPressEvent(QKeyEvent *event)
 {
-    QTreeWidget::keyPressEvent(event);
+    // Copying is the window's Ctrl+C, which copies the translation; the item view's own
+    // copy of the current cell would overwrite it.
+    if (event->matches(QKeySequence::Copy))
+        event->accept();
+    else
+        QTreeWidget::keyPressEvent(event);
     emit keyDown(event->key());
 }
 

@@ -1,5 +1,7 @@
 #include "lookup/SearchEngine.h"
 
+#include "dictionary/Diacritics.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -17,7 +19,7 @@ std::string Utf8(QStringView text)
 
 } // namespace
 
-SearchResult SearchDictionary(const DictTable &table, int d, QStringView query)
+SearchResult SearchDictionary(const DictTable &table, int d, QStringView query, Diacritics diacritics)
 {
     // A headword never holds a line break, so neither does anything that matches.
     if (query.isEmpty() || query.contains(QLatin1Char(HeadwordText::Separator)) || !DictTable::isDirection(d))
@@ -26,8 +28,17 @@ SearchResult SearchDictionary(const DictTable &table, int d, QStringView query)
     const int entries = std::min(table.EntryCount(d), index.size());
     if (entries <= 0)
         return {};
+    const QString folded = HeadwordIndex::fold(query);
+    if (diacritics == Diacritics::Ignored) {
+        const std::string start = HeadwordText::Separator + Utf8(FoldDiacritics(query));
+        const std::string inside = Utf8(FoldDiacritics(folded));
+        if (inside.empty()) // a query of loose marks alone: nothing to look for
+            return {};
+        return SearchResult{index.storedWithoutMarks().find(start, entries, MaxListedMatches),
+                            index.foldedWithoutMarks().find(inside, entries, MaxListedMatches)};
+    }
     return SearchResult{index.stored().find(HeadwordText::Separator + Utf8(query), entries, MaxListedMatches),
-                        index.folded().find(Utf8(HeadwordIndex::fold(query)), entries, MaxListedMatches)};
+                        index.folded().find(Utf8(folded), entries, MaxListedMatches)};
 }
 
 QString CommaBelowLetters(QString query)

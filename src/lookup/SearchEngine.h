@@ -18,10 +18,15 @@ struct SearchResult {
     std::vector<int> containing;   // headword contains the query, letter case ignored
 };
 
+// Whether a letter with a mark matches its plain letter (ș and s, ă and a) in both passes.
+enum class Diacritics { Distinct, Ignored };
+
 // Both passes of one search over entries 1 to EntryCount(d) of direction d. The query
 // is matched as one string, inner blanks included; callers trim it and never pass an
-// empty one. Only the first MaxListedMatches matches of each pass are kept.
-SearchResult SearchDictionary(const DictTable &table, int d, QStringView query);
+// empty one. Only the first MaxListedMatches matches of each pass are kept. With
+// diacritics ignored, the marks come off the query and the headwords alike.
+SearchResult SearchDictionary(const DictTable &table, int d, QStringView query,
+                              Diacritics diacritics = Diacritics::Distinct);
 
 // The query as the dictionary spells it: the cedilla letters ş ţ Ş Ţ, which some
 // Romanian keyboards still type, become the comma-below letters ș ț Ș Ț of the entries.

@@ -13,8 +13,11 @@ bool ClickLabel::setBorderStyle(int style)
 {
     if (style != 0 && style != 1)
         return false;
+    const bool changed = style != BorderStyle();
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
+    if (changed)
+        emit borderStyleChanged();
     return true;
 }
 

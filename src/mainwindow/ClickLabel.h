@@ -29,6 +29,7 @@ signals:
     // buttons held and the pointer's position on the screen.
     void pressedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
     void movedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
+    void borderStyleChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -1,5 +1,6 @@
 #include "mainwindow/Form1.h"
 
+#include "lookup/DropDownList.h"
 #include "lookup/QueryBox.h"
 #include "lookup/ResultList.h"
 #include "mainwindow/ClickLabel.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QHeaderView>
-#include <QListWidget>
 #include <QMenu>
 #include <QTimer>
 
@@ -49,11 +49,9 @@ void SetOpaqueBackground(QWidget *widget, const QColor &colour)
 
 const QColor ListHeadingBlue(128, 128, 255);
 
-QAction *AddItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut = {},
-                 bool checkable = false, bool checked = false)
+QAction *AddItem(QMenu *menu, const QString &caption, bool checkable = false, bool checked = false)
 {
     QAction *action = menu->addAction(caption);
-    action->setShortcut(shortcut); // shown beside the caption; live only while the menu is open
     action->setCheckable(checkable);
     action->setChecked(checked);
     return action;
@@ -72,6 +70,9 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
     connectLookupHandlers();
     setUpFrame();
     connectHoverHandlers();
+    connectSplitWordHandlers();
+    connectClipboardHandlers();
+    connectShortcuts();
 }
 
 Form1::~Form1() = default;
@@ -81,6 +82,10 @@ void Form1::createControls()
     createTitleBar();
     createQueryRow();
     createLists();
+    // The History and Split labels overlap the first list's heading; they lie above it,
+    // so the whole of each answers a click.
+    Label1[1]->raise();
+    Label1[2]->raise();
 
     Label5 = new QLabel(this);
     Label5->setGeometry(layout::Label5);
@@ -180,10 +185,8 @@ void Form1::createLists()
     }
 
     const auto dropDown = [this](const QRect &place) {
-        auto *list = new QListWidget(this);
+        auto *list = new DropDownList(this);
         list->setGeometry(place);
-        list->hide();
-        list->installEventFilter(this);
         return list;
     };
     List2 = dropDown(layout::List2);
@@ -193,14 +196,15 @@ void Form1::createLists()
 void Form1::createMenus()
 {
     mnuOptions = new QMenu(u"Options"_s, this);
-    mnuEngRom = AddItem(mnuOptions, u"English-Romanian Dictionary"_s, Qt::Key_F2, true, true);
-    mnuRomEng = AddItem(mnuOptions, u"Romanian-English Dictionary"_s, Qt::Key_F3, true, false);
+    mnuEngRom = AddItem(mnuOptions, u"English-Romanian Dictionary"_s, true, true);
+    mnuRomEng = AddItem(mnuOptions, u"Romanian-English Dictionary"_s, true, false);
     mnuOptions->addSeparator();
-    mnuSearchAsYouType = AddItem(mnuOptions, u"Search as you type"_s, Qt::CTRL | Qt::Key_S, true, true);
-    mnuAdvancedSearch = AddItem(mnuOptions, u"Advanced search"_s, Qt::CTRL | Qt::Key_A, true, true);
+    mnuSearchAsYouType = AddItem(mnuOptions, u"Search as you type"_s, true, true);
+    mnuAdvancedSearch = AddItem(mnuOptions, u"Advanced search"_s, true, true);
+    mnuIgnoreDiacritics = AddItem(mnuOptions, u"Ignore diacritics"_s, true, false);
     mnuOptions->addSeparator();
-    mnuOptRom = AddItem(mnuOptions, u"Interfata in limba Romana"_s, {}, true, false);
-    mnuOptEng = AddItem(mnuOptions, u"English interface"_s, {}, true, true);
+    mnuOptRom = AddItem(mnuOptions, u"Interfata in limba Romana"_s, true, false);
+    mnuOptEng = AddItem(mnuOptions, u"English interface"_s, true, true);
     mnuOptions->addSeparator();
     mnuGame = AddItem(mnuOptions, u"Game"_s);
     mnuOptions->addSeparator();
@@ -210,13 +214,13 @@ void Form1::createMenus()
     mnuEdit = new QMenu(u"Edit"_s, this);
     mnuCopyRec = AddItem(mnuEdit, u"Copy selected record to Clipboard"_s);
     mnuCopyTranslation = AddItem(mnuEdit, u"Copy selected translation to Clipboard"_s);
-    mnuPasteWord = AddItem(mnuEdit, u"Paste word from Clipboard"_s, Qt::CTRL | Qt::Key_V);
+    mnuPasteWord = AddItem(mnuEdit, u"Paste word from Clipboard"_s);
     mnuAbout = AddItem(mnuEdit, u"About"_s);
 
     mnuEdit2 = new QMenu(u"PopUp"_s, this);
-    mnuCopyRec2 = AddItem(mnuEdit2, u"Copy selected record to clipboard"_s, Qt::CTRL | Qt::Key_B);
-    mnuCopyTranslation2 =
-        AddItem(mnuEdit2, u"Copy selected translation to clipboard"_s, Qt::CTRL | Qt::Key_C);
+    mnuCopyRec2 = AddItem(mnuEdit2, u"Copy selected record to clipboard"_s);
+    mnuCopyTranslation2 = AddItem(mnuEdit2, u"Copy selected translation to clipboard"_s);
+    applyShortcutLabels();
 }
 
 void Form1::connectHandlers()
@@ -246,12 +250,13 @@ void Form1::connectHandlers()
     connectItem(mnuRomEng, &Form1::mnuRomEng_Click);
     connectItem(mnuSearchAsYouType, &Form1::mnuSearchAsYouType_Click);
     connectItem(mnuAdvancedSearch, &Form1::mnuAdvancedSearch_Click);
+    connectItem(mnuIgnoreDiacritics, &Form1::mnuIgnoreDiacritics_Click);
     connectItem(mnuOptRom, &Form1::mnuOptRom_Click);
     connectItem(mnuOptEng, &Form1::mnuOptEng_Click);
     connect(mnuGame, &QAction::triggered, this, &Form1::mnuGame_Click);
 
-    connect(List2, &QListWidget::itemClicked, this, &Form1::List2_Click);
-    connect(List2, &QListWidget::itemActivated, this, &Form1::List2_Click);
+    connect(List2, &DropDownList::picked, this, &Form1::List2_Click);
+    connect(List2, &DropDownList::lostFocus, this, &Form1::List2_LostFocus);
 }
 
 int Form1::CurrentDirection() const
@@ -325,6 +330,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::mnuCopyTranslation2_FromCopyTranslation:
             mnuCopyTranslation2->setText(mnuCopyTranslation->text());
             break;
+        case TextTarget::mnuIgnoreDiacritics_Caption: mnuIgnoreDiacritics->setText(text); break;
         }
     }
     fitCaptions();
@@ -392,6 +398,15 @@ void Form1::mnuAdvancedSearch_Click()
     Form_Resize();
 }
 
+void Form1::mnuIgnoreDiacritics_Click()
+{
+    mnuIgnoreDiacritics->setChecked(!mnuIgnoreDiacritics->isChecked());
+    // The lists show at once what the query finds under the new rule.
+    const QString query = Text1->text().trimmed();
+    if (!query.isEmpty())
+        RunSearch(query);
+}
+
 void Form1::Image2_Click()
 {
     setWindowState(windowState() | Qt::WindowMinimized);
@@ -415,13 +430,6 @@ void Form1::changeEvent(QEvent *event)
         Form_GotFocus();
     if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
         Form_Resize();
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == List2 && event->type() == QEvent::FocusOut)
-        List2_LostFocus();
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quillet

@@ -18,7 +18,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QTimer;
 
@@ -26,9 +25,11 @@ namespace quillet {
 
 class ClickLabel;
 class Form2;
+class DropDownList;
 class Form3;
 class QueryBox;
 class ResultList;
+enum class ShortcutCommand;
 
 // What the main window needs from the world around it.
 struct Form1Setup {
@@ -70,6 +71,9 @@ public:
     void Text1_GotFocus();
     void Form_GotFocus();
     void Timer1_Timer();
+    // Runs the key's command; true when the key is used up and the focused control must
+    // not see it.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers shift);
 
     // History.
     void AddToHistory(const QString &word);
@@ -79,8 +83,17 @@ public:
     void List2_Click();
     void List2_LostFocus();
 
+    // Split word.
+    void List1_Click();
+    void List1_LostFocus();
+
+    // Clipboard watch and paste.
+    void Image3_Click();
+    void Image3_MouseMove();
+    void mnuPasteWord_Click();
+
     // Result lists and copying.
-    void lv_KeyDown(int index);
+    void lv_KeyDown(int index, int key);
     void lv_MouseDown(int index);
     void lv_MouseMove(int index, const QPoint &viewportPosition);
     void lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition);
@@ -100,6 +113,7 @@ public:
     void mnuRomEng_Click();
     void mnuSearchAsYouType_Click();
     void mnuAdvancedSearch_Click();
+    void mnuIgnoreDiacritics_Click();
     void mnuGame_Click();
 
     // Settings.
@@ -141,8 +155,8 @@ public:
     std::array<ClickLabel *, 2> Label3{};   // direction labels
     QLabel *Label5 = nullptr;               // bottom strip
     std::array<ResultList *, 2> lv{};       // Starting with, Containing
-    QListWidget *List1 = nullptr;           // split word
-    QListWidget *List2 = nullptr;           // history
+    DropDownList *List1 = nullptr;          // split word
+    DropDownList *List2 = nullptr;          // history
     QLineEdit *Text3 = nullptr;             // loading indicator
     QTimer *Timer1 = nullptr;
 
@@ -151,6 +165,7 @@ public:
     QAction *mnuRomEng = nullptr;
     QAction *mnuSearchAsYouType = nullptr;
     QAction *mnuAdvancedSearch = nullptr;
+    QAction *mnuIgnoreDiacritics = nullptr;
     QAction *mnuOptRom = nullptr;
     QAction *mnuOptEng = nullptr;
     QAction *mnuGame = nullptr;
@@ -181,7 +196,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     class LoadingIndicator;
@@ -193,6 +207,15 @@ private:
     void createMenus();
     void connectHandlers();
     void connectLookupHandlers();
+    void connectSplitWordHandlers();
+    void connectClipboardHandlers();
+    void connectShortcuts();
+    void applyShortcutLabels();
+    void runShortcut(ShortcutCommand command);
+    void openSplitWord();
+    void showHistoryList();
+    void watchClipboard();
+    void showPastePicture();
     void fillFirstList(int d);
     void markDirection(int d);
     void showHistoryEntries();

@@ -3,6 +3,7 @@
 // background (or its title) puts everything back to rest.
 #include "mainwindow/Form1.h"
 
+#include "lookup/DropDownList.h"
 #include "lookup/QueryBox.h"
 #include "lookup/ResultList.h"
 #include "mainwindow/CaptionFit.h"
@@ -11,7 +12,6 @@
 
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace quillet {
 

@@ -8,7 +8,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 33> Rows{{
+constexpr std::array<InterfaceText, 34> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Roman Tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Roman-Englez Tehnic"},
@@ -43,6 +43,7 @@ constexpr std::array<InterfaceText, 33> Rows{{
     {mnuExit_Caption,                       u"Exit",                                         u"Iesire (Exit)"},
     {mnuCopyRec2_FromCopyRec,               {},                                              {}},
     {mnuCopyTranslation2_FromCopyTranslation, {},                                            {}},
+    {mnuIgnoreDiacritics_Caption,           u"Ignore diacritics",                            u"Ignora diacriticele"},
 }};
 
 } // namespace

@@ -46,6 +46,7 @@ enum class TextTarget {
     mnuExit_Caption,
     mnuCopyRec2_FromCopyRec,
     mnuCopyTranslation2_FromCopyTranslation,
+    mnuIgnoreDiacritics_Caption,
 };
 
 // One row of the language table. The texts are used exactly as they are: blanks at

@@ -53,6 +53,7 @@ TEST_F(SettingsStoreTest, AFirstStartGivesTheDefaults)
     EXPECT_EQ(stored.romanianInterface, false);
     EXPECT_EQ(stored.englishRomanian, false);
     EXPECT_EQ(stored.advancedSearch, true);
+    EXPECT_EQ(stored.ignoreDiacritics, false);
     EXPECT_EQ(stored.left, 3000.0f);
     EXPECT_EQ(stored.top, 3000.0f);
     EXPECT_EQ(SettingsStore().get(WidthKey, u"none"_s), u"none"_s);

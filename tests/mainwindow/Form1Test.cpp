@@ -179,6 +179,7 @@ private slots:
             u"-"_s,
             u"Search as you type|Ctrl+S|ticked"_s,
             u"Advanced Search|Ctrl+A|ticked"_s,
+            u"Ignore diacritics|Ctrl+D|"_s,
             u"-"_s,
             u"Interfata in limba Romana||"_s,
             u"English interface||ticked"_s,

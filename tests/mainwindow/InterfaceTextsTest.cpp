@@ -19,11 +19,12 @@ const InterfaceText &Row(TextTarget target)
 TEST(InterfaceTexts, EveryTargetOnceInTheOrderTheWindowWritesThem)
 {
     const auto rows = InterfaceTextRows();
-    ASSERT_EQ(rows.size(), 33u);
+    ASSERT_EQ(rows.size(), 34u);
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(static_cast<std::size_t>(rows[i].target), i) << "row " << i + 1;
     EXPECT_EQ(rows.front().text(true), u"English-Romanian"_s);
-    EXPECT_EQ(rows.back().target, TextTarget::mnuCopyTranslation2_FromCopyTranslation);
+    EXPECT_EQ(rows.back().target, TextTarget::mnuIgnoreDiacritics_Caption);
+    EXPECT_EQ(rows.back().text(false), u"Ignora diacriticele"_s);
 
     // Only the rows whose texts come from elsewhere are empty.
     for (const InterfaceText &row : rows) {

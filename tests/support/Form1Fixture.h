@@ -2,6 +2,7 @@
 
 #include "app/SettingsStore.h"
 #include "dictionary/SearchHistory.h"
+#include "lookup/DropDownList.h"
 #include "mainwindow/Form1.h"
 
 #include <QDir>

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace quillet {
+
+// The text with the marks taken off its Latin letters: ă â → a, î → i, ș ş → s, ț ţ → t,
+// the capitals likewise, and every other Latin letter with a mark (é, ö, ñ, ł, ø ...) its
+// plain letter. Loose combining marks go; every other character stays as it is.
+QString FoldDiacritics(QStringView text);
+
+} // namespace quillet

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace quillet {
+
+// A pick list that drops down over the window (the split-word and history lists): it
+// reports a pick, by click or Enter, and the loss of the focus, on which it is closed.
+class DropDownList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DropDownList(QWidget *parent = nullptr);
+
+    // Shows the list above its neighbours with the given items and gives it the focus.
+    void open(const QStringList &items);
+    // Shows the list as it is, nothing picked, and gives it the focus.
+    void open();
+
+signals:
+    void picked();
+    void lostFocus();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+} // namespace quillet
