@@ -5,7 +5,15 @@ BUILD_TYPE ?= RelWithDebInfo
 export CCACHE_BASEDIR ?= $(CURDIR)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench data clean
+# The sanitizer and fuzzing builds each keep a folder of their own.
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := text-lines history settings-values archive
+# `make install` goes to /usr/local unless PREFIX says otherwise; DESTDIR stages it.
+PREFIX ?=
+
+.PHONY: all deps configure build run test bench data clean install package test-asan fuzz
 
 all: build
 
@@ -27,6 +35,37 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/quillet-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-first-list-bench
+
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+# A Debian package, build/quillet_<version>_<arch>.deb, of what `make install` installs.
+package: build
+	@cmake --build $(BUILD_DIR) --target package
+
+# The whole suite built with AddressSanitizer and UBSan; the first fault stops the test.
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Runs each libFuzzer target for FUZZ_SECONDS from the seeds under tests/fuzz/<target>;
+# what it learns stays in $(FUZZ_DIR)/corpus, a crashing input in $(FUZZ_DIR)/crashes.
+fuzz: deps
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUILLET_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix quillet-fuzz-,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/crashes || exit 1; \
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/fuzz/quillet-fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/crashes/$$t- $(FUZZ_DIR)/corpus/$$t tests/fuzz/$$t || exit 1; \
+	done
 
 # Regenerates the shipped dictionary under data/ from ../shared/data, WordNet and the stop list.
 data: configure

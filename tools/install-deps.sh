@@ -8,6 +8,10 @@ packages=(
   qt6-base-dev libarchive-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  # the icon, drawn at build time; `make package`'s shared-library dependencies
+  librsvg2-bin dpkg-dev
+  # the end-to-end tests: a virtual display, typing and clicking, a screenshot, the menu entry
+  xvfb xdotool imagemagick desktop-file-utils
 )
 # Callers may ask for more, e.g. `install-deps.sh wordnet-base` for regenerating the data.
 packages+=("$@")

@@ -1,0 +1,42 @@
+// The history loader on any file: no entry is blank, and what a save writes loads back
+// as the same words.
+#include "dictionary/SearchHistory.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Dic.ini"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort();
+    file.write(reinterpret_cast<const char *>(data), qint64(size));
+    file.close();
+
+    quillet::SearchHistory history;
+    history.load(path);
+    for (const QString &entry : history.entries()) {
+        if (entry.trimmed().isEmpty() || entry.contains(u'\n'))
+            std::abort();
+    }
+
+    const QString copy = folder.filePath(QStringLiteral("copy.ini"));
+    if (!history.save(copy))
+        std::abort();
+    quillet::SearchHistory reloaded;
+    reloaded.load(copy);
+    QStringList expected = history.entries().first(
+        std::min(history.entries().size(), quillet::SearchHistory::SavedEntryLimit));
+    // A byte order mark that began a later line begins the file once that line is first.
+    if (!expected.isEmpty() && expected.front().startsWith(QChar(0xFEFF)))
+        return 0;
+    if (reloaded.entries() != expected)
+        std::abort();
+    return 0;
+}
