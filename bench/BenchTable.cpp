@@ -23,19 +23,28 @@ QString FillerWord(QRandomGenerator &random)
 
 } // namespace
 
-void FillToCapacity(DictTable &table, const QString &dataFile)
+void FillShipped(DictTable &table, const QString &dataFile)
 {
     const int d = DictTable::EnglishRomanian;
     int k = 0;
     QFile file(dataFile);
     if (file.open(QIODevice::ReadOnly)) {
         for (const QString &line : SplitLines(file.readAll())) {
-            if (++k > DictTable::Capacity)
+            if (k == DictTable::Capacity)
                 break;
+            ++k;
             table.set(d, DictTable::Headword, k, line.section(u'\t', 0, 0));
             table.set(d, DictTable::Translation, k, line.section(u'\t', 1));
         }
     }
+    table.setEntryCount(d, k);
+}
+
+void FillToCapacity(DictTable &table, const QString &dataFile)
+{
+    const int d = DictTable::EnglishRomanian;
+    FillShipped(table, dataFile);
+    int k = table.EntryCount(d);
     QRandomGenerator random(1234);
     for (++k; k <= DictTable::Capacity; ++k) {
         const QString word = FillerWord(random);

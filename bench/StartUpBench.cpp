@@ -20,16 +20,16 @@ void ReportStartUp()
     const LoadResult result = DictionaryLoader(QStringLiteral(QUILLET_PROGRAM_DIR)).LoadDictionary(table, quiet);
     const qint64 loadMs = clock.elapsed();
     if (!result.loaded) {
-        std::printf("\nstart-up: no dictionary (%s)\n", qPrintable(result.failure.message()));
+        std::fprintf(stderr, "\nstart-up: no dictionary (%s)\n", qPrintable(result.failure.message()));
         return;
     }
-    std::printf("\nstart-up load (extract, read, delete): %lld ms; entries %d + %d; table memory %.1f MiB\n",
+    std::fprintf(stderr, "\nstart-up load (extract, read, delete): %lld ms; entries %d + %d; table memory %.1f MiB\n",
                 static_cast<long long>(loadMs), table.EntryCount(1), table.EntryCount(2),
                 double(TableMemory(table)) / (1024.0 * 1024.0));
 
     DictTable full;
     FillToCapacity(full, QStringLiteral(QUILLET_SOURCE_DIR "/data/en-ro.txt"));
-    std::printf("table filled to %d entries: memory %.1f MiB\n", full.EntryCount(1),
+    std::fprintf(stderr, "table filled to %d entries: memory %.1f MiB\n", full.EntryCount(1),
                 double(TableMemory(full)) / (1024.0 * 1024.0));
 }
 
