@@ -75,4 +75,4 @@ data: configure
 		--stoplist tools/gendict/stoplist.txt --out data
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
