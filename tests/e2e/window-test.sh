@@ -85,8 +85,16 @@ HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLAT
     "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$program_pid" --name '^Quillet' | head -n1) \
-    || fail "no window appeared: $(cat "$work/program.log")"
+# The main window: the program's visible window named Quillet, at its full size.
+main_window() {
+    local id width
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" --name '^Quillet' 2>/dev/null); do
+        width=$(xdotool getwindowgeometry --shell "$id" | sed -n 's/^WIDTH=//p')
+        ((width >= 100)) && window=$id && return 0
+    done
+    return 1
+}
+within 30 main_window || fail "no window appeared: $(cat "$work/program.log")"
 within 60 idle || fail "the dictionary did not finish loading"
 
 # Type the word into the query box; search-as-you-type (on by default) fills the lists.
