@@ -60,12 +60,13 @@ fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DQUILLET_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix quillet-fuzz-,$(FUZZ_TARGETS))
-	@for t in $(FUZZ_TARGETS); do \
+	@failed=""; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/crashes || exit 1; \
 	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_DIR)/fuzz/quillet-fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=$(FUZZ_DIR)/crashes/$$t- $(FUZZ_DIR)/corpus/$$t tests/fuzz/$$t || exit 1; \
-	done
+	    -artifact_prefix=$(FUZZ_DIR)/crashes/$$t- $(FUZZ_DIR)/corpus/$$t tests/fuzz/$$t || failed="$$failed $$t"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzz targets that failed:$$failed (inputs in $(FUZZ_DIR)/crashes)"; exit 1; fi
 
 # Regenerates the shipped dictionary under data/ from ../shared/data, WordNet and the stop list.
 data: configure
