@@ -24,6 +24,11 @@ for file in lib/quillet/Database.db lib/quillet/LICENSES/README.md \
     share/icons/hicolor/48x48/apps/quillet.png; do
     [[ -s "$root/$file" ]] || fail "$file is not installed"
 done
+# The pictures the build drew into the program's folder ("Background.jpg" and the like).
+for picture in "$build"/bin/*.jpg "$build"/bin/*.png; do
+    [[ -e "$picture" ]] || continue
+    cmp -s "$picture" "$root/lib/quillet/$(basename "$picture")" || fail "$(basename "$picture") is not installed"
+done
 [[ -L "$root/bin/quillet" ]] || fail "bin/quillet is not a link to the program"
 [[ "$(readlink -f "$root/bin/quillet")" == "$(readlink -f "$root/lib/quillet/quillet")" ]] \
     || fail "bin/quillet leads to $(readlink -f "$root/bin/quillet")"
