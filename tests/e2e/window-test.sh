@@ -100,7 +100,7 @@ within 60 idle || fail "the dictionary did not finish loading"
 # Type the word into the query box; search-as-you-type (on by default) fills the lists.
 place Text1
 xdotool mousemove --window "$window" $((x + w / 2)) $((y + h / 2)) click 1
-xdotool windowfocus --sync "$window"
+timeout 10 xdotool windowfocus --sync "$window" || true
 caption_pixels "$work/caption-before.rgb"
 xdotool type --delay 60 "$word"
 within 30 caption_changed || fail "the Containing list's count never showed"
