@@ -44,14 +44,14 @@ package: build
 	@cmake --build $(BUILD_DIR) --target package
 
 # The whole suite built with AddressSanitizer and UBSan; the first fault stops the test.
+# The tools the build runs (the packer, the picture drawer) are checked the same way.
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0:use_tls=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_SANITIZE=ON >/dev/null
-	@cmake --build $(ASAN_DIR) -j $(JOBS)
-	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
-	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	@$(SANITIZER_ENV) cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Runs each libFuzzer target for FUZZ_SECONDS from the seeds under tests/fuzz/<target>;
 # what it learns stays in $(FUZZ_DIR)/corpus, a crashing input in $(FUZZ_DIR)/crashes.
