@@ -75,7 +75,13 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
     connectShortcuts();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The controls live on while QWidget's destructor closes the window, and the focus
+    // they lose then would call the drop-down lists' handlers on a Form1 already gone.
+    for (const QObject *control : findChildren<QObject *>())
+        disconnect(control, nullptr, this, nullptr);
+}
 
 void Form1::createControls()
 {
