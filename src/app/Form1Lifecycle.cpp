@@ -4,8 +4,10 @@
 
 #include "app/SettingsStore.h"
 #include "app/SettingsValues.h"
+#include "app/StaleFiles.h"
 #include "lookup/QueryBox.h"
 #include "mainwindow/ClickLabel.h"
+#include "mainwindow/Form1Layout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,7 +18,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -130,9 +131,7 @@ void Form1::Form_Unload()
     if (unloaded_)
         return;
     SaveSettings();
-    if (!SaveHistory())
-        std::fprintf(stderr, "quillet: the search history could not be saved to %s\n",
-                     qUtf8Printable(HistoryFile::writePath()));
+    SaveHistory(); // says itself what went wrong
     releaseWindowRegion();
     unloaded_ = true;
     Timer1->stop();
@@ -146,6 +145,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::LoadSettings()
 {
+    RemoveStaleSaveLeftovers(SettingsStore::filePath());
     const SettingsStore store;
     const settings::StoredSettings stored = settings::LoadSettings(store);
 
@@ -169,7 +169,9 @@ void Form1::LoadSettings()
         position.setX(settings::TwipsToPixels(*stored.left, dpi));
     if (stored.top)
         position.setY(settings::TwipsToPixels(*stored.top, dpi));
-    move(settings::PlaceWindow(QRect(position, frameGeometry().size()), ScreenAreas(), dpi));
+    // The title bar: from the frame's top edge to the bottom of the window's own title row.
+    const int titleBarHeight = geometry().top() - frameGeometry().top() + layout::Label4.bottom() + 1;
+    move(settings::PlaceWindow(QRect(position, frameGeometry().size()), titleBarHeight, ScreenAreas(), dpi));
 }
 
 void Form1::SaveSettings()
@@ -193,8 +195,8 @@ void Form1::SaveSettings()
     SettingsStore store;
     settings::SaveSettings(store, values);
     if (!store.sync())
-        std::fprintf(stderr, "quillet: the settings could not be saved to %s\n",
-                     qUtf8Printable(store.fileName()));
+        qWarning("quillet: the settings could not be saved to %s: %s", qUtf8Printable(store.fileName()),
+                 qUtf8Printable(store.problem()));
 }
 
 } // namespace quillet

@@ -2,30 +2,97 @@
 
 #include "app/SettingsValues.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet {
 
-SettingsStore::SettingsStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, u"Dictionar Quillet"_s)
+namespace {
+
+const QString Group = u"Startup"_s;
+
+// Why the file cannot serve as the settings store; empty when it can (absent included).
+QString Unusable(const QString &path)
 {
-    settings_.beginGroup(u"Startup"_s);
+    const QFileInfo file(path); // links followed
+    if (!file.exists() && !file.isSymLink())
+        return {};
+    if (!file.isFile())
+        return u"not a regular file"_s;
+    if (file.size() > SettingsStore::MaxFileBytes)
+        return u"larger than %1 bytes"_s.arg(SettingsStore::MaxFileBytes);
+    return {};
+}
+
+// Tells one file from another and a file from itself once rewritten.
+struct FileStamp {
+    dev_t device;
+    ino_t inode;
+    timespec modified;
+    bool operator==(const FileStamp &other) const
+    {
+        return device == other.device && inode == other.inode && modified.tv_sec == other.modified.tv_sec
+            && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> Stamp(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileStamp{status.st_dev, status.st_ino, status.st_mtim};
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() : path_(filePath()), problem_(Unusable(path_))
+{
+    if (!problem_.isEmpty())
+        return;
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    settings_->beginGroup(Group);
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::filePath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(u"Dictionar Quillet.ini"_s);
 }
 
 QString SettingsStore::get(QStringView key, const QString &fallback) const
 {
-    return settings_.value(key, fallback).toString();
+    return settings_ ? settings_->value(key, fallback).toString() : fallback;
 }
 
 void SettingsStore::save(QStringView key, const QString &value)
 {
-    settings_.setValue(key, value);
+    if (!settings_)
+        return;
+    settings_->setValue(key, value);
 }
 
 bool SettingsStore::sync()
 {
-    settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    if (!settings_)
+        return false;
+    const std::optional<FileStamp> before = Stamp(path_);
+    settings_->sync();
+    // QSettings keeps the first error it met: after reading a malformed file it reports
+    // FormatError although the write went through. A write replaces the file with a new
+    // one, so the file itself tells whether it did.
+    const std::optional<FileStamp> after = Stamp(path_);
+    if (settings_->status() == QSettings::NoError || (after && after != before))
+        return true;
+    problem_ = u"the file cannot be written"_s;
+    return false;
 }
 
 namespace settings {

@@ -4,27 +4,41 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 
 namespace quillet {
 
-// The user's own settings: the INI file of the application "Dictionar Quillet" in the
-// user's configuration folder, every value a text under a key of the group "Startup".
+// The user's own settings: the INI file "Dictionar Quillet.ini" in the user's
+// configuration folder, every value a text under a key of the group "Startup". Only a
+// regular file of a settings file's size is ever read or replaced: anything else in its
+// place (a FIFO, a link to a device, a huge file) is left alone, reads give the defaults
+// and a save fails.
 class SettingsStore {
 public:
+    // A settings file is a few hundred bytes; a bigger one is not read.
+    static constexpr qint64 MaxFileBytes = 64 * 1024;
+
     SettingsStore();
+    ~SettingsStore();
+
+    static QString filePath();
 
     // The stored text, or fallback when the key is absent.
     QString get(QStringView key, const QString &fallback) const;
     void save(QStringView key, const QString &value);
-    // Writes what was saved; false when the file could not be written (read-only,
-    // a folder in its place), in which case this run's settings are lost.
+    // Writes what was saved; false only when it did not reach the file (read-only, a
+    // folder in its place), in which case this run's settings are lost and problem() says
+    // why. A file that was malformed when read is replaced by a well-formed one.
     bool sync();
+    QString problem() const { return problem_; }
 
-    QString fileName() const { return settings_.fileName(); }
+    QString fileName() const { return path_; }
 
 private:
-    QSettings settings_;
+    QString path_;
+    QString problem_;
+    std::unique_ptr<QSettings> settings_; // none when the file is not one to touch
 };
 
 namespace settings {

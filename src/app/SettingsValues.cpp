@@ -85,12 +85,13 @@ int TwipsToPixels(float twips, double dotsPerInch)
     return static_cast<int>(std::lround(pixels));
 }
 
-QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dotsPerInch)
+QPoint PlaceWindow(const QRect &stored, int titleBarHeight, const QList<QRect> &screens, double dotsPerInch)
 {
-    const bool onSomeScreen = std::any_of(screens.begin(), screens.end(), [&stored](const QRect &screen) {
-        return screen.intersects(stored);
+    const QRect titleBar(stored.topLeft(), QSize(stored.width(), titleBarHeight));
+    const bool reachable = std::any_of(screens.begin(), screens.end(), [&titleBar](const QRect &screen) {
+        return screen.contains(titleBar);
     });
-    if (onSomeScreen || screens.isEmpty())
+    if (reachable || screens.isEmpty())
         return stored.topLeft();
     const int offset = TwipsToPixels(DefaultPositionTwips, dotsPerInch);
     return screens.front().topLeft() + QPoint(offset, offset);

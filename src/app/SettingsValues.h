@@ -30,10 +30,12 @@ inline constexpr float DefaultPositionTwips = 3000.0f;
 float PixelsToTwips(int pixels, double dotsPerInch);
 int TwipsToPixels(float twips, double dotsPerInch);
 
-// Where the window is shown at start-up, given its stored rectangle in pixels and the
-// screens' rectangles with the primary screen first. A window that shows on any screen,
-// even in part, stays where it was stored; one wholly outside every screen (a screen
-// since unplugged) goes to the default position on the primary screen.
-QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dotsPerInch);
+// Where the window is shown at start-up, given its stored rectangle in pixels, the height
+// of its title bar (the strip along its top edge that carries the title, the buttons and
+// the handle to drag it by) and the screens' rectangles with the primary screen first.
+// The window stays where it was stored when its whole title bar lies on one screen;
+// otherwise (a screen since unplugged, a position that hides the close button) it goes
+// to the default position on the primary screen.
+QPoint PlaceWindow(const QRect &stored, int titleBarHeight, const QList<QRect> &screens, double dotsPerInch);
 
 } // namespace quillet::settings

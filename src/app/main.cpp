@@ -1,6 +1,7 @@
 // Quillet: the dictionary window, or a look-up on the command line.
 #include "app/CommandLine.h"
 #include "app/ShutdownRequests.h"
+#include "app/UserHome.h"
 #include "mainwindow/Form1.h"
 
 #include <QApplication>
@@ -70,6 +71,7 @@ int RunWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    quillet::EnsureHomeIsSet();
     const QStringList arguments = Arguments(argc, argv);
     if (quillet::OpensWindow(arguments))
         return RunWindow(argc, argv);

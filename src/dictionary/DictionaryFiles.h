@@ -41,6 +41,7 @@ enum class ExtractorStatus : int {
     WrongPassword = 3,
     CorruptArchive = 4, // damaged, truncated or not an archive at all
     WriteFailed = 5,    // a file could not be written whole (disk full, no permission)
+    TooLarge = 6,       // a member, or all of them together, unpack past the extractor's limits
 };
 
 } // namespace quillet

@@ -1,6 +1,8 @@
 #include "dictionary/DictionaryLoader.h"
 
 #include "dictionary/DictionaryFiles.h"
+#include "dictionary/ExtractionFolder.h"
+#include "dictionary/RegularFile.h"
 #include "dictionary/ShellAndWait.h"
 #include "dictionary/TextLines.h"
 
@@ -47,23 +49,35 @@ QString ExtractorCause(std::int32_t code, const QByteArray &errorOutput)
     return u"the extractor failed with exit code %1"_s.arg(code);
 }
 
-// Reads one extracted text file whole; a missing or empty file leaves no dictionary.
+// The longest line a dictionary file may have; real entries are far shorter.
+constexpr qsizetype MaxLineBytes = 64 * 1024;
+
+// Reads the first lines of one extracted text file; a missing or empty file, or one with
+// a line past the limit, leaves no dictionary.
 struct TextFile {
     QStringList lines;
     QString problem;
 };
 
-TextFile ReadTextFile(const QString &path)
+TextFile ReadTextFile(const QString &path, qsizetype maxLines)
 {
-    QFile file(path);
-    if (!file.exists())
-        return {{}, u"the file is missing from the archive"_s};
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    switch (OpenRegularFile(file, path)) {
+    case OpenOutcome::Missing: return {{}, u"the file is missing from the archive"_s};
+    case OpenOutcome::Refused: return {{}, u"the file cannot be read"_s};
+    case OpenOutcome::Opened: break;
+    }
+    ReadLinesResult read = ReadLines(file, {maxLines, MaxLineBytes});
+    switch (read.end) {
+    case ReadLinesResult::End::LineTooLong:
+        return {{}, u"line %1 is longer than %2 bytes"_s.arg(read.lines.size() + 1).arg(MaxLineBytes)};
+    case ReadLinesResult::End::ReadFailed:
         return {{}, u"the file cannot be read: %1"_s.arg(file.errorString())};
-    QStringList lines = SplitLines(file.readAll());
-    if (lines.isEmpty())
+    case ReadLinesResult::End::Complete: break;
+    }
+    if (read.lines.isEmpty())
         return {{}, u"the file is empty"_s};
-    return {std::move(lines), {}};
+    return {std::move(read.lines), {}};
 }
 
 } // namespace
@@ -101,7 +115,8 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
     observer.extracting();
     if (observer.cancelled())
         return LoadResult{false, true, {}};
-    const QTemporaryDir folder; // private (0700), removed with everything in it
+    extraction::RemoveStaleFolders(QDir::tempPath());
+    const QTemporaryDir folder(extraction::FolderTemplate()); // private (0700), removed with everything in it
     if (!folder.isValid())
         return Failed(files::Database, u"no temporary folder: %1"_s.arg(folder.errorString()));
 
@@ -111,13 +126,13 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
     const QDir dir(folder.path());
     for (const files::DirectionFiles &set : files::Directions) {
         const int d = set.direction;
-        const TextFile headwords = ReadTextFile(dir.filePath(set.headwords));
-        if (!headwords.problem.isEmpty())
-            return Failed(set.headwords, headwords.problem);
-
         const int bound = d == DictTable::EnglishRomanian && table.EntryCount(d) > 0
                               ? table.EntryCount(d) - 1
                               : DictTable::Capacity - 1;
+        const TextFile headwords = ReadTextFile(dir.filePath(set.headwords), bound);
+        if (!headwords.problem.isEmpty())
+            return Failed(set.headwords, headwords.problem);
+
         const int count = std::min<int>(bound, int(headwords.lines.size()));
         const bool showProgress = d == DictTable::EnglishRomanian;
         for (int k = 1; k <= count; ++k) {
@@ -128,7 +143,7 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         if (showProgress)
             observer.progressDone();
 
-        const TextFile translations = ReadTextFile(dir.filePath(set.translations));
+        const TextFile translations = ReadTextFile(dir.filePath(set.translations), count);
         if (!translations.problem.isEmpty())
             return Failed(set.translations, translations.problem);
         const int translated = std::min<int>(count, int(translations.lines.size()));

@@ -1,6 +1,7 @@
 // The main window's search history: the list box that mirrors it and its file.
 #include "mainwindow/Form1.h"
 
+#include "app/StaleFiles.h"
 #include "lookup/DropDownList.h"
 #include "lookup/QueryBox.h"
 
@@ -20,13 +21,25 @@ void Form1::AddToHistory(const QString &word)
 
 void Form1::LoadHistory()
 {
+    RemoveStaleSaveLeftovers(HistoryFile::writePath());
     history_.load(HistoryFile::readPath(setup_.programDir));
     showHistoryEntries();
 }
 
 bool Form1::SaveHistory()
 {
-    return history_.save(HistoryFile::writePath());
+    const QString path = HistoryFile::writePath();
+    // A history that was there but could not be read is the user's, not this run's to replace.
+    if (history_.unreadableFile() == path) {
+        qWarning("quillet: the search history in %s could not be read at start-up; it is left as it was",
+                 qUtf8Printable(path));
+        return false;
+    }
+    if (!history_.save(path)) {
+        qWarning("quillet: the search history could not be saved to %s", qUtf8Printable(path));
+        return false;
+    }
+    return true;
 }
 
 void Form1::showHistoryList()

@@ -1,5 +1,6 @@
 #include "dictionary/SearchHistory.h"
 
+#include "dictionary/RegularFile.h"
 #include "dictionary/TextLines.h"
 
 #include <QDir>
@@ -16,13 +17,6 @@ using namespace Qt::StringLiterals;
 namespace quillet {
 
 namespace {
-
-// After a failed read, only the lines that arrived whole are kept.
-QByteArray WholeLines(QByteArray contents)
-{
-    contents.truncate(contents.lastIndexOf('\n') + 1);
-    return contents;
-}
 
 QByteArray FileText(const QStringList &entries)
 {
@@ -58,19 +52,21 @@ void SearchHistory::AddToHistory(const QString &searched)
     entries_.prepend(word);
 }
 
-void SearchHistory::load(const QString &path)
+SearchHistory::LoadOutcome SearchHistory::load(const QString &path)
 {
     entries_.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        contents = WholeLines(std::move(contents));
-    for (QString &line : SplitLines(contents)) {
+    unreadableFile_.clear();
+    QFile file;
+    switch (OpenRegularFile(file, path)) {
+    case OpenOutcome::Missing: return LoadOutcome::Missing;
+    case OpenOutcome::Refused: unreadableFile_ = path; return LoadOutcome::Unreadable;
+    case OpenOutcome::Opened: break;
+    }
+    for (QString &line : ReadLines(file, {ReadLineLimit, ReadLineBytes}).lines) {
         if (!line.trimmed().isEmpty())
             entries_.append(std::move(line));
     }
+    return LoadOutcome::Loaded;
 }
 
 bool SearchHistory::save(const QString &path) const

@@ -26,9 +26,20 @@ public:
     // so typing a word leaves only its full form.
     void AddToHistory(const QString &searched);
 
-    // Replaces the list with the file's lines, blank lines skipped. A file that cannot be
-    // opened gives an empty list; a read that fails midway keeps the whole lines before it.
-    void load(const QString &path);
+    // The file is read no further than this many lines, each at most this long.
+    static constexpr qsizetype ReadLineLimit = 4000;
+    static constexpr qsizetype ReadLineBytes = 1024;
+
+    enum class LoadOutcome { Loaded, Missing, Unreadable };
+
+    // Replaces the list with the file's lines, blank lines skipped. No file gives an empty
+    // list (Missing). A file that is there but cannot be read, or is no regular file (a
+    // FIFO, a device), gives an empty list too (Unreadable). A read that fails midway, or
+    // meets a line that is too long, keeps the whole lines before it.
+    LoadOutcome load(const QString &path);
+    // The file the last load found but could not read, empty when there was none. Saving
+    // over it would lose the words it holds.
+    const QString &unreadableFile() const { return unreadableFile_; }
 
     // Writes the newest SavedEntryLimit entries, one per line ended by CR LF, in UTF-8,
     // creating the file's folder when needed. The file is replaced only when the whole
@@ -37,6 +48,7 @@ public:
 
 private:
     QStringList entries_;
+    QString unreadableFile_;
 };
 
 // Where the history file lives. It belongs to the user, in the user's own data folder:

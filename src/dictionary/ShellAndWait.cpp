@@ -6,6 +6,12 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <csignal>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
 namespace quillet {
 
 namespace {
@@ -31,6 +37,21 @@ void WaitOneInterval(QProcess &child, std::chrono::milliseconds interval)
         child.waitForFinished(int(interval.count()));
 }
 
+// Runs in the child between fork and exec: the child is killed when this process dies,
+// even by SIGKILL, so no extractor outlives the program that waits for it.
+void DieWithParent(QProcess &child)
+{
+    const pid_t parent = ::getpid();
+    child.setChildProcessModifier([parent] {
+#ifdef Q_OS_LINUX
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+#endif
+        // The parent may have died before the request above took hold.
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+}
+
 } // namespace
 
 std::int32_t ShellAndWait(const ChildCommand &command, const ShellOptions &options,
@@ -42,6 +63,7 @@ std::int32_t ShellAndWait(const ChildCommand &command, const ShellOptions &optio
     child.setWorkingDirectory(command.workingDirectory);
     child.setStandardInputFile(QProcess::nullDevice());
     child.setStandardOutputFile(QProcess::nullDevice());
+    DieWithParent(child);
     child.start();
     if (!child.waitForStarted())
         return StartFailureCode(StartErrorNumber(command.program));

@@ -43,7 +43,8 @@ struct ShellOptions {
 // once every poll interval meanwhile; the wait ends as soon as the child does. Returns the
 // child's exit code; StartFailureCode(...) when it could not start, crashed, ran past
 // the time limit or was no longer waited for (it is killed then). The child's error output is kept for the
-// caller's message when `errorOutput` is given.
+// caller's message when `errorOutput` is given. On Linux the child is killed when the
+// calling process dies, however it dies.
 std::int32_t ShellAndWait(const ChildCommand &command, const ShellOptions &options = {},
                           QByteArray *errorOutput = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringList>
@@ -36,6 +37,26 @@ void ForEachLine(QByteArrayView contents, Take &&take)
         take(line);
     }
 }
+
+// Bounds on what ReadLines takes from a file: at most maxLines lines, each at most
+// maxLineBytes long without its line break.
+struct LineLimits {
+    qsizetype maxLines = 0;
+    qsizetype maxLineBytes = 0;
+};
+
+struct ReadLinesResult {
+    enum class End { Complete, LineTooLong, ReadFailed };
+    QStringList lines; // the whole lines before the end
+    End end = End::Complete;
+    bool complete() const { return end == End::Complete; }
+};
+
+// Reads decoded lines from the device one by one, divided as ForEachLine divides them, a
+// UTF-8 byte order mark at the start skipped. Stops after maxLines lines (the rest is not
+// read), at a line longer than the limit or at a read error; in the last two cases
+// `lines` holds the lines before it. Memory stays bounded whatever the device holds.
+ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits);
 
 // Splits a whole file into decoded lines, as ForEachLine divides them. A UTF-8 byte
 // order mark at the start is skipped.

@@ -88,14 +88,14 @@ private slots:
             form.mnuSearchAsYouType_Click();
             form.mnuAdvancedSearch_Click();
             form.mnuOptRom_Click();
-            form.move(321, 234);
+            form.move(121, 234);
             form.close();
         }
         QCOMPARE(Stored(u"SearcAsYouType"_s), u"False"_s);
         QCOMPARE(Stored(u"DictLang"_s), u"True"_s);
         QCOMPARE(Stored(u"Dict"_s), u"1"_s);
         QCOMPARE(Stored(u"AdvSearch"_s), u"False"_s);
-        QCOMPARE(Stored(u"Left"_s), u"4815"_s);
+        QCOMPARE(Stored(u"Left"_s), u"1815"_s);
         QCOMPARE(Stored(u"Top"_s), u"3510"_s);
         QCOMPARE(Stored(u"Width"_s), QString::number(frame.width() * 15));
         QCOMPARE(Stored(u"Height"_s), QString::number(frame.height() * 15));
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(form.mnuEngRom->isChecked());
         QVERIFY(!form.mnuAdvancedSearch->isChecked());
         QVERIFY(form.lv[1]->isHidden());
-        QCOMPARE(form.pos(), QPoint(321, 234));
+        QCOMPARE(form.pos(), QPoint(121, 234));
         QCOMPARE(form.Label2[0]->text(), u"Incepand cu:"_s);
         QCOMPARE(form.lv[0]->topLevelItem(0)->text(0), form.table()(1, DictTable::Headword, 1));
     }

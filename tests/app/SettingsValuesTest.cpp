@@ -67,19 +67,27 @@ TEST(SettingsValues, TwipsAndPixels)
     EXPECT_EQ(TwipsToPixels(1e30f, 96), 16'777'215);
 }
 
-TEST(SettingsValues, AWindowOffEveryScreenGoesToTheDefaultPlace)
+TEST(SettingsValues, AWindowWhoseTitleBarIsNotWhollyOnOneScreenGoesToTheDefaultPlace)
 {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, -200, 1280, 1024)};
     const QSize size(600, 400);
-    EXPECT_EQ(PlaceWindow(QRect(QPoint(100, 50), size), screens, 96), QPoint(100, 50));
-    EXPECT_EQ(PlaceWindow(QRect(QPoint(2500, -150), size), screens, 96), QPoint(2500, -150));
-    // In part on a screen: left as it is.
-    EXPECT_EQ(PlaceWindow(QRect(QPoint(-599, 1079), size), screens, 96), QPoint(-599, 1079));
-    EXPECT_EQ(PlaceWindow(QRect(QPoint(-600, 100), size), screens, 96), QPoint(200, 200));
-    EXPECT_EQ(PlaceWindow(QRect(QPoint(5000, 3000), size), screens, 120), QPoint(250, 250));
+    const auto place = [&](QPoint at, const QList<QRect> &on = {}, double dpi = 96) {
+        return PlaceWindow(QRect(at, size), 28, on.isEmpty() ? screens : on, dpi);
+    };
+    EXPECT_EQ(place({100, 50}), QPoint(100, 50));
+    EXPECT_EQ(place({2500, -150}), QPoint(2500, -150));
+    EXPECT_EQ(place({1320, 1052}), QPoint(1320, 1052)); // only the title bar shows
+    // Only a corner on a screen, the title bar cut by an edge or split between screens.
+    EXPECT_EQ(place({-599, 1079}), QPoint(200, 200));
+    EXPECT_EQ(place({-100, -100}), QPoint(200, 200));
+    EXPECT_EQ(place({100, -1}), QPoint(200, 200));
+    EXPECT_EQ(place({1320, 1053}), QPoint(200, 200));
+    EXPECT_EQ(place({1600, 100}), QPoint(200, 200));
+    EXPECT_EQ(place({-600, 100}), QPoint(200, 200));
+    EXPECT_EQ(place({5000, 3000}, screens, 120), QPoint(250, 250));
     // The primary screen need not be the one at the origin.
     const QList<QRect> primaryRight{QRect(1280, 0, 1920, 1080), QRect(0, 0, 1280, 1024)};
-    EXPECT_EQ(PlaceWindow(QRect(QPoint(0, 1100), size), primaryRight, 96), QPoint(1480, 200));
+    EXPECT_EQ(place({0, 1100}, primaryRight), QPoint(1480, 200));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ArchiveExtractor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,6 +9,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -48,13 +53,67 @@ bool IsPlainName(const QString &name)
 
 } // namespace
 
+// The members read so far, each in a closed temporary file of the target folder under a
+// hidden name of this process's own. They take their real names together in commit(); whatever was not
+// committed is removed when this goes, so a failure leaves nothing behind.
+class ArchiveExtractor::StagedFiles {
+public:
+    explicit StagedFiles(const QDir &target) : target_(target) {}
+    StagedFiles(const StagedFiles &) = delete;
+    StagedFiles &operator=(const StagedFiles &) = delete;
+    ~StagedFiles()
+    {
+        for (const Staged &file : files_) {
+            if (!file.committed)
+                QFile::remove(file.temporaryPath);
+        }
+    }
+
+    // A new empty temporary file for the member, open for writing; the caller closes it.
+    std::unique_ptr<QFile> create(const QString &name)
+    {
+        const QString temporary = target_.filePath(u".quillet-extract-%1-%2"_s
+                                                       .arg(QCoreApplication::applicationPid())
+                                                       .arg(files_.size()));
+        auto file = std::make_unique<QFile>(temporary);
+        if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw Failure{ExtractorStatus::WriteFailed, u"%1: cannot write: %2"_s.arg(name, file->errorString())};
+        files_.push_back({temporary, target_.filePath(name), false});
+        return file;
+    }
+
+    void commit()
+    {
+        for (Staged &file : files_) {
+            // rename() replaces a file of the real name in one step.
+            if (std::rename(QFile::encodeName(file.temporaryPath).constData(),
+                            QFile::encodeName(file.finalPath).constData())
+                != 0)
+                throw Failure{ExtractorStatus::WriteFailed,
+                              u"%1: cannot write: %2"_s.arg(QFileInfo(file.finalPath).fileName(),
+                                                            QString::fromLocal8Bit(std::strerror(errno)))};
+            file.committed = true;
+        }
+    }
+
+private:
+    struct Staged {
+        QString temporaryPath;
+        QString finalPath;
+        bool committed;
+    };
+    QDir target_;
+    std::vector<Staged> files_;
+};
+
 void ArchiveExtractor::ArchiveFree::operator()(struct archive *archive) const
 {
     archive_read_free(archive);
 }
 
-ArchiveExtractor::ArchiveExtractor(QString archivePath, QByteArray password, QDir target)
-    : archivePath_(std::move(archivePath)), password_(std::move(password)), target_(std::move(target))
+ArchiveExtractor::ArchiveExtractor(QString archivePath, QByteArray password, QDir target, ExtractionLimits limits)
+    : archivePath_(std::move(archivePath)), password_(std::move(password)), target_(std::move(target)),
+      limits_(limits)
 {
 }
 
@@ -62,7 +121,9 @@ ArchiveExtractor::Outcome ArchiveExtractor::run() const
 {
     try {
         const ArchivePtr archive = open();
-        commitAll(extractAll(archive.get()));
+        StagedFiles staged(target_);
+        extractAll(archive.get(), staged);
+        staged.commit();
         return {};
     } catch (const Failure &failure) {
         return {failure.status, failure.message};
@@ -97,30 +158,25 @@ ArchiveExtractor::ArchivePtr ArchiveExtractor::open() const
     return archive;
 }
 
-std::vector<ArchiveExtractor::PendingFile> ArchiveExtractor::extractAll(struct archive *archive) const
+void ArchiveExtractor::extractAll(struct archive *archive, StagedFiles &staged) const
 {
-    std::vector<PendingFile> files;
     struct archive_entry *entry = nullptr;
     int result = ARCHIVE_OK;
     bool passwordProven = false;
+    int members = 0;
+    qint64 total = 0;
     while ((result = archive_read_next_header(archive, &entry)) == ARCHIVE_OK) {
-        files.push_back(extractMember(archive, entry, passwordProven));
+        if (++members > limits_.members)
+            throw Failure{ExtractorStatus::TooLarge,
+                          u"%1: more than %2 members"_s.arg(archivePath_).arg(limits_.members)};
+        const QString name = checkedName(entry);
+        checkTarget(name);
+        total += copyData(archive, name, staged, limits_.totalBytes - total, passwordProven);
         passwordProven = passwordProven || archive_entry_is_encrypted(entry);
     }
     if (result != ARCHIVE_EOF)
         throw Failure{ExtractorStatus::CorruptArchive,
                       u"%1: damaged archive: %2"_s.arg(archivePath_, LibarchiveError(archive))};
-    return files;
-}
-
-ArchiveExtractor::PendingFile ArchiveExtractor::extractMember(struct archive *archive,
-                                                              struct archive_entry *entry,
-                                                              bool passwordProven) const
-{
-    const QString name = checkedName(entry);
-    PendingFile file = createFile(name);
-    copyData(archive, name, *file, passwordProven);
-    return file;
 }
 
 QString ArchiveExtractor::checkedName(struct archive_entry *entry) const
@@ -140,29 +196,34 @@ QString ArchiveExtractor::checkedName(struct archive_entry *entry) const
     return name;
 }
 
-ArchiveExtractor::PendingFile ArchiveExtractor::createFile(const QString &name) const
+void ArchiveExtractor::checkTarget(const QString &name) const
 {
-    const QString path = target_.filePath(name);
-    const QFileInfo existing(path);
+    const QFileInfo existing(target_.filePath(name));
     // Only a regular file is ever replaced; a link of that name would lead elsewhere.
     if (existing.isSymLink() || (existing.exists() && !existing.isFile()))
         throw Failure{ExtractorStatus::WriteFailed,
                       u"%1: cannot write: exists and is not a regular file"_s.arg(name)};
-    auto file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly))
-        throw Failure{ExtractorStatus::WriteFailed, u"%1: cannot write: %2"_s.arg(name, file->errorString())};
-    return file;
 }
 
-void ArchiveExtractor::copyData(struct archive *archive, const QString &name, QSaveFile &file,
-                                bool passwordProven) const
+qint64 ArchiveExtractor::copyData(struct archive *archive, const QString &name, StagedFiles &staged,
+                                  qint64 roomLeft, bool passwordProven) const
 {
+    const std::unique_ptr<QFile> file = staged.create(name);
+    const qint64 room = std::min(limits_.memberBytes, roomLeft);
     std::array<char, 64 * 1024> buffer{};
+    qint64 written = 0;
     la_ssize_t read = 0;
     while ((read = archive_read_data(archive, buffer.data(), buffer.size())) > 0) {
-        if (file.write(buffer.data(), read) != read)
-            throw Failure{ExtractorStatus::WriteFailed,
-                          u"%1: cannot write: %2"_s.arg(name, file.errorString())};
+        // Nothing beyond the limit reaches the disk.
+        if (written + read > room)
+            throw Failure{ExtractorStatus::TooLarge, room == limits_.memberBytes
+                              ? u"%1: member \"%2\" unpacks to more than %3 bytes"_s.arg(archivePath_, name)
+                                    .arg(limits_.memberBytes)
+                              : u"%1: the members unpack to more than %2 bytes"_s.arg(archivePath_)
+                                    .arg(limits_.totalBytes)};
+        if (file->write(buffer.data(), read) != read)
+            throw Failure{ExtractorStatus::WriteFailed, u"%1: cannot write: %2"_s.arg(name, file->errorString())};
+        written += read;
     }
     // Any result below zero, a mere warning included, means the member is not whole.
     if (!passwordProven && IsPasswordRejected(archive, read))
@@ -170,15 +231,10 @@ void ArchiveExtractor::copyData(struct archive *archive, const QString &name, QS
     if (read < 0)
         throw Failure{ExtractorStatus::CorruptArchive,
                       u"%1: member \"%2\" is damaged: %3"_s.arg(archivePath_, name, LibarchiveError(archive))};
-}
-
-void ArchiveExtractor::commitAll(const std::vector<PendingFile> &files)
-{
-    for (const PendingFile &file : files) {
-        if (!file->commit())
-            throw Failure{ExtractorStatus::WriteFailed,
-                          u"%1: cannot write: %2"_s.arg(QFileInfo(file->fileName()).fileName(), file->errorString())};
-    }
+    if (!file->flush())
+        throw Failure{ExtractorStatus::WriteFailed, u"%1: cannot write: %2"_s.arg(name, file->errorString())};
+    file->close();
+    return written;
 }
 
 } // namespace quillet

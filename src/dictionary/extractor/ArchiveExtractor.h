@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -15,12 +14,23 @@ struct archive_entry;
 
 namespace quillet {
 
+// What the extractor is willing to unpack. The shipped dictionary is a few megabytes;
+// anything far beyond that is a damaged or hostile archive, refused before it fills the
+// disk or the loader's memory.
+struct ExtractionLimits {
+    qint64 memberBytes = 64 * 1024 * 1024;
+    qint64 totalBytes = 128 * 1024 * 1024;
+    int members = 10'000;
+};
+
 // Extracts every member of a password-protected ZIP archive into one folder, all or
-// nothing. Each member is written to a temporary file in that folder; only when every
-// member has been read through without error (which is when libarchive has checked its
-// authentication code or CRC) do they all take their real names, replacing files of the
-// same names. A member must be a regular file with a plain name: no folders, no
-// absolute paths, no "..", no links or devices, so nothing lands outside the folder.
+// nothing. Members are written one at a time, each to a temporary file in that folder
+// that is closed before the next member starts; only when every member has been read
+// through without error (which is when libarchive has checked its authentication code or
+// CRC) do they all take their real names, replacing files of the same names. On any
+// failure every temporary file is removed again. A member must be a regular file with a
+// plain name: no folders, no absolute paths, no "..", no links or devices, so nothing
+// lands outside the folder.
 class ArchiveExtractor {
 public:
     struct Outcome {
@@ -28,7 +38,7 @@ public:
         QString message; // one line naming the archive or file and the cause; empty when Ok
     };
 
-    ArchiveExtractor(QString archivePath, QByteArray password, QDir target);
+    ArchiveExtractor(QString archivePath, QByteArray password, QDir target, ExtractionLimits limits = {});
 
     Outcome run() const;
 
@@ -37,21 +47,20 @@ private:
         void operator()(struct archive *archive) const;
     };
     using ArchivePtr = std::unique_ptr<struct archive, ArchiveFree>;
-    using PendingFile = std::unique_ptr<QSaveFile>;
+    class StagedFiles;
 
     ArchivePtr open() const;
-    std::vector<PendingFile> extractAll(struct archive *archive) const;
-    PendingFile extractMember(struct archive *archive, struct archive_entry *entry,
-                              bool passwordProven) const;
+    void extractAll(struct archive *archive, StagedFiles &staged) const;
     QString checkedName(struct archive_entry *entry) const;
-    PendingFile createFile(const QString &name) const;
-    void copyData(struct archive *archive, const QString &name, QSaveFile &file,
-                  bool passwordProven) const;
-    static void commitAll(const std::vector<PendingFile> &files);
+    void checkTarget(const QString &name) const;
+    // Writes one member, at most roomLeft bytes of it; returns the bytes written.
+    qint64 copyData(struct archive *archive, const QString &name, StagedFiles &staged, qint64 roomLeft,
+                    bool passwordProven) const;
 
     QString archivePath_;
     QByteArray password_;
     QDir target_;
+    ExtractionLimits limits_;
 };
 
 } // namespace quillet

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace quillet::extraction {
+
+// The loader extracts the dictionary into a private temporary folder named after the
+// process that owns it: "quillet-<pid>-XXXXXX" in the system's temporary folder. A process
+// killed while loading cannot remove its folder, and the decrypted dictionary stays there;
+// the next load removes such folders.
+
+// The template for QTemporaryDir: the temporary folder, then "quillet-<this pid>-XXXXXX".
+QString FolderTemplate();
+
+// Removes, from `tempDir`, every folder of that pattern that belongs to this user and whose
+// process no longer runs; a folder whose process is alive, or whose owner cannot be told,
+// stays. Returns how many were removed.
+int RemoveStaleFolders(const QString &tempDir);
+
+// Whether a process of that id exists (one of another user's counts as existing).
+bool IsProcessAlive(qint64 pid);
+
+} // namespace quillet::extraction
