@@ -66,6 +66,17 @@ private slots:
         QVERIFY(IsFifo(history));
     }
 
+    void aSettingsFileThatIsNoFileIsLeftAloneAndReported()
+    {
+        QCOMPARE(::mkfifo(QFile::encodeName(SettingsFile()).constData(), 0600), 0);
+        LoadedForm loaded = LoadForm();
+        QCOMPARE(loaded.outcome, Form1::LoadOutcome::Loaded);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(u"settings could not be saved to .*: not a regular file"_s));
+        loaded.form->close();
+        QVERIFY(IsFifo(SettingsFile()));
+    }
+
     void aMalformedSettingsFileIsSavedWithoutComplaint()
     {
         QFile file(SettingsFile());

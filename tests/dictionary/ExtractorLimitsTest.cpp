@@ -138,30 +138,36 @@ TEST_F(HostileArchive, ManyMembersNeedOneOpenFileAtATime)
     EXPECT_EQ(last.readAll(), "299");
 }
 
-// The bomb: a small archive whose "ert_e.txt" unpacks past 64 MB. The load ends
-// with the extractor's reason, and neither the temporary folder nor the program's folder
-// keeps anything of it.
-TEST(HostileDictionary, ABombStopsTheLoadWithAMessageAndLeavesNothing)
+// A bomb: a small archive whose "ert_e.txt" unpacks past 64 MB, and a line past the
+// loader's limit. The load ends with the reason, and neither the temporary folder nor
+// the program's folder keeps anything of it.
+TEST(HostileDictionary, ABombOrAnEndlessLineStopsTheLoadWithAMessageAndLeavesNothing)
 {
     QTemporaryDir root;
     const QDir program(root.filePath(u"program"_s));
     ASSERT_TRUE(QDir().mkpath(program.path()) && QDir().mkpath(root.filePath(u"tmp"_s)));
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), program.filePath(files::Extractor)));
-    WriteZip(program.filePath(files::Database), {{"ert_e.txt", QByteArray(1024 * 1024, '\n')}, {"ert_r.txt", "b\n"}},
-             65);
     const QByteArray oldTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(root.filePath(u"tmp"_s)));
+    const auto load = [&](const QByteArray &headwords, int repeat) {
+        WriteZip(program.filePath(files::Database), {{"ert_e.txt", headwords}, {"ert_r.txt", "b\n"}}, repeat);
+        DictTable table;
+        LoadObserver observer;
+        return DictionaryLoader(program.path()).LoadDictionary(table, observer);
+    };
 
-    DictTable table;
-    LoadObserver observer;
-    const LoadResult result = DictionaryLoader(program.path()).LoadDictionary(table, observer);
-    qputenv("TMPDIR", oldTemp);
+    const LoadResult bomb = load(QByteArray(1024 * 1024, '\n'), 65);
+    EXPECT_FALSE(bomb.loaded);
+    EXPECT_EQ(bomb.failure.file, files::Database);
+    EXPECT_THAT(bomb.failure.cause.toStdString(), HasSubstr("\"ert_e.txt\" unpacks to more than 67108864 bytes"));
+    EXPECT_TRUE(Entries(root.filePath(u"tmp"_s)).isEmpty());
 
-    EXPECT_FALSE(result.loaded);
-    EXPECT_EQ(result.failure.file, files::Database);
-    EXPECT_THAT(result.failure.cause.toStdString(), HasSubstr("\"ert_e.txt\" unpacks to more than 67108864 bytes"));
+    const LoadResult endless = load("a\n" + QByteArray(65 * 1024, 'x') + "\n", 1);
+    EXPECT_FALSE(endless.loaded);
+    EXPECT_EQ(endless.failure.message(), u"ert_e.txt: line 2 is longer than 65536 bytes"_s);
     EXPECT_TRUE(Entries(root.filePath(u"tmp"_s)).isEmpty());
     EXPECT_EQ(Entries(program.path()).size(), 2);
+    qputenv("TMPDIR", oldTemp);
 }
 
 } // namespace
