@@ -134,8 +134,8 @@ private slots:
         QVERIFY(form.mnuAdvancedSearch->isChecked());
         QCOMPARE(form.pos().y(), 100);
 
-        // A position off every screen comes back to the default place.
-        Store({{u"Left"_s, u"-300000"_s}, {u"Top"_s, u"-300000"_s}});
+        // A position that hides the title bar comes back to the default place.
+        Store({{u"Left"_s, u"-1500"_s}, {u"Top"_s, u"-1500"_s}});
         QCOMPARE(LoadForm().form->pos(), QPoint(200, 200));
     }
 

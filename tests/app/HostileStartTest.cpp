@@ -1,10 +1,9 @@
-// The main window's start and shut-down over odd user files: a position that hides the
-// title bar, a history that cannot be read, a malformed settings file, save leftovers.
+// The main window's start and shut-down over odd user files: a history that cannot be
+// read, a malformed settings file.
 #include "Form1Fixture.h"
 
 #include "lookup/QueryBox.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -17,14 +16,6 @@ using namespace quillet;
 using namespace quillet::testing;
 
 namespace {
-
-void StorePosition(const QString &left, const QString &top)
-{
-    QSettings stored(SettingsFile(), QSettings::IniFormat);
-    stored.beginGroup(u"Startup"_s);
-    stored.setValue(u"Left"_s, left);
-    stored.setValue(u"Top"_s, top);
-}
 
 bool IsFifo(const QString &path)
 {
@@ -46,13 +37,6 @@ private slots:
     void init() { ForgetStoredState(); }
     void cleanup() { ForgetStoredState(); }
 
-    void aPositionThatHidesTheTitleBarGivesTheDefaultPlace()
-    {
-        StorePosition(u"-1500"_s, u"-1500"_s);
-        LoadedForm loaded = LoadForm();
-        QCOMPARE(loaded.form->pos(), QPoint(200, 200));
-    }
-
     void aHistoryThatCannotBeReadIsLeftAsItWasAndSaidOnce()
     {
         const QString history = HistoryFile::writePath();
@@ -66,17 +50,6 @@ private slots:
         QVERIFY(IsFifo(history));
     }
 
-    void aSettingsFileThatIsNoFileIsLeftAloneAndReported()
-    {
-        QCOMPARE(::mkfifo(QFile::encodeName(SettingsFile()).constData(), 0600), 0);
-        LoadedForm loaded = LoadForm();
-        QCOMPARE(loaded.outcome, Form1::LoadOutcome::Loaded);
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(u"settings could not be saved to .*: not a regular file"_s));
-        loaded.form->close();
-        QVERIFY(IsFifo(SettingsFile()));
-    }
-
     void aMalformedSettingsFileIsSavedWithoutComplaint()
     {
         QFile file(SettingsFile());
@@ -87,17 +60,6 @@ private slots:
         LoadForm().form->close();
         QSettings stored(SettingsFile(), QSettings::IniFormat);
         QCOMPARE(stored.value(u"Startup/Left"_s).toString(), u"3000"_s);
-    }
-
-    void leftoversOfAKilledSaveGoAtTheNextStart()
-    {
-        const QString leftover = HistoryFile::writePath() + u".aB3dE9"_s;
-        QFile file(leftover);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
-        file.close();
-        LoadedForm loaded = LoadForm();
-        QVERIFY(!QFile::exists(leftover));
     }
 };
 
