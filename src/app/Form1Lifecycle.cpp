@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QTimer>
 
-
 using namespace Qt::StringLiterals;
 
 namespace quillet {
