@@ -127,7 +127,6 @@ TEST(HostileDictionary, ABombOrAnEndlessLineStopsTheLoadWithAMessageAndLeavesNot
     qputenv("TMPDIR", oldTemp);
 }
 
-
 ReadLinesResult Read(const QByteArray &contents, qsizetype maxLines = 10)
 {
     QBuffer buffer;
