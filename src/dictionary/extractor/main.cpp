@@ -1,8 +1,9 @@
 // quillet-extract x -y -p<password> <archive>
 //
 // Extracts every member of the dictionary archive into the current working directory,
-// overwriting files of the same names. Exits with 0 only when every file came out whole;
-// otherwise with its ExtractorStatus and one line on stderr.
+// overwriting files of the same names, one member at a time. Exits with 0 only when every
+// file came out whole and within the size limits; otherwise with its ExtractorStatus and
+// one line on stderr, leaving nothing of the archive behind.
 #include "ArchiveExtractor.h"
 
 #include "dictionary/DictionaryFiles.h"
