@@ -24,6 +24,8 @@ QString Unusable(const QString &path)
         return {};
     if (!file.isFile())
         return u"not a regular file"_s;
+    if (!file.isReadable())
+        return u"the file cannot be read"_s;
     if (file.size() > SettingsStore::MaxFileBytes)
         return u"larger than %1 bytes"_s.arg(SettingsStore::MaxFileBytes);
     return {};

@@ -11,9 +11,9 @@ namespace quillet {
 
 // The user's own settings: the INI file "Dictionar Quillet.ini" in the user's
 // configuration folder, every value a text under a key of the group "Startup". Only a
-// regular file of a settings file's size is ever read or replaced: anything else in its
-// place (a FIFO, a link to a device, a huge file) is left alone, reads give the defaults
-// and a save fails.
+// readable regular file of a settings file's size is ever read or replaced: anything else
+// in its place (a FIFO, a link to a device, a huge or unreadable file) is left alone, reads
+// give the defaults and a save fails.
 class SettingsStore {
 public:
     // A settings file is a few hundred bytes; a bigger one is not read.
