@@ -26,9 +26,10 @@ public:
     // so typing a word leaves only its full form.
     void AddToHistory(const QString &searched);
 
-    // The file is read no further than this many lines, each at most this long.
-    static constexpr qsizetype ReadLineLimit = 4000;
-    static constexpr qsizetype ReadLineBytes = 1024;
+    // The file is read no further than this many lines, each at most this long: a few
+    // megabytes at most, whatever the file holds.
+    static constexpr qsizetype ReadLineLimit = 2000;
+    static constexpr qsizetype ReadLineBytes = 4096;
 
     enum class LoadOutcome { Loaded, Missing, Unreadable };
 
