@@ -9,6 +9,7 @@
 #include "dictionary/extractor/ArchiveExtractor.h"
 
 #include "common/QStringPrinter.h"
+#include "common/TestArchives.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,8 +18,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -30,48 +29,19 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
+using namespace quillet::testing;
 using ::testing::HasSubstr;
 
 namespace {
 
 const QByteArray Password(files::ArchivePassword.data(), files::ArchivePassword.size());
 
-// `repeat` copies of a member's contents make a big member of a small one. Encrypting
-// costs a key derivation per member, so many members go plain.
-void WriteZip(const QString &path, const QList<std::pair<QByteArray, QByteArray>> &members, int repeat = 1,
-              bool encrypted = true)
-{
-    const std::unique_ptr<struct archive, decltype(&archive_write_free)> a(archive_write_new(), archive_write_free);
-    archive_write_set_format_zip(a.get());
-    if (encrypted) {
-        archive_write_set_options(a.get(), "zip:encryption=aes256");
-        archive_write_set_passphrase(a.get(), Password.constData());
-    }
-    ASSERT_EQ(archive_write_open_filename(a.get(), QFile::encodeName(path).constData()), ARCHIVE_OK);
-    for (const auto &[name, contents] : members) {
-        const std::unique_ptr<struct archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
-                                                                                        archive_entry_free);
-        archive_entry_set_pathname(entry.get(), name.constData());
-        archive_entry_set_filetype(entry.get(), AE_IFREG);
-        archive_entry_set_size(entry.get(), contents.size() * repeat);
-        ASSERT_EQ(archive_write_header(a.get(), entry.get()), ARCHIVE_OK);
-        for (int k = 0; k < repeat; ++k)
-            archive_write_data(a.get(), contents.constData(), size_t(contents.size()));
-    }
-    ASSERT_EQ(archive_write_close(a.get()), ARCHIVE_OK);
-}
-
-QStringList Entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
 TEST(HostileArchive, MembersPastTheLimitsAreRefusedAndNothingStays)
 {
     QTemporaryDir dir;
     const QString archive = dir.filePath(u"a.db"_s);
-    const auto extract = [&](const QList<std::pair<QByteArray, QByteArray>> &members) {
-        WriteZip(archive, members);
+    const auto extract = [&](const std::vector<Member> &members) {
+        WriteZip(archive, members, Password);
         return ArchiveExtractor(archive, Password, QDir(dir.filePath(u"out"_s)), {1000, 2500, 5}).run();
     };
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"out"_s));
@@ -81,17 +51,18 @@ TEST(HostileArchive, MembersPastTheLimitsAreRefusedAndNothingStays)
     EXPECT_THAT(run.message.toStdString(), HasSubstr("\"b\" unpacks to more than 1000 bytes"));
     run = extract({{"a", fits}, {"b", fits}, {"c", fits}});
     EXPECT_THAT(run.message.toStdString(), HasSubstr("members unpack to more than 2500 bytes"));
-    EXPECT_EQ(extract(QList<std::pair<QByteArray, QByteArray>>(6, {"x", "x"})).status, ExtractorStatus::TooLarge);
+    EXPECT_EQ(extract(std::vector<Member>(6, {"x"})).status, ExtractorStatus::TooLarge);
     EXPECT_TRUE(Entries(dir.filePath(u"out"_s)).isEmpty());
 }
 
 TEST(HostileArchive, ManyMembersNeedOneOpenFileAtATime)
 {
     QTemporaryDir dir;
-    QList<std::pair<QByteArray, QByteArray>> members;
+    // Plain members: deriving a key for each of hundreds of encrypted ones takes long.
+    std::vector<Member> members;
     for (int k = 0; k < 300; ++k)
-        members.append({"m" + QByteArray::number(k), QByteArray::number(k)});
-    WriteZip(dir.filePath(u"a.db"_s), members, 1, false);
+        members.push_back({"m" + QByteArray::number(k)});
+    WriteZip(dir.filePath(u"a.db"_s), members);
 
     struct rlimit old {};
     ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
@@ -112,16 +83,16 @@ TEST(HostileDictionary, ABombOrAnEndlessLineStopsTheLoadWithAMessageAndLeavesNot
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), program.filePath(files::Extractor)));
     const QByteArray oldTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(root.filePath(u"tmp"_s)));
-    const auto load = [&](const QByteArray &headwords, int repeat) {
-        WriteZip(program.filePath(files::Database), {{"ert_e.txt", headwords}, {"ert_r.txt", "b\n"}}, repeat);
+    const auto load = [&](const QByteArray &headwords) {
+        WriteZip(program.filePath(files::Database), {{"ert_e.txt", headwords}, {"ert_r.txt", "b\n"}}, Password);
         DictTable table;
         LoadObserver observer;
         return DictionaryLoader(program.path()).LoadDictionary(table, observer).failure;
     };
-    const LoadFailure bomb = load(QByteArray(1024 * 1024, '\n'), 65);
+    const LoadFailure bomb = load(QByteArray(65 << 20, '\n'));
     EXPECT_EQ(bomb.file, files::Database);
     EXPECT_THAT(bomb.cause.toStdString(), HasSubstr("\"ert_e.txt\" unpacks to more than 67108864 bytes"));
-    EXPECT_EQ(load("a\n" + QByteArray(65 * 1024, 'x'), 1).message(), u"ert_e.txt: line 2 is longer than 65536 bytes"_s);
+    EXPECT_EQ(load("a\n" + QByteArray(65 * 1024, 'x')).message(), u"ert_e.txt: line 2 is longer than 65536 bytes"_s);
     EXPECT_TRUE(Entries(root.filePath(u"tmp"_s)).isEmpty());
     EXPECT_EQ(Entries(program.path()).size(), 2);
     qputenv("TMPDIR", oldTemp);
