@@ -1,6 +1,7 @@
 #include "about/Form2.h"
 
 #include "app/SettingsValues.h"
+#include "mainwindow/ArialFont.h"
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/Pictures.h"
 
@@ -23,15 +24,6 @@ const QColor LinkBlue(0, 0, 255);
 const QColor OtherProgramTeal(0, 64, 64);
 const QColor LinkHoverRed(255, 0, 0);
 
-QFont Arial(qreal points, bool bold = false)
-{
-    QFont font(u"Arial"_s);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 Form2::Form2(const about::WordCounts &counts, const about::AboutLinks &links, about::LinkOpener &opener,
@@ -41,7 +33,7 @@ Form2::Form2(const about::WordCounts &counts, const about::AboutLinks &links, ab
     setWindowTitle(u"About"_s);
     setModal(true);
     setFixedSize(Twips(0, 0, 4800, 5025).size());
-    setFont(Arial(8));
+    setFont(ArialFont(8));
     createControls();
     connectHandlers();
     Form_Load(counts);
@@ -60,7 +52,7 @@ void Form2::createControls()
 {
     Label1 = new QLabel(this);
     Label1->setGeometry(Twips(593, 50, 3615, 375));
-    Label1->setFont(Arial(12, true));
+    Label1->setFont(ArialFont(12, true));
     Label1->setAlignment(Qt::AlignCenter);
 
     Frame2 = new QGroupBox(this);

@@ -3,6 +3,7 @@
 #include "lookup/DropDownList.h"
 #include "lookup/QueryBox.h"
 #include "lookup/ResultList.h"
+#include "mainwindow/ArialFont.h"
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/Form1Layout.h"
 #include "mainwindow/HoverColours.h"
@@ -22,16 +23,6 @@ namespace quillet {
 namespace {
 
 // The window's Arial; fontconfig substitutes a metric-compatible sans where it is absent.
-QFont ArialFont(qreal points, bool bold = false, bool underline = false)
-{
-    QFont font(u"Arial"_s);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
 void SetTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();

@@ -1,6 +1,7 @@
 #include "quiz/Form3.h"
 
 #include "app/SettingsValues.h"
+#include "mainwindow/ArialFont.h"
 #include "quiz/Form3Layout.h"
 #include "quiz/QuizTexts.h"
 
@@ -20,15 +21,6 @@ namespace {
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
-
-QFont ArialFont(qreal points, bool bold = false)
-{
-    QFont font(u"Arial"_s);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 void SetTextColour(QWidget *widget, const QColor &colour)
 {
