@@ -87,14 +87,20 @@ private slots:
             form.Label3_Click(0);
             form.mnuSearchAsYouType_Click();
             form.mnuAdvancedSearch_Click();
+            form.mnuIgnoreDiacritics_Click();
             form.mnuOptRom_Click();
             form.move(121, 234);
+            for (const QString &word : {u"pump"_s, u"valve, gate"_s, u"\"quoted\""_s}) {
+                form.Text1->setText(word);
+                form.ImgSearch_Click();
+            }
             form.close();
         }
         QCOMPARE(Stored(u"SearcAsYouType"_s), u"False"_s);
         QCOMPARE(Stored(u"DictLang"_s), u"True"_s);
         QCOMPARE(Stored(u"Dict"_s), u"1"_s);
         QCOMPARE(Stored(u"AdvSearch"_s), u"False"_s);
+        QCOMPARE(Stored(u"IgnoreDiacritics"_s), u"True"_s);
         QCOMPARE(Stored(u"Left"_s), u"1815"_s);
         QCOMPARE(Stored(u"Top"_s), u"3510"_s);
         QCOMPARE(Stored(u"Width"_s), QString::number(frame.width() * 15));
@@ -108,10 +114,15 @@ private slots:
         QCOMPARE(form.Label3[0]->BorderStyle(), 1);
         QVERIFY(form.mnuEngRom->isChecked());
         QVERIFY(!form.mnuAdvancedSearch->isChecked());
+        QVERIFY(form.mnuIgnoreDiacritics->isChecked());
         QVERIFY(form.lv[1]->isHidden());
         QCOMPARE(form.pos(), QPoint(121, 234));
         QCOMPARE(form.Label2[0]->text(), u"Incepand cu:"_s);
         QCOMPARE(form.lv[0]->topLevelItem(0)->text(0), form.table()(1, DictTable::Headword, 1));
+        const QStringList history{u"\"quoted\""_s, u"valve, gate"_s, u"pump"_s};
+        QCOMPARE(form.history().entries(), history);
+        QCOMPARE(form.List2->count(), 3);
+        QCOMPARE(form.List2->item(0)->text(), history.first());
     }
 
     void storedTextsConvertOrLeaveTheirControlAsItWas()
@@ -150,24 +161,8 @@ private slots:
         }
         QCOMPARE(Stored(u"Left"_s), u"4500"_s);
         QCOMPARE(Stored(u"Top"_s), u"3750"_s);
-    }
-
-    void theHistoryIsKeptAcrossRestarts()
-    {
-        {
-            LoadedForm loaded = LoadForm();
-            loaded.form->mnuSearchAsYouType_Click();
-            for (const QString &word : {u"pump"_s, u"valve, gate"_s, u"\"quoted\""_s}) {
-                loaded.form->Text1->setText(word);
-                loaded.form->ImgSearch_Click();
-            }
-            loaded.form->close();
-        }
-        LoadedForm again = LoadForm();
-        const QStringList expected{u"\"quoted\""_s, u"valve, gate"_s, u"pump"_s};
-        QCOMPARE(again.form->history().entries(), expected);
-        QCOMPARE(again.form->List2->count(), 3);
-        QCOMPARE(again.form->List2->item(0)->text(), expected.first());
+        QCOMPARE(Stored(u"Dict"_s), u"0"_s);
+        QCOMPARE(Stored(u"SearcAsYouType"_s), u"True"_s);
     }
 
     void aMissingArchiveStopsTheProgramWithoutStoringAnything()

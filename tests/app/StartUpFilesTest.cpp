@@ -5,6 +5,7 @@
 #include "app/UserHome.h"
 
 #include "common/QStringPrinter.h"
+#include "common/TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -70,7 +71,9 @@ TEST(UserHome, AnUnsetOrEmptyHomeComesFromThePasswordDatabase)
     qputenv("HOME", before);
 }
 
-TEST(SettingsFile, ANonRegularOrHugeFileIsNeitherReadNorReplaced)
+// Only a readable regular file of a settings file's size is read or replaced; a save to
+// anything else fails and leaves it as it was.
+TEST(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorReplaced)
 {
     QStandardPaths::setTestModeEnabled(true);
     const QString path = SettingsStore::filePath();
@@ -81,25 +84,45 @@ TEST(SettingsFile, ANonRegularOrHugeFileIsNeitherReadNorReplaced)
         store.save(u"Dict", u"1"_s);
         return store.sync();
     };
-    QFile::remove(path);
+    const auto fresh = [&path] {
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+    };
+    fresh();
+    EXPECT_TRUE(saved());
+    EXPECT_TRUE(quillet::testing::ReadFile(path).contains("Dict=1"));
+
+    fresh();
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     EXPECT_FALSE(saved());
     struct stat status {};
     EXPECT_TRUE(::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
 
-    QFile::remove(path);
+    fresh();
     ASSERT_TRUE(QFile::link(u"/dev/zero"_s, path));
     EXPECT_FALSE(saved());
     EXPECT_EQ(QFileInfo(path).symLinkTarget(), u"/dev/zero"_s);
 
-    QFile::remove(path);
-    QFile huge(path);
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    huge.write("[Startup]\nDict=1\n" + QByteArray(SettingsStore::MaxFileBytes, '#'));
-    huge.close();
+    fresh();
+    ASSERT_TRUE(QDir().mkpath(path));
     EXPECT_FALSE(saved());
-    EXPECT_EQ(huge.size(), SettingsStore::MaxFileBytes + 17);
-    QFile::remove(path);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+
+    fresh();
+    const QByteArray huge = "[Startup]\nDict=1\n" + QByteArray(SettingsStore::MaxFileBytes, '#');
+    quillet::testing::WriteFile(path, huge);
+    EXPECT_FALSE(saved());
+    EXPECT_EQ(QFileInfo(path).size(), huge.size());
+
+    // A read-only file is read but not replaced; the failed save is reported.
+    if (geteuid() != 0) {
+        fresh();
+        quillet::testing::WriteFile(path, "[Startup]\nDict=0\n");
+        ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+        EXPECT_FALSE(saved());
+        EXPECT_EQ(quillet::testing::ReadFile(path), "[Startup]\nDict=0\n");
+    }
+    fresh();
 }
 
 } // namespace
