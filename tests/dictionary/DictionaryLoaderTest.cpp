@@ -237,6 +237,12 @@ TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
 
     writeMembers("", "b\n");
     expectFailure(load(), u"ert_e.txt"_s, "empty");
+
+    // A bomb, and a line with no end.
+    writeMembers(QByteArray(65 << 20, '\n'), "b\n");
+    expectFailure(load(), files::Database, "\"ert_e.txt\" unpacks to more than 67108864 bytes");
+    writeMembers("a\n" + QByteArray(65 * 1024, 'x'), "b\n");
+    expectFailure(load(), u"ert_e.txt"_s, "line 2 is longer than 65536 bytes");
 }
 
 TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)

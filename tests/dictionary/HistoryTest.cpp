@@ -1,5 +1,7 @@
 #include "dictionary/SearchHistory.h"
 
+#include "common/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -11,8 +13,10 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
+using namespace quillet::testing;
 
 namespace quillet {
 
@@ -27,45 +31,33 @@ void PrintTo(const QStringList &list, std::ostream *out)
 
 namespace {
 
-QStringList AfterAdding(QStringList start, std::initializer_list<QString> words)
+TEST(SearchHistory, AddingAWordKeepsOneEntryPerWordNewestFirst)
 {
-    SearchHistory history;
-    history.setEntries(std::move(start));
-    for (const QString &word : words)
-        history.AddToHistory(word);
-    return history.entries();
-}
-
-TEST(SearchHistory, TypingAWordLeavesOnlyItsFullForm)
-{
-    EXPECT_EQ(AfterAdding({u"pump"_s}, {u"h"_s, u"ho"_s, u"hou"_s, u"hous"_s, u"house"_s}),
-              QStringList({u"house"_s, u"pump"_s}));
-    // Deleting back is a new search each time, not a prefix of the entry above it.
-    EXPECT_EQ(AfterAdding({u"house"_s}, {u"hous"_s, u"hou"_s}),
-              QStringList({u"hou"_s, u"hous"_s, u"house"_s}));
-    // Only the newest entry gives way, and only when its letter case matches.
-    EXPECT_EQ(AfterAdding({u"Hou"_s, u"hou"_s}, {u"hous"_s}),
-              QStringList({u"hous"_s, u"Hou"_s, u"hou"_s}));
-    EXPECT_EQ(AfterAdding({u"valve"_s, u"hou"_s}, {u"hous"_s}),
-              QStringList({u"hous"_s, u"valve"_s, u"hou"_s}));
-}
-
-TEST(SearchHistory, ASpellingInAnotherCaseReplacesTheOldEntry)
-{
-    EXPECT_EQ(AfterAdding({u"pear"_s, u"Apple"_s, u"plum"_s}, {u"APPLE"_s}),
-              QStringList({u"APPLE"_s, u"pear"_s, u"plum"_s}));
-    // A hand-edited file may hold the same word twice; both go.
-    EXPECT_EQ(AfterAdding({u"Șurub"_s, u"nit"_s, u"ȘURUB"_s}, {u"șurub"_s}),
-              QStringList({u"șurub"_s, u"nit"_s}));
-}
-
-TEST(SearchHistory, ShortWordsAreNotRecordedAndLineBreaksBecomeBlanks)
-{
-    EXPECT_EQ(AfterAdding({u"gear"_s}, {u""_s, u"a"_s, u"ș"_s}), QStringList({u"gear"_s}));
-    EXPECT_EQ(AfterAdding({}, {u"ax"_s}), QStringList({u"ax"_s}));
-    // The file holds an entry per line: pasted lines stay one entry.
-    EXPECT_EQ(AfterAdding({u"pump valve"_s}, {u"gear\nbox\rx\u2028y"_s, u"pump\r\nvalve"_s}),
-              QStringList({u"pump valve"_s, u"gear box x y"_s}));
+    const struct {
+        QStringList start;
+        QStringList added;
+        QStringList expected;
+    } cases[] = {
+        // Typing a word leaves only its full form; deleting back is a new search each time.
+        {{u"pump"_s}, {u"h"_s, u"ho"_s, u"hou"_s, u"hous"_s, u"house"_s}, {u"house"_s, u"pump"_s}},
+        {{u"house"_s}, {u"hous"_s, u"hou"_s}, {u"hou"_s, u"hous"_s, u"house"_s}},
+        // Only the newest entry gives way, and only when its letter case matches.
+        {{u"Hou"_s, u"hou"_s}, {u"hous"_s}, {u"hous"_s, u"Hou"_s, u"hou"_s}},
+        {{u"valve"_s, u"hou"_s}, {u"hous"_s}, {u"hous"_s, u"valve"_s, u"hou"_s}},
+        // Another spelling replaces every old one (a hand-edited file may hold two).
+        {{u"pear"_s, u"Apple"_s, u"plum"_s}, {u"APPLE"_s}, {u"APPLE"_s, u"pear"_s, u"plum"_s}},
+        {{u"Șurub"_s, u"nit"_s, u"ȘURUB"_s}, {u"șurub"_s}, {u"șurub"_s, u"nit"_s}},
+        // Words under two letters are not kept; pasted lines stay one entry.
+        {{u"gear"_s}, {u""_s, u"a"_s, u"ș"_s, u"ax"_s}, {u"ax"_s, u"gear"_s}},
+        {{u"pump valve"_s}, {u"gear\nbox\rx\u2028y"_s, u"pump\r\nvalve"_s}, {u"pump valve"_s, u"gear box x y"_s}},
+    };
+    for (const auto &c : cases) {
+        SearchHistory history;
+        history.setEntries(c.start);
+        for (const QString &word : c.added)
+            history.AddToHistory(word);
+        EXPECT_EQ(history.entries(), c.expected) << c.added.join(u' ').toStdString();
+    }
 }
 
 class HistoryFileTest : public ::testing::Test {
@@ -95,56 +87,55 @@ protected:
         history.setEntries(entries);
         return history.save(file);
     }
-    static QByteArray Contents(const QString &file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
-    }
-    static void Write(const QString &file, const QByteArray &contents)
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        ASSERT_EQ(out.write(contents), contents.size());
-    }
-
     QTemporaryDir folder_;
     QString userFolder_;
 };
 
-TEST_F(HistoryFileTest, EntriesComeBackUnchanged)
+TEST_F(HistoryFileTest, TheHundredNewestEntriesComeBackUnchanged)
 {
-    const QStringList entries{u"nut, bolt"_s, u"\"quoted"_s, u"  inner  blanks "_s,
-                              u"șină țeavă ăla în cârlig"_s, u"ȘȚĂÎÂ"_s};
+    QStringList entries{u"nut, bolt"_s, u"\"quoted"_s, u"  inner  blanks "_s, u"șină țeavă ăla în cârlig"_s};
     ASSERT_TRUE(Saved(entries, path()));
-    EXPECT_EQ(Contents(path()), u"nut, bolt\r\n\"quoted\r\n  inner  blanks \r\n"
-                                "șină țeavă ăla în cârlig\r\nȘȚĂÎÂ\r\n"_s.toUtf8());
+    EXPECT_EQ(ReadFile(path()), u"nut, bolt\r\n\"quoted\r\n  inner  blanks \r\nșină țeavă ăla în cârlig\r\n"_s.toUtf8());
     EXPECT_EQ(Loaded(path()), entries);
-}
 
-TEST_F(HistoryFileTest, OnlyTheHundredNewestAreKept)
-{
-    QStringList entries;
     for (int i = 0; i < 150; ++i)
         entries.append(u"word%1"_s.arg(i));
     ASSERT_TRUE(Saved(entries, path()));
     EXPECT_EQ(Loaded(path()), entries.first(100));
+
+    ASSERT_TRUE(Saved({}, path()));
+    EXPECT_EQ(ReadFile(path()), QByteArray());
+    EXPECT_EQ(Loaded(path()), QStringList());
 }
 
-TEST_F(HistoryFileTest, NoFileOrAnEmptyOneIsAnEmptyHistory)
+// Only a regular file is read (a FIFO, a device or a folder is named and left alone, and
+// the read does not wait), and only its first lines.
+TEST_F(HistoryFileTest, OnlyARegularFileIsReadAndOnlyAsFarAsTheLimits)
 {
-    EXPECT_EQ(Loaded(path()), QStringList());
-    ASSERT_TRUE(Saved({}, path()));
-    EXPECT_EQ(Contents(path()), QByteArray());
-    EXPECT_EQ(Loaded(path()), QStringList());
-    ASSERT_TRUE(QDir(folder_.path()).mkdir(u"folder.ini"_s));
-    EXPECT_EQ(Loaded(path(u"folder.ini"_s)), QStringList());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, path(u"zero"_s)) && QDir(folder_.path()).mkdir(u"folder"_s));
+    EXPECT_EQ(Loaded(path(u"none"_s)), QStringList());
+    SearchHistory history;
+    EXPECT_EQ(history.load(path(u"none"_s)), SearchHistory::LoadOutcome::Missing);
+    for (const QString &odd : {u"fifo"_s, u"zero"_s, u"folder"_s}) {
+        EXPECT_EQ(history.load(path(odd)), SearchHistory::LoadOutcome::Unreadable);
+        EXPECT_EQ(history.unreadableFile(), path(odd));
+        EXPECT_EQ(Loaded(path(odd)), QStringList());
+    }
+    QByteArray lines;
+    for (int k = 0; k < 5000; ++k)
+        lines += "w" + QByteArray::number(k) + "\r\n";
+    WriteFile(path(), lines);
+    EXPECT_EQ(history.load(path()), SearchHistory::LoadOutcome::Loaded);
+    EXPECT_TRUE(history.unreadableFile().isEmpty());
+    EXPECT_EQ(history.entries().size(), SearchHistory::ReadLineLimit);
 }
 
 TEST_F(HistoryFileTest, OlderFilesReadWithTheirLettersAndBlankLinesAreSkipped)
 {
     // Windows-1250 lines (s and t with cedilla, a breve, i and a circumflex) beside a
     // UTF-8 line, LF and CR LF endings, blank lines and no break after the last line.
-    Write(path(), "\xBA" "ina \xFE" "eav\xE3\r\n\r\n   \nc\xE2rlig \xEEn\n"
+    WriteFile(path(), "\xBA" "ina \xFE" "eav\xE3\r\n\r\n   \nc\xE2rlig \xEEn\n"
                   "\xC8\x99urub\r\n\nlast");
     EXPECT_EQ(Loaded(path()),
               QStringList({u"şina ţeavă"_s, u"cârlig în"_s, u"șurub"_s, u"last"_s}));
@@ -157,7 +148,7 @@ TEST_F(HistoryFileTest, AFailedSaveKeepsThePreviousFile)
     EXPECT_TRUE(QFileInfo(path()).isDir());
 
     // A full disk: writes beyond a few bytes fail.
-    Write(path(u"old.ini"_s), "old\r\nentries\r\n");
+    WriteFile(path(u"old.ini"_s), "old\r\nentries\r\n");
     rlimit previous{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -168,7 +159,7 @@ TEST_F(HistoryFileTest, AFailedSaveKeepsThePreviousFile)
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(Contents(path(u"old.ini"_s)), "old\r\nentries\r\n");
+    EXPECT_EQ(ReadFile(path(u"old.ini"_s)), "old\r\nentries\r\n");
 }
 
 TEST_F(HistoryFileTest, TheUsersFileWinsOverOneInTheProgramFolder)
@@ -178,7 +169,7 @@ TEST_F(HistoryFileTest, TheUsersFileWinsOverOneInTheProgramFolder)
     EXPECT_FALSE(userFile.startsWith(folder_.path()));
     EXPECT_EQ(HistoryFile::readPath(folder_.path()), userFile);
 
-    Write(path(), "from the program folder\r\n");
+    WriteFile(path(), "from the program folder\r\n");
     EXPECT_EQ(HistoryFile::readPath(folder_.path()), path());
 
     // The first save creates the user's folder; from then on the user's file is read.

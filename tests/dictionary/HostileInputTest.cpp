@@ -1,10 +1,8 @@
 // Hostile input made here at run time: archives past the size limits or with more
-// members than open files allowed (in-process with small limits), a bomb and an endless
-// line through the loader, FIFOs and devices in place of the history, the folders of a
-// killed load, and an extractor whose parent was killed.
+// members than open files allowed (in-process with small limits), endless lines, the
+// folders of a killed load, and an extractor whose parent was killed.
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/ExtractionFolder.h"
-#include "dictionary/SearchHistory.h"
 #include "dictionary/TextLines.h"
 #include "dictionary/extractor/ArchiveExtractor.h"
 
@@ -75,29 +73,6 @@ TEST(HostileArchive, ManyMembersNeedOneOpenFileAtATime)
     EXPECT_EQ(Entries(dir.path()).size(), 301);
 }
 
-TEST(HostileDictionary, ABombOrAnEndlessLineStopsTheLoadWithAMessageAndLeavesNothing)
-{
-    QTemporaryDir root;
-    const QDir program(root.filePath(u"program"_s));
-    ASSERT_TRUE(QDir().mkpath(program.path()) && QDir().mkpath(root.filePath(u"tmp"_s)));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), program.filePath(files::Extractor)));
-    const QByteArray oldTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(root.filePath(u"tmp"_s)));
-    const auto load = [&](const QByteArray &headwords) {
-        WriteZip(program.filePath(files::Database), {{"ert_e.txt", headwords}, {"ert_r.txt", "b\n"}}, Password);
-        DictTable table;
-        LoadObserver observer;
-        return DictionaryLoader(program.path()).LoadDictionary(table, observer).failure;
-    };
-    const LoadFailure bomb = load(QByteArray(65 << 20, '\n'));
-    EXPECT_EQ(bomb.file, files::Database);
-    EXPECT_THAT(bomb.cause.toStdString(), HasSubstr("\"ert_e.txt\" unpacks to more than 67108864 bytes"));
-    EXPECT_EQ(load("a\n" + QByteArray(65 * 1024, 'x')).message(), u"ert_e.txt: line 2 is longer than 65536 bytes"_s);
-    EXPECT_TRUE(Entries(root.filePath(u"tmp"_s)).isEmpty());
-    EXPECT_EQ(Entries(program.path()).size(), 2);
-    qputenv("TMPDIR", oldTemp);
-}
-
 ReadLinesResult Read(const QByteArray &contents, qsizetype maxLines = 10)
 {
     QBuffer buffer;
@@ -115,29 +90,6 @@ TEST(ReadLines, StopsAtTheLineLimitsAndKeepsTheWholeLinesBefore)
     EXPECT_EQ(endless.lines, QStringList{u"ab"_s});
     EXPECT_EQ(Read("123456").end, End::LineTooLong);
     EXPECT_EQ(Read("a\nb\nc\n", 2).lines, (QStringList{u"a"_s, u"b"_s}));
-}
-
-TEST(HistoryFile, OnlyARegularFileIsReadAndOnlyAsFarAsTheLimits)
-{
-    QTemporaryDir dir;
-    const auto path = [&dir](const QString &name) { return dir.filePath(name); };
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, path(u"zero"_s)) && QDir(dir.path()).mkdir(u"folder"_s));
-    SearchHistory history;
-    EXPECT_EQ(history.load(path(u"none"_s)), SearchHistory::LoadOutcome::Missing);
-    for (const QString &odd : {u"fifo"_s, u"zero"_s, u"folder"_s}) {
-        EXPECT_EQ(history.load(path(odd)), SearchHistory::LoadOutcome::Unreadable); // and it does not wait
-        EXPECT_EQ(history.unreadableFile(), path(odd));
-    }
-
-    QFile file(path(u"Dic.ini"_s));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    for (int k = 0; k < 5000; ++k)
-        file.write("w" + QByteArray::number(k) + "\r\n");
-    file.close();
-    EXPECT_EQ(history.load(file.fileName()), SearchHistory::LoadOutcome::Loaded);
-    EXPECT_TRUE(history.unreadableFile().isEmpty());
-    EXPECT_EQ(history.entries().size(), SearchHistory::ReadLineLimit);
 }
 
 TEST(ExtractionFolders, OnlyFoldersOfProcessesThatAreGoneAreRemoved)
