@@ -21,6 +21,25 @@ struct Member {
     unsigned type = AE_IFREG;
 };
 
+// Writes the members into an archive open for writing.
+inline void AddMembers(struct archive *a, const std::vector<Member> &members)
+{
+    for (const Member &member : members) {
+        const std::unique_ptr<struct archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
+                                                                                        archive_entry_free);
+        archive_entry_set_pathname(entry.get(), member.name.constData());
+        archive_entry_set_filetype(entry.get(), member.type);
+        archive_entry_set_perm(entry.get(), 0644);
+        if (member.type == AE_IFLNK)
+            archive_entry_set_symlink(entry.get(), member.contents.constData());
+        if (member.type == AE_IFREG)
+            archive_entry_set_size(entry.get(), member.contents.size());
+        ASSERT_EQ(archive_write_header(a, entry.get()), ARCHIVE_OK) << member.name.constData();
+        if (member.type == AE_IFREG)
+            archive_write_data(a, member.contents.constData(), size_t(member.contents.size()));
+    }
+}
+
 // A ZIP archive with any members, AES-256 encrypted when a password is given, as the
 // packer writes one; for archives the packer never writes.
 inline void WriteZip(const QString &path, const std::vector<Member> &members, const QByteArray &password = {})
@@ -32,20 +51,7 @@ inline void WriteZip(const QString &path, const std::vector<Member> &members, co
         ASSERT_EQ(archive_write_set_passphrase(a.get(), password.constData()), ARCHIVE_OK);
     }
     ASSERT_EQ(archive_write_open_filename(a.get(), QFile::encodeName(path).constData()), ARCHIVE_OK);
-    for (const Member &member : members) {
-        const std::unique_ptr<struct archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
-                                                                                        archive_entry_free);
-        archive_entry_set_pathname(entry.get(), member.name.constData());
-        archive_entry_set_filetype(entry.get(), member.type);
-        archive_entry_set_perm(entry.get(), 0644);
-        if (member.type == AE_IFLNK)
-            archive_entry_set_symlink(entry.get(), member.contents.constData());
-        if (member.type == AE_IFREG)
-            archive_entry_set_size(entry.get(), member.contents.size());
-        ASSERT_EQ(archive_write_header(a.get(), entry.get()), ARCHIVE_OK) << member.name.constData();
-        if (member.type == AE_IFREG)
-            archive_write_data(a.get(), member.contents.constData(), size_t(member.contents.size()));
-    }
+    AddMembers(a.get(), members);
     ASSERT_EQ(archive_write_close(a.get()), ARCHIVE_OK);
 }
 

@@ -22,14 +22,6 @@ WordNet sampleWordNet()
     return wordNet;
 }
 
-QList<DictEntry> entriesOf(const Direction &direction)
-{
-    QList<DictEntry> entries;
-    for (const TableEntry &entry : direction.table.entries())
-        entries.append(entry.entry);
-    return entries;
-}
-
 } // namespace
 
 TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
@@ -55,14 +47,14 @@ TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
         {u"hard"_s, u"tare"_s},
         {u"Hard"_s, u"tare"_s},
     };
-    EXPECT_EQ(entriesOf(assembly.englishRomanian()), englishRomanian);
+    EXPECT_EQ(EntriesOf(assembly.englishRomanian()), englishRomanian);
 
     const QList<DictEntry> romanianEnglish{
         {u"\u021Bar\u0103"_s, u"state, nation, country, land; rural area, area"_s}, // a sense a synset
         {u"stat"_s, u"state, nation, country, land"_s},
         {u"tare"_s, u"hard"_s}, // "Hard" only differs in case
     };
-    EXPECT_EQ(entriesOf(assembly.romanianEnglish()), romanianEnglish);
+    EXPECT_EQ(EntriesOf(assembly.romanianEnglish()), romanianEnglish);
     EXPECT_EQ(join.unresolvedLines(), 1);
 }
 

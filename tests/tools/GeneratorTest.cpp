@@ -86,9 +86,7 @@ protected:
                 continue;
             }
             ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(it.value());
+            quillet::testing::WriteFile(path, it.value());
         }
     }
 
@@ -109,11 +107,7 @@ protected:
         return u"no error"_s;
     }
 
-    QByteArray output(const QString &name) const
-    {
-        QFile file(dir_.filePath(u"out/"_s + name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray output(const QString &name) const { return quillet::testing::ReadFile(dir_.filePath(u"out/"_s + name)); }
 
     QTemporaryDir dir_;
 };

@@ -1,22 +1,14 @@
 #pragma once
 
+#include "common/TestArchives.h"
+
 #include <QByteArray>
-
-#include <archive.h>
-#include <archive_entry.h>
-
-#include <memory>
 
 // Test fixtures in the sources' own compressed formats, written with libarchive.
 namespace quillet::gendict::test {
 
-struct Member {
-    QByteArray name;
-    QByteArray contents;
-};
-
 // A gzip stream of the data (format "raw"), or a tar.gz of the members.
-inline QByteArray Compressed(const std::initializer_list<Member> &members, bool tar)
+inline QByteArray Compressed(const std::vector<quillet::testing::Member> &members, bool tar)
 {
     const std::unique_ptr<archive, decltype(&archive_write_free)> a(archive_write_new(), archive_write_free);
     tar ? archive_write_set_format_pax_restricted(a.get()) : archive_write_set_format_raw(a.get());
@@ -24,16 +16,7 @@ inline QByteArray Compressed(const std::initializer_list<Member> &members, bool 
     QByteArray out(1 << 20, '\0');
     size_t used = 0;
     archive_write_open_memory(a.get(), out.data(), size_t(out.size()), &used);
-    for (const Member &member : members) {
-        const std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
-                                                                                archive_entry_free);
-        archive_entry_set_pathname(entry.get(), member.name.constData());
-        archive_entry_set_filetype(entry.get(), AE_IFREG);
-        archive_entry_set_perm(entry.get(), 0644);
-        archive_entry_set_size(entry.get(), member.contents.size());
-        archive_write_header(a.get(), entry.get());
-        archive_write_data(a.get(), member.contents.constData(), size_t(member.contents.size()));
-    }
+    quillet::testing::AddMembers(a.get(), members);
     archive_write_close(a.get());
     out.truncate(qsizetype(used));
     return out;

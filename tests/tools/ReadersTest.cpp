@@ -15,20 +15,17 @@
 using namespace Qt::StringLiterals;
 using namespace quillet::gendict;
 using namespace quillet::gendict::test;
+using namespace quillet::testing;
 
 TEST(WiktionaryTable, ReadsHeadwordPosGlossAndTranslations)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"en-ro.txt"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# English :: Romanian\n"
-               "nut {n} (that fits on a bolt) :: piuli\xC8\x9B\xC4\x83 {f}, nuc\xC4\x83\n"
-               "SEE: x :: y\n"
-               "aback {adv} :: \xC3\xAEnapoi\n"
-               "pump {v} (to fill (with air)) :: pompa\n");
-    file.close();
-    const QList<TableSense> senses = WiktionaryTable::read(path).senses();
+    WriteFile(dir.filePath(u"en-ro.txt"_s), "# English :: Romanian\n"
+                                            "nut {n} (that fits on a bolt) :: piuli\xC8\x9B\xC4\x83 {f}, nuc\xC4\x83\n"
+                                            "SEE: x :: y\n"
+                                            "aback {adv} :: \xC3\xAEnapoi\n"
+                                            "pump {v} (to fill (with air)) :: pompa\n");
+    const QList<TableSense> senses = WiktionaryTable::read(dir.filePath(u"en-ro.txt"_s)).senses();
     ASSERT_EQ(senses.size(), 3);
     EXPECT_EQ(senses[0].headword, u"nut"_s);
     EXPECT_EQ(senses[0].partOfSpeech, u"n"_s);
@@ -49,11 +46,7 @@ TEST(StarDict, ReadsIndexOverGzippedArticlesInATarGz)
                            + IndexLine("scul\xC4\x83", quint32(lathe.size()), quint32(tool.size()));
     QTemporaryDir dir;
     const QString path = dir.filePath(u"d.tar.gz"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(Compressed({{"d/d.ifo", "wordcount=2\n"}, {"d/d.idx", index}, {"d/d.dict.dz", Gzip(articles)}}, true));
-    file.close();
-
+    WriteFile(path, Compressed({{"d/d.ifo", "wordcount=2\n"}, {"d/d.idx", index}, {"d/d.dict.dz", Gzip(articles)}}, true));
     const QList<StarDictArticle> read = StarDict::readTarGz(path);
     ASSERT_EQ(read.size(), 2);
     EXPECT_EQ(read[1].headword, u"sculă"_s);
