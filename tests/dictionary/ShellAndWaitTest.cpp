@@ -1,7 +1,9 @@
 // The child-process wait, run on small shell children. This test has no application
-// object of its own: the wait must work without one, and the two tests that need
-// events make a QCoreApplication just for themselves.
+// object of its own: the wait must work without one, and the test that needs events
+// makes a QCoreApplication just for itself.
 #include "dictionary/ShellAndWait.h"
+
+#include "common/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +17,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
+using namespace quillet::testing;
 using namespace std::chrono_literals;
 
 namespace {
@@ -51,12 +54,8 @@ TEST(ShellAndWait, AFailedStartGivesTheErrorNumberPlusTheBase)
 
     QTemporaryDir dir;
     EXPECT_EQ(ShellAndWait({dir.path(), {}, {}}), StartFailureCode(ErrorPermissionDenied));
-    const QString plain = dir.filePath(u"plain"_s);
-    QFile file(plain);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\nexit 0\n");
-    file.close();
-    EXPECT_EQ(ShellAndWait({plain, {}, {}}), StartFailureCode(ErrorPermissionDenied));
+    WriteFile(dir.filePath(u"plain"_s), "#!/bin/sh\nexit 0\n");
+    EXPECT_EQ(ShellAndWait({dir.filePath(u"plain"_s), {}, {}}), StartFailureCode(ErrorPermissionDenied));
 }
 
 TEST(ShellAndWait, PassesTheChildsExitCodeAndErrorOutputThrough)
@@ -70,9 +69,7 @@ TEST(ShellAndWait, PassesTheChildsExitCodeAndErrorOutputThrough)
 
     // The child runs in the working directory given, whatever the current one is.
     QTemporaryDir dir;
-    QFile marker(dir.filePath(u"marker"_s));
-    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-    marker.close();
+    WriteFile(dir.filePath(u"marker"_s), {});
     EXPECT_EQ(ShellAndWait(Shell(u"test -e marker"_s, dir.path())), 0);
     QTemporaryDir other;
     EXPECT_EQ(ShellAndWait(Shell(u"test -e marker"_s, other.path())), 1);
@@ -105,11 +102,8 @@ TEST(ShellAndWait, EventsOfTheCallerRunWhileTheChildRuns)
         (void)file.open(QIODevice::WriteOnly);
     });
     EXPECT_EQ(ShellAndWait(Shell(u"while [ ! -e flag ]; do sleep 0.05; done"_s, dir.path()), Limit(20s)), 0);
-}
 
-TEST(ShellAndWait, AnApplicationThatWasToldToQuitStillSeesTheChildEnd)
-{
-    const LocalApplication app;
+    // An application that was told to quit still sees the child end.
     QCoreApplication::exit(0);
     EXPECT_EQ(ShellAndWait(Shell(u"exit 4"_s), Limit(20s)), 4);
 }
