@@ -1,5 +1,7 @@
 #include "Form1Fixture.h"
 
+#include "common/TestFiles.h"
+
 #include "app/SettingsStore.h"
 #include "lookup/QueryBox.h"
 #include "lookup/ResultList.h"
@@ -7,11 +9,15 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -193,6 +199,30 @@ private slots:
         QVERIFY(QFile::exists(SettingsFile()));
         QCOMPARE(form->history().entries(), QStringList{u"pump"_s});
         QVERIFY(QFile::exists(HistoryFile::writePath()));
+    }
+
+    void aHistoryThatCannotBeReadIsLeftAsItWasAndSaidOnce()
+    {
+        const QString history = HistoryFile::writePath();
+        QDir().mkpath(QFileInfo(history).absolutePath());
+        QCOMPARE(::mkfifo(QFile::encodeName(history).constData(), 0600), 0);
+        LoadedForm loaded = LoadForm(); // would wait forever if it opened the FIFO
+        QCOMPARE(loaded.outcome, Form1::LoadOutcome::Loaded);
+        loaded.form->Text1->setText(u"pump"_s);
+        loaded.form->ImgSearch_Click();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"search history in .* could not be read"_s));
+        loaded.form->close();
+        struct stat status {};
+        QVERIFY(::lstat(QFile::encodeName(history).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+    }
+
+    void aMalformedSettingsFileIsSavedWithoutComplaint()
+    {
+        WriteFile(SettingsFile(), "\xEF\xBB\xBF[Startup]\r\nDict=1\r\nno equals sign\r\n");
+        QTest::failOnWarning(QRegularExpression(u"could not be saved"_s));
+        LoadForm().form->close();
+        QSettings stored(SettingsFile(), QSettings::IniFormat);
+        QCOMPARE(stored.value(u"Startup/Left"_s).toString(), u"3000"_s);
     }
 };
 

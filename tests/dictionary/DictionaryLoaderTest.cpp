@@ -15,7 +15,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -25,22 +24,6 @@ using namespace quillet::testing;
 using ::testing::HasSubstr;
 
 namespace {
-
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char *name, const QByteArray &value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name_, value);
-    }
-    ~ScopedEnvironment() { had_ ? (void)qputenv(name_, old_) : (void)qunsetenv(name_); }
-
-private:
-    const char *name_;
-    bool had_;
-    QByteArray old_;
-};
 
 class RecordingObserver : public LoadObserver {
 public:
@@ -77,10 +60,10 @@ protected:
         for (const QString &sub : {program_, u"tmp"_s, u"data"_s})
             ASSERT_TRUE(QDir(root_.path()).mkpath(sub));
         ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
-        temp_ = std::make_unique<ScopedEnvironment>("TMPDIR", QFile::encodeName(root_.filePath(u"tmp"_s)));
+        qputenv("TMPDIR", QFile::encodeName(root_.filePath(u"tmp"_s)));
         table_.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
     }
-    void TearDown() override { temp_.reset(); }
+    void TearDown() override { qputenv("TMPDIR", oldTemp_); }
 
     QString programDir() const { return root_.filePath(program_); }
     QString programPath(const QString &name) const { return QDir(programDir()).filePath(name); }
@@ -103,6 +86,15 @@ protected:
     {
         WriteZip(programPath(files::Database),
                  {{"ert_e.txt", ertE}, {"ert_r.txt", ertR}, {"rte_r.txt", rteR}, {"rte_e.txt", rteE}}, Password);
+    }
+
+    // The texts of one field of a direction's entries, from the first to the last.
+    QStringList column(int direction, int field) const
+    {
+        QStringList texts;
+        for (int k = 1; k <= table_.EntryCount(direction); ++k)
+            texts.append(table_(direction, field, k));
+        return texts;
     }
 
     LoadResult load()
@@ -133,7 +125,7 @@ protected:
 
     QTemporaryDir root_;
     const QString program_ = u"Program's \"Quillet\" folder"_s;
-    std::unique_ptr<ScopedEnvironment> temp_;
+    const QByteArray oldTemp_ = qgetenv("TMPDIR");
     std::chrono::milliseconds timeLimit_ = 60s;
     DictTable table_;
     RecordingObserver observer_;
@@ -146,19 +138,12 @@ TEST_F(ProgramFolder, LoadsBothDirectionsAndLeavesNoTextFile)
     ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
     EXPECT_FALSE(result.cancelled);
 
-    EXPECT_EQ(table_.EntryCount(1), 3);
-    EXPECT_EQ(table_(1, 1, 1), u"valve"_s);
-    EXPECT_EQ(table_(1, 2, 1), u"ventil"_s);
-    EXPECT_EQ(table_(1, 1, 3), u"screw"_s);
-    EXPECT_EQ(table_(1, 2, 3), u"șurub"_s);
+    EXPECT_EQ(column(1, 1), (QStringList{u"valve"_s, u"steel"_s, u"screw"_s}));
+    EXPECT_EQ(column(1, 2), (QStringList{u"ventil"_s, u"oțel"_s, u"șurub"_s}));
     EXPECT_EQ(table_(1, 1, 4), QString());
     EXPECT_EQ(table_(1, 1, 0), QString());
-
-    EXPECT_EQ(table_.EntryCount(2), 2);
-    EXPECT_EQ(table_(2, 1, 1), u"oțel"_s);
-    EXPECT_EQ(table_(2, 2, 1), u"steel"_s);
-    EXPECT_EQ(table_(2, 1, 2), u"șurub"_s);
-    EXPECT_EQ(table_(2, 2, 2), u"screw"_s);
+    EXPECT_EQ(column(2, 1), (QStringList{u"oțel"_s, u"șurub"_s}));
+    EXPECT_EQ(column(2, 2), (QStringList{u"steel"_s, u"screw"_s}));
     EXPECT_EQ(table_.headwords(2).size(), 2);
 
     EXPECT_EQ(observer_.extractions, 1);
@@ -196,13 +181,8 @@ TEST_F(ProgramFolder, LineEndsEncodingsAndBlankLinesKeepTheFilesPaired)
                  "\xBA" "urub\n", "screw\n");
     const LoadResult result = load();
     ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
-    EXPECT_EQ(table_.EntryCount(1), 5);
-    const QStringList headwords{u"valve"_s, QString(), u"o\u0163el"_s, u"screw"_s, u"last"_s};
-    const QStringList translations{u"ventil"_s, u"no headword"_s, u"oțel"_s, QString(), u"ultim"_s};
-    for (int k = 1; k <= 5; ++k) {
-        EXPECT_EQ(table_(1, 1, k), headwords[k - 1]) << k;
-        EXPECT_EQ(table_(1, 2, k), translations[k - 1]) << k;
-    }
+    EXPECT_EQ(column(1, 1), (QStringList{u"valve"_s, QString(), u"o\u0163el"_s, u"screw"_s, u"last"_s}));
+    EXPECT_EQ(column(1, 2), (QStringList{u"ventil"_s, u"no headword"_s, u"oțel"_s, QString(), u"ultim"_s}));
     EXPECT_EQ(table_(2, 1, 1), u"\u015Furub"_s);
     expectNothingLeft();
 }
