@@ -1,6 +1,10 @@
-// The built program itself, run as a user runs it: with no display, its command-line
-// requests must never reach for the window; the window, started on Qt's own options,
-// stores its state when it is told to end by a signal.
+// The command-line requests, in process and through the built program itself run as a
+// user runs it: with no display, its requests must never reach for the window; the
+// window, started on Qt's own options, stores its state when it is told to end by a
+// signal. Both use the tests' own program folder: quillet-extract beside a Database.db
+// packed from the small tables in tests/fixture.
+#include "app/CommandLine.h"
+
 #include "common/QStringPrinter.h"
 #include "common/TestFiles.h"
 
@@ -10,12 +14,16 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
 
 using namespace Qt::StringLiterals;
+using namespace quillet;
 using namespace quillet::testing;
+using ::testing::HasSubstr;
+using ::testing::Optional;
 
 namespace {
 
@@ -23,10 +31,19 @@ namespace {
 const QString ProgramWithFixture = QStringLiteral(QUILLET_FIXTURE_DIR "/quillet");
 
 struct Finished {
-    int status = -1;
+    std::optional<int> status; // none: the window would open, or the program did not end
     QString out;
     QString err;
 };
+
+Finished Request(const QStringList &arguments, const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR))
+{
+    Finished run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = RunCommandLine(arguments, programDir, out, err);
+    return run;
+}
 
 // No display of any kind, and a home folder that is not the user's.
 QProcessEnvironment Headless(const QString &home)
@@ -49,8 +66,66 @@ Finished Start(const QString &program, const QStringList &arguments, const QStri
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(u' ').toStdString();
     const bool normal = process.exitStatus() == QProcess::NormalExit;
-    return Finished{normal ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
-               QString::fromUtf8(process.readAllStandardError())};
+    return Finished{normal ? std::optional(process.exitCode()) : std::nullopt,
+                    QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(CommandLine, OneParserTellsTheWindowFromARequest)
+{
+    EXPECT_TRUE(OpensWindow({}));
+    EXPECT_TRUE(OpensWindow({u"-style"_s, u"fusion"_s, u"--platform=offscreen"_s, u"-reverse"_s}));
+    EXPECT_TRUE(OpensWindow({u"-session"_s, u"id"_s}));
+    for (const QStringList &request :
+         {QStringList{u"-v"_s}, QStringList{u"-h"_s}, QStringList{u"-l"_s, u"pump"_s, u"-d"_s, u"er"_s},
+          QStringList{u"-style"_s, u"fusion"_s, u"--lookup=pump"_s}, QStringList{u"-x"_s}, QStringList{u"stray"_s}})
+        EXPECT_FALSE(OpensWindow(request)) << request.join(u' ').toStdString();
+    EXPECT_EQ(Request({u"-style"_s, u"fusion"_s}).status, std::nullopt);
+}
+
+TEST(CommandLine, ALookupPrintsBothListsOfTheDirectionAsked)
+{
+    const Finished english = Request({u"--lookup"_s, u"  valve "_s, u"--direction"_s, u"er"_s});
+    EXPECT_THAT(english.status, Optional(ExitFound)) << english.err.toStdString();
+    EXPECT_EQ(english.out, u"Starting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n1 words\n"_s);
+    EXPECT_TRUE(english.err.isEmpty());
+
+    // The Containing pass ignores letter case; cedilla letters read as comma-below ones.
+    const QString steel = u"Starting with:\noțel\tsteel\n1 words\n\nContaining:\n"
+                          "clopoțel\tcampanula, bellflower\noțel\tsteel\n2 words\n"_s;
+    EXPECT_EQ(Request({u"-l"_s, u"oțel"_s, u"-d"_s, u"re"_s}).out, steel);
+    EXPECT_EQ(Request({u"-l"_s, u"o\u0163el"_s, u"-d"_s, u"re"_s}).out, steel);
+    EXPECT_EQ(Request({u"-l"_s, u"OȚEL"_s, u"-d"_s, u"re"_s}).out,
+              u"Starting with:\n0 words\n\nContaining:\nclopoțel\tcampanula, bellflower\noțel\tsteel\n2 words\n"_s);
+
+    const Finished full = Request({u"--lookup=a"_s, u"-d"_s, u"er"_s});
+    const QStringList lines = full.out.split(u'\n');
+    ASSERT_EQ(lines.size(), 1 + 100 + 1 + 1 + 1 + 100 + 1 + 1);
+    EXPECT_EQ(lines[101], u">100 words"_s);
+    EXPECT_EQ(lines[204], u">100 words"_s);
+}
+
+TEST(CommandLine, BadUsageExitsWithTwoAndOneErrorLine)
+{
+    const QList<QStringList> bad = {{u"--bogus"_s},
+                                    {u"--lookup"_s},
+                                    {u"--lookup"_s, u" \t "_s},
+                                    {u"--lookup"_s, u"valve"_s, u"--direction"_s, u"ER"_s},
+                                    {u"--lookup"_s, u"a"_s, u"-l"_s, u"b"_s},
+                                    {u"-d"_s, u"er"_s},
+                                    {u"--lookup"_s, u"valve"_s, u"extra"_s}};
+    for (const QStringList &arguments : bad) {
+        const Finished run = Request(arguments);
+        const std::string shown = arguments.join(u' ').toStdString();
+        EXPECT_THAT(run.status, Optional(ExitError)) << shown;
+        EXPECT_TRUE(run.out.isEmpty()) << shown;
+        EXPECT_TRUE(run.err.startsWith(u"quillet: "_s)) << shown;
+        EXPECT_EQ(run.err.count(u'\n'), 1) << shown;
+    }
+
+    QTemporaryDir empty;
+    const Finished unloaded = Request({u"--lookup"_s, u"valve"_s}, empty.path());
+    EXPECT_THAT(unloaded.status, Optional(ExitError));
+    EXPECT_THAT(unloaded.err.toStdString(), HasSubstr("Database.db"));
 }
 
 TEST(Program, AnswersTheCommandLineWithoutADisplay)
