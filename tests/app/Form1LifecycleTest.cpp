@@ -1,7 +1,5 @@
 #include "Form1Fixture.h"
 
-#include "common/TestFiles.h"
-
 #include "app/SettingsStore.h"
 #include "lookup/QueryBox.h"
 #include "lookup/ResultList.h"
@@ -218,7 +216,10 @@ private slots:
 
     void aMalformedSettingsFileIsSavedWithoutComplaint()
     {
-        WriteFile(SettingsFile(), "\xEF\xBB\xBF[Startup]\r\nDict=1\r\nno equals sign\r\n");
+        QFile file(SettingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF[Startup]\r\nDict=1\r\nno equals sign\r\n");
+        file.close();
         QTest::failOnWarning(QRegularExpression(u"could not be saved"_s));
         LoadForm().form->close();
         QSettings stored(SettingsFile(), QSettings::IniFormat);
