@@ -91,7 +91,7 @@ protected:
     QString userFolder_;
 };
 
-TEST_F(HistoryFileTest, TheHundredNewestEntriesComeBackUnchanged)
+TEST_F(HistoryFileTest, TheHundredNewestEntriesComeBackUnchangedAndOlderFilesRead)
 {
     QStringList entries{u"nut, bolt"_s, u"\"quoted"_s, u"  inner  blanks "_s, u"șină țeavă ăla în cârlig"_s};
     ASSERT_TRUE(Saved(entries, path()));
@@ -106,6 +106,11 @@ TEST_F(HistoryFileTest, TheHundredNewestEntriesComeBackUnchanged)
     ASSERT_TRUE(Saved({}, path()));
     EXPECT_EQ(ReadFile(path()), QByteArray());
     EXPECT_EQ(Loaded(path()), QStringList());
+
+    // Older files: Windows-1250 lines (s and t with cedilla, a breve, i and a circumflex)
+    // beside a UTF-8 line, LF and CR LF endings, blank lines, no break after the last line.
+    WriteFile(path(), "\xBA" "ina \xFE" "eav\xE3\r\n\r\n   \nc\xE2rlig \xEEn\n\xC8\x99urub\r\n\nlast");
+    EXPECT_EQ(Loaded(path()), QStringList({u"şina ţeavă"_s, u"cârlig în"_s, u"șurub"_s, u"last"_s}));
 }
 
 // Only a regular file is read (a FIFO, a device or a folder is named and left alone, and
@@ -129,16 +134,6 @@ TEST_F(HistoryFileTest, OnlyARegularFileIsReadAndOnlyAsFarAsTheLimits)
     EXPECT_EQ(history.load(path()), SearchHistory::LoadOutcome::Loaded);
     EXPECT_TRUE(history.unreadableFile().isEmpty());
     EXPECT_EQ(history.entries().size(), SearchHistory::ReadLineLimit);
-}
-
-TEST_F(HistoryFileTest, OlderFilesReadWithTheirLettersAndBlankLinesAreSkipped)
-{
-    // Windows-1250 lines (s and t with cedilla, a breve, i and a circumflex) beside a
-    // UTF-8 line, LF and CR LF endings, blank lines and no break after the last line.
-    WriteFile(path(), "\xBA" "ina \xFE" "eav\xE3\r\n\r\n   \nc\xE2rlig \xEEn\n"
-                  "\xC8\x99urub\r\n\nlast");
-    EXPECT_EQ(Loaded(path()),
-              QStringList({u"şina ţeavă"_s, u"cârlig în"_s, u"șurub"_s, u"last"_s}));
 }
 
 TEST_F(HistoryFileTest, AFailedSaveKeepsThePreviousFile)
