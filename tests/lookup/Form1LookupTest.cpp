@@ -1,17 +1,13 @@
 #include "Form1Fixture.h"
 
-#include "lookup/QueryBox.h"
-#include "lookup/ResultList.h"
 #include "mainwindow/ClickLabel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QListWidget>
-#include <QMenu>
-#include <QSignalSpy>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -19,66 +15,78 @@ using namespace quillet::testing;
 
 namespace {
 
-QStringList Headwords(const ResultList &list)
-{
-    QStringList headwords;
-    for (int i = 0; i < list.topLevelItemCount(); ++i)
-        headwords.append(list.topLevelItem(i)->text(0));
-    return headwords;
-}
-
 void SelectRow(ResultList &list, int row)
 {
     list.setCurrentItem(list.topLevelItem(row));
     list.topLevelItem(row)->setSelected(true);
 }
 
+QStringList Items(const QListWidget &list)
+{
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items.append(list.item(i)->text());
+    return items;
+}
+
+// Counts the presses of one key that reach a control.
+class KeyPressCounter : public QObject {
+public:
+    explicit KeyPressCounter(Qt::Key key) : key_(key) {}
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == key_)
+            ++presses;
+        return false;
+    }
+
+private:
+    Qt::Key key_;
+};
+
 } // namespace
 
-class Form1LookupTest : public QObject {
+// The query box, the result lists, copying, the split and history lists, pasting and keys;
+// every test starts English to Romanian with search-as-you-type off.
+class Form1LookupTest : public Form1Suite {
     Q_OBJECT
 
-    LoadedForm loaded_;
-    Form1 &form() { return *loaded_.form; }
-
-    // English to Romanian, search-as-you-type off unless a test turns it on.
     void startEnglishRomanian()
     {
+        form().activateWindow();
         form().Label3_Click(0);
         form().mnuSearchAsYouType_Click();
         QVERIFY(!form().mnuSearchAsYouType->isChecked());
     }
 
-    void search(const QString &query)
-    {
-        form().Text1->setText(query);
-        form().ImgSearch_Click();
-    }
-
 private slots:
-    void initTestCase() { UseTestFolders(); }
     void init()
     {
-        ForgetStoredState();
-        loaded_ = LoadForm();
-        QCOMPARE(loaded_.outcome, Form1::LoadOutcome::Loaded);
-        form().activateWindow();
+        QApplication::clipboard()->clear();
+        loadFreshForm();
         startEnglishRomanian();
     }
-    void cleanup()
-    {
-        loaded_.form.reset();
-        ForgetStoredState();
-    }
+    void cleanup() { dropForm(); }
 
-    void aSearchFillsBothListsAndTheirCounts()
+    void aSearchFillsBothListsAndTheirCountsReadingTheQueryAsTheDictionarySpellsIt()
     {
-        search(u"  pump "_s);
-        QCOMPARE(Headwords(*form().lv[0]), (QStringList{u"pump"_s, u"pumping station"_s, u"pumpkin"_s}));
+        // Copied text brings tabs, line breaks and no-break spaces at its ends.
+        search(u"\t pump\u00A0\r\n"_s);
+        QCOMPARE(headwords(0), (QStringList{u"pump"_s, u"pumping station"_s, u"pumpkin"_s}));
         QCOMPARE(form().lv[0]->topLevelItem(0)->text(1), u"pompă, inimă, cord"_s);
         QCOMPARE(form().Label2[2]->text(), u"3 words"_s);
         QCOMPARE(form().history().entries().first(), u"pump"_s);
-        QCOMPARE(form().Text1->text(), u"  pump "_s);
+
+        // A blank query only moves the focus to the box.
+        form().lv[0]->setFocus();
+        search(u"   "_s);
+        QCOMPARE(headwords(0), (QStringList{u"pump"_s, u"pumping station"_s, u"pumpkin"_s}));
+        QCOMPARE(form().history().entries(), QStringList{u"pump"_s});
+        QVERIFY(form().Text1->hasFocus());
+        QCOMPARE(form().Text1->selectedText(), u"   "_s);
 
         search(u"a"_s);
         QCOMPARE(form().lv[1]->topLevelItemCount(), 100);
@@ -86,33 +94,13 @@ private slots:
         search(u"qqqzzz"_s);
         QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
         QCOMPARE(form().Label2[3]->text(), u"0 words"_s);
-    }
-
-    void aQueryIsReadAsTheDictionarySpellsItAndKeptAsTyped()
-    {
-        // Copied text brings tabs, line breaks and no-break spaces at its ends.
-        search(u"\t pump\u00A0\r\n"_s);
-        QVERIFY(Headwords(*form().lv[0]).contains(u"pump"_s));
-        QCOMPARE(form().history().entries().first(), u"pump"_s);
 
         form().Label3_Click(1);
         const QString cedilla = u"o\u0163el"_s; // t with cedilla, as older keyboards type it
         search(cedilla);
-        QCOMPARE(Headwords(*form().lv[0]), QStringList{u"oțel"_s});
+        QCOMPARE(headwords(0), QStringList{u"oțel"_s});
         QCOMPARE(form().Text1->text(), cedilla);
         QCOMPARE(form().history().entries().first(), cedilla);
-    }
-
-    void aBlankQueryOnlyMovesTheFocus()
-    {
-        search(u"pump"_s);
-        const QStringList before = Headwords(*form().lv[0]);
-        form().lv[0]->setFocus();
-        search(u"   "_s);
-        QCOMPARE(Headwords(*form().lv[0]), before);
-        QCOMPARE(form().history().entries(), QStringList{u"pump"_s});
-        QVERIFY(form().Text1->hasFocus());
-        QCOMPARE(form().Text1->selectedText(), u"   "_s);
     }
 
     void enterSearchesWhenTheKeyComesUp()
@@ -121,19 +109,19 @@ private slots:
         QTest::keyPress(form().Text1, Qt::Key_Return);
         QCOMPARE(form().lv[0]->topLevelItemCount(), 50); // still the first entries
         QTest::keyRelease(form().Text1, Qt::Key_Return);
-        QVERIFY(Headwords(*form().lv[0]).contains(u"pump"_s));
+        QVERIFY(headwords(0).contains(u"pump"_s));
         QTest::keyClick(form().Text1, Qt::Key_X);
-        QVERIFY(Headwords(*form().lv[0]).contains(u"pump"_s));
+        QVERIFY(headwords(0).contains(u"pump"_s));
     }
 
     void typingBlanksTheCountsAndSearchesOnlyWhenAsked()
     {
         search(u"pump"_s);
-        const QStringList before = Headwords(*form().lv[0]);
+        const QStringList before = headwords(0);
         QTest::keyClicks(form().Text1, u"k"_s);
         QVERIFY(form().Label2[2]->text().isEmpty());
         QVERIFY(form().Label2[3]->text().isEmpty());
-        QCOMPARE(Headwords(*form().lv[0]), before);
+        QCOMPARE(headwords(0), before);
 
         form().mnuSearchAsYouType_Click();
         form().Text1->clear();
@@ -155,8 +143,6 @@ private slots:
         QCOMPARE(form().IdleTicks, qint16(0));
         QVERIFY(form().Text1->hasFocus());
         QCOMPARE(form().Text1->selectedText(), u"pump"_s);
-        form().Timer1_Timer();
-        QCOMPARE(form().IdleTicks, qint16(0));
     }
 
     void copyingTakesTheSelectedRowOfTheListLastPressed()
@@ -192,12 +178,12 @@ private slots:
         form().lv_DblClick(0); // no selection: nothing happens
         QCOMPARE(form().Text1->text(), u"pump"_s);
 
-        const int pumpkin = int(Headwords(*form().lv[0]).indexOf(u"pumpkin"_s));
+        const int pumpkin = int(headwords(0).indexOf(u"pumpkin"_s));
         QVERIFY(pumpkin >= 0);
         SelectRow(*form().lv[0], pumpkin);
         form().lv_DblClick(0);
         QCOMPARE(form().Text1->text(), u"pumpkin"_s);
-        QCOMPARE(Headwords(*form().lv[0]), QStringList{u"pumpkin"_s});
+        QCOMPARE(headwords(0), QStringList{u"pumpkin"_s});
         QCOMPARE(form().history().entries().first(), u"pumpkin"_s);
     }
 
@@ -265,11 +251,170 @@ private slots:
         form().Text1->setFocus();
         QTest::keyClicks(form().Text1, u"pump"_s);
         QTest::mouseClick(form().ImgSearch, Qt::LeftButton);
-        QVERIFY(Headwords(*form().lv[0]).contains(u"pump"_s));
+        QVERIFY(headwords(0).contains(u"pump"_s));
         QVERIFY(form().Text1->hasFocus());
         QCOMPARE(form().Text1->selectedText(), u"pump"_s);
         QTest::keyClicks(form().Text1, u"valve"_s);
         QCOMPARE(form().Text1->text(), u"valve"_s);
+    }
+
+    void theSplitLabelOffersTheQuerysBeginningsAndAPickSearchesOne()
+    {
+        form().Text1->setText(u"pumps"_s);
+        form().Label1_Click(1);
+        QVERIFY(form().List1->isVisible());
+        QVERIFY(form().List1->hasFocus());
+        QCOMPARE(Items(*form().List1), (QStringList{u"pump"_s, u"pum"_s, u"pu"_s, u"p"_s}));
+
+        // A click on a piece, as the user makes it.
+        const QRect piece = form().List1->visualItemRect(form().List1->item(1));
+        QTest::mouseClick(form().List1->viewport(), Qt::LeftButton, {}, piece.center());
+        QVERIFY(!form().List1->isVisible());
+        QCOMPARE(form().Text1->text(), u"pum"_s);
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"pump"_s);
+        QCOMPARE(form().history().entries().front(), u"pum"_s);
+
+        // A second opening holds the new word's pieces only; losing the focus closes it.
+        form().Text1->setText(u"p"_s);
+        form().Label1_Click(1);
+        QVERIFY(form().List1->isVisible());
+        QCOMPARE(form().List1->count(), 0);
+        form().Text1->setFocus();
+        QVERIFY(!form().List1->isVisible());
+
+        form().Text1->clear();
+        form().Label1_Click(1); // a beep, and the list stays shut
+        QVERIFY(!form().List1->isVisible());
+    }
+
+    void theLinkLabelsAnswerOverTheListHeadingAndKeepAnOpenListOpen()
+    {
+        const QRect overlap = form().Label1[2]->geometry() & form().Label2[0]->geometry();
+        QVERIFY(!overlap.isEmpty());
+        QCOMPARE(form().childAt(overlap.center()), form().Label1[2]);
+
+        search(u"pump"_s);
+        form().Label1_Click(2);
+        QVERIFY(form().List2->hasFocus());
+        form().IdleTicks = 10; // the next tick re-selects the query
+        form().Timer1_Timer();
+        QVERIFY(form().List2->isVisible());
+        QVERIFY(form().List2->hasFocus());
+    }
+
+    void thePasteButtonFollowsTheClipboardAndAPasteSearches()
+    {
+        QApplication::clipboard()->setText(u" pump"_s);
+        QVERIFY(!form().Image3->isEnabled()); // as of the last tick
+        form().Timer1_Timer();
+        QVERIFY(form().Image3->isEnabled());
+        QVERIFY(form().mnuPasteWord->isEnabled());
+        form().Image3_MouseMove();
+        QCOMPARE(form().MainTooltip.ToolText(form().Image3),
+                 u"Paste word from Clipboard:\r\n\r\n"_s + QString(17, u' ') + u" pump\r\n\r\n"_s);
+
+        QTest::mouseClick(form().Image3, Qt::LeftButton);
+        QCOMPARE(form().Text1->text(), u" pump"_s); // taken as it is
+        QCOMPARE(form().history().entries().front(), u"pump"_s);
+        QVERIFY(form().lv[0]->topLevelItemCount() >= 2);
+
+        // The clipboard lost its text since the last tick: the query is searched again.
+        QApplication::clipboard()->clear();
+        form().Text1->setText(u"valve"_s);
+        form().mnuPasteWord->trigger();
+        QCOMPARE(form().Text1->text(), u"valve"_s);
+        QCOMPARE(form().history().entries().front(), u"valve"_s);
+        form().Timer1_Timer();
+        QVERIFY(!form().Image3->isEnabled());
+        QVERIFY(!form().mnuPasteWord->isEnabled());
+    }
+
+    void keysRunTheirCommandsUnderTheModifierRule()
+    {
+        QueryBox *text = form().Text1;
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_F3, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(form().CurrentDirection(), int(DictTable::RomanianEnglish));
+        QTest::keyClick(text, Qt::Key_F2, Qt::ShiftModifier);
+        QCOMPARE(form().CurrentDirection(), int(DictTable::EnglishRomanian));
+
+        QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(form().mnuSearchAsYouType->isChecked());
+        QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(text, Qt::Key_S, Qt::AltModifier);
+        QVERIFY(form().mnuSearchAsYouType->isChecked());
+        QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!form().mnuSearchAsYouType->isChecked());
+
+        text->clear();
+        QTest::keyClicks(text, u"s"_s);
+        QCOMPARE(text->text(), u"s"_s);
+
+        // Ctrl+A toggles advanced search and the query box still selects all its text.
+        QTest::keyClick(text, Qt::Key_End);
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!form().mnuAdvancedSearch->isChecked());
+        QCOMPARE(text->selectedText(), u"s"_s);
+
+        QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(form().mnuOptRom->isChecked());
+        QCOMPARE(form().Label1[1]->text(), u"Fragmenteaza"_s);
+    }
+
+    void ctrlBAndCCopyTheSelectedResult()
+    {
+        search(u"pump"_s);
+        QClipboard *clipboard = QApplication::clipboard();
+        const auto selectFirstResult = [this] {
+            form().lv[0]->setCurrentItem(form().lv[0]->topLevelItem(0));
+            form().lv_MouseDown(0);
+            form().lv[0]->setFocus();
+        };
+
+        selectFirstResult();
+        QTest::keyPress(form().lv[0], Qt::Key_Control); // a modifier alone keeps the focus
+        QVERIFY(form().lv[0]->hasFocus());
+        QTest::keyClick(form().lv[0], Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
+        QVERIFY(form().Text1->hasFocus());
+
+        selectFirstResult();
+        QTest::keyClick(form().lv[0], Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pump"_s);
+
+        // From the query box: the translation first, then the box's own copy of its selection.
+        form().Text1->setSelection(0, 3);
+        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pum"_s);
+        form().Text1->deselect();
+        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
+    }
+
+    void ignoringDiacriticsFindsPlainTypingAndIsKeptForTheNextRun()
+    {
+        form().Label3_Click(1);
+        search(u"surub"_s);
+        QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
+
+        KeyPressCounter reaching(Qt::Key_D); // in a text box Ctrl+D would delete
+        form().Text1->installEventFilter(&reaching);
+        QTest::keyClick(form().Text1, Qt::Key_D, Qt::ControlModifier);
+        form().Text1->removeEventFilter(&reaching);
+        QCOMPARE(reaching.presses, 0);
+        QVERIFY(form().mnuIgnoreDiacritics->isChecked());
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"șurub"_s);
+        search(u"sudura"_s);
+        QCOMPARE(form().lv[1]->topLevelItem(0)->text(0), u"sudură"_s);
+
+        form().close();
+        QFile file(SettingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("IgnoreDiacritics=True"));
+        loadForm();
+        QVERIFY(form().mnuIgnoreDiacritics->isChecked());
+        form().mnuIgnoreDiacritics->trigger();
+        QVERIFY(!form().mnuIgnoreDiacritics->isChecked());
     }
 };
 

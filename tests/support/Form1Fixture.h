@@ -3,11 +3,14 @@
 #include "app/SettingsStore.h"
 #include "dictionary/SearchHistory.h"
 #include "lookup/DropDownList.h"
+#include "lookup/QueryBox.h"
+#include "lookup/ResultList.h"
 #include "mainwindow/Form1.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <memory>
 #include <optional>
@@ -51,5 +54,46 @@ inline LoadedForm LoadForm(const QString &programDir = QStringLiteral(QUILLET_FI
     loaded.failure = *failure;
     return loaded;
 }
+
+// The frame the main window's suites share. QtTest runs only a suite's private slots, so
+// each suite's own init() and cleanup() call loadFreshForm() and dropForm().
+class Form1Suite : public QObject {
+public:
+    Form1Suite() { UseTestFolders(); }
+
+protected:
+    LoadedForm loaded_;
+    Form1 &form() { return *loaded_.form; }
+
+    // Loads a window over whatever settings and history the last one left.
+    void loadForm(Form1Setup setup = {}, const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR))
+    {
+        loaded_.form.reset();
+        loaded_ = LoadForm(programDir, std::move(setup));
+        QCOMPARE(loaded_.outcome, Form1::LoadOutcome::Loaded);
+    }
+    void loadFreshForm()
+    {
+        ForgetStoredState();
+        loadForm();
+    }
+    void dropForm()
+    {
+        loaded_.form.reset();
+        ForgetStoredState();
+    }
+    void search(const QString &query)
+    {
+        form().Text1->setText(query);
+        form().ImgSearch_Click();
+    }
+    QStringList headwords(int list)
+    {
+        QStringList words;
+        for (int i = 0; i < form().lv[list]->topLevelItemCount(); ++i)
+            words.append(form().lv[list]->topLevelItem(i)->text(0));
+        return words;
+    }
+};
 
 } // namespace quillet::testing
