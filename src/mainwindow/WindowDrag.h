@@ -29,8 +29,6 @@ public:
     std::optional<TwipsPosition> DragStep(Qt::MouseButtons buttons, double x, double y,
                                           const TwipsPosition &window, double twipsPerPixel) const;
 
-    bool Dragging() const { return dragging_; }
-
     // Rounds down to a multiple of 32, toward minus infinity for negative values too.
     static int RoundDownToGrid(int twips);
 
