@@ -58,13 +58,12 @@ TEST(QuizGame, FewUsableEntriesGiveFewerCandidatesAndNoneAnEmptyQuestion)
     QuizEngine engine(7);
     EXPECT_EQ(DrawQuizQuestion(table, 1, 9, engine).Words.size(), 4u); // 1 or 2, 3, 4, 6
 
+    table.setEntryCount(1, 0);
     table.setEntryCount(2, 5); // counted, yet empty
     for (const int d : {1, 2}) {
-        table.setEntryCount(1, 0);
         const QuizQuestion none = DrawQuizQuestion(table, d, 9, engine);
         EXPECT_TRUE(none.Words.empty());
         EXPECT_EQ(none.CorrectIndex, 0);
-        EXPECT_EQ(none.Word(), u""_s);
         EXPECT_FALSE(none.IsCorrect(0));
     }
 }
