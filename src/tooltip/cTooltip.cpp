@@ -252,11 +252,6 @@ void cTooltip::placeTip()
         window_->placeAt(pointer_);
 }
 
-quint32 cTooltip::BackColor() const
-{
-    return window_ ? ColourValue(window_->backColour()) : 0;
-}
-
 void cTooltip::setBackColor(quint32 clr)
 {
     if (window_)

@@ -39,7 +39,6 @@ public:
     bool RemoveTool(QWidget *ctrl);
 
     // Colours as 0x00BBGGRR.
-    quint32 BackColor() const;
     void setBackColor(quint32 clr);
     quint32 ForeColor() const;
     void setForeColor(quint32 clr);
