@@ -7,15 +7,11 @@
 using namespace Qt::StringLiterals;
 using namespace quillet::about;
 
-TEST(AboutTexts, TitleAndSevenLinesWithBothCounts)
+TEST(AboutTexts, TitleAndSevenLinesWithBothCountsInTheirPlaces)
 {
     EXPECT_EQ(AboutTitle(1, 1), u"Dictionar  Quillet ver. 1.1"_s);
     const QStringList lines = AboutTextLines(1, 1, {57290, 1234});
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[0], u"Dictionar Englez-Roman Tehnic"_s);
-    EXPECT_EQ(lines[1], u"ver. 1.1"_s);
-    EXPECT_EQ(lines[2], CreditLine());
-    EXPECT_TRUE(lines[3].isEmpty() && lines[5].isEmpty());
     EXPECT_EQ(lines[4], u"Acest dictionar contine 57290 cuvinte din limba Engleza si 1234 cuvinte din limba Romana."_s);
     EXPECT_EQ(lines[6], u"This dictionary contain 57290 English words and 1234 Romanian words."_s);
 }
@@ -46,10 +42,4 @@ TEST(OpenLink, BackslashedMailGoesToMailWithBlanksEncodedAnythingElseToTheBrowse
     EXPECT_EQ(Open(u"mailto:a b"_s), u"web mailto:a b"_s);
     EXPECT_EQ(Open(u"\\mail"_s), u"web mail"_s);
     EXPECT_EQ(Open(QString()), u"web "_s);
-
-    QString rewritten = u"\\mailto:x y"_s;
-    RecordingOpener opener;
-    OpenLink(rewritten, opener);
-    EXPECT_EQ(rewritten, u"mailto:x%20y"_s);
-    EXPECT_EQ(MailLink(u"me@example.org"_s), u"mailto:me@example.org?subject=Dictionary%20%20Comments"_s);
 }

@@ -28,23 +28,20 @@ class Form2Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void linksOpenTheirTargetsThroughTheOpener()
+    void linksOpenTheirTargetsTurnRedUnderThePointerAndTheButtonCloses()
     {
         RecordingOpener opener;
         Form2 about({10, 20}, Links, opener);
+        about.show();
+        const QColor rest = about.Label4->ForeColor();
         QTest::mouseClick(about.Label5[0], Qt::LeftButton);
         QTest::mouseClick(about.Label4, Qt::LeftButton);
         QTest::mouseClick(about.Label3, Qt::LeftButton);
         about.Text2_Click();
         QCOMPARE(opener.opened, (QStringList{Links.homePage, Links.latestVersion, Links.otherProgram,
                                              u"mailto:me@example.org?subject=Dictionary%20%20Comments"_s}));
-    }
 
-    void linksTurnRedUnderThePointerUntilItPassesOverTheFrame()
-    {
-        RecordingOpener opener;
-        Form2 about({10, 20}, Links, opener);
-        const QColor rest = about.Label4->ForeColor();
+        // Red under the pointer until it passes over the frame.
         about.Label4_MouseMove();
         about.Text2_MouseMove();
         QCOMPARE(about.Label4->ForeColor(), QColor(255, 0, 0));
@@ -54,18 +51,9 @@ private slots:
         QApplication::sendEvent(about.Frame2, &overFrame);
         QCOMPARE(about.Label4->ForeColor(), rest);
         QCOMPARE(about.Text2ForeColor(), rest);
-        QCOMPARE(about.Label3->ForeColor(), QColor(0, 64, 64));
-    }
 
-    void clickCloses()
-    {
-        RecordingOpener opener;
-        Form2 about({10, 20}, Links, opener);
-        about.show();
-        QCOMPARE(about.Command1->text(), u"Click!"_s);
         about.Command1->click();
         QVERIFY(!about.isVisible());
-        QCOMPARE(about.windowTitle(), u"About"_s);
     }
 };
 
