@@ -93,6 +93,8 @@ private slots:
         QCOMPARE(tip.ToolCount(), qint16(2));
 
         tip.setToolText(first_, u"a much longer text than the next one"_s);
+        tip.setToolText(first_, u"abc"_s);
+        QCOMPARE(tip.ToolText(first_), u"abc"_s);
         tip.setToolText(first_, u"before"_s + QChar(0) + u"after"_s);
         QCOMPARE(tip.ToolText(first_), u"before"_s);
     }
