@@ -21,14 +21,6 @@ void SelectRow(ResultList &list, int row)
     list.topLevelItem(row)->setSelected(true);
 }
 
-QStringList Items(const QListWidget &list)
-{
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items.append(list.item(i)->text());
-    return items;
-}
-
 // Counts the presses of one key that reach a control.
 class KeyPressCounter : public QObject {
 public:
@@ -247,7 +239,8 @@ private slots:
         form().Label1_Click(1);
         QVERIFY(form().List1->isVisible());
         QVERIFY(form().List1->hasFocus());
-        QCOMPARE(Items(*form().List1), (QStringList{u"pump"_s, u"pum"_s, u"pu"_s, u"p"_s}));
+        QCOMPARE(form().List1->count(), 4); // "pump" to "p", as the split word test lists them
+        QCOMPARE(form().List1->item(1)->text(), u"pum"_s);
 
         // A click on a piece, as the user makes it.
         const QRect piece = form().List1->visualItemRect(form().List1->item(1));
