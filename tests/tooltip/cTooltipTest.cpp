@@ -24,12 +24,6 @@ void PointerOver(QWidget *widget, const QPoint &at = QPoint(5, 5))
     QApplication::sendEvent(widget, &move);
 }
 
-void PointerAway(QWidget *widget)
-{
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(widget, &leave);
-}
-
 } // namespace
 
 class cTooltipTest : public QObject {
@@ -146,7 +140,8 @@ private slots:
         tip.setToolText(first_, u"back"_s);
         PointerOver(first_, QPoint(6, 6));
         QTRY_VERIFY(tip.isTipShown());
-        PointerAway(first_);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(first_, &leave);
         QVERIFY(!tip.isTipShown());
 
         // A list takes its mouse through its viewport; a press takes the tip down.
