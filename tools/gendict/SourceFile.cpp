@@ -14,14 +14,19 @@ SourceFile::SourceFile(QString path, QStringList lines)
 {
 }
 
-SourceFile SourceFile::read(const QString &path)
+QByteArray ReadSourceBytes(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
         throw GenError::inFile(path, u"no such file"_s);
     if (!file.open(QIODevice::ReadOnly))
         throw GenError::inFile(path, u"cannot read: "_s + file.errorString());
-    const QByteArray contents = file.readAll();
+    return file.readAll();
+}
+
+SourceFile SourceFile::read(const QString &path)
+{
+    const QByteArray contents = ReadSourceBytes(path);
 
     QStringList lines;
     ForEachLine(contents, [&](QByteArrayView line) {

@@ -2,10 +2,14 @@
 
 #include "gendict/GenError.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace quillet::gendict {
+
+// The whole of a source file's bytes; throws GenError when it is missing or unreadable.
+QByteArray ReadSourceBytes(const QString &path);
 
 // One input text file, read whole and split into lines. The sources are UTF-8 with LF
 // line ends (a CR before the LF is dropped); a line that is not valid UTF-8 makes the

@@ -1,8 +1,8 @@
 #include "gendict/StarDict.h"
 
 #include "gendict/GenError.h"
+#include "gendict/SourceFile.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <archive.h>
@@ -47,12 +47,7 @@ QString textAt(const QByteArray &bytes, qsizetype from, qsizetype size, const QS
 
 QList<StarDictArticle> StarDict::readTarGz(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
-        throw GenError::inFile(path, u"no such file"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        throw GenError::inFile(path, u"cannot read: "_s + file.errorString());
-    const QByteArray contents = file.readAll();
+    const QByteArray contents = ReadSourceBytes(path);
 
     ArchiveReader reader = openReader();
     archive_read_support_filter_gzip(reader.get());
