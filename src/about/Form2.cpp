@@ -4,13 +4,13 @@
 #include "mainwindow/ArialFont.h"
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/Pictures.h"
+#include "mainwindow/ScreenTwips.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -42,10 +42,7 @@ Form2::Form2(const about::WordCounts &counts, const about::AboutLinks &links, ab
 // A place given in twips, in this screen's pixels.
 QRect Form2::Twips(int left, int top, int width, int height) const
 {
-    const QScreen *shownOn = screen();
-    const double dotsPerInch = shownOn != nullptr ? shownOn->logicalDotsPerInch() : 96.0;
-    const auto pixels = [dotsPerInch](int twips) { return settings::TwipsToPixels(float(twips), dotsPerInch); };
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+    return TwipsPlacer(*this).rect(QRect(left, top, width, height));
 }
 
 void Form2::createControls()

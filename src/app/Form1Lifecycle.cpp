@@ -8,6 +8,7 @@
 #include "lookup/QueryBox.h"
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/Form1Layout.h"
+#include "mainwindow/ScreenTwips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,12 +29,6 @@ QString TitleCaption()
 {
     return u"Quillet Technical Dictionary"_s + u" ver. "_s + QString::number(QUILLET_VERSION_MAJOR)
            + u"."_s + QString::number(QUILLET_VERSION_MINOR);
-}
-
-double DotsPerInch(const QWidget &window)
-{
-    const QScreen *screen = window.screen();
-    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
 QList<QRect> ScreenAreas()

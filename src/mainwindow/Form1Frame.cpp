@@ -4,13 +4,13 @@
 
 #include "app/SettingsValues.h"
 #include "mainwindow/ClickLabel.h"
+#include "mainwindow/ScreenTwips.h"
 #include "mainwindow/WindowOutline.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
-#include <QScreen>
 
 #include <cmath>
 
@@ -25,9 +25,7 @@ const QColor PlainBackground(236, 236, 250);
 
 double TwipsPerPixel(const QWidget &window)
 {
-    const QScreen *screen = window.screen();
-    const double dotsPerInch = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-    return settings::PixelsToTwips(1, dotsPerInch);
+    return settings::PixelsToTwips(1, DotsPerInch(window));
 }
 
 } // namespace

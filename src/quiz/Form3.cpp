@@ -2,6 +2,7 @@
 
 #include "app/SettingsValues.h"
 #include "mainwindow/ArialFont.h"
+#include "mainwindow/ScreenTwips.h"
 #include "quiz/Form3Layout.h"
 #include "quiz/QuizTexts.h"
 
@@ -11,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -37,26 +37,6 @@ void ShowMessageBox(QWidget *owner, const QString &title, const QString &text)
 }
 
 // Places the window's controls from their twips at the given dots per inch.
-class TwipsPlacer {
-public:
-    explicit TwipsPlacer(double dotsPerInch) : dpi_(dotsPerInch) {}
-
-    int pixels(int twips) const { return settings::TwipsToPixels(float(twips), dpi_); }
-    QSize size(const QSize &twips) const { return {pixels(twips.width()), pixels(twips.height())}; }
-    QRect rect(const QRect &twips) const
-    {
-        return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
-    }
-    template <typename Control>
-    Control *place(Control *control, const QRect &twips) const
-    {
-        control->setGeometry(rect(twips));
-        return control;
-    }
-
-private:
-    double dpi_;
-};
 
 } // namespace
 
@@ -75,8 +55,7 @@ Form3::Form3(Form3Inputs inputs, QWidget *parent)
 
 void Form3::createControls()
 {
-    const QScreen *shownOn = screen();
-    const TwipsPlacer at(shownOn != nullptr ? shownOn->logicalDotsPerInch() : 96.0);
+    const TwipsPlacer at(*this);
     setFixedSize(at.size(quizlayout::ClientSize));
     // The controls are sized for a small Arial; fontconfig substitutes a metric-compatible
     // sans where it is absent.
