@@ -1,6 +1,6 @@
 #include "BenchTable.h"
 
-#include "dictionary/TextLines.h"
+#include "core/dictionary/TextLines.h"
 
 #include <QFile>
 #include <QRandomGenerator>

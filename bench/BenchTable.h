@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/DictTable.h"
+#include "core/dictionary/DictTable.h"
 
 #include <QString>
 

@@ -8,10 +8,10 @@
 // own), the time from a key event in the query box to both lists and both count captions
 // filled and painted, per keystroke.
 #include "BenchTable.h"
-#include "dictionary/DictionaryFiles.h"
-#include "lookup/QueryBox.h"
-#include "lookup/ResultList.h"
-#include "mainwindow/Form1.h"
+#include "core/dictionary/DictionaryFiles.h"
+#include "ui/lookup/QueryBox.h"
+#include "ui/lookup/ResultList.h"
+#include "ui/mainwindow/Form1.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // handful of usable entries among 57,290, where the draw falls back to a scan.
 #include "BenchTable.h"
 
-#include "quiz/QuizGame.h"
+#include "core/quiz/QuizGame.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // search over the shipped entries alone, as the program meets them today.
 #include "BenchTable.h"
 
-#include "lookup/SearchEngine.h"
+#include "core/lookup/SearchEngine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // to the first list, and the table's memory.
 #include "BenchTable.h"
 
-#include "dictionary/DictionaryLoader.h"
+#include "core/dictionary/DictionaryLoader.h"
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,6 @@
 // The history loader on any file: no entry is blank, and what a save writes loads back
 // as the same words.
-#include "dictionary/SearchHistory.h"
+#include "core/dictionary/SearchHistory.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The settings store's value texts on any text: a conversion either fails or gives a
 // value in range, a single written back reads as the same single, and a stored position
 // of any size lands on a whole pixel without overflow.
-#include "app/SettingsValues.h"
+#include "core/app/SettingsValues.h"
 
 #include <cmath>
 #include <cstdint>

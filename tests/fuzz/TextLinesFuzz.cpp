@@ -1,7 +1,7 @@
 // The line reader on any bytes: the lines it gives are the bytes between line breaks,
 // and a line that is valid UTF-8 decodes to text that encodes back to the same bytes
 // (but for a byte order mark at its start, which decoding drops).
-#include "dictionary/TextLines.h"
+#include "core/dictionary/TextLines.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/SettingsStore.h"
-#include "dictionary/SearchHistory.h"
-#include "lookup/DropDownList.h"
-#include "lookup/QueryBox.h"
-#include "lookup/ResultList.h"
-#include "mainwindow/Form1.h"
+#include "core/app/SettingsStore.h"
+#include "core/dictionary/SearchHistory.h"
+#include "ui/lookup/DropDownList.h"
+#include "ui/lookup/QueryBox.h"
+#include "ui/lookup/ResultList.h"
+#include "ui/mainwindow/Form1.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The dictionary the program ships: it opens through the loader and holds at least the
 // headwords promised for each direction. Its words are not asserted here.
-#include "dictionary/DictionaryLoader.h"
+#include "core/dictionary/DictionaryLoader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "gendict/SourceFile.h"
 
-#include "dictionary/TextLines.h"
+#include "core/dictionary/TextLines.h"
 
 #include <QByteArrayView>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "DataFileReader.h"
 #include "PackError.h"
 
-#include "dictionary/DictionaryFiles.h"
+#include "core/dictionary/DictionaryFiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

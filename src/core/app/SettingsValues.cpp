@@ -1,0 +1,100 @@
+#include "core/app/SettingsValues.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet::settings {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+// The widest coordinate a window can take; no screen reaches it.
+constexpr double FarthestPixel = 16'777'215.0;
+
+std::optional<double> TextToNumber(QStringView text)
+{
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+std::optional<bool> TextToBoolean(QStringView text)
+{
+    const QStringView word = text.trimmed();
+    if (word.compare(u"True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(u"False", Qt::CaseInsensitive) == 0)
+        return false;
+    const std::optional<double> number = TextToNumber(word);
+    if (!number)
+        return std::nullopt;
+    return *number != 0.0;
+}
+
+std::optional<int> TextToInteger(QStringView text)
+{
+    const std::optional<double> number = TextToNumber(text);
+    if (!number)
+        return std::nullopt;
+    const double rounded = std::nearbyint(*number);
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
+std::optional<float> TextToSingle(QStringView text)
+{
+    const std::optional<double> number = TextToNumber(text);
+    if (!number || std::abs(*number) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return static_cast<float>(*number);
+}
+
+QString BooleanText(bool value)
+{
+    return value ? u"True"_s : u"False"_s;
+}
+
+QString SingleText(float value)
+{
+    std::array<char, 64> digits{};
+    const auto [end, error] =
+        std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+    if (error != std::errc())
+        return QString::number(value);
+    return QString::fromLatin1(digits.data(), end - digits.data());
+}
+
+float PixelsToTwips(int pixels, double dotsPerInch)
+{
+    return static_cast<float>(pixels * TwipsPerInch / dotsPerInch);
+}
+
+int TwipsToPixels(float twips, double dotsPerInch)
+{
+    const double pixels = std::clamp(twips * dotsPerInch / TwipsPerInch, -FarthestPixel, FarthestPixel);
+    return static_cast<int>(std::lround(pixels));
+}
+
+QPoint PlaceWindow(const QRect &stored, int titleBarHeight, const QList<QRect> &screens, double dotsPerInch)
+{
+    const QRect titleBar(stored.topLeft(), QSize(stored.width(), titleBarHeight));
+    const bool reachable = std::any_of(screens.begin(), screens.end(), [&titleBar](const QRect &screen) {
+        return screen.contains(titleBar);
+    });
+    if (reachable || screens.isEmpty())
+        return stored.topLeft();
+    const int offset = TwipsToPixels(DefaultPositionTwips, dotsPerInch);
+    return screens.front().topLeft() + QPoint(offset, offset);
+}
+
+} // namespace quillet::settings

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/dictionary/HeadwordIndex.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace quillet {
+
+// The whole dictionary in memory: DictTable(d, f, k) with direction d (1 English to
+// Romanian, 2 Romanian to English), field f (1 headword, 2 translation) and entry k
+// (0 to Capacity), plus the number of entries of each direction. Allocated once at
+// full size; every slot starts empty, and entry 0 is never filled.
+class DictTable {
+public:
+    static constexpr int Capacity = 57290;
+    static constexpr int EnglishRomanian = 1;
+    static constexpr int RomanianEnglish = 2;
+    static constexpr int Headword = 1;
+    static constexpr int Translation = 2;
+
+    DictTable();
+
+    // The slot's text; "" for any slot outside the table or never filled.
+    const QString &at(int d, int f, int k) const;
+    const QString &operator()(int d, int f, int k) const { return at(d, f, k); }
+    // Writes one slot; writes outside the four text fields or 1..Capacity are ignored.
+    void set(int d, int f, int k, const QString &text);
+
+    int EntryCount(int d) const;
+    void setEntryCount(int d, int count);
+
+    // The searchable headwords of direction d (1 or 2), kept in step with set().
+    const HeadwordIndex &headwords(int d) const;
+
+    static bool isDirection(int d) { return d == EnglishRomanian || d == RomanianEnglish; }
+
+private:
+    static bool holdsText(int d, int f, int k);
+    std::vector<QString> &column(int d, int f);
+    const std::vector<QString> &column(int d, int f) const;
+
+    std::array<std::vector<QString>, 4> columns_; // (1,1), (1,2), (2,1), (2,2)
+    std::array<int, 3> entryCount_{0, 0, 0};
+    std::array<HeadwordIndex, 2> headwords_;
+};
+
+} // namespace quillet

@@ -1,0 +1,104 @@
+#include "core/dictionary/SearchHistory.h"
+
+#include "core/dictionary/RegularFile.h"
+#include "core/dictionary/TextLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+namespace {
+
+QByteArray FileText(const QStringList &entries)
+{
+    QByteArray text;
+    for (const QString &entry : entries) {
+        text += entry.toUtf8();
+        text += "\r\n";
+    }
+    return text;
+}
+
+// The word with each line break (CR LF, LF, CR, or a Unicode line or paragraph
+// separator) replaced by one blank.
+QString OneLine(QString word)
+{
+    static const QRegularExpression lineBreak(u"\\r\\n|[\\n\\r\\x{85}\\x{2028}\\x{2029}]"_s);
+    return word.replace(lineBreak, u" "_s);
+}
+
+} // namespace
+
+void SearchHistory::AddToHistory(const QString &searched)
+{
+    // The file holds one entry per line: a word pasted with a line break stays one entry.
+    const QString word = OneLine(searched);
+    if (word.size() < MinimumWordLength)
+        return;
+    if (!entries_.isEmpty() && entries_.front() == QStringView(word).chopped(1))
+        entries_.removeFirst();
+    entries_.removeIf([&word](const QString &entry) {
+        return entry.compare(word, Qt::CaseInsensitive) == 0;
+    });
+    entries_.prepend(word);
+}
+
+SearchHistory::LoadOutcome SearchHistory::load(const QString &path)
+{
+    entries_.clear();
+    unreadableFile_.clear();
+    QFile file;
+    switch (OpenRegularFile(file, path)) {
+    case OpenOutcome::Missing: return LoadOutcome::Missing;
+    case OpenOutcome::Refused: unreadableFile_ = path; return LoadOutcome::Unreadable;
+    case OpenOutcome::Opened: break;
+    }
+    for (QString &line : ReadLines(file, {ReadLineLimit, ReadLineBytes}).lines) {
+        if (!line.trimmed().isEmpty())
+            entries_.append(std::move(line));
+    }
+    return LoadOutcome::Loaded;
+}
+
+bool SearchHistory::save(const QString &path) const
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = FileText(entries_.first(std::min(entries_.size(), SavedEntryLimit)));
+    // commit() does not notice a write that fails while its buffer is flushed and would
+    // put a cut-off file in place, so the text goes out before the commit.
+    if (file.write(text) != text.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString HistoryFile::writePath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(folder).filePath(FileName);
+}
+
+QString HistoryFile::readPath(const QString &programDir)
+{
+    const QString userFile = writePath();
+    if (QFileInfo::exists(userFile))
+        return userFile;
+    const QString programFile = QDir(programDir).filePath(FileName);
+    return QFileInfo::exists(programFile) ? programFile : userFile;
+}
+
+} // namespace quillet

@@ -1,0 +1,79 @@
+// Quillet: the dictionary window, or a look-up on the command line.
+#include "CommandLine.h"
+#include "core/app/ShutdownRequests.h"
+#include "core/app/UserHome.h"
+#include "ui/mainwindow/Form1.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The arguments after the program's name, as the command line gave them.
+QStringList Arguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int RunWithoutWindow(int argc, char **argv, const QStringList &arguments)
+{
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        status = quillet::RunCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err)
+                     .value_or(0);
+    }
+    // What the C library still holds for stdout must reach it too.
+    if (std::fflush(stdout) != 0 && status != quillet::ExitError) {
+        std::fputs("quillet: the output could not be written\n", stderr);
+        status = quillet::ExitError;
+    }
+    return status;
+}
+
+int RunWindow(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"Quillet"_s);
+    quillet::Form1Setup setup;
+    setup.programDir = QCoreApplication::applicationDirPath();
+    quillet::Form1 form(setup);
+
+    // Being told to end from outside (a signal, the desktop session closing) ends the
+    // program as closing the window does: the settings and the history are stored first.
+    const auto shutDown = [&form] {
+        form.close();
+        QCoreApplication::exit(0);
+    };
+    const quillet::ShutdownRequests requests;
+    QObject::connect(&requests, &quillet::ShutdownRequests::requested, &form, shutDown);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, shutDown, Qt::DirectConnection);
+
+    switch (form.Form_Load()) {
+    case quillet::Form1::LoadOutcome::Failed: return 1;
+    case quillet::Form1::LoadOutcome::Closed: return 0;
+    case quillet::Form1::LoadOutcome::Loaded: break;
+    }
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    quillet::EnsureHomeIsSet();
+    const QStringList arguments = Arguments(argc, argv);
+    if (quillet::OpensWindow(arguments))
+        return RunWindow(argc, argv);
+    return RunWithoutWindow(argc, argv, arguments);
+}

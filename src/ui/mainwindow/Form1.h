@@ -1,0 +1,241 @@
+#pragma once
+
+#include "core/dictionary/DictTable.h"
+#include "core/dictionary/DictionaryLoader.h"
+#include "core/dictionary/SearchHistory.h"
+#include "core/mainwindow/WindowDrag.h"
+#include "core/quiz/QuizScore.h"
+#include "ui/tooltip/cTooltip.h"
+
+#include <QPixmap>
+#include <QRegion>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+
+namespace quillet {
+
+class ClickLabel;
+class Form2;
+class DropDownList;
+class Form3;
+class QueryBox;
+class ResultList;
+enum class ShortcutCommand;
+
+// What the main window needs from the world around it.
+struct Form1Setup {
+    // The folder of the program, its extractor and its archive.
+    QString programDir;
+    // Shows a failure that leaves the program without a dictionary; a message box
+    // unless a test replaces it.
+    std::function<void(const LoadFailure &)> reportLoadFailure;
+    // Shows the About window modally; it runs the window's own modal loop unless a
+    // test replaces it.
+    std::function<void(Form2 &)> showAbout;
+    // Shows the quiz window; runs it modally over the main window unless a test
+    // replaces it.
+    std::function<void(Form3 &)> showQuiz = {};
+};
+
+// The main window: the query box, the two result lists and everything around them. The
+// user's choices live in its controls (the direction in Label3(0)'s border, the options
+// and the interface language in the menu ticks); every reader reads them from there.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    enum class LoadOutcome { Loaded, Closed, Failed };
+
+    explicit Form1(Form1Setup setup, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The load sequence: history, settings, title, language, tooltip, then the window
+    // shows while the dictionary loads, and the first list gets the first 50 entries.
+    LoadOutcome Form_Load();
+    // The shut-down sequence; runs once, whichever way the window is closed.
+    void Form_Unload();
+
+    // Search.
+    void RunSearch(const QString &query);
+    void ImgSearch_Click();
+    void Text1_Change();
+    void Text1_KeyUp(int key);
+    void Text1_GotFocus();
+    void Form_GotFocus();
+    void Timer1_Timer();
+    // Runs the key's command; true when the key is used up and the focused control must
+    // not see it.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers shift);
+
+    // History.
+    void AddToHistory(const QString &word);
+    void LoadHistory();
+    bool SaveHistory();
+    void Label1_Click(int index);
+    void List2_Click();
+    void List2_LostFocus();
+
+    // Split word.
+    void List1_Click();
+    void List1_LostFocus();
+
+    // Clipboard watch and paste.
+    void Image3_Click();
+    void Image3_MouseMove();
+    void mnuPasteWord_Click();
+
+    // Result lists and copying.
+    void lv_KeyDown(int index, int key);
+    void lv_MouseDown(int index);
+    void lv_MouseMove(int index, const QPoint &viewportPosition);
+    void lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition);
+    void lv_Click(int index);
+    void lv_DblClick(int index);
+    void mnuCopyRec_Click();
+    void mnuCopyTranslation_Click();
+
+    // Layout, language, direction and options.
+    void Form_Resize();
+    void ApplyInterfaceLanguage(bool isEnglish);
+    void mnuOptEng_Click();
+    void mnuOptRom_Click();
+    void Label3_Click(int index);
+    void Label1_MouseDown(int index, Qt::MouseButton button, const QPoint &globalPosition);
+    void mnuEngRom_Click();
+    void mnuRomEng_Click();
+    void mnuSearchAsYouType_Click();
+    void mnuAdvancedSearch_Click();
+    void mnuIgnoreDiacritics_Click();
+    void mnuGame_Click();
+
+    // Settings.
+    void LoadSettings();
+    void SaveSettings();
+
+    // Window shape, background and dragging: x and y in pixels, relative to the
+    // background or the title, whichever has the pointer.
+    void Form_MouseDown(Qt::MouseButtons button, double x, double y);
+    void Form_MouseMove(Qt::MouseButtons button, double x, double y);
+
+    // Hover feedback.
+    void Label1_MouseMove(int index, Qt::MouseButtons button);
+    void Label3_MouseMove(int index);
+    void ImgSearch_MouseMove();
+    void Image1_MouseMove();
+
+    // Title bar pictures.
+    void Image1_Click();
+    void Image2_Click();
+    void Image4_Click();
+
+    // The direction the labels show: 1 English to Romanian, 2 Romanian to English.
+    int CurrentDirection() const;
+    const DictTable &table() const { return *DictTable_; }
+    const SearchHistory &history() const { return history_; }
+
+    // Controls, named as everywhere else in the program.
+    ClickLabel *Label4 = nullptr;  // title
+    ClickLabel *Image1 = nullptr;  // help
+    ClickLabel *Image2 = nullptr;  // minimise
+    ClickLabel *Image3 = nullptr;  // paste
+    ClickLabel *Image4 = nullptr;  // close
+    ClickLabel *ImgSearch = nullptr;
+    QLabel *Find = nullptr;
+    QueryBox *Text1 = nullptr;
+    std::array<ClickLabel *, 3> Label1{};   // Options, Split, History
+    std::array<QLabel *, 4> Label2{};       // list headings, then count captions
+    std::array<ClickLabel *, 2> Label3{};   // direction labels
+    QLabel *Label5 = nullptr;               // bottom strip
+    std::array<ResultList *, 2> lv{};       // Starting with, Containing
+    DropDownList *List1 = nullptr;          // split word
+    DropDownList *List2 = nullptr;          // history
+    QLineEdit *Text3 = nullptr;             // loading indicator
+    QTimer *Timer1 = nullptr;
+
+    QMenu *mnuOptions = nullptr;
+    QAction *mnuEngRom = nullptr;
+    QAction *mnuRomEng = nullptr;
+    QAction *mnuSearchAsYouType = nullptr;
+    QAction *mnuAdvancedSearch = nullptr;
+    QAction *mnuIgnoreDiacritics = nullptr;
+    QAction *mnuOptRom = nullptr;
+    QAction *mnuOptEng = nullptr;
+    QAction *mnuGame = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuCopyRec = nullptr;
+    QAction *mnuCopyTranslation = nullptr;
+    QAction *mnuPasteWord = nullptr;
+    QAction *mnuAbout = nullptr;
+    QMenu *mnuEdit2 = nullptr;
+    QAction *mnuCopyRec2 = nullptr;
+    QAction *mnuCopyTranslation2 = nullptr;
+
+    QString WordCountSuffix = QStringLiteral(" words");
+    QString PasteTitle;
+    QString lblPuncte;
+    QString lblPuncte1;
+    cTooltip MainTooltip;
+    qint16 ActiveListIndex = 0;
+    qint16 IdleTicks = 0;
+    // The window's outline, given to the window from load to shut-down.
+    QRegion WindowRegion;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    class LoadingIndicator;
+
+    void createControls();
+    void createTitleBar();
+    void createQueryRow();
+    void createLists();
+    void createMenus();
+    void connectHandlers();
+    void connectLookupHandlers();
+    void connectSplitWordHandlers();
+    void connectClipboardHandlers();
+    void connectShortcuts();
+    void applyShortcutLabels();
+    void runShortcut(ShortcutCommand command);
+    void openSplitWord();
+    void showHistoryList();
+    void watchClipboard();
+    void showPastePicture();
+    void fillFirstList(int d);
+    void markDirection(int d);
+    void showHistoryEntries();
+    void copyFromActiveList(int column);
+    void setUpFrame();
+    void loadBackground();
+    void setWindowRegion();
+    void releaseWindowRegion();
+    void connectHoverHandlers();
+    void resetHighlights();
+    void fitCaptions();
+
+    Form1Setup setup_;
+    std::unique_ptr<DictTable> DictTable_;
+    SearchHistory history_;
+    QuizScore quizScore_; // the quiz's score lasts for the run
+    bool loading_ = false;
+    bool unloaded_ = false;
+    QPixmap background_;
+    WindowDrag drag_;
+};
+
+} // namespace quillet

@@ -1,0 +1,21 @@
+// The main window's help picture opens the About window.
+#include "ui/mainwindow/Form1.h"
+
+#include "ui/about/DesktopLinkOpener.h"
+#include "ui/about/Form2.h"
+
+namespace quillet {
+
+void Form1::Image1_Click()
+{
+    about::DesktopLinkOpener opener;
+    const about::WordCounts counts{DictTable_->EntryCount(DictTable::EnglishRomanian),
+                                   DictTable_->EntryCount(DictTable::RomanianEnglish)};
+    Form2 about(counts, about::BuiltInLinks(), opener, this);
+    if (setup_.showAbout)
+        setup_.showAbout(about);
+    else
+        about.exec();
+}
+
+} // namespace quillet

@@ -1,0 +1,196 @@
+// The main window's life: the load sequence, the shut-down sequence and the settings
+// they restore and store.
+#include "ui/mainwindow/Form1.h"
+
+#include "core/app/SettingsStore.h"
+#include "core/app/SettingsValues.h"
+#include "core/app/StaleFiles.h"
+#include "ui/lookup/QueryBox.h"
+#include "ui/mainwindow/ClickLabel.h"
+#include "ui/mainwindow/Form1Layout.h"
+#include "ui/common/ScreenTwips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+namespace {
+
+QString TitleCaption()
+{
+    return u"Quillet Technical Dictionary"_s + u" ver. "_s + QString::number(QUILLET_VERSION_MAJOR)
+           + u"."_s + QString::number(QUILLET_VERSION_MINOR);
+}
+
+QList<QRect> ScreenAreas()
+{
+    QList<QRect> areas;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        areas.append(primary->geometry());
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->geometry());
+    return areas;
+}
+
+} // namespace
+
+// Shows the progress of the load in Text3 and lets the window live meanwhile: events
+// run whenever the shown text changes, and a close stops the load.
+class Form1::LoadingIndicator : public LoadObserver {
+public:
+    explicit LoadingIndicator(Form1 &form) : form_(form) {}
+
+    void extracting() override
+    {
+        form_.Text3->show();
+        form_.Text3->raise();
+        form_.Text3->setText(u"Loading..."_s);
+        QCoreApplication::processEvents();
+    }
+
+    bool cancelled() const override { return form_.unloaded_; }
+
+    bool lineRead(int percent) override
+    {
+        if (percent != shown_) {
+            shown_ = percent;
+            form_.Text3->setText(QString::number(percent) + u" %"_s);
+            QCoreApplication::processEvents();
+        }
+        return !form_.unloaded_;
+    }
+
+    void progressDone() override { form_.Text3->hide(); }
+
+private:
+    Form1 &form_;
+    int shown_ = -1;
+};
+
+Form1::LoadOutcome Form1::Form_Load()
+{
+    loadBackground();
+    LoadHistory();
+    DictTable_->setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
+    setWindowRegion();
+    LoadSettings();
+    Label4->setText(TitleCaption());
+    ApplyInterfaceLanguage(mnuOptEng->isChecked());
+    ActiveListIndex = 0;
+    MainTooltip.Create(this);
+    MainTooltip.setMaxTipWidth(300);
+    MainTooltip.setDelayTime(cTooltip::TTDT_AUTOPOP, 5000);
+    Label2[2]->clear();
+    Label2[3]->clear();
+    const int d = CurrentDirection();
+    show();
+
+    loading_ = true;
+    LoadingIndicator indicator(*this);
+    const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);
+    loading_ = false;
+    Text3->hide();
+    if (unloaded_)
+        return LoadOutcome::Closed;
+    if (!loaded.loaded) {
+        // Without its dictionary the program cannot work: it says why and stops,
+        // leaving the stored settings and history as they were.
+        unloaded_ = true;
+        hide();
+        if (setup_.reportLoadFailure)
+            setup_.reportLoadFailure(loaded.failure);
+        else
+            QMessageBox::critical(nullptr, u"Quillet"_s,
+                                  u"The dictionary could not be loaded.\n\n"_s + loaded.failure.message());
+        return LoadOutcome::Failed;
+    }
+
+    fillFirstList(d);
+    Timer1->start();
+    return LoadOutcome::Loaded;
+}
+
+void Form1::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    SaveSettings();
+    SaveHistory(); // says itself what went wrong
+    releaseWindowRegion();
+    unloaded_ = true;
+    Timer1->stop();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::LoadSettings()
+{
+    RemoveStaleSaveLeftovers(SettingsStore::filePath());
+    const SettingsStore store;
+    const settings::StoredSettings stored = settings::LoadSettings(store);
+
+    if (stored.searchAsYouType)
+        mnuSearchAsYouType->setChecked(*stored.searchAsYouType);
+    if (stored.romanianInterface)
+        mnuOptRom->setChecked(*stored.romanianInterface);
+    mnuOptEng->setChecked(!mnuOptRom->isChecked());
+    if (stored.englishRomanian)
+        markDirection(*stored.englishRomanian ? DictTable::EnglishRomanian : DictTable::RomanianEnglish);
+    else
+        markDirection(CurrentDirection());
+    if (stored.advancedSearch)
+        mnuAdvancedSearch->setChecked(*stored.advancedSearch);
+    if (stored.ignoreDiacritics)
+        mnuIgnoreDiacritics->setChecked(*stored.ignoreDiacritics);
+
+    const double dpi = DotsPerInch(*this);
+    QPoint position = pos();
+    if (stored.left)
+        position.setX(settings::TwipsToPixels(*stored.left, dpi));
+    if (stored.top)
+        position.setY(settings::TwipsToPixels(*stored.top, dpi));
+    // The title bar: from the frame's top edge to the bottom of the window's own title row.
+    const int titleBarHeight = geometry().top() - frameGeometry().top() + layout::Label4.bottom() + 1;
+    move(settings::PlaceWindow(QRect(position, frameGeometry().size()), titleBarHeight, ScreenAreas(), dpi));
+}
+
+void Form1::SaveSettings()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+
+    const double dpi = DotsPerInch(*this);
+    const QRect frame = frameGeometry();
+    settings::SettingsToSave values;
+    values.searchAsYouType = mnuSearchAsYouType->isChecked();
+    values.romanianInterface = mnuOptRom->isChecked();
+    values.englishRomanian = Label3[0]->BorderStyle() == 1;
+    values.advancedSearch = mnuAdvancedSearch->isChecked();
+    values.ignoreDiacritics = mnuIgnoreDiacritics->isChecked();
+    values.left = settings::PixelsToTwips(frame.x(), dpi);
+    values.top = settings::PixelsToTwips(frame.y(), dpi);
+    values.width = settings::PixelsToTwips(frame.width(), dpi);
+    values.height = settings::PixelsToTwips(frame.height(), dpi);
+
+    SettingsStore store;
+    settings::SaveSettings(store, values);
+    if (!store.sync())
+        qWarning("quillet: the settings could not be saved to %s: %s", qUtf8Printable(store.fileName()),
+                 qUtf8Printable(store.problem()));
+}
+
+} // namespace quillet

@@ -1,0 +1,215 @@
+// The main window's lookup: the query box and its triggers, the search itself, and
+// what the user does with the result lists.
+#include "ui/mainwindow/Form1.h"
+
+#include "ui/lookup/DropDownList.h"
+#include "ui/lookup/QueryBox.h"
+#include "ui/lookup/ResultList.h"
+#include "core/lookup/SearchEngine.h"
+#include "core/lookup/Shortcuts.h"
+#include "ui/mainwindow/ClickLabel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTimer>
+
+#include <numeric>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+namespace {
+
+// The idle count restarts at 1 and re-selects the query when it reaches this value.
+constexpr qint16 IdleTicksUntilReselection = 11;
+
+QList<std::pair<QString, QString>> Rows(const DictTable &table, int d, const std::vector<int> &entries)
+{
+    QList<std::pair<QString, QString>> rows;
+    rows.reserve(qsizetype(entries.size()));
+    for (const int k : entries)
+        rows.append({table(d, DictTable::Headword, k), table(d, DictTable::Translation, k)});
+    return rows;
+}
+
+// The text of the tip over one row: the headword, a line of hyphens, the translation.
+QString RowTip(const std::pair<QString, QString> &row)
+{
+    return row.first + u"\r\n-------------\r\n"_s + row.second;
+}
+
+} // namespace
+
+void Form1::connectLookupHandlers()
+{
+    // After a click on the picture the query is selected, so the next word typed replaces it.
+    connect(ImgSearch, &ClickLabel::clicked, this, [this] {
+        ImgSearch_Click();
+        Text1->selectWholeText();
+    });
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(Text1, &QueryBox::keyUp, this, [this](int key) { Text1_KeyUp(key); });
+    connect(Text1, &QueryBox::gotFocus, this, &Form1::Text1_GotFocus);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    for (int i = 0; i < int(lv.size()); ++i) {
+        ResultList *list = lv[i];
+        connect(list, &ResultList::keyDown, this, [this, i](int key) { lv_KeyDown(i, key); });
+        connect(list, &ResultList::mouseDown, this, [this, i] { lv_MouseDown(i); });
+        connect(list, &ResultList::mouseMove, this,
+                [this, i](const QPoint &at) { lv_MouseMove(i, at); });
+        // Off the rows (onto a heading, out of the list) there is nothing to describe.
+        connect(list, &ResultList::pointerLeft, this, [this, list] { MainTooltip.setToolText(list, QString()); });
+        connect(list, &ResultList::mouseUp, this,
+                [this, i](Qt::MouseButton button, const QPoint &at) { lv_MouseUp(i, button, at); });
+        connect(list, &ResultList::clicked, this, [this, i] { lv_Click(i); });
+        connect(list, &ResultList::doubleClicked, this, [this, i] { lv_DblClick(i); });
+    }
+    connect(mnuCopyRec, &QAction::triggered, this, &Form1::mnuCopyRec_Click);
+    connect(mnuCopyTranslation, &QAction::triggered, this, &Form1::mnuCopyTranslation_Click);
+    connect(mnuCopyRec2, &QAction::triggered, this, &Form1::mnuCopyRec_Click);
+    connect(mnuCopyTranslation2, &QAction::triggered, this, &Form1::mnuCopyTranslation_Click);
+}
+
+void Form1::RunSearch(const QString &query)
+{
+    const int d = CurrentDirection();
+    Label2[2]->clear();
+    Label2[3]->clear();
+    const Diacritics diacritics = mnuIgnoreDiacritics->isChecked() ? Diacritics::Ignored : Diacritics::Distinct;
+    const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query), diacritics);
+    lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
+    lv[1]->setRows(Rows(*DictTable_, d, found.containing));
+    Label2[2]->setText(CountCaption(lv[0]->topLevelItemCount(), WordCountSuffix));
+    Label2[3]->setText(CountCaption(lv[1]->topLevelItemCount(), WordCountSuffix));
+}
+
+void Form1::ImgSearch_Click()
+{
+    const QString query = Text1->text().trimmed();
+    if (!query.isEmpty()) {
+        RunSearch(query);
+        AddToHistory(query);
+    }
+    Text1->setFocus();
+}
+
+void Form1::Text1_Change()
+{
+    Label2[3]->clear();
+    Label2[2]->clear();
+    if (mnuSearchAsYouType->isChecked())
+        ImgSearch_Click();
+    IdleTicks = 1;
+}
+
+void Form1::Text1_KeyUp(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        ImgSearch_Click();
+}
+
+void Form1::Text1_GotFocus()
+{
+    Text1->selectWholeText();
+}
+
+void Form1::Form_GotFocus()
+{
+    Text1->setFocus();
+    if (!Text1->text().isEmpty())
+        Text1->selectWholeText();
+}
+
+void Form1::Timer1_Timer()
+{
+    watchClipboard();
+    if (IdleTicks <= 0)
+        return;
+    ++IdleTicks;
+    if (IdleTicks == IdleTicksUntilReselection) {
+        if (!Text1->text().isEmpty())
+            Text1->selectWholeText();
+        IdleTicks = 0;
+        // An open History or Split list keeps the focus, or it would close under the pointer.
+        if (!List1->isVisible() && !List2->isVisible())
+            Text1->setFocus();
+    }
+}
+
+void Form1::fillFirstList(int d)
+{
+    std::vector<int> firstEntries(50);
+    std::iota(firstEntries.begin(), firstEntries.end(), 1);
+    lv[0]->setRows(Rows(*DictTable_, d, firstEntries));
+}
+
+void Form1::lv_KeyDown(int index, int key)
+{
+    (void)index;
+    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the list.
+    if (!IsModifierKey(Qt::Key(key)))
+        Text1->setFocus();
+}
+
+void Form1::lv_MouseDown(int index)
+{
+    ActiveListIndex = qint16(index);
+}
+
+void Form1::lv_MouseMove(int index, const QPoint &viewportPosition)
+{
+    // Over a blank part of the list there is nothing to describe, and no tip shows.
+    const auto row = lv[index]->rowAt(viewportPosition);
+    MainTooltip.AddTool(lv[index]);
+    MainTooltip.setToolText(lv[index], row ? RowTip(*row) : QString());
+}
+
+void Form1::lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition)
+{
+    (void)index;
+    if (button == Qt::RightButton)
+        mnuEdit2->popup(globalPosition);
+}
+
+void Form1::lv_Click(int index)
+{
+    (void)index;
+    IdleTicks = 1;
+}
+
+void Form1::lv_DblClick(int index)
+{
+    (void)index;
+    const auto row = lv[ActiveListIndex]->selectedRow();
+    if (!row)
+        return;
+    Text1->setText(row->first);
+    ImgSearch_Click();
+}
+
+void Form1::copyFromActiveList(int column)
+{
+    const auto row = lv[ActiveListIndex]->selectedRow();
+    if (!row)
+        return;
+    const QString &text = column == 0 ? row->first : row->second;
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void Form1::mnuCopyRec_Click()
+{
+    copyFromActiveList(0);
+}
+
+void Form1::mnuCopyTranslation_Click()
+{
+    copyFromActiveList(1);
+}
+
+} // namespace quillet

@@ -1,0 +1,180 @@
+#include "ui/quiz/Form3.h"
+
+#include "core/app/SettingsValues.h"
+#include "ui/common/ArialFont.h"
+#include "ui/common/ScreenTwips.h"
+#include "ui/quiz/Form3Layout.h"
+#include "core/quiz/QuizTexts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+namespace {
+
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+
+void SetTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void ShowMessageBox(QWidget *owner, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+// Places the window's controls from their twips at the given dots per inch.
+
+} // namespace
+
+Form3::Form3(Form3Inputs inputs, QWidget *parent)
+    : QDialog(parent), inputs_(std::move(inputs)), game_(inputs_.table, inputs_.score)
+{
+    showMessage = [this](const QString &title, const QString &text) { ShowMessageBox(this, title, text); };
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    createControls();
+    Form_Load();
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form3::Combo1_Click);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &Form3::Combo2_Click);
+    connect(Choose, &QPushButton::clicked, this, &Form3::Choose_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Form3::List1_DblClick);
+}
+
+void Form3::createControls()
+{
+    const TwipsPlacer at(*this);
+    setFixedSize(at.size(quizlayout::ClientSize));
+    // The controls are sized for a small Arial; fontconfig substitutes a metric-compatible
+    // sans where it is absent.
+    setFont(ArialFont(8.25));
+
+    const auto label = [this, &at](const QRect &twips) { return at.place(new QLabel(this), twips); };
+    const auto list = [this, &at](const QRect &twips) { return at.place(new QListWidget(this), twips); };
+    Label1[0] = label(quizlayout::Label1Word);
+    Label1[1] = label(quizlayout::Label1Answers);
+    Label1[2] = label(quizlayout::Label1Level);
+    Label1[3] = label(quizlayout::Label1Direction);
+    Label2 = label(quizlayout::Label2);
+    Label2->setAutoFillBackground(true);
+    QPalette white = Label2->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Label2->setPalette(white);
+    Label3[0] = label(quizlayout::Label3Wrong);
+    Label3[1] = label(quizlayout::Label3Good);
+    Label4 = label(quizlayout::Label4);
+    Label4->setFont(ArialFont(9, true));
+
+    Combo1 = at.place(new QComboBox(this), quizlayout::Combo1);
+    Combo2 = at.place(new QComboBox(this), quizlayout::Combo2);
+    List1 = list(quizlayout::List1);
+    List3 = list(quizlayout::List3);
+    List2 = list(quizlayout::List2);
+    Choose = at.place(new QPushButton(this), quizlayout::Choose);
+    Choose->setAutoDefault(false);
+
+    SetTextColour(Label3[1], Blue);
+    SetTextColour(List3, Blue);
+    SetTextColour(Label3[0], Red);
+    SetTextColour(List2, Red);
+}
+
+void Form3::Form_Load()
+{
+    applyTexts();
+    setWindowTitle(inputs_.caption);
+    game_.setDifficulty(QuizGame::OpeningDifficulty);
+    Combo1->addItems({u"1"_s, u"2"_s, u"3"_s});
+    Combo1->setCurrentIndex(2);
+    Combo2->addItems({u"re"_s, u"er"_s});
+    Combo2->setCurrentIndex(0);
+    DrawQuestion();
+}
+
+void Form3::applyTexts()
+{
+    for (const QuizText &row : QuizTextRows()) {
+        const QString text = row.text(inputs_.english);
+        switch (row.target) {
+        case QuizTextTarget::Label1_3_Caption: Label1[3]->setText(text); break;
+        case QuizTextTarget::Label1_2_Caption: Label1[2]->setText(text); break;
+        case QuizTextTarget::Label1_1_Caption: Label1[1]->setText(text); break;
+        case QuizTextTarget::Label1_0_Caption: Label1[0]->setText(text); break;
+        case QuizTextTarget::Choose_Caption: Choose->setText(text); break;
+        case QuizTextTarget::Label3_1_Caption: Label3[1]->setText(text); break;
+        case QuizTextTarget::Label3_0_Caption: Label3[0]->setText(text); break;
+        case QuizTextTarget::List1_ToolTip: List1->setToolTip(text); break;
+        }
+    }
+}
+
+void Form3::Combo1_Click()
+{
+    game_.setDifficulty(Combo1->currentText().toInt());
+    DrawQuestion();
+}
+
+void Form3::Combo2_Click()
+{
+    DrawQuestion();
+}
+
+void Form3::DrawQuestion()
+{
+    QuizEngine engine = newEngine();
+    const QuizQuestion &question = game_.DrawQuestion(QuizDirection(Combo2->currentText()), engine);
+    List1->clear();
+    List1->addItems(question.Answers());
+    List1->horizontalScrollBar()->setValue(0); // a new question shows its lines from the start
+    Label2->setText(question.Word());
+}
+
+std::optional<int> Form3::selectedAnswer() const
+{
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return List1->row(selected.first());
+}
+
+void Form3::Choose_Click()
+{
+    const QString line = game_.question().HistoryLine();
+    const QuizGame::Verdict verdict = game_.Answer(selectedAnswer());
+    if (verdict == QuizGame::Verdict::NoAnswer) {
+        showMessage(inputs_.programTitle, ChooseAnswerFirstMessage(inputs_.english));
+        return;
+    }
+    const bool correct = verdict == QuizGame::Verdict::Correct;
+    record(correct ? List3 : List2, line);
+    SetTextColour(Label4, correct ? Blue : Red);
+    Label4->setText(game_.score().ScoreLine(inputs_.lblPuncte, inputs_.lblPuncte1));
+    DrawQuestion();
+}
+
+void Form3::List1_DblClick()
+{
+    Choose_Click();
+}
+
+// Appends a history line and selects it, which brings it into view.
+void Form3::record(QListWidget *list, const QString &line)
+{
+    list->addItem(line);
+    list->setCurrentRow(list->count() - 1);
+    list->scrollToItem(list->currentItem());
+}
+
+} // namespace quillet

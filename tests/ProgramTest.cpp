@@ -1,0 +1,233 @@
+// The command-line requests, in process and through the built program itself run as a
+// user runs it: with no display, its requests must never reach for the window; the
+// window, started on Qt's own options, stores its state when it is told to end by a
+// signal. Both use the tests' own program folder: quillet-extract beside a Database.db
+// packed from the small tables in tests/fixture.
+#include "CommandLine.h"
+
+#include "common/QStringPrinter.h"
+#include "common/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::testing;
+using ::testing::HasSubstr;
+using ::testing::Optional;
+
+namespace {
+
+// A copy of the program beside the tests' own dictionary.
+const QString ProgramWithFixture = QStringLiteral(QUILLET_FIXTURE_DIR "/quillet");
+
+struct Finished {
+    std::optional<int> status; // none: the window would open, or the program did not end
+    QString out;
+    QString err;
+};
+
+Finished Request(const QStringList &arguments, const QString &programDir = QStringLiteral(QUILLET_FIXTURE_DIR))
+{
+    Finished run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = RunCommandLine(arguments, programDir, out, err);
+    return run;
+}
+
+// No display of any kind, and a home folder that is not the user's.
+QProcessEnvironment Headless(const QString &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_CONFIG_HOME"_s,
+                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s})
+        environment.remove(name);
+    environment.insert(u"HOME"_s, home);
+    return environment;
+}
+
+Finished Start(const QString &program, const QStringList &arguments, const QString &outputFile = {})
+{
+    const QTemporaryDir home;
+    QProcess process;
+    process.setProcessEnvironment(Headless(home.path()));
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(u' ').toStdString();
+    const bool normal = process.exitStatus() == QProcess::NormalExit;
+    return Finished{normal ? std::optional(process.exitCode()) : std::nullopt,
+                    QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(CommandLine, OneParserTellsTheWindowFromARequest)
+{
+    EXPECT_TRUE(OpensWindow({}));
+    EXPECT_TRUE(OpensWindow({u"-style"_s, u"fusion"_s, u"--platform=offscreen"_s, u"-reverse"_s}));
+    EXPECT_TRUE(OpensWindow({u"-session"_s, u"id"_s}));
+    for (const QStringList &request :
+         {QStringList{u"-v"_s}, QStringList{u"-h"_s}, QStringList{u"-l"_s, u"pump"_s, u"-d"_s, u"er"_s},
+          QStringList{u"-style"_s, u"fusion"_s, u"--lookup=pump"_s}, QStringList{u"-x"_s}, QStringList{u"stray"_s}})
+        EXPECT_FALSE(OpensWindow(request)) << request.join(u' ').toStdString();
+    EXPECT_EQ(Request({u"-style"_s, u"fusion"_s}).status, std::nullopt);
+}
+
+TEST(CommandLine, ALookupPrintsBothListsOfTheDirectionAsked)
+{
+    const Finished english = Request({u"--lookup"_s, u"  valve "_s, u"--direction"_s, u"er"_s});
+    EXPECT_THAT(english.status, Optional(ExitFound)) << english.err.toStdString();
+    EXPECT_EQ(english.out, u"Starting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n1 words\n"_s);
+    EXPECT_TRUE(english.err.isEmpty());
+
+    // The Containing pass ignores letter case; cedilla letters read as comma-below ones.
+    const QString steel = u"Starting with:\noțel\tsteel\n1 words\n\nContaining:\n"
+                          "clopoțel\tcampanula, bellflower\noțel\tsteel\n2 words\n"_s;
+    EXPECT_EQ(Request({u"-l"_s, u"oțel"_s, u"-d"_s, u"re"_s}).out, steel);
+    EXPECT_EQ(Request({u"-l"_s, u"o\u0163el"_s, u"-d"_s, u"re"_s}).out, steel);
+    EXPECT_EQ(Request({u"-l"_s, u"OȚEL"_s, u"-d"_s, u"re"_s}).out,
+              u"Starting with:\n0 words\n\nContaining:\nclopoțel\tcampanula, bellflower\noțel\tsteel\n2 words\n"_s);
+
+    const Finished full = Request({u"--lookup=a"_s, u"-d"_s, u"er"_s});
+    const QStringList lines = full.out.split(u'\n');
+    ASSERT_EQ(lines.size(), 1 + 100 + 1 + 1 + 1 + 100 + 1 + 1);
+    EXPECT_EQ(lines[101], u">100 words"_s);
+    EXPECT_EQ(lines[204], u">100 words"_s);
+}
+
+TEST(CommandLine, BadUsageExitsWithTwoAndOneErrorLine)
+{
+    const QList<QStringList> bad = {{u"--bogus"_s},
+                                    {u"--lookup"_s},
+                                    {u"--lookup"_s, u" \t "_s},
+                                    {u"--lookup"_s, u"valve"_s, u"--direction"_s, u"ER"_s},
+                                    {u"--lookup"_s, u"a"_s, u"-l"_s, u"b"_s},
+                                    {u"-d"_s, u"er"_s},
+                                    {u"--lookup"_s, u"valve"_s, u"extra"_s}};
+    for (const QStringList &arguments : bad) {
+        const Finished run = Request(arguments);
+        const std::string shown = arguments.join(u' ').toStdString();
+        EXPECT_THAT(run.status, Optional(ExitError)) << shown;
+        EXPECT_TRUE(run.out.isEmpty()) << shown;
+        EXPECT_TRUE(run.err.startsWith(u"quillet: "_s)) << shown;
+        EXPECT_EQ(run.err.count(u'\n'), 1) << shown;
+    }
+
+    QTemporaryDir empty;
+    const Finished unloaded = Request({u"--lookup"_s, u"valve"_s}, empty.path());
+    EXPECT_THAT(unloaded.status, Optional(ExitError));
+    EXPECT_THAT(unloaded.err.toStdString(), HasSubstr("Database.db"));
+}
+
+TEST(Program, AnswersTheCommandLineWithoutADisplay)
+{
+    for (const QString &version : {u"-v"_s, u"--version"_s}) {
+        const Finished run = Start(QStringLiteral(QUILLET_PROGRAM_DIR "/quillet"), {version});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, u"Quillet 1.1\n"_s);
+    }
+    EXPECT_TRUE(Start(ProgramWithFixture, {u"-h"_s}).out.startsWith(u"Usage: quillet"_s));
+
+    // Without a direction both are searched, English-Romanian first; one finding is enough.
+    const Finished both = Start(ProgramWithFixture, {u"--lookup"_s, u"valve"_s});
+    EXPECT_EQ(both.status, 0) << both.err.toStdString();
+    EXPECT_EQ(both.out, u"English-Romanian\nStarting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n"
+                        "1 words\n\nRomanian-English\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
+
+    EXPECT_EQ(Start(ProgramWithFixture, {u"-l"_s, u"qqqzzx"_s}).status, 1);
+
+    const Finished bad = Start(ProgramWithFixture, {u"-x"_s});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_TRUE(bad.err.startsWith(u"quillet: "_s)) << bad.err.toStdString();
+
+    const Finished full = Start(ProgramWithFixture, {u"--lookup"_s, u"a"_s}, u"/dev/full"_s);
+    EXPECT_EQ(full.status, 2);
+    EXPECT_TRUE(full.err.startsWith(u"quillet: the output could not be written"_s)) << full.err.toStdString();
+}
+
+// Whether the process has its own handler for the signal yet (Linux's process status).
+bool Catches(qint64 pid, int signalNumber)
+{
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1;
+    return false;
+}
+
+// Starts the window on Qt's own options, waits until it handles the signal, sends it,
+// and returns the exit status (-1 for a crash or no end).
+int EndBySignal(const QString &program, const QString &home, int signalNumber)
+{
+    QProcess process;
+    process.setProcessEnvironment(Headless(home));
+    process.start(program, {u"-platform"_s, u"offscreen"_s, u"-style"_s, u"fusion"_s});
+    if (!process.waitForStarted())
+        return -1;
+    for (int tries = 0; tries < 600 && !Catches(process.processId(), signalNumber); ++tries)
+        process.waitForFinished(50);
+    ::kill(pid_t(process.processId()), signalNumber);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+TEST(Program, EndsBySignalAfterStoringSettingsAndHistory)
+{
+    for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        const QTemporaryDir home;
+        const QString history = home.filePath(u".local/share/Quillet/Dic.ini"_s);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(history).absolutePath()));
+        WriteFile(history, "pump\nvalve\n");
+
+        EXPECT_EQ(EndBySignal(ProgramWithFixture, home.path(), signalNumber), 0) << signalNumber;
+        EXPECT_TRUE(ReadFile(home.filePath(u".config/Dictionar Quillet.ini"_s)).contains("[Startup]"));
+        EXPECT_EQ(ReadFile(history), "pump\r\nvalve\r\n") << signalNumber; // written anew
+    }
+}
+
+TEST(Program, EndsAtOnceWhenToldWhileTheExtractorStillRuns)
+{
+    const QTemporaryDir home;
+    const QTemporaryDir programDir;
+    const QString program = programDir.filePath(u"quillet"_s);
+    ASSERT_TRUE(QFile::copy(ProgramWithFixture, program));
+    WriteFile(programDir.filePath(u"Database.db"_s), {});
+    // An extractor that notes its process and folder, then takes its time.
+    const QString extractor = programDir.filePath(u"quillet-extract"_s);
+    WriteFile(extractor, u"#!/bin/sh\necho $$ > '%1/extractor'\npwd >> '%1/extractor'\nexec sleep 30\n"_s
+                             .arg(home.path()).toUtf8());
+    QFile::setPermissions(extractor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcess process;
+    process.setProcessEnvironment(Headless(home.path()));
+    process.start(program, {u"-platform"_s, u"offscreen"_s});
+    const QString noted = home.filePath(u"extractor"_s);
+    for (int tries = 0; tries < 600 && ReadFile(noted).count('\n') < 2; ++tries)
+        process.waitForFinished(50);
+    const QList<QByteArray> lines = ReadFile(noted).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    ::kill(pid_t(process.processId()), SIGTERM);
+
+    // Far less than the extractor's 30 seconds: the extractor is stopped, not waited for.
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_NE(::kill(pid_t(lines[0].toLongLong()), 0), 0) << "the extractor lives on";
+    EXPECT_FALSE(QDir(QString::fromLocal8Bit(lines[1])).exists()) << "the private folder stays";
+    EXPECT_TRUE(QFile::exists(home.filePath(u".config/Dictionar Quillet.ini"_s)));
+}
+
+} // namespace

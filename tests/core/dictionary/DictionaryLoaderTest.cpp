@@ -1,0 +1,248 @@
+// The dictionary loader on a program folder made here: an archive packed by the built
+// quillet-pack (or written with libarchive for text the packer never writes) beside a
+// copy of the built quillet-extract.
+#include "core/dictionary/DictionaryFiles.h"
+#include "core/dictionary/DictionaryLoader.h"
+
+#include "common/QStringPrinter.h"
+#include "common/TestArchives.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace std::chrono_literals;
+using namespace quillet::testing;
+using ::testing::HasSubstr;
+
+namespace {
+
+class RecordingObserver : public LoadObserver {
+public:
+    void extracting() override { ++extractions; }
+    // True from the given ask on: 1 lets the extractor start first.
+    bool cancelled() const override { return cancelFromAsk >= 0 && asked++ >= cancelFromAsk; }
+    bool lineRead(int percent) override
+    {
+        percents.push_back(percent);
+        return stopAfter < 0 || int(percents.size()) < stopAfter;
+    }
+    void progressDone() override { ++done; }
+
+    int extractions = 0;
+    int done = 0;
+    int stopAfter = -1;
+    int cancelFromAsk = -1;
+    mutable int asked = 0;
+    std::vector<int> percents;
+};
+
+const QByteArray Password(files::ArchivePassword.data(), files::ArchivePassword.size());
+
+const QByteArray EnRo = "valve\tventil\nsteel\toțel\nscrew\tșurub\n";
+const QByteArray RoEn = "oțel\tsteel\nșurub\tscrew\n";
+
+// A program folder whose name holds blanks and quotes, and a private temporary folder
+// for the loader.
+class ProgramFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root_.isValid());
+        for (const QString &sub : {program_, u"tmp"_s, u"data"_s})
+            ASSERT_TRUE(QDir(root_.path()).mkpath(sub));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
+        qputenv("TMPDIR", QFile::encodeName(root_.filePath(u"tmp"_s)));
+    }
+    void TearDown() override { qputenv("TMPDIR", oldTemp_); }
+
+    QString programDir() const { return root_.filePath(program_); }
+    QString programPath(const QString &name) const { return QDir(programDir()).filePath(name); }
+
+    void pack(const QByteArray &enRo, const QByteArray &roEn)
+    {
+        const QDir data(root_.filePath(u"data"_s));
+        WriteFile(data.filePath(u"en-ro.txt"_s), enRo);
+        WriteFile(data.filePath(u"ro-en.txt"_s), roEn);
+        QProcess packer;
+        packer.start(QStringLiteral(QUILLET_PACK), {u"--out"_s, programPath(files::Database),
+                                                    data.filePath(u"en-ro.txt"_s), data.filePath(u"ro-en.txt"_s)});
+        ASSERT_TRUE(packer.waitForFinished(-1));
+        ASSERT_EQ(packer.exitCode(), 0) << packer.readAllStandardError().toStdString();
+    }
+
+    // The four members with the given contents, written without the packer.
+    void writeMembers(const QByteArray &ertE, const QByteArray &ertR, const QByteArray &rteR = "oțel\n",
+                      const QByteArray &rteE = "steel\n")
+    {
+        WriteZip(programPath(files::Database),
+                 {{"ert_e.txt", ertE}, {"ert_r.txt", ertR}, {"rte_r.txt", rteR}, {"rte_e.txt", rteE}}, Password);
+    }
+
+    // The texts of one field of a direction's entries, from the first to the last.
+    QStringList column(int direction, int field) const
+    {
+        QStringList texts;
+        for (int k = 1; k <= table_.EntryCount(direction); ++k)
+            texts.append(table_(direction, field, k));
+        return texts;
+    }
+
+    LoadResult load()
+    {
+        DictionaryLoader loader(programDir());
+        loader.setTimeLimit(timeLimit_);
+        table_.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity); // a load may lower it
+        return loader.LoadDictionary(table_, observer_);
+    }
+
+    // Nothing extracted stays behind, wherever the load ended.
+    void expectNothingLeft() const
+    {
+        EXPECT_TRUE(Entries(root_.filePath(u"tmp"_s)).isEmpty()) << Entries(root_.filePath(u"tmp"_s)).join(u' ').toStdString();
+        for (const QString &name : Entries(programDir()))
+            EXPECT_TRUE(name == files::Database || name == files::Extractor) << name.toStdString();
+    }
+
+    void expectFailure(const LoadResult &result, const QString &file, const std::string &cause) const
+    {
+        EXPECT_FALSE(result.loaded);
+        EXPECT_FALSE(result.cancelled);
+        EXPECT_EQ(result.failure.file, file);
+        EXPECT_THAT(result.failure.cause.toStdString(), HasSubstr(cause));
+        EXPECT_EQ(result.failure.message(), file + u": "_s + result.failure.cause);
+        EXPECT_FALSE(result.failure.message().contains(u'\n'));
+        expectNothingLeft();
+    }
+
+    QTemporaryDir root_;
+    const QString program_ = u"Program's \"Quillet\" folder"_s;
+    const QByteArray oldTemp_ = qgetenv("TMPDIR");
+    std::chrono::milliseconds timeLimit_ = 60s;
+    DictTable table_;
+    RecordingObserver observer_;
+};
+
+TEST_F(ProgramFolder, LoadsBothDirectionsAndLeavesNoTextFile)
+{
+    pack(EnRo, RoEn);
+    const LoadResult result = load();
+    ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
+    EXPECT_FALSE(result.cancelled);
+
+    EXPECT_EQ(column(1, 1), (QStringList{u"valve"_s, u"steel"_s, u"screw"_s}));
+    EXPECT_EQ(column(1, 2), (QStringList{u"ventil"_s, u"oțel"_s, u"șurub"_s}));
+    EXPECT_EQ(table_(1, 1, 4), QString());
+    EXPECT_EQ(table_(1, 1, 0), QString());
+    EXPECT_EQ(column(2, 1), (QStringList{u"oțel"_s, u"șurub"_s}));
+    EXPECT_EQ(column(2, 2), (QStringList{u"steel"_s, u"screw"_s}));
+    EXPECT_EQ(table_.headwords(2).size(), 2);
+
+    EXPECT_EQ(observer_.extractions, 1);
+    EXPECT_EQ(observer_.done, 1);
+    EXPECT_EQ(observer_.percents, (std::vector<int>{25, 50, 75}));
+    expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, ReadsOneLineFewerThanTheBoundAndProgressStaysBelow100)
+{
+    QByteArray many;
+    for (int k = 1; k <= 250; ++k)
+        many += "w" + QByteArray::number(k) + "\tt" + QByteArray::number(k) + "\n";
+    pack(many, RoEn);
+    ASSERT_TRUE(load().loaded);
+    EXPECT_EQ(table_.EntryCount(1), 250);
+    EXPECT_EQ(observer_.percents.back(), 99);
+    EXPECT_EQ(table_(1, 2, 250), u"t250"_s);
+
+    DictTable bounded;
+    bounded.setEntryCount(1, 101);
+    RecordingObserver observer;
+    ASSERT_TRUE(DictionaryLoader(programDir()).LoadDictionary(bounded, observer).loaded);
+    EXPECT_EQ(bounded.EntryCount(1), 100);
+    EXPECT_EQ(bounded(1, 1, 100), u"w100"_s);
+    EXPECT_EQ(bounded(1, 2, 101), QString());
+    expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, LineEndsEncodingsAndBlankLinesKeepTheFilesPaired)
+{
+    // CR LF line ends, a Windows-1250 line (0xFE is t with cedilla, 0xBA s with
+    // cedilla), a blank headword and a blank translation, and no break after the last.
+    writeMembers("valve\r\n\r\no\xFE" "el\r\nscrew\r\nlast", "ventil\r\nno headword\r\noțel\r\n\r\nultim",
+                 "\xBA" "urub\n", "screw\n");
+    const LoadResult result = load();
+    ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
+    EXPECT_EQ(column(1, 1), (QStringList{u"valve"_s, QString(), u"o\u0163el"_s, u"screw"_s, u"last"_s}));
+    EXPECT_EQ(column(1, 2), (QStringList{u"ventil"_s, u"no headword"_s, u"oțel"_s, QString(), u"ultim"_s}));
+    EXPECT_EQ(table_(2, 1, 1), u"\u015Furub"_s);
+    expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
+{
+    pack(EnRo, RoEn);
+    QFile::remove(programPath(files::Extractor));
+    expectFailure(load(), files::Extractor, "missing");
+
+    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexit 0\n");
+    expectFailure(load(), files::Extractor, "not executable");
+
+    // An extractor that hangs is stopped.
+    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexec sleep 30\n");
+    QFile::setPermissions(programPath(files::Extractor), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    timeLimit_ = 200ms;
+    expectFailure(load(), files::Extractor, "time limit");
+    timeLimit_ = 60s;
+
+    QFile::remove(programPath(files::Extractor));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
+    QFile::remove(programPath(files::Database));
+    expectFailure(load(), files::Database, "missing");
+
+    WriteZip(programPath(files::Database), {{"ert_e.txt", "a\n"}, {"ert_r.txt", "b\n"}}, "another password");
+    expectFailure(load(), files::Database, "wrong password");
+
+    WriteZip(programPath(files::Database), {{"ert_e.txt", "a\n"}, {"ert_r.txt", "b\n"}, {"rte_r.txt", "c\n"}},
+             Password);
+    expectFailure(load(), u"rte_e.txt"_s, "missing");
+
+    writeMembers("", "b\n");
+    expectFailure(load(), u"ert_e.txt"_s, "empty");
+
+    // A bomb, and a line with no end.
+    writeMembers(QByteArray(65 << 20, '\n'), "b\n");
+    expectFailure(load(), files::Database, "\"ert_e.txt\" unpacks to more than 67108864 bytes");
+    writeMembers("a\n" + QByteArray(65 * 1024, 'x'), "b\n");
+    expectFailure(load(), u"ert_e.txt"_s, "line 2 is longer than 65536 bytes");
+}
+
+TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)
+{
+    pack(EnRo, RoEn);
+    observer_.stopAfter = 2;
+    const LoadResult result = load();
+    EXPECT_FALSE(result.loaded);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(observer_.percents.size(), 2u);
+    EXPECT_EQ(observer_.done, 0);
+    expectNothingLeft();
+
+    // A cancel while the extractor runs stops it rather than waiting for it.
+    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexec sleep 30\n");
+    observer_.cancelFromAsk = 1;
+    const LoadResult stopped = load();
+    EXPECT_TRUE(stopped.cancelled) << stopped.failure.message().toStdString();
+    EXPECT_EQ(observer_.asked, 2);
+    expectNothingLeft();
+}
+
+} // namespace

@@ -1,0 +1,242 @@
+#include "Form1Fixture.h"
+
+#include "ui/about/Form2.h"
+#include "ui/mainwindow/ClickLabel.h"
+#include "ui/mainwindow/HoverColours.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+QStringList Headings(const ResultList &list)
+{
+    return {list.headerItem()->text(0), list.headerItem()->text(1)};
+}
+
+void Send(QWidget *to, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, to->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
+
+// Presses the left button at `at` on `control`, moves by `by` and lets go; gives the
+// window's move.
+QPoint Drag(Form1 &form, QWidget *control, QPoint at, QPoint by)
+{
+    const QPoint before = form.pos();
+    Send(control, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    Send(control, QEvent::MouseMove, at + by, Qt::LeftButton);
+    Send(control, QEvent::MouseButtonRelease, at + by, Qt::NoButton);
+    return form.pos() - before;
+}
+
+} // namespace
+
+// The main window's layout, language, direction, options, frame, hover feedback and About hook.
+class Form1Test : public Form1Suite {
+    Q_OBJECT
+
+private slots:
+    void init() { loadFreshForm(); }
+    void cleanup() { dropForm(); }
+
+    void advancedSearchSwitchesBetweenTheTwoLayouts()
+    {
+        // The Starting-with list's height, the Containing list and its captions, the columns.
+        const auto layout = [this] {
+            const Form1 &f = form();
+            return QList<int>{f.lv[0]->height(), f.lv[1]->isVisibleTo(&f), f.Label2[1]->isVisibleTo(&f),
+                              f.Label2[3]->isVisibleTo(&f), f.Label2[3]->y(), f.lv[0]->columnWidth(0),
+                              f.lv[0]->columnWidth(1), f.lv[1]->columnWidth(0), f.lv[1]->columnWidth(1)};
+        };
+        const QList<int> both = layout();
+        QCOMPARE(both.mid(1, 3), (QList<int>{1, 1, 1}));
+
+        form().lv[0]->header()->resizeSection(0, 100);
+        form().mnuAdvancedSearch_Click();
+        const QList<int> alone = layout();
+        QCOMPARE(alone.mid(1, 3), (QList<int>{0, 0, 0}));
+        QVERIFY(alone[0] > both[0]);
+        QCOMPARE(alone.mid(5), both.mid(5));
+
+        form().mnuAdvancedSearch_Click();
+        QCOMPARE(layout(), both);
+        form().mnuAdvancedSearch->trigger(); // from the menu, the same toggle
+        QCOMPARE(layout(), alone);
+        QVERIFY(!form().mnuAdvancedSearch->isChecked());
+    }
+
+    void theInterfaceSpeaksEitherLanguage()
+    {
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Romanian"_s, u"English"_s}));
+        form().mnuSearchAsYouType_Click();
+        search(u"casa"_s);
+        const QString englishCount = form().Label2[2]->text();
+        QVERIFY(englishCount.endsWith(u" words"_s));
+
+        form().mnuOptEng_Click(); // chosen while English is in force: Romanian
+        QVERIFY(form().mnuOptRom->isChecked());
+        QCOMPARE(form().Label3[1]->text(), u"Roman-Englez Tehnic"_s);
+        QCOMPARE(form().mnuCopyTranslation2->text(), form().mnuCopyTranslation->text());
+        QCOMPARE(Headings(*form().lv[1]), (QStringList{u"Romana"_s, u"Engleza"_s}));
+        QCOMPARE(form().Label2[2]->text(), englishCount); // until the next search
+        form().ImgSearch_Click();
+        QVERIFY(form().Label2[2]->text().endsWith(u" cuvinte"_s));
+        QCOMPARE(form().Image4->toolTip(), u"Exit"_s);
+
+        form().mnuOptRom_Click();
+        QVERIFY(form().mnuOptRom->isChecked());
+        form().mnuOptEng_Click();
+        QCOMPARE(form().Find->text(), u"&Find:"_s);
+
+        // The headings follow the direction when the language is next applied.
+        form().mnuEngRom_Click();
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Romanian"_s, u"English"_s}));
+        form().ApplyInterfaceLanguage(false);
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Engleza"_s, u"Romana"_s}));
+        for (const ClickLabel *label : form().Label3) // the Romanian captions fit their boxes
+            QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width() - 2);
+    }
+
+    void aDirectionLabelSearchesBeforeTheCaptionsChange()
+    {
+        form().mnuSearchAsYouType_Click();
+        form().Text1->setText(u"pump"_s);
+        QStringList headingsWhenFilled;
+        connect(form().lv[0]->model(), &QAbstractItemModel::rowsInserted, this,
+                [this, &headingsWhenFilled] { headingsWhenFilled = Headings(*form().lv[0]); });
+
+        form().Label3_Click(0);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 0);
+        QVERIFY(form().mnuEngRom->isChecked());
+        QVERIFY(!form().mnuRomEng->isChecked());
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"pump"_s);
+        QCOMPARE(headingsWhenFilled, (QStringList{u"Romanian"_s, u"English"_s}));
+        QCOMPARE(Headings(*form().lv[0]), (QStringList{u"English"_s, u"Romanian"_s}));
+
+        form().Text1->setText(u"  "_s);
+        const int rows = form().lv[0]->topLevelItemCount();
+        form().Label3_Click(1);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 1);
+        QCOMPARE(form().lv[0]->topLevelItemCount(), rows);
+    }
+
+    void theDirectionAndOptionItemsMoveOnlyTheMarks()
+    {
+        const QString first = form().lv[0]->topLevelItem(0)->text(0);
+        form().mnuEngRom->trigger();
+        form().mnuEngRom->trigger(); // already ticked: nothing changes
+        QCOMPARE(form().Label3[0]->BorderStyle(), 1);
+        QCOMPARE(form().Label3[1]->BorderStyle(), 0);
+        QVERIFY(!form().mnuRomEng->isChecked());
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), first);
+
+        form().mnuRomEng->trigger();
+        QCOMPARE(form().CurrentDirection(), 2);
+        QVERIFY(!form().mnuEngRom->isChecked());
+
+        form().mnuSearchAsYouType->trigger();
+        QVERIFY(!form().mnuSearchAsYouType->isChecked());
+        QVERIFY(form().Label2[2]->text().isEmpty());
+    }
+
+    void theOptionsLabelOpensTheOptionsMenuOnARightClick()
+    {
+        form().Label1_MouseDown(1, Qt::LeftButton, form().mapToGlobal(QPoint(130, 60)));
+        QVERIFY(!form().mnuOptions->isVisible());
+        form().Label1_MouseDown(0, Qt::RightButton, form().mapToGlobal(QPoint(500, 40)));
+        QTRY_VERIFY(form().mnuOptions->isVisible());
+        QCOMPARE(form().mnuIgnoreDiacritics->shortcut().toString(), u"Ctrl+D"_s);
+        form().mnuOptions->hide();
+    }
+
+    void windowIsFramelessAndCutToItsOutlineUntilShutDown()
+    {
+        QVERIFY(form().windowFlags().testFlag(Qt::FramelessWindowHint));
+        const QRegion mask = form().mask();
+        QVERIFY(mask.contains(QPoint(300, 200)));
+        for (const QPoint outside : {QPoint(0, 0), QPoint(1, 300), QPoint(620, 300), QPoint(3, 3), QPoint(618, 456)})
+            QVERIFY2(!mask.contains(outside), qPrintable(u"%1,%2"_s.arg(outside.x()).arg(outside.y())));
+        form().Form_Unload();
+        QVERIFY(form().mask().isEmpty());
+        QCOMPARE((QStringList{form().Image1->toolTip(), form().Image2->toolTip(), form().Image4->toolTip()}),
+                 (QStringList{u"Help"_s, u"Minimized"_s, u"Exit"_s}));
+    }
+
+    void backgroundPictureIsPaintedUnscaledFromTheProgramFolder()
+    {
+        QTemporaryDir programDir;
+        for (const QString &name : {u"Database.db"_s, u"quillet-extract"_s})
+            QVERIFY(QFile::copy(QStringLiteral(QUILLET_FIXTURE_DIR "/") + name, programDir.filePath(name)));
+        QFile::setPermissions(programDir.filePath(u"quillet-extract"_s), QFile::ReadOwner | QFile::ExeOwner);
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(programDir.filePath(u"Background.jpg"_s)));
+        loadForm({}, programDir.path());
+        const QImage shown = form().grab().toImage();
+        QVERIFY(shown.pixelColor(5, 32).red() > 200 && shown.pixelColor(5, 32).blue() < 60);
+        QVERIFY(shown.pixelColor(45, 32).blue() > 200); // beyond the picture: the plain background
+    }
+
+    void dragFromTitleMovesLikeDragFromBackground()
+    {
+        // The tests' program folder has no Background.jpg: the window goes on without it.
+        form().move(320, 320);
+        const QPoint fromBackground = Drag(form(), &form(), QPoint(520, 15), QPoint(-40, 25));
+        // From 4800 twips: left 4200 goes down to 4192 (279.5 pixels), top 5175 to 5152.
+        QCOMPARE(fromBackground, QPoint(-41, 23));
+        form().move(320, 320);
+        QCOMPARE(Drag(form(), form().Label4, QPoint(30, 8), QPoint(-40, 25)), fromBackground);
+        form().move(320, 320);
+        Send(&form(), QEvent::MouseButtonPress, QPoint(520, 15), Qt::LeftButton | Qt::RightButton);
+        Send(&form(), QEvent::MouseMove, QPoint(480, 40), Qt::LeftButton | Qt::RightButton);
+        QCOMPARE(form().pos(), QPoint(320, 320));
+    }
+
+    void highlightsFollowThePointerAndRestOverTheBackground()
+    {
+        QCOMPARE(form().Label1[2]->ForeColor(), hover::InitialDarkBlue);
+        form().Label1_MouseMove(2, Qt::NoButton);
+        form().Label1_MouseMove(1, Qt::LeftButton);
+        const int marked = form().CurrentDirection() == 1 ? 0 : 1;
+        form().Label3_MouseMove(marked);
+        form().ImgSearch_MouseMove();
+        QCOMPARE(form().Label1[2]->ForeColor(), hover::OverRed);
+        QCOMPARE(form().Label1[1]->ForeColor(), hover::PressedCyan);
+        QCOMPARE(form().Label3[marked]->ForeColor(), hover::OverRed);
+        QCOMPARE(form().ImgSearch->BorderStyle(), 1);
+
+        Send(&form(), QEvent::MouseMove, QPoint(520, 15), Qt::NoButton);
+        for (const ClickLabel *label : {form().Label1[1], form().Label1[2], form().Label3[marked]})
+            QCOMPARE(label->ForeColor(), hover::RestBlue);
+        QCOMPARE(form().ImgSearch->BorderStyle(), 0);
+        QCOMPARE(form().Label3[marked]->BorderStyle(), 1); // the direction mark stays
+    }
+
+    void helpPictureOpensTheAboutWindowWithBothCounts()
+    {
+        QString text;
+        Form1Setup setup;
+        setup.showAbout = [&](Form2 &about) { text = about.Text1->toPlainText(); };
+        loadForm(setup);
+        form().Image1_Click();
+        QVERIFY(text.contains(u"contain %1 English words and %2 Romanian"_s.arg(form().table().EntryCount(1))
+                                  .arg(form().table().EntryCount(2))));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"
