@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every benchmark, then prints the search engine's median beside the plain scan's
 // as a ratio, and the start-up figures. The benchmarks' own report goes to stdout in the
 // format asked for (--benchmark_format) and to --benchmark_out; the extra figures go to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start to first list as a user meets it: the main window is made, the dictionary is
 // extracted, read and its text files deleted, and the first list is filled. Runs a few
 // times in test folders (no user settings or history are touched) and prints the

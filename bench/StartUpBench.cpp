@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up figures: extracting, reading and deleting the shipped dictionary, the time
 // to the first list, and the table's memory.
 #include "BenchTable.h"

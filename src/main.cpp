@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quillet: the dictionary window, or a look-up on the command line.
 #include "CommandLine.h"
 #include "core/app/ShutdownRequests.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file under CORE_DIR includes a header of Qt's GUI or widget modules or
 # one of the window layer (ui/): the core must build and run with Qt Core alone.
 file(GLOB_RECURSE sources ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)

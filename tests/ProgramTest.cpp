@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line requests, in process and through the built program itself run as a
 // user runs it: with no display, its requests must never reach for the window; the
 // window, started on Qt's own options, stores its state when it is told to end by a

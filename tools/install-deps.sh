@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, the Debian packages that building, testing and running
 # Quillet need and that this machine does not have yet. Does nothing when all are present.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillet-extract x -y -p<password> <archive>
 //
 // Extracts every member of the dictionary archive into the current working directory,

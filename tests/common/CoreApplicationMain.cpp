@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GoogleTest main for tests whose code runs children or timers: it sets up the
 // QCoreApplication that the program itself has, then runs every test.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // ZIP archives made by the tests that run the extractor and the loader on folders of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual display of its own, as a user meets it: it starts with an
 # empty home, a word is typed into the query box, the lists fill, the close picture
 # closes the window, and the history file and the settings store then hold what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary archive end to end: the built quillet-pack and quillet-extract run on
 // archives made here, each in a temporary folder of its own.
 #include "core/dictionary/DictionaryFiles.h"

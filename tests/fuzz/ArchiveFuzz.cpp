@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extractor on any archive file: it never writes outside its folder, and it is all
 // or nothing, so a failure leaves the folder empty.
 #include "ArchiveExtractor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's checks once over each file named on the command line, so that
 // the regular build replays the kept inputs (the seeds, and every input that once made
 // a target fail) as an ordinary test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history loader on any file: no entry is blank, and what a save writes loads back
 // as the same words.
 #include "core/dictionary/SearchHistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store's value texts on any text: a conversion either fails or gives a
 // value in range, a single written back reads as the same single, and a stored position
 // of any size lands on a whole pixel without overflow.

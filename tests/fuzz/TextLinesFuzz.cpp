@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line reader on any bytes: the lines it gives are the bytes between line breaks,
 // and a line that is valid UTF-8 decodes to text that encodes back to the same bytes
 // (but for a byte order mark at its start, which decoding drops).

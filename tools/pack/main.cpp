@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillet-pack --out <Database.db> <en-ro.txt> <ro-en.txt>
 //
 // Packs the two dictionary data files into the encrypted archive the program ships

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the main window's background picture, "Background.jpg": a dark blue title band
 // under the window's title, a soft lavender body and a dark edge along the window's
 // outline. Licence: drawn from scratch by this program, licensed like Quillet's own code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/SearchHistory.h"
 
 #include "core/dictionary/RegularFile.h"

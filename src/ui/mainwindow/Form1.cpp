@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/Form1.h"
 
 #include "ui/lookup/DropDownList.h"

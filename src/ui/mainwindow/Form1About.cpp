@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's help picture opens the About window.
 #include "ui/mainwindow/Form1.h"
 

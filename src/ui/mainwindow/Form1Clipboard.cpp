@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's clipboard watch and paste: the paste button and its menu item are
 // usable while the clipboard offers text, its tip shows that text, and a click looks
 // the text up.

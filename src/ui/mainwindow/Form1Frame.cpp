@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame: no system frame, the outline polygon as its shape, the
 // background picture, and dragging by the background or the title.
 #include "ui/mainwindow/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's search history: the list box that mirrors it and its file.
 #include "ui/mainwindow/Form1.h"
 

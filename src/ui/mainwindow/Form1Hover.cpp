@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hover feedback on the main window: link and direction labels change their text
 // colour under the pointer, picture buttons get a frame, and a move over the window's
 // background (or its title) puts everything back to rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life: the load sequence, the shut-down sequence and the settings
 // they restore and store.
 #include "ui/mainwindow/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's lookup: the query box and its triggers, the search itself, and
 // what the user does with the result lists.
 #include "ui/mainwindow/Form1.h"

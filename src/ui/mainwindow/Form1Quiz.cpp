@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's Game item: the quiz window over the main window.
 #include "ui/mainwindow/Form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keyboard: the key handler that sees every key first, and the
 // shortcut labels of the menu items, both from the one shortcut table.
 #include "ui/mainwindow/Form1.h"

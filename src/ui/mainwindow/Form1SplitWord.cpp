@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's split word: the pick list of the query's shorter beginnings, and
 // the label handler that opens it or the history list.
 #include "ui/mainwindow/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/about/AboutTexts.h"
 #include "core/about/OpenLink.h"
 #include "common/QStringPrinter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a start finds in the user's folders: leftovers of a killed save, a settings file
 // that is no file at all, and no HOME.
 #include "core/app/SettingsStore.h"

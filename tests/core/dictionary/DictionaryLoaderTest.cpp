@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary loader on a program folder made here: an archive packed by the built
 // quillet-pack (or written with libarchive for text the packer never writes) beside a
 // copy of the built quillet-extract.

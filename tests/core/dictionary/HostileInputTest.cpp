@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile input made here at run time: archives past the size limits or with more
 // members than open files allowed (in-process with small limits), endless lines, the
 // folders of a killed load, and an extractor whose parent was killed.

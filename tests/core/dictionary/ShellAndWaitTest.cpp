@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child-process wait, run on small shell children. This test has no application
 // object of its own: the wait must work without one, and the test that needs events
 // makes a QCoreApplication just for itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A parent for the tests of the child-process wait: runs its one argument as a shell
 // script through ShellAndWait and ends with the script's exit code.
 #include "core/dictionary/ShellAndWait.h"

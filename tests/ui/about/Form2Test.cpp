@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/about/Form2.h"
 #include "ui/mainwindow/ClickLabel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1Fixture.h"
 
 #include "ui/quiz/Form3.h"
