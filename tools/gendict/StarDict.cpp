@@ -43,9 +43,14 @@ QString textAt(const QByteArray &bytes, qsizetype from, qsizetype size, const QS
     return QString::fromUtf8(view);
 }
 
-} // namespace
+// The members of a StarDict tar.gz, by their endings.
+struct Members {
+    QByteArray index;
+    QByteArray compressed;
+    QByteArray synonyms;
+};
 
-QList<StarDictArticle> StarDict::readTarGz(const QString &path)
+Members readMembers(const QString &path)
 {
     const QByteArray contents = ReadSourceBytes(path);
 
@@ -54,40 +59,82 @@ QList<StarDictArticle> StarDict::readTarGz(const QString &path)
     archive_read_support_format_tar(reader.get());
     if (archive_read_open_memory(reader.get(), contents.constData(), size_t(contents.size())) != ARCHIVE_OK)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
-    QByteArray index;
-    QByteArray compressed;
+    Members members;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const QString name = QString::fromUtf8(archive_entry_pathname(entry));
         if (name.endsWith(u".idx"_s))
-            index = readMember(reader.get(), path);
+            members.index = readMember(reader.get(), path);
         else if (name.endsWith(u".dict.dz"_s))
-            compressed = readMember(reader.get(), path);
+            members.compressed = readMember(reader.get(), path);
+        else if (name.endsWith(u".syn"_s))
+            members.synonyms = readMember(reader.get(), path);
     }
     if (status != ARCHIVE_EOF)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
-    if (index.isEmpty() || compressed.isEmpty())
+    if (members.index.isEmpty() || members.compressed.isEmpty())
         throw GenError::inFile(path, u"holds no .idx and .dict.dz files"_s);
-    return parse(index, gunzip(compressed, path), path);
+    return members;
+}
+
+// Calls take(word, start, end) for each record of an index or .syn file: a NUL-ended
+// word followed by `tail` bytes; the record starts at `start`, its tail at `end`.
+template <typename Take>
+void forEachRecord(const QByteArray &records, qsizetype tail, const QString &origin, Take &&take)
+{
+    qsizetype at = 0;
+    while (at < records.size()) {
+        const qsizetype nul = records.indexOf('\0', at);
+        if (nul < 0 || nul + 1 + tail > records.size())
+            throw GenError::inFile(origin, u"index cut short at byte %1"_s.arg(at));
+        take(textAt(records, at, nul - at, origin), at, nul + 1);
+        at = nul + 1 + tail;
+    }
+}
+
+} // namespace
+
+QList<StarDictArticle> StarDict::readTarGz(const QString &path)
+{
+    const Members members = readMembers(path);
+    return parse(members.index, gunzip(members.compressed, path), path);
+}
+
+QList<StarDictSynonym> StarDict::readSynonymsTarGz(const QString &path)
+{
+    const Members members = readMembers(path);
+    if (members.synonyms.isEmpty())
+        throw GenError::inFile(path, u"holds no .syn file"_s);
+    return parseSynonyms(members.synonyms, members.index, path);
+}
+
+QList<StarDictSynonym> StarDict::parseSynonyms(const QByteArray &synonyms, const QByteArray &index,
+                                               const QString &origin)
+{
+    QStringList headwords;
+    forEachRecord(index, 8, origin, [&](const QString &headword, qsizetype, qsizetype) { headwords.append(headword); });
+    QList<StarDictSynonym> result;
+    forEachRecord(synonyms, 4, origin, [&](const QString &word, qsizetype, qsizetype end) {
+        const quint32 number = qFromBigEndian<quint32>(synonyms.constData() + end);
+        if (number >= quint32(headwords.size()))
+            throw GenError::inFile(origin, u"synonym \"%1\" leads past the index"_s.arg(word));
+        result.append({word, headwords[number]});
+    });
+    return result;
 }
 
 QList<StarDictArticle> StarDict::parse(const QByteArray &index, const QByteArray &articles,
                                        const QString &origin)
 {
     QList<StarDictArticle> result;
-    qsizetype at = 0;
-    while (at < index.size()) {
-        const qsizetype nul = index.indexOf('\0', at);
-        if (nul < 0 || nul + 9 > index.size())
-            throw GenError::inFile(origin, u"index cut short at byte %1"_s.arg(at));
-        const quint32 offset = qFromBigEndian<quint32>(index.constData() + nul + 1);
-        const quint32 size = qFromBigEndian<quint32>(index.constData() + nul + 5);
+    forEachRecord(index, 8, origin, [&](const QString &headword, qsizetype at, qsizetype end) {
+        const quint32 offset = qFromBigEndian<quint32>(index.constData() + end);
+        const quint32 size = qFromBigEndian<quint32>(index.constData() + end + 4);
         if (quint64(offset) + size > quint64(articles.size()))
             throw GenError::inFile(origin, u"article of index byte %1 lies outside the articles"_s.arg(at));
-        result.append({textAt(index, at, nul - at, origin), textAt(articles, offset, size, origin)});
-        at = nul + 9;
-    }
+        result.append({headword, textAt(articles, offset, size, origin)});
+    });
     return result;
 }
 

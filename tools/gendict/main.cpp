@@ -4,6 +4,7 @@
 
 #include "gendict/GenError.h"
 #include "gendict/Generator.h"
+#include "gendict/WordForms.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ using quillet::gendict::GenError;
 using quillet::gendict::Generator;
 using quillet::gendict::GeneratorPaths;
 using quillet::gendict::GeneratorSummary;
+using quillet::gendict::WordForms;
 
 namespace {
 
@@ -54,6 +56,14 @@ void printDirection(QTextStream &out, const QString &file, const DirectionSummar
         << summary.cut.longMultiWord << " longest multi-word headwords\n";
 }
 
+void printForms(QTextStream &out, const QString &file, const quillet::gendict::FormsSummary &summary)
+{
+    out << file << ": " << summary.forms << " forms of " << summary.bases << " base forms\n";
+    out << "  pairs left out per rule:\n";
+    for (const auto &[name, count] : summary.removed.items())
+        out << "    " << name << ": " << count << '\n';
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,13 +87,17 @@ int main(int argc, char *argv[])
     }
 
     try {
-        const GeneratorSummary summary = Generator::run(GeneratorPaths{
-            parser.value(sources), parser.value(wordNet), parser.value(stopList), parser.value(out)});
+        const GeneratorPaths paths{parser.value(sources), parser.value(wordNet), parser.value(stopList),
+                                   parser.value(out)};
+        const GeneratorSummary summary = Generator::run(paths);
+        const WordForms::Summary forms = WordForms::run(paths);
         QTextStream stream(stdout);
         printDirection(stream, Generator::EnglishRomanianFile, summary.englishRomanian);
         printDirection(stream, Generator::RomanianEnglishFile, summary.romanianEnglish);
         stream << "Wordnet join: " << shiftReport(summary.shiftedLines) << "; " << summary.unresolvedLines
                << " lemma lines skipped: synset not in WordNet\n";
+        printForms(stream, WordForms::EnglishFile, forms.english);
+        printForms(stream, WordForms::RomanianFile, forms.romanian);
     } catch (const GenError &error) {
         return fail(error.message());
     }
