@@ -171,6 +171,12 @@ void ArchiveExtractor::extractAll(struct archive *archive, StagedFiles &staged) 
             throw Failure{ExtractorStatus::TooLarge,
                           u"%1: more than %2 members"_s.arg(archivePath_).arg(limits_.members)};
         const QString name = checkedName(entry);
+        if (!wanted_.isEmpty() && !wanted_.contains(name)) {
+            if (archive_read_data_skip(archive) != ARCHIVE_OK)
+                throw Failure{ExtractorStatus::CorruptArchive,
+                              u"%1: damaged archive: %2"_s.arg(archivePath_, LibarchiveError(archive))};
+            continue;
+        }
         checkTarget(name);
         total += copyData(archive, name, staged, limits_.totalBytes - total, passwordProven);
         passwordProven = passwordProven || archive_entry_is_encrypted(entry);

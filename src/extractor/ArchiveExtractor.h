@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -24,7 +25,7 @@ struct ExtractionLimits {
     int members = 10'000;
 };
 
-// Extracts every member of a password-protected ZIP archive into one folder, all or
+// Extracts the members of a password-protected ZIP archive into one folder, all or
 // nothing. Members are written one at a time, each to a temporary file in that folder
 // that is closed before the next member starts; only when every member has been read
 // through without error (which is when libarchive has checked its authentication code or
@@ -40,6 +41,10 @@ public:
     };
 
     ArchiveExtractor(QString archivePath, QByteArray password, QDir target, ExtractionLimits limits = {});
+
+    // Only these members are extracted; the others are passed over unread. None
+    // named: every member.
+    void setWanted(QStringList members) { wanted_ = std::move(members); }
 
     Outcome run() const;
 
@@ -62,6 +67,7 @@ private:
     QByteArray password_;
     QDir target_;
     ExtractionLimits limits_;
+    QStringList wanted_;
 };
 
 } // namespace quillet

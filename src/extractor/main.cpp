@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// quillet-extract x -y -p<password> <archive>
+// quillet-extract x -y -p<password> <archive> [<member>...]
 //
-// Extracts every member of the dictionary archive into the current working directory,
-// overwriting files of the same names, one member at a time. Exits with 0 only when every
+// Extracts the members named, or every member when none is named, of the dictionary
+// archive into the current working directory, overwriting files of the same names, one
+// member at a time; a named member the archive lacks is passed over. Exits with 0 only when every
 // file came out whole and within the size limits; otherwise with its ExtractorStatus and
 // one line on stderr, leaving nothing of the archive behind.
 #include "ArchiveExtractor.h"
@@ -23,15 +24,16 @@ namespace {
 struct Command {
     QByteArray password;
     QString archive;
+    QStringList members;
 };
 
 std::optional<Command> ParseCommand(const QStringList &arguments)
 {
-    if (arguments.size() != 4 || arguments.at(0) != "x"_L1 || arguments.at(1) != "-y"_L1
+    if (arguments.size() < 4 || arguments.at(0) != "x"_L1 || arguments.at(1) != "-y"_L1
         || !arguments.at(2).startsWith("-p"_L1) || arguments.at(2).size() == 2
         || arguments.at(3).isEmpty())
         return std::nullopt;
-    return Command{arguments.at(2).sliced(2).toUtf8(), arguments.at(3)};
+    return Command{arguments.at(2).sliced(2).toUtf8(), arguments.at(3), arguments.mid(4)};
 }
 
 // The message comes from names inside the archive too: keep it on one line.
@@ -51,10 +53,11 @@ int main(int argc, char *argv[])
     const QCoreApplication app(argc, argv);
     const std::optional<Command> command = ParseCommand(QCoreApplication::arguments().mid(1));
     if (!command) {
-        PrintError(u"usage: %1 x -y -p<password> <archive>"_s.arg(files::Extractor));
+        PrintError(u"usage: %1 x -y -p<password> <archive> [<member>...]"_s.arg(files::Extractor));
         return static_cast<int>(ExtractorStatus::Usage);
     }
-    const ArchiveExtractor extractor(command->archive, command->password, QDir::current());
+    ArchiveExtractor extractor(command->archive, command->password, QDir::current());
+    extractor.setWanted(command->members);
     const ArchiveExtractor::Outcome outcome = extractor.run();
     if (outcome.status != ExtractorStatus::Ok)
         PrintError(outcome.message);

@@ -38,14 +38,17 @@ Outcome Start(const QString &program, const QStringList &arguments, const QStrin
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-Outcome Extract(const QString &archive, const QString &workingDir, const QString &password = Password)
+Outcome Extract(const QString &archive, const QString &workingDir, const QString &password = Password,
+                const QStringList &members = {})
 {
-    return Start(QStringLiteral(QUILLET_EXTRACT), {u"x"_s, u"-y"_s, u"-p"_s + password, archive}, workingDir);
+    return Start(QStringLiteral(QUILLET_EXTRACT), QStringList{u"x"_s, u"-y"_s, u"-p"_s + password, archive} + members,
+                 workingDir);
 }
 
-Outcome Pack(const QString &dir, const QString &out = u"Database.db"_s)
+Outcome Pack(const QString &dir, const QStringList &forms = {})
 {
-    return Start(QStringLiteral(QUILLET_PACK), {u"--out"_s, out, u"en-ro.txt"_s, u"ro-en.txt"_s}, dir);
+    return Start(QStringLiteral(QUILLET_PACK),
+                 QStringList{u"--out"_s, u"Database.db"_s, u"en-ro.txt"_s, u"ro-en.txt"_s} + forms, dir);
 }
 
 void ExpectOneLineFailure(const Outcome &run, ExtractorStatus status, const QString &mentioned)
@@ -104,6 +107,11 @@ TEST_F(PackedArchive, RoundTripGivesTheFourParallelMembers)
     EXPECT_EQ(ReadFile(folder + u"/ert_r.txt"_s).count('\n'), 404);
     EXPECT_EQ(ReadFile(folder + u"/rte_r.txt"_s), "oțel\nîntrerupător\n");
     EXPECT_EQ(ReadFile(folder + u"/rte_e.txt"_s), "steel\nswitch\n");
+
+    // Named members alone come out; a name the archive lacks is passed over.
+    const QString some = folderWith(archive_);
+    ASSERT_EQ(Extract(u"a.db"_s, some, Password, {u"rte_e.txt"_s, u"ert_f.txt"_s}).exitCode, 0);
+    EXPECT_THAT(Entries(some), UnorderedElementsAre(u"a.db"_s, u"rte_e.txt"_s));
 }
 
 TEST_F(PackedArchive, AnotherPasswordADamagedOrAMissingArchiveLeavesNoMember)
@@ -138,7 +146,7 @@ TEST_F(PackedArchive, BadUsageExtractsNothing)
     const QList<QStringList> commands = {{},
                                          {u"e"_s, u"-y"_s, pw, u"a.db"_s},
                                          {u"x"_s, u"-y"_s, u"-p"_s, u"a.db"_s},
-                                         {u"x"_s, u"-y"_s, pw, u"a.db"_s, u"more"_s}};
+                                         {u"x"_s, u"-y"_s, pw}};
     for (const QStringList &arguments : commands) {
         ExpectOneLineFailure(Start(QStringLiteral(QUILLET_EXTRACT), arguments, folder), ExtractorStatus::Usage,
                              u"usage"_s);
@@ -171,6 +179,26 @@ TEST(ArchivePack, MalformedDataFailsAndKeepsTheOldArchive)
         EXPECT_EQ(ReadFile(dir.filePath(u"Database.db"_s)), "previous archive");
         EXPECT_THAT(Entries(dir.path()), UnorderedElementsAre(u"en-ro.txt"_s, u"ro-en.txt"_s, u"Database.db"_s));
     }
+}
+
+TEST(ArchivePack, FormsFilesBecomeMembersInLookUpOrder)
+{
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(u"en-ro.txt"_s), "axis\tax\n");
+    WriteFile(dir.filePath(u"ro-en.txt"_s), RoEn);
+    WriteFile(dir.filePath(u"en-forms.txt"_s), "axis\taxes\n");
+    WriteFile(dir.filePath(u"ro-forms.txt"_s), "șurub\tȘuruburile\troți\nroată\troțile\troți\r\n");
+    const Outcome packed = Pack(dir.path(), {u"en-forms.txt"_s, u"ro-forms.txt"_s});
+    ASSERT_EQ(packed.exitCode, 0) << packed.stderrText.toStdString();
+    ASSERT_EQ(Extract(files::Database, dir.path(), Password, {u"ert_f.txt"_s, u"rte_f.txt"_s}).exitCode, 0);
+    EXPECT_EQ(ReadFile(dir.filePath(u"ert_f.txt"_s)), "axes\taxis\n");
+    // By the form without case and marks, then by the bytes of form and base.
+    EXPECT_EQ(ReadFile(dir.filePath(u"rte_f.txt"_s)), "roți\troată\nroți\tșurub\nroțile\troată\nȘuruburile\tșurub\n");
+
+    WriteFile(dir.filePath(u"ro-forms.txt"_s), "roată\troți\nroată\n");
+    const Outcome bad = Pack(dir.path(), {u"en-forms.txt"_s, u"ro-forms.txt"_s});
+    EXPECT_NE(bad.exitCode, 0);
+    EXPECT_THAT(bad.stderrText.toStdString(), HasSubstr("ro-forms.txt:2:"));
 }
 
 TEST(ArchiveExtract, RefusesMembersThatAreNotPlainFiles)

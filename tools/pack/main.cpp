@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// quillet-pack --out <Database.db> <en-ro.txt> <ro-en.txt>
+// quillet-pack --out <Database.db> <en-ro.txt> <ro-en.txt> [<en-forms.txt> <ro-forms.txt>]
 //
 // Packs the two dictionary data files into the encrypted archive the program ships
 // with: the headwords and translations of each direction become two parallel members.
+// The forms files, when given, become one member each: the inflected forms of that
+// direction's words, ordered for the program to look them up.
 #include "ArchiveWriter.h"
 #include "DataFileReader.h"
+#include "FormsFileReader.h"
 #include "PackError.h"
 
 #include "core/dictionary/DictionaryFiles.h"
@@ -42,9 +45,11 @@ int main(int argc, char *argv[])
     parser.addOption(out);
     parser.addPositionalArgument(u"en-ro"_s, u"English to Romanian data file."_s);
     parser.addPositionalArgument(u"ro-en"_s, u"Romanian to English data file."_s);
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.isSet(out)
-        || parser.positionalArguments().size() != 2) {
-        PrintError(u"usage: quillet-pack --out <archive> <en-ro.txt> <ro-en.txt>"_s);
+    parser.addPositionalArgument(u"en-forms"_s, u"Inflected forms of English words (optional)."_s);
+    parser.addPositionalArgument(u"ro-forms"_s, u"Inflected forms of Romanian words (optional)."_s);
+    const qsizetype given = parser.parse(QCoreApplication::arguments()) ? parser.positionalArguments().size() : 0;
+    if (!parser.isSet(out) || (given != 2 && given != 4)) {
+        PrintError(u"usage: quillet-pack --out <archive> <en-ro.txt> <ro-en.txt> [<en-forms.txt> <ro-forms.txt>]"_s);
         return 2;
     }
 
@@ -52,10 +57,15 @@ int main(int argc, char *argv[])
         const QStringList data = parser.positionalArguments();
         const pack::Columns englishRomanian = pack::DataFileReader(data.at(0)).read();
         const pack::Columns romanianEnglish = pack::DataFileReader(data.at(1)).read();
+        QList<QByteArray> forms;
+        for (qsizetype i = 2; i < data.size(); ++i)
+            forms.append(pack::FormsFileReader(data.at(i)).read());
         pack::ArchiveWriter archive(parser.value(out), QByteArray(files::ArchivePassword.data(),
                                                                   files::ArchivePassword.size()));
         AddDirection(archive, files::EnglishRomanian, englishRomanian);
         AddDirection(archive, files::RomanianEnglish, romanianEnglish);
+        for (qsizetype i = 0; i < forms.size(); ++i)
+            archive.add(files::Forms[std::size_t(i)].name, forms[i]);
         archive.commit();
     } catch (const pack::PackError &error) {
         PrintError(QString::fromStdString(error.what()));

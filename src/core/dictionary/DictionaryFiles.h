@@ -30,6 +30,15 @@ inline constexpr DirectionFiles RomanianEnglish{2, QLatin1StringView{"rte_r.txt"
                                                 QLatin1StringView{"rte_e.txt"}};
 inline constexpr std::array<DirectionFiles, 2> Directions{EnglishRomanian, RomanianEnglish};
 
+// The inflected forms of each direction's headwords, one "form<TAB>base" line per pair
+// (see FormsTable). They are read after the dictionary, and an archive may lack them.
+struct FormsFile {
+    int direction;
+    QLatin1StringView name;
+};
+inline constexpr std::array<FormsFile, 2> Forms{{{1, QLatin1StringView{"ert_f.txt"}},
+                                                  {2, QLatin1StringView{"rte_f.txt"}}}};
+
 } // namespace quillet::files
 
 namespace quillet {

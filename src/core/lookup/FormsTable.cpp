@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/lookup/FormsTable.h"
+
+#include "core/lookup/WordKey.h"
+
+#include <algorithm>
+#include <limits>
+#include <tuple>
+
+namespace quillet {
+
+namespace {
+
+constexpr char Tab = '\t';
+constexpr char LineEnd = '\n';
+
+QByteArrayView FormOf(QByteArrayView line)
+{
+    return line.first(line.indexOf(Tab));
+}
+
+QByteArrayView BaseOf(QByteArrayView line)
+{
+    return line.sliced(line.indexOf(Tab) + 1);
+}
+
+void AppendOnce(QStringList &list, const QString &text)
+{
+    if (!list.contains(text))
+        list.append(text);
+}
+
+} // namespace
+
+FormsTable::FormsTable(QByteArray lines) : bytes_(std::move(lines))
+{
+    // Offsets are 32-bit: a table past 4 GB is no table of forms.
+    if (bytes_.size() >= qsizetype(std::numeric_limits<quint32>::max()))
+        bytes_.clear();
+    const QByteArrayView all(bytes_);
+    qsizetype at = 0;
+    while (at < all.size()) {
+        qsizetype end = all.indexOf(LineEnd, at);
+        if (end < 0)
+            end = all.size();
+        const QByteArrayView text = all.sliced(at, end - at);
+        const qsizetype tab = text.indexOf(Tab);
+        if (tab > 0 && tab + 1 < text.size())
+            starts_.push_back(quint32(at));
+        at = end + 1;
+    }
+    bytes_.squeeze();
+    starts_.shrink_to_fit();
+}
+
+QByteArray FormsTable::encode(QList<FormPair> pairs)
+{
+    struct Keyed {
+        QString key;
+        QByteArray form;
+        QByteArray base;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(std::size_t(pairs.size()));
+    for (const auto &[form, base] : pairs)
+        keyed.push_back({WordKey(form), form.toUtf8(), base.toUtf8()});
+    const auto order = [](const Keyed &a, const Keyed &b) {
+        return std::tie(a.key, a.form, a.base) < std::tie(b.key, b.form, b.base);
+    };
+    std::sort(keyed.begin(), keyed.end(), order);
+    const auto same = [](const Keyed &a, const Keyed &b) { return a.form == b.form && a.base == b.base; };
+    keyed.erase(std::unique(keyed.begin(), keyed.end(), same), keyed.end());
+
+    QByteArray lines;
+    for (const Keyed &pair : keyed)
+        lines.append(pair.form).append(Tab).append(pair.base).append(LineEnd);
+    return lines;
+}
+
+qsizetype FormsTable::byteSize() const
+{
+    return bytes_.capacity() + qsizetype(starts_.capacity() * sizeof(quint32));
+}
+
+QByteArrayView FormsTable::line(std::size_t i) const
+{
+    const QByteArrayView rest = QByteArrayView(bytes_).sliced(starts_[i]);
+    const qsizetype end = rest.indexOf(LineEnd);
+    return end < 0 ? rest : rest.first(end);
+}
+
+QString FormsTable::keyAt(std::size_t i) const
+{
+    return WordKey(QString::fromUtf8(FormOf(line(i))));
+}
+
+std::size_t FormsTable::firstWithKey(const QString &key) const
+{
+    std::size_t low = 0;
+    std::size_t high = starts_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (keyAt(middle) < key)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+FoundBases FormsTable::basesOf(QStringView word) const
+{
+    FoundBases found;
+    const QString key = WordKey(word);
+    if (key.isEmpty())
+        return found;
+    for (std::size_t i = firstWithKey(key); i < starts_.size() && keyAt(i) == key; ++i) {
+        const QString form = QString::fromUtf8(FormOf(line(i)));
+        const QString base = QString::fromUtf8(BaseOf(line(i)));
+        AppendOnce(form.compare(word, Qt::CaseInsensitive) == 0 ? found.spelledAlike : found.marksApart, base);
+    }
+    return found;
+}
+
+} // namespace quillet
