@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/DictionaryLoader.h"
 
+#include "core/dictionary/ArchiveExtraction.h"
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/ExtractionFolder.h"
 #include "core/dictionary/RegularFile.h"
@@ -32,22 +33,6 @@ namespace {
 LoadResult Failed(QString file, QString cause)
 {
     return LoadResult{false, false, LoadFailure{std::move(file), std::move(cause)}};
-}
-
-QString ExtractorCause(std::int32_t code, const QByteArray &errorOutput)
-{
-    if (code == StartFailureCode(ErrorFileNotFound))
-        return u"the extractor is missing"_s;
-    if (code == StartFailureCode(ErrorPermissionDenied))
-        return u"the extractor cannot be started (not executable)"_s;
-    if (code == StartFailureCode(ErrorTimedOut))
-        return u"the extractor did not finish within its time limit"_s;
-    if (code == StartFailureCode(ErrorCrashed))
-        return u"the extractor crashed"_s;
-    const QString said = QString::fromLocal8Bit(errorOutput).trimmed();
-    if (!said.isEmpty())
-        return said;
-    return u"the extractor failed with exit code %1"_s.arg(code);
 }
 
 // The longest line a dictionary file may have; real entries are far shorter.
@@ -87,28 +72,10 @@ DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(p
 
 LoadResult DictionaryLoader::extractInto(const QString &folder, const LoadObserver &observer) const
 {
-    const QDir program(programDir_);
-    const QString extractor = program.absoluteFilePath(files::Extractor);
-    const QString archive = program.absoluteFilePath(files::Database);
-    if (!QFile::exists(archive))
-        return Failed(files::Database, u"the archive is missing from %1"_s.arg(program.absolutePath()));
-
-    const ChildCommand command{extractor,
-                               {u"x"_s, u"-y"_s, u"-p"_s + files::ArchivePassword, archive},
-                               folder};
-    ShellOptions options;
-    options.timeLimit = timeLimit_;
-    options.stopWaiting = [&observer] { return observer.cancelled(); };
-    QByteArray errorOutput;
-    const std::int32_t code = ShellAndWait(command, options, &errorOutput);
-    if (code == StartFailureCode(ErrorCancelled))
-        return LoadResult{false, true, {}};
-    if (code != 0) {
-        const bool extractorFault = code < 0 || errorOutput.isEmpty();
-        return Failed(extractorFault ? QString(files::Extractor) : QString(files::Database),
-                      ExtractorCause(code, errorOutput));
-    }
-    return LoadResult{true, false, {}};
+    QStringList members;
+    for (const files::DirectionFiles &set : files::Directions)
+        members << set.headwords << set.translations;
+    return ExtractMembers({programDir_, folder, members, timeLimit_, [&observer] { return observer.cancelled(); }});
 }
 
 LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &observer) const

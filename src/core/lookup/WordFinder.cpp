@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/lookup/WordFinder.h"
+
+#include "core/lookup/EnglishMorphology.h"
+#include "core/lookup/NearMisses.h"
+#include "core/lookup/RomanianMorphology.h"
+
+#include <algorithm>
+
+namespace quillet {
+
+namespace {
+
+std::size_t Slot(int d)
+{
+    return d == DictTable::RomanianEnglish ? 1 : 0;
+}
+
+void AppendEach(QStringList &list, const QStringList &more)
+{
+    for (const QString &word : more)
+        if (!list.contains(word))
+            list.append(word);
+}
+
+// The base forms the forms table lists for the word: of forms spelled as it, and when
+// there are none (or marks are ignored), of forms that differ from it in marks.
+QStringList ListedBases(const FormsTable &forms, QStringView word, Diacritics diacritics)
+{
+    const FoundBases found = forms.basesOf(word);
+    QStringList bases = found.spelledAlike;
+    // A form typed without its marks ("suruburile") still leads to its base.
+    if (diacritics == Diacritics::Ignored || bases.isEmpty())
+        AppendEach(bases, found.marksApart);
+    return bases;
+}
+
+// The query without the particle in front of it, if it has one.
+std::optional<QStringView> WithoutParticle(int d, QStringView query)
+{
+    const qsizetype space = query.indexOf(u' ');
+    if (space <= 0)
+        return std::nullopt;
+    const QStringView first = query.first(space);
+    const auto isFirst = [first](QStringView particle) { return first.compare(particle, Qt::CaseInsensitive) == 0; };
+    const bool particle = d == DictTable::EnglishRomanian
+                              ? std::any_of(EnglishParticles.begin(), EnglishParticles.end(), isFirst)
+                              : std::any_of(RomanianParticles.begin(), RomanianParticles.end(), isFirst);
+    const QStringView rest = query.sliced(space + 1).trimmed();
+    if (!particle || rest.isEmpty())
+        return std::nullopt;
+    return rest;
+}
+
+} // namespace
+
+void WordFinder::setForms(int d, FormsTable forms)
+{
+    if (DictTable::isDirection(d))
+        forms_[Slot(d)] = std::move(forms);
+}
+
+bool WordFinder::hasForms(int d) const
+{
+    return DictTable::isDirection(d) && !forms_[Slot(d)].isEmpty();
+}
+
+void WordFinder::prepare()
+{
+    keys(DictTable::EnglishRomanian);
+    keys(DictTable::RomanianEnglish);
+}
+
+void WordFinder::forgetHeadwords()
+{
+    for (std::optional<HeadwordKeys> &keys : keys_)
+        keys.reset();
+}
+
+const HeadwordKeys &WordFinder::keys(int d)
+{
+    std::optional<HeadwordKeys> &slot = keys_[Slot(d)];
+    if (!slot)
+        slot.emplace(table_, d);
+    return *slot;
+}
+
+std::optional<int> WordFinder::entryOf(int d, const QString &word, Diacritics diacritics)
+{
+    const std::vector<int> alike = keys(d).entriesWithKey(word);
+    const auto headword = [&](int k) -> const QString & { return table_(d, DictTable::Headword, k); };
+    const auto pick = [&](auto &&matches) -> std::optional<int> {
+        const auto found = std::find_if(alike.begin(), alike.end(), matches);
+        return found == alike.end() ? std::nullopt : std::optional<int>(*found);
+    };
+    if (const auto exact = pick([&](int k) { return headword(k) == word; }))
+        return exact;
+    if (const auto caseApart = pick([&](int k) { return headword(k).compare(word, Qt::CaseInsensitive) == 0; }))
+        return caseApart;
+    if (diacritics == Diacritics::Ignored && !alike.empty())
+        return alike.front();
+    return std::nullopt;
+}
+
+bool WordFinder::isHeadword(int d, QStringView query, Diacritics diacritics)
+{
+    return DictTable::isDirection(d) && entryOf(d, query.toString(), diacritics).has_value();
+}
+
+QStringList WordFinder::candidateBases(int d, QStringView query, Diacritics diacritics)
+{
+    const FormsTable &forms = forms_[Slot(d)];
+    QStringList bases = ListedBases(forms, query, diacritics);
+    if (d == DictTable::EnglishRomanian) {
+        AppendEach(bases, EnglishBaseCandidates(query));
+        // An irregular last word of a phrase: "carbon fibre indices".
+        const qsizetype space = query.lastIndexOf(u' ');
+        if (space > 0) {
+            const QString phrase = query.first(space + 1).toString();
+            for (const QString &base : forms.basesOf(query.sliced(space + 1)).spelledAlike)
+                AppendEach(bases, {phrase + base});
+        }
+    } else if (bases.isEmpty()) {
+        // A form the list lacks but for its article: "pompele" is "pompe" and "le".
+        for (const QString &stem : RomanianArticleCandidates(query)) {
+            AppendEach(bases, {stem});
+            AppendEach(bases, ListedBases(forms, stem, diacritics));
+        }
+    }
+    // A particle in front: "a pompa", "to pump", "unei pompe".
+    if (const std::optional<QStringView> rest = WithoutParticle(d, query))
+        AppendEach(bases, isHeadword(d, *rest, diacritics) ? QStringList{rest->toString()}
+                                                           : candidateBases(d, *rest, diacritics));
+    return bases;
+}
+
+std::vector<int> WordFinder::baseForms(int d, QStringView query, Diacritics diacritics)
+{
+    std::vector<int> entries;
+    if (!DictTable::isDirection(d) || query.isEmpty() || isHeadword(d, query, diacritics))
+        return entries;
+    for (const QString &base : candidateBases(d, query, diacritics)) {
+        const std::optional<int> k = entryOf(d, base, diacritics);
+        if (k && std::find(entries.begin(), entries.end(), *k) == entries.end())
+            entries.push_back(*k);
+        if (entries.size() == MaxBaseForms)
+            break;
+    }
+    return entries;
+}
+
+WordFinds WordFinder::find(int d, QStringView query, const SearchResult &found, Diacritics diacritics)
+{
+    WordFinds finds;
+    if (!DictTable::isDirection(d))
+        return finds;
+    finds.baseForms = baseForms(d, query, diacritics);
+    if (finds.baseForms.empty() && found.startingWith.empty() && found.containing.empty())
+        finds.nearMisses = FindNearMisses(keys(d), query);
+    return finds;
+}
+
+std::size_t WordFinder::byteSize() const
+{
+    std::size_t bytes = 0;
+    for (const FormsTable &forms : forms_)
+        bytes += std::size_t(forms.byteSize());
+    for (const std::optional<HeadwordKeys> &keys : keys_)
+        bytes += keys ? keys->byteSize() : 0;
+    return bytes;
+}
+
+} // namespace quillet
