@@ -123,6 +123,7 @@ StoredSettings LoadSettings(const SettingsStore &store)
     stored.englishRomanian = DirectionFromText(store.get(DictKey, u"0"_s));
     stored.advancedSearch = TextToBoolean(store.get(AdvSearchKey, u"True"_s));
     stored.ignoreDiacritics = TextToBoolean(store.get(IgnoreDiacriticsKey, u"False"_s));
+    stored.wordForms = TextToBoolean(store.get(WordFormsKey, u"True"_s));
     stored.left = TextToSingle(store.get(LeftKey, defaultPosition));
     stored.top = TextToSingle(store.get(TopKey, defaultPosition));
     return stored;
@@ -135,6 +136,7 @@ void SaveSettings(SettingsStore &store, const SettingsToSave &values)
     store.save(DictKey, values.englishRomanian ? u"1"_s : u"0"_s);
     store.save(AdvSearchKey, BooleanText(values.advancedSearch));
     store.save(IgnoreDiacriticsKey, BooleanText(values.ignoreDiacritics));
+    store.save(WordFormsKey, BooleanText(values.wordForms));
     store.save(LeftKey, SingleText(values.left));
     store.save(TopKey, SingleText(values.top));
     store.save(WidthKey, SingleText(values.width));

@@ -50,6 +50,7 @@ inline constexpr QStringView DictLangKey = u"DictLang";
 inline constexpr QStringView DictKey = u"Dict";
 inline constexpr QStringView AdvSearchKey = u"AdvSearch";
 inline constexpr QStringView IgnoreDiacriticsKey = u"IgnoreDiacritics";
+inline constexpr QStringView WordFormsKey = u"WordForms";
 inline constexpr QStringView LeftKey = u"Left";
 inline constexpr QStringView TopKey = u"Top";
 inline constexpr QStringView WidthKey = u"Width";
@@ -63,6 +64,7 @@ struct StoredSettings {
     std::optional<bool> englishRomanian;   // "Dict" 1 or 0; default 0, Romanian to English
     std::optional<bool> advancedSearch;    // default on: the Containing list is shown
     std::optional<bool> ignoreDiacritics;  // default off: ș and s are different letters
+    std::optional<bool> wordForms;         // default on: base forms and near misses are offered
     std::optional<float> left;             // twips, default 3000
     std::optional<float> top;              // twips, default 3000
 };
@@ -74,6 +76,7 @@ struct SettingsToSave {
     bool englishRomanian = false;
     bool advancedSearch = true;
     bool ignoreDiacritics = false;
+    bool wordForms = true;
     float left = 0; // the window's geometry in twips
     float top = 0;
     float width = 0;

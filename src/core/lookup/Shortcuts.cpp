@@ -12,7 +12,7 @@ using enum ShortcutCommand;
 using enum KeyRule;
 using enum KeyAfter;
 
-constexpr std::array<Shortcut, 9> Table{{
+constexpr std::array<Shortcut, 10> Table{{
     {EnglishRomanian,   QKeyCombination(Qt::Key_F2),                     AnyModifiers, true},
     {RomanianEnglish,   QKeyCombination(Qt::Key_F3),                     AnyModifiers, true},
     {SearchAsYouType,   QKeyCombination(Qt::ControlModifier, Qt::Key_S), CtrlAlone,    true},
@@ -22,6 +22,7 @@ constexpr std::array<Shortcut, 9> Table{{
     {CopyTranslation,   QKeyCombination(Qt::ControlModifier, Qt::Key_C), CtrlAlone,    true},
     {IgnoreDiacritics,  QKeyCombination(Qt::ControlModifier, Qt::Key_D), CtrlAlone,    true, UsedUp},
     {PasteWord,         QKeyCombination(Qt::ControlModifier, Qt::Key_V), LabelOnly,    true},
+    {WordForms,         QKeyCombination(Qt::ControlModifier, Qt::Key_W), CtrlAlone,    true, UsedUp},
 }};
 
 // The modifiers a shortcut tells apart; the keypad and group-switch flags say nothing

@@ -19,6 +19,7 @@ enum class ShortcutCommand {
     CopyTranslation,
     IgnoreDiacritics,
     PasteWord,
+    WordForms,
 };
 
 // How the window's key handler answers a key.

@@ -9,7 +9,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 34> Rows{{
+constexpr std::array<InterfaceText, 37> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Roman Tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Roman-Englez Tehnic"},
@@ -45,6 +45,9 @@ constexpr std::array<InterfaceText, 34> Rows{{
     {mnuCopyRec2_FromCopyRec,               {},                                              {}},
     {mnuCopyTranslation2_FromCopyTranslation, {},                                            {}},
     {mnuIgnoreDiacritics_Caption,           u"Ignore diacritics",                            u"Ignora diacriticele"},
+    {mnuWordForms_Caption,                  u"Word forms",                                   u"Formele cuvantului"},
+    {BaseFormsTitle,                        u"Base forms:",                                  u"Forme de baza:"},
+    {NearMissesTitle,                       u"Near misses:",                                 u"Cuvinte apropiate:"},
 }};
 
 } // namespace

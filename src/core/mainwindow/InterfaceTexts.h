@@ -48,6 +48,9 @@ enum class TextTarget {
     mnuCopyRec2_FromCopyRec,
     mnuCopyTranslation2_FromCopyTranslation,
     mnuIgnoreDiacritics_Caption,
+    mnuWordForms_Caption,
+    BaseFormsTitle,
+    NearMissesTitle,
 };
 
 // One row of the language table. The texts are used exactly as they are: blanks at

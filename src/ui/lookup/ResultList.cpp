@@ -10,9 +10,20 @@ namespace quillet {
 
 namespace {
 
-std::pair<QString, QString> RowTexts(const QTreeWidgetItem &item)
+std::optional<std::pair<QString, QString>> RowTexts(const QTreeWidgetItem *item)
 {
-    return {item.text(0), item.text(1)};
+    // A caption row stands for no entry.
+    if (item == nullptr || item->flags() == Qt::NoItemFlags)
+        return std::nullopt;
+    return std::pair{item->text(0), item->text(1)};
+}
+
+void Paint(QTreeWidgetItem *item, const QColor &text, const QColor &background)
+{
+    for (int column = 0; column < 2; ++column) {
+        item->setForeground(column, text);
+        item->setBackground(column, background);
+    }
 }
 
 } // namespace
@@ -32,6 +43,7 @@ ResultList::ResultList(QWidget *parent) : QTreeWidget(parent)
 void ResultList::setRows(const QList<std::pair<QString, QString>> &rows)
 {
     clear();
+    offered_ = 0;
     QList<QTreeWidgetItem *> items;
     items.reserve(rows.size());
     for (const auto &[headword, translation] : rows)
@@ -46,20 +58,38 @@ void ResultList::appendRow(const QString &headword, const QString &translation)
     addTopLevelItem(new QTreeWidgetItem(QStringList{headword, translation}));
 }
 
+void ResultList::prependOffered(const QString &caption, const QList<std::pair<QString, QString>> &rows,
+                                const QColor &text, const QColor &background)
+{
+    QList<QTreeWidgetItem *> items;
+    auto *title = new QTreeWidgetItem(QStringList{caption});
+    title->setFlags(Qt::NoItemFlags);
+    QFont italic = font();
+    italic.setItalic(true);
+    title->setFont(0, italic);
+    Paint(title, text, background);
+    items.append(title);
+    for (const auto &[headword, translation] : rows) {
+        auto *item = new QTreeWidgetItem(QStringList{headword, translation});
+        Paint(item, text, background);
+        items.append(item);
+    }
+    insertTopLevelItems(0, items); // the list takes ownership of the items
+    title->setFirstColumnSpanned(true);
+    offered_ += int(items.size());
+    if (pointer_)
+        emit mouseMove(*pointer_);
+}
+
 std::optional<std::pair<QString, QString>> ResultList::selectedRow() const
 {
     const QList<QTreeWidgetItem *> selected = selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return RowTexts(*selected.first());
+    return RowTexts(selected.isEmpty() ? nullptr : selected.first());
 }
 
 std::optional<std::pair<QString, QString>> ResultList::rowAt(const QPoint &viewportPosition) const
 {
-    const QTreeWidgetItem *item = itemAt(viewportPosition);
-    if (item == nullptr)
-        return std::nullopt;
-    return RowTexts(*item);
+    return RowTexts(itemAt(viewportPosition));
 }
 
 void ResultList::mousePressEvent(QMouseEvent *event)

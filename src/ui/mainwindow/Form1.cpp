@@ -200,6 +200,7 @@ void Form1::createMenus()
     mnuSearchAsYouType = AddItem(mnuOptions, u"Search as you type"_s, true, true);
     mnuAdvancedSearch = AddItem(mnuOptions, u"Advanced search"_s, true, true);
     mnuIgnoreDiacritics = AddItem(mnuOptions, u"Ignore diacritics"_s, true, false);
+    mnuWordForms = AddItem(mnuOptions, u"Word forms"_s, true, true);
     mnuOptions->addSeparator();
     mnuOptRom = AddItem(mnuOptions, u"Interfata in limba Romana"_s, true, false);
     mnuOptEng = AddItem(mnuOptions, u"English interface"_s, true, true);
@@ -249,6 +250,7 @@ void Form1::connectHandlers()
     connectItem(mnuSearchAsYouType, &Form1::mnuSearchAsYouType_Click);
     connectItem(mnuAdvancedSearch, &Form1::mnuAdvancedSearch_Click);
     connectItem(mnuIgnoreDiacritics, &Form1::mnuIgnoreDiacritics_Click);
+    connectItem(mnuWordForms, &Form1::mnuWordForms_Click);
     connectItem(mnuOptRom, &Form1::mnuOptRom_Click);
     connectItem(mnuOptEng, &Form1::mnuOptEng_Click);
     connect(mnuGame, &QAction::triggered, this, &Form1::mnuGame_Click);
@@ -329,6 +331,9 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
             mnuCopyTranslation2->setText(mnuCopyTranslation->text());
             break;
         case TextTarget::mnuIgnoreDiacritics_Caption: mnuIgnoreDiacritics->setText(text); break;
+        case TextTarget::mnuWordForms_Caption: mnuWordForms->setText(text); break;
+        case TextTarget::BaseFormsTitle: BaseFormsTitle = text; break;
+        case TextTarget::NearMissesTitle: NearMissesTitle = text; break;
         }
     }
     fitCaptions();

@@ -4,6 +4,7 @@
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/SearchHistory.h"
+#include "core/lookup/WordFinder.h"
 #include "core/mainwindow/WindowDrag.h"
 #include "core/quiz/QuizScore.h"
 #include "ui/tooltip/cTooltip.h"
@@ -115,7 +116,13 @@ public:
     void mnuSearchAsYouType_Click();
     void mnuAdvancedSearch_Click();
     void mnuIgnoreDiacritics_Click();
+    void mnuWordForms_Click();
     void mnuGame_Click();
+
+    // Word forms: the forms tables are read from the archive after the first list shows
+    // (or when the option is first turned on), and the search runs again with them.
+    void LoadWordForms();
+    const WordFinder &wordFinder() const { return wordFinder_; }
 
     // Settings.
     void LoadSettings();
@@ -167,6 +174,7 @@ public:
     QAction *mnuSearchAsYouType = nullptr;
     QAction *mnuAdvancedSearch = nullptr;
     QAction *mnuIgnoreDiacritics = nullptr;
+    QAction *mnuWordForms = nullptr;
     QAction *mnuOptRom = nullptr;
     QAction *mnuOptEng = nullptr;
     QAction *mnuGame = nullptr;
@@ -184,6 +192,8 @@ public:
     QString PasteTitle;
     QString lblPuncte;
     QString lblPuncte1;
+    QString BaseFormsTitle;
+    QString NearMissesTitle;
     cTooltip MainTooltip;
     qint16 ActiveListIndex = 0;
     qint16 IdleTicks = 0;
@@ -218,6 +228,7 @@ private:
     void watchClipboard();
     void showPastePicture();
     void fillFirstList(int d);
+    void offerWordForms(int d, const QString &query, const SearchResult &found, Diacritics diacritics);
     void markDirection(int d);
     void showHistoryEntries();
     void copyFromActiveList(int column);
@@ -231,9 +242,11 @@ private:
 
     Form1Setup setup_;
     std::unique_ptr<DictTable> DictTable_;
+    WordFinder wordFinder_{*DictTable_};
     SearchHistory history_;
     QuizScore quizScore_; // the quiz's score lasts for the run
     bool loading_ = false;
+    bool wordFormsLoaded_ = false;
     bool unloaded_ = false;
     QPixmap background_;
     WindowDrag drag_;

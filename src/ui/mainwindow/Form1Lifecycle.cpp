@@ -118,6 +118,7 @@ Form1::LoadOutcome Form1::Form_Load()
 
     fillFirstList(d);
     Timer1->start();
+    QTimer::singleShot(0, this, &Form1::LoadWordForms);
     return LoadOutcome::Loaded;
 }
 
@@ -157,6 +158,8 @@ void Form1::LoadSettings()
         mnuAdvancedSearch->setChecked(*stored.advancedSearch);
     if (stored.ignoreDiacritics)
         mnuIgnoreDiacritics->setChecked(*stored.ignoreDiacritics);
+    if (stored.wordForms)
+        mnuWordForms->setChecked(*stored.wordForms);
 
     const double dpi = DotsPerInch(*this);
     QPoint position = pos();
@@ -182,6 +185,7 @@ void Form1::SaveSettings()
     values.englishRomanian = Label3[0]->BorderStyle() == 1;
     values.advancedSearch = mnuAdvancedSearch->isChecked();
     values.ignoreDiacritics = mnuIgnoreDiacritics->isChecked();
+    values.wordForms = mnuWordForms->isChecked();
     values.left = settings::PixelsToTwips(frame.x(), dpi);
     values.top = settings::PixelsToTwips(frame.y(), dpi);
     values.width = settings::PixelsToTwips(frame.width(), dpi);

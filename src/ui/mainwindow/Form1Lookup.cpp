@@ -85,7 +85,9 @@ void Form1::RunSearch(const QString &query)
     const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query), diacritics);
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
-    Label2[2]->setText(CountCaption(lv[0]->topLevelItemCount(), WordCountSuffix));
+    if (mnuWordForms->isChecked())
+        offerWordForms(d, CommaBelowLetters(query), found, diacritics);
+    Label2[2]->setText(CountCaption(qsizetype(found.startingWith.size()), WordCountSuffix));
     Label2[3]->setText(CountCaption(lv[1]->topLevelItemCount(), WordCountSuffix));
 }
 

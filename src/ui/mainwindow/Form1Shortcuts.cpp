@@ -28,6 +28,7 @@ void Form1::applyShortcutLabels()
         case ShortcutCommand::RomanianInterface: return mnuOptRom;
         case ShortcutCommand::AdvancedSearch: return mnuAdvancedSearch;
         case ShortcutCommand::IgnoreDiacritics: return mnuIgnoreDiacritics;
+        case ShortcutCommand::WordForms: return mnuWordForms;
         // The pop-up menu's items carry the labels; their Edit menu twins do not.
         case ShortcutCommand::CopyRecord: return mnuCopyRec2;
         case ShortcutCommand::CopyTranslation: return mnuCopyTranslation2;
@@ -61,6 +62,7 @@ void Form1::runShortcut(ShortcutCommand command)
     case ShortcutCommand::CopyRecord: mnuCopyRec_Click(); break;
     case ShortcutCommand::CopyTranslation: mnuCopyTranslation_Click(); break;
     case ShortcutCommand::IgnoreDiacritics: mnuIgnoreDiacritics_Click(); break;
+    case ShortcutCommand::WordForms: mnuWordForms_Click(); break;
     case ShortcutCommand::PasteWord: break; // Ctrl+V stays the focused control's own paste
     }
 }

@@ -93,6 +93,7 @@ private slots:
             form.mnuSearchAsYouType_Click();
             form.mnuAdvancedSearch_Click();
             form.mnuIgnoreDiacritics_Click();
+            form.mnuWordForms_Click();
             form.mnuOptRom_Click();
             form.move(121, 234);
             for (const QString &word : {u"pump"_s, u"valve, gate"_s, u"\"quoted\""_s}) {
@@ -106,6 +107,7 @@ private slots:
         QCOMPARE(Stored(u"Dict"_s), u"1"_s);
         QCOMPARE(Stored(u"AdvSearch"_s), u"False"_s);
         QCOMPARE(Stored(u"IgnoreDiacritics"_s), u"True"_s);
+        QCOMPARE(Stored(u"WordForms"_s), u"False"_s);
         QCOMPARE(Stored(u"Left"_s), u"1815"_s);
         QCOMPARE(Stored(u"Top"_s), u"3510"_s);
         QCOMPARE(Stored(u"Width"_s), QString::number(frame.width() * 15));
@@ -120,6 +122,7 @@ private slots:
         QVERIFY(form.mnuEngRom->isChecked());
         QVERIFY(!form.mnuAdvancedSearch->isChecked());
         QVERIFY(form.mnuIgnoreDiacritics->isChecked());
+        QVERIFY(!form.mnuWordForms->isChecked());
         QVERIFY(form.lv[1]->isHidden());
         QCOMPARE(form.pos(), QPoint(121, 234));
         QCOMPARE(form.Label2[0]->text(), u"Incepand cu:"_s);

@@ -53,6 +53,9 @@ class Form1LookupTest : public Form1Suite {
         form().Label3_Click(0);
         form().mnuSearchAsYouType_Click();
         QVERIFY(!form().mnuSearchAsYouType->isChecked());
+        // Today's lists alone, unless a test asks for the word forms.
+        form().mnuWordForms_Click();
+        QVERIFY(!form().mnuWordForms->isChecked());
     }
 
 private slots:
@@ -399,6 +402,42 @@ private slots:
         QVERIFY(form().mnuIgnoreDiacritics->isChecked());
         form().mnuIgnoreDiacritics->trigger();
         QVERIFY(!form().mnuIgnoreDiacritics->isChecked());
+    }
+
+    void anInflectedQueryOffersItsBaseFormAndAMisspeltOneItsNearMisses()
+    {
+        KeyPressCounter reaching(Qt::Key_W);
+        form().Text1->installEventFilter(&reaching);
+        QTest::keyClick(form().Text1, Qt::Key_W, Qt::ControlModifier);
+        form().Text1->removeEventFilter(&reaching);
+        QCOMPARE(reaching.presses, 0);
+        QVERIFY(form().mnuWordForms->isChecked()); // and the forms are read
+        form().Label3_Click(1);
+
+        // Above today's (empty) lists, under a caption row that is no entry.
+        search(u"șuruburile"_s);
+        QCOMPARE(headwords(0), (QStringList{u"Base forms:"_s, u"șurub"_s}));
+        QCOMPARE(form().Label2[2]->text(), u"0 words"_s);
+        QVERIFY(!(form().lv[0]->topLevelItem(0)->flags() & Qt::ItemIsSelectable));
+        SelectRow(*form().lv[0], 1);
+        form().lv_MouseDown(0);
+        form().mnuCopyRec_Click();
+        QCOMPARE(QApplication::clipboard()->text(), u"șurub"_s);
+        form().lv_DblClick(0);
+        QCOMPARE(form().Text1->text(), u"șurub"_s);
+        QCOMPARE(headwords(0), QStringList{u"șurub"_s});
+
+        search(u"venitl"_s);
+        QCOMPARE(headwords(0), (QStringList{u"Near misses:"_s, u"ventil"_s}));
+        form().mnuOptEng_Click();
+        search(u"venitl"_s);
+        QCOMPARE(form().lv[0]->topLevelItem(0)->text(0), u"Cuvinte apropiate:"_s);
+
+        // Off, the lists are today's.
+        form().mnuWordForms->trigger();
+        QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
+        search(u"șuruburile"_s);
+        QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
     }
 };
 
