@@ -3,7 +3,9 @@
 
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
+#include "core/dictionary/FormsLoader.h"
 #include "core/lookup/SearchEngine.h"
+#include "core/lookup/WordFinder.h"
 #include "core/mainwindow/InterfaceTexts.h"
 
 #include <QCommandLineParser>
@@ -22,7 +24,8 @@ namespace {
 
 const QString Usage = u"Usage: quillet [--lookup WORD [--direction er|re]] [--version] [--help]\n"
                       "  -l, --lookup WORD      prints the entries that start with WORD and those that\n"
-                      "                         contain it, then exits: 0 found, 1 nothing found, 2 error\n"
+                      "                         contain it, after the words WORD is a form of or a near\n"
+                      "                         miss of, then exits: 0 found, 1 nothing found, 2 error\n"
                       "  -d, --direction er|re  er English to Romanian, re Romanian to English;\n"
                       "                         without it both directions, English-Romanian first\n"
                       "  -v, --version          prints the version\n"
@@ -125,14 +128,31 @@ ParsedRequest Parse(const QStringList &arguments)
     return ParsedRequest{};
 }
 
+void PrintEntries(QTextStream &out, const std::vector<int> &entries, const DictTable &table, int d)
+{
+    for (const int k : entries)
+        out << table(d, DictTable::Headword, k) << '\t' << table(d, DictTable::Translation, k) << '\n';
+}
+
 void PrintList(QTextStream &out, TextTarget heading, const std::vector<int> &entries,
                const DictTable &table, int d)
 {
     out << EnglishText(heading) << '\n';
-    for (const int k : entries)
-        out << table(d, DictTable::Headword, k) << '\t' << table(d, DictTable::Translation, k) << '\n';
+    PrintEntries(out, entries, table, d);
     out << CountCaption(qsizetype(entries.size()), EnglishText(TextTarget::WordCountSuffix))
         << '\n';
+}
+
+// A block of offered words, under its heading and followed by an empty line; nothing
+// when there are none.
+void PrintOffered(QTextStream &out, TextTarget heading, const std::vector<int> &entries,
+                  const DictTable &table, int d)
+{
+    if (entries.empty())
+        return;
+    out << EnglishText(heading) << '\n';
+    PrintEntries(out, entries, table, d);
+    out << '\n';
 }
 
 TextTarget DirectionName(int d)
@@ -140,14 +160,38 @@ TextTarget DirectionName(int d)
     return d == DictTable::EnglishRomanian ? TextTarget::Label3_0_Caption : TextTarget::Label3_1_Caption;
 }
 
-// Prints both lists of one direction; true when either holds an entry.
-bool PrintDirection(QTextStream &out, const DictTable &table, int d, const QString &word)
+// Prints the base forms and near misses, then both lists, of one direction; true when
+// any of them holds an entry.
+bool PrintDirection(QTextStream &out, const DictTable &table, WordFinder &finder, int d, const QString &word)
 {
-    const SearchResult found = SearchDictionary(table, d, CommaBelowLetters(word));
+    const QString query = CommaBelowLetters(word);
+    const SearchResult found = SearchDictionary(table, d, query);
+    const WordFinds finds = finder.find(d, query, found, Diacritics::Distinct);
+    PrintOffered(out, TextTarget::BaseFormsTitle, finds.baseForms, table, d);
+    PrintOffered(out, TextTarget::NearMissesTitle, finds.nearMisses, table, d);
     PrintList(out, TextTarget::Label2_0_Caption, found.startingWith, table, d);
     out << '\n';
     PrintList(out, TextTarget::Label2_1_Caption, found.containing, table, d);
-    return !found.startingWith.empty() || !found.containing.empty();
+    return !found.startingWith.empty() || !found.containing.empty() || !finds.isEmpty();
+}
+
+// Reads the forms of the directions where the word is no headword: only there are they
+// looked at. A failure leaves the lookup without base forms, and says so.
+void LoadForms(WordFinder &finder, const QList<int> &directions, const QString &word, const QString &programDir,
+               QTextStream &err)
+{
+    QList<int> needed;
+    for (const int d : directions)
+        if (!finder.isHeadword(d, CommaBelowLetters(word), Diacritics::Distinct))
+            needed.append(d);
+    if (needed.isEmpty())
+        return;
+    const LoadObserver quiet;
+    LoadedForms loaded = FormsLoader(programDir).LoadForms(needed, quiet);
+    if (!loaded.result.loaded)
+        err << "quillet: the word forms could not be loaded: " << loaded.result.failure.message() << '\n';
+    for (const int d : needed)
+        finder.setForms(d, FormsTable(std::move(loaded.lines[std::size_t(d - 1)])));
 }
 
 int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out,
@@ -166,6 +210,8 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
     const QList<int> directions = request.direction
                                       ? QList<int>{*request.direction}
                                       : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
+    WordFinder finder(table);
+    LoadForms(finder, directions, request.word, programDir, err);
     bool foundAny = false;
     for (const int d : directions) {
         if (d != directions.constFirst())
@@ -173,7 +219,7 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
         // Both directions are told apart by their names; one alone needs none.
         if (directions.size() > 1)
             out << EnglishText(DirectionName(d)) << '\n';
-        foundAny = PrintDirection(out, table, d, request.word) || foundAny;
+        foundAny = PrintDirection(out, table, finder, d, request.word) || foundAny;
     }
     return foundAny ? ExitFound : ExitNothingFound;
 }

@@ -28,9 +28,16 @@ bool OpensWindow(const QStringList &arguments);
 //
 // A lookup loads the dictionary from `programDir` and searches the trimmed WORD (its
 // cedilla letters read as comma-below ones) in the direction given (er English to
-// Romanian, re Romanian to English). It prints, in UTF-8, both result lists of the
-// direction, each entry as headword TAB translation:
+// Romanian, re Romanian to English). It prints, in UTF-8, the words WORD is an inflected
+// form of and, when nothing else is found, its near misses (each block only when it has
+// rows), then both result lists of the direction, each entry as headword TAB translation:
 //
+//   Base forms:
+//   <headword>\t<translation>      (at most 5 lines)
+//   <empty line>
+//   Near misses:
+//   <headword>\t<translation>      (at most 5 lines)
+//   <empty line>
 //   Starting with:
 //   <headword>\t<translation>      (at most 100 lines)
 //   <count caption>                e.g. "7 words", ">100 words"
@@ -41,7 +48,7 @@ bool OpensWindow(const QStringList &arguments);
 //
 // Without a direction it prints the English-Romanian block, an empty line, then the
 // Romanian-English block, each under a line with the direction's name. The status is
-// ExitFound when any list holds an entry.
+// ExitFound when any list or block holds an entry.
 //
 // Errors, an output that cannot be written among them, go to `err` as one line starting
 // with "quillet: ". The loader waits for the extractor while letting events run, so the

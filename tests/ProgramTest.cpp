@@ -105,6 +105,15 @@ TEST(CommandLine, ALookupPrintsBothListsOfTheDirectionAsked)
     EXPECT_EQ(lines[204], u">100 words"_s);
 }
 
+TEST(CommandLine, AnInflectedQueryOffersItsBaseFormsFromTheArchive)
+{
+    const Finished inflected = Request({u"-l"_s, u"șuruburile"_s, u"-d"_s, u"re"_s});
+    EXPECT_THAT(inflected.status, Optional(ExitFound)) << inflected.err.toStdString();
+    EXPECT_EQ(inflected.out, u"Base forms:\nșurub\tscrew, bolt\n\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
+    // "roată" is listed as the base form of "roțile", but it is no headword here.
+    EXPECT_THAT(Request({u"-l"_s, u"roțile"_s, u"-d"_s, u"re"_s}).status, Optional(ExitNothingFound));
+}
+
 TEST(CommandLine, BadUsageExitsWithTwoAndOneErrorLine)
 {
     const QList<QStringList> bad = {{u"--bogus"_s},
@@ -145,6 +154,13 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
                         "1 words\n\nRomanian-English\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
 
     EXPECT_EQ(Start(ProgramWithFixture, {u"-l"_s, u"qqqzzx"_s}).status, 1);
+
+    // An English plural leads to its singular, a slip of the keys to the nearest headword.
+    const Finished offered = Start(ProgramWithFixture, {u"--lookup"_s, u"pumps"_s});
+    EXPECT_EQ(offered.status, 0) << offered.err.toStdString();
+    EXPECT_EQ(offered.out, u"English-Romanian\nBase forms:\npump\tpompă, inimă, cord\n\nStarting with:\n0 words\n\n"
+                           "Containing:\n0 words\n\nRomanian-English\nNear misses:\npompă\tpump\n\nStarting with:\n"
+                           "0 words\n\nContaining:\n0 words\n"_s);
 
     const Finished bad = Start(ProgramWithFixture, {u"-x"_s});
     EXPECT_EQ(bad.status, 2);
