@@ -36,6 +36,7 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/quillet-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-first-list-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-word-forms-bench
 
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
