@@ -62,7 +62,7 @@ TEST(WordForms, KeepsWordsAndWritesThemByBaseFormInHeadwordOrder)
     EXPECT_EQ(romanian, (QList<FormPair>{{u"roțile"_s, u"roată"_s}, {u"roți"_s, u"roată"_s},
                                          {u"Șuruburi"_s, u"șurub"_s}, {u"roți dințate"_s, u"roată dințată"_s}}));
     for (const QString *rule : {&WordForms::ParticleRule, &WordForms::GlossRule, &WordForms::NotAWordRule,
-                                &WordForms::SameRule, &WordForms::ScriptRule, &WordForms::StopListRule})
+                                &WordForms::SameRule, &Assembly::ScriptRule, &Assembly::StopListRule})
         EXPECT_EQ(removed.value(*rule), 1) << rule->toStdString();
 
     Tally englishRemoved;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gendict/WordForms.h"
 
+#include "gendict/Assembly.h"
 #include "gendict/GenError.h"
 #include "gendict/HeadwordOrder.h"
 #include "gendict/Lemma.h"
@@ -25,12 +26,9 @@ const QString WordForms::RomanianFile = u"ro-forms.txt"_s;
 const QStringList WordForms::ExceptionFiles{u"noun.exc"_s, u"verb.exc"_s, u"adj.exc"_s, u"adv.exc"_s};
 
 const QString WordForms::SameRule = u"the same as its base form, letter case aside"_s;
-const QString WordForms::UnusableRule = u"empty, or holding a tab or line break"_s;
 const QString WordForms::NotAWordRule = u"not a word: markup, or no letter or digit first"_s;
-const QString WordForms::ScriptRule = u"Romanian word not in Latin script"_s;
 const QString WordForms::ParticleRule = u"a particle before a form"_s;
 const QString WordForms::GlossRule = u"English words of a gloss"_s;
-const QString WordForms::StopListRule = u"stop-list word"_s;
 
 namespace {
 
@@ -61,7 +59,8 @@ bool IsLatinScript(const QString &text)
                         [](QChar c) { return c.isLetter() && c.script() != QChar::Script_Latin; });
 }
 
-// The rule that leaves the pair out, if any; the pair's two sides are clean by then.
+// The rule that leaves the pair out, if any; the pair's two sides are clean by then. The
+// rules the dictionary's entries share are counted under their names.
 const QString *RuleLeavingOut(const QString &form, const QString &base, Language language, const StopList &stopList)
 {
     if (form.compare(base, Qt::CaseInsensitive) == 0)
@@ -70,14 +69,14 @@ const QString *RuleLeavingOut(const QString &form, const QString &base, Language
         return &WordForms::NotAWordRule;
     if (language == Language::Romanian) {
         if (!IsLatinScript(form) || !IsLatinScript(base))
-            return &WordForms::ScriptRule;
+            return &Assembly::ScriptRule;
         if (form.contains(u' ') && IsRomanianParticle(FirstWord(form)))
             return &WordForms::ParticleRule;
         if (form.contains(u' ') && GlossWords.contains(FirstWord(form)))
             return &WordForms::GlossRule;
     }
     if (stopList.holdsAWordOf(form, language) || stopList.holdsAWordOf(base, language))
-        return &WordForms::StopListRule;
+        return &Assembly::StopListRule;
     return nullptr;
 }
 
@@ -87,7 +86,7 @@ void Offer(QList<FormPair> &pairs, QStringView rawForm, QStringView rawBase, Lan
     const std::optional<QString> form = Lemma::clean(rawForm);
     const std::optional<QString> base = Lemma::clean(rawBase);
     if (!form || !base) {
-        removed.count(WordForms::UnusableRule);
+        removed.count(Assembly::UnusableRule);
         return;
     }
     if (const QString *rule = RuleLeavingOut(*form, *base, language, stopList)) {

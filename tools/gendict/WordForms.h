@@ -39,14 +39,13 @@ public:
     // WordNet's exception lists, in its folder.
     static const QStringList ExceptionFiles;
 
-    // The rules, as they are named in the counts.
+    // The rules of forms alone, as they are named in the counts; forms holding a tab or
+    // line break, not in Latin script or holding a stop-list word are counted under the
+    // rules of the dictionary's entries (Assembly).
     static const QString SameRule;
-    static const QString UnusableRule;
     static const QString NotAWordRule;
-    static const QString ScriptRule;
     static const QString ParticleRule;
     static const QString GlossRule;
-    static const QString StopListRule;
 
     // The Romanian pairs of a ".syn" file, cleaned like headwords; a form with a particle
     // in front ("unei pompe", "să pompeze") goes, the program takes the particle off
