@@ -12,6 +12,9 @@ namespace quillet {
 
 namespace {
 
+// How likely a single edit is a slip of the keys, most likely first.
+enum class SlipKind { SwapOrDouble, LeftOut, Changed, TooMany, NoSingleSlip };
+
 // Queries longer than this are no typing slip of a headword worth looking for.
 constexpr qsizetype MaxQueryLetters = 48;
 
@@ -78,6 +81,27 @@ bool Doubled(std::u32string_view letters, std::size_t i)
     return (i > 0 && letters[i - 1] == letters[i]) || (i + 1 < letters.size() && letters[i + 1] == letters[i]);
 }
 
+// The kind of the one edit that turns the typed letters into the headword's.
+SlipKind KindOfSlip(std::u32string_view typed, std::u32string_view headword)
+{
+    const auto [typedEnd, headwordEnd] = std::mismatch(typed.begin(), typed.end(), headword.begin(), headword.end());
+    const auto i = std::size_t(typedEnd - typed.begin());
+    if (typed.size() == headword.size()) {
+        if (i == typed.size())
+            return SlipKind::SwapOrDouble; // no edit at all
+        const bool swapped = i + 1 < typed.size() && typed[i] == headword[i + 1] && typed[i + 1] == headword[i]
+                          && typed.substr(i + 2) == headword.substr(i + 2);
+        if (swapped)
+            return SlipKind::SwapOrDouble;
+        return typed.substr(i + 1) == headword.substr(i + 1) ? SlipKind::Changed : SlipKind::NoSingleSlip;
+    }
+    if (headword.size() == typed.size() + 1 && typed.substr(i) == headword.substr(i + 1))
+        return Doubled(headword, i) ? SlipKind::SwapOrDouble : SlipKind::LeftOut;
+    if (typed.size() == headword.size() + 1 && typed.substr(i + 1) == headword.substr(i))
+        return Doubled(typed, i) ? SlipKind::SwapOrDouble : SlipKind::TooMany;
+    return SlipKind::NoSingleSlip;
+}
+
 } // namespace
 
 int NearMissBound(qsizetype letters)
@@ -134,26 +158,6 @@ int EditDistance(std::u32string_view a, std::u32string_view b, int bound)
         std::swap(oneBack, row);
     }
     return std::min(oneBack[n], beyond);
-}
-
-SlipKind KindOfSlip(std::u32string_view typed, std::u32string_view headword)
-{
-    const auto [typedEnd, headwordEnd] = std::mismatch(typed.begin(), typed.end(), headword.begin(), headword.end());
-    const auto i = std::size_t(typedEnd - typed.begin());
-    if (typed.size() == headword.size()) {
-        if (i == typed.size())
-            return SlipKind::SwapOrDouble; // no edit at all
-        const bool swapped = i + 1 < typed.size() && typed[i] == headword[i + 1] && typed[i + 1] == headword[i]
-                          && typed.substr(i + 2) == headword.substr(i + 2);
-        if (swapped)
-            return SlipKind::SwapOrDouble;
-        return typed.substr(i + 1) == headword.substr(i + 1) ? SlipKind::Changed : SlipKind::NoSingleSlip;
-    }
-    if (headword.size() == typed.size() + 1 && typed.substr(i) == headword.substr(i + 1))
-        return Doubled(headword, i) ? SlipKind::SwapOrDouble : SlipKind::LeftOut;
-    if (typed.size() == headword.size() + 1 && typed.substr(i + 1) == headword.substr(i))
-        return Doubled(typed, i) ? SlipKind::SwapOrDouble : SlipKind::TooMany;
-    return SlipKind::NoSingleSlip;
 }
 
 std::vector<int> FindNearMisses(const HeadwordKeys &keys, QStringView query, std::size_t limit)

@@ -22,16 +22,10 @@ int NearMissBound(qsizetype letters);
 // bound + 1 as soon as the distance must be larger than bound.
 int EditDistance(std::u32string_view a, std::u32string_view b, int bound);
 
-// How likely a single edit is a slip of the keys, most likely first: two letters swapped
-// or a double letter typed single or single double, a letter left out, a letter changed,
-// a letter too many.
-enum class SlipKind { SwapOrDouble, LeftOut, Changed, TooMany, NoSingleSlip };
-
-// The kind of the one edit that turns the typed letters into the headword's.
-SlipKind KindOfSlip(std::u32string_view typed, std::u32string_view headword);
-
 // The headwords within NearMissBound edits of the query, letter case and marks set
-// aside, best first: the fewest edits; then, for one edit, the likelier slip; then the
+// aside, best first: the fewest edits; then, for one edit, the likelier slip (two letters
+// swapped or a double letter typed single or single double, then a letter left out, then
+// one changed, then one too many); then the
 // same first letter as the query; then the closest length; then the fewest edits with
 // the marks counted (so "frnă" gives "frână" before "frâna"); then table order. At most
 // `limit` of them.

@@ -60,21 +60,10 @@ void WordFinder::setForms(int d, FormsTable forms)
         forms_[Slot(d)] = std::move(forms);
 }
 
-bool WordFinder::hasForms(int d) const
-{
-    return DictTable::isDirection(d) && !forms_[Slot(d)].isEmpty();
-}
-
 void WordFinder::prepare()
 {
     keys(DictTable::EnglishRomanian);
     keys(DictTable::RomanianEnglish);
-}
-
-void WordFinder::forgetHeadwords()
-{
-    for (std::optional<HeadwordKeys> &keys : keys_)
-        keys.reset();
 }
 
 const HeadwordKeys &WordFinder::keys(int d)

@@ -25,8 +25,9 @@ struct WordFinds {
     bool isEmpty() const { return baseForms.empty() && nearMisses.empty(); }
 };
 
-// Finds the word behind an inflected or misspelt query in a loaded dictionary. The
-// headwords are read once, on first need (or when prepared); the forms tables come
+// Finds the word behind an inflected or misspelt query in a loaded dictionary, which
+// does not change after. The headwords are read once, on first need (or when
+// prepared); the forms tables come
 // later than the table, and until they do only the English rules and the near misses
 // answer.
 class WordFinder {
@@ -35,11 +36,8 @@ public:
 
     // The inflected forms of direction d's headwords (1 English, 2 Romanian).
     void setForms(int d, FormsTable forms);
-    bool hasForms(int d) const;
     // Reads the headwords of both directions now, so no search waits for it later.
     void prepare();
-    // Forgets the headwords read, for a table that has changed since.
-    void forgetHeadwords();
 
     // What to offer besides the search's own lists for the trimmed query. Base forms only
     // when the query is no headword (case aside, and marks too when they are ignored);

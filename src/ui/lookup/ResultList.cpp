@@ -43,7 +43,6 @@ ResultList::ResultList(QWidget *parent) : QTreeWidget(parent)
 void ResultList::setRows(const QList<std::pair<QString, QString>> &rows)
 {
     clear();
-    offered_ = 0;
     QList<QTreeWidgetItem *> items;
     items.reserve(rows.size());
     for (const auto &[headword, translation] : rows)
@@ -76,7 +75,6 @@ void ResultList::prependOffered(const QString &caption, const QList<std::pair<QS
     }
     insertTopLevelItems(0, items); // the list takes ownership of the items
     title->setFirstColumnSpanned(true);
-    offered_ += int(items.size());
     if (pointer_)
         emit mouseMove(*pointer_);
 }

@@ -23,8 +23,6 @@ public:
     // given; the caption row is no entry: it cannot be selected and has no tip.
     void prependOffered(const QString &caption, const QList<std::pair<QString, QString>> &rows,
                         const QColor &text, const QColor &background);
-    // How many rows at the top are offered ones, their caption included.
-    int offeredRowCount() const { return offered_; }
     // The selected row's headword and translation; nullopt when no row is selected.
     std::optional<std::pair<QString, QString>> selectedRow() const;
     // The row under a point of the list's viewport; nullopt over a blank part.
@@ -52,7 +50,6 @@ protected:
 
 private:
     std::optional<QPoint> pointer_; // where the pointer rests on the viewport, if it does
-    int offered_ = 0;
 };
 
 } // namespace quillet
