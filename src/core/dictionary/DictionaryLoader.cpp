@@ -3,6 +3,7 @@
 
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/ExtractionFolder.h"
+#include "core/dictionary/ProgramFolders.h"
 #include "core/dictionary/RegularFile.h"
 #include "core/dictionary/ShellAndWait.h"
 #include "core/dictionary/TextLines.h"
@@ -87,11 +88,11 @@ DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(p
 
 LoadResult DictionaryLoader::extractInto(const QString &folder, const LoadObserver &observer) const
 {
-    const QDir program(programDir_);
-    const QString extractor = program.absoluteFilePath(files::Extractor);
-    const QString archive = program.absoluteFilePath(files::Database);
+    const ProgramFolders folders = ProgramFolders::Locate(programDir_);
+    const QString extractor = QDir(folders.extractor).absoluteFilePath(files::Extractor);
+    const QString archive = QDir(folders.data).absoluteFilePath(files::Database);
     if (!QFile::exists(archive))
-        return Failed(files::Database, u"the archive is missing from %1"_s.arg(program.absolutePath()));
+        return Failed(files::Database, u"the archive is missing from %1"_s.arg(folders.data));
 
     const ChildCommand command{extractor,
                                {u"x"_s, u"-y"_s, u"-p"_s + files::ArchivePassword, archive},

@@ -4,14 +4,18 @@
 #include "ui/mainwindow/Form1.h"
 
 #include "core/app/SettingsValues.h"
+#include "core/dictionary/DictionaryFiles.h"
+#include "core/dictionary/ProgramFolders.h"
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/common/ScreenTwips.h"
 #include "core/mainwindow/WindowOutline.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QWindow>
 
 #include <cmath>
 
@@ -56,7 +60,7 @@ void Form1::setUpFrame()
 void Form1::loadBackground()
 {
     // A missing or unreadable picture leaves the plain background.
-    background_.load(setup_.programDir + u"/Background.jpg"_s);
+    background_.load(QDir(ProgramFolders::Locate(setup_.programDir).data).filePath(files::Background));
 }
 
 void Form1::setWindowRegion()
