@@ -30,6 +30,7 @@ class DropDownList;
 class Form3;
 class QueryBox;
 class ResultList;
+enum class KeyboardControl;
 enum class ShortcutCommand;
 
 // What the main window needs from the world around it.
@@ -225,9 +226,13 @@ private:
     void loadBackground();
     void setWindowRegion();
     void releaseWindowRegion();
+    bool startSystemMove(Qt::MouseButtons buttons);
     void connectHoverHandlers();
     void resetHighlights();
     void fitCaptions();
+    void setUpKeyboardAccess();
+    void applyAccessibleTexts(bool isEnglish);
+    QWidget *keyboardControl(KeyboardControl control) const;
 
     Form1Setup setup_;
     std::unique_ptr<DictTable> DictTable_;

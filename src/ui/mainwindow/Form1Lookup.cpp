@@ -151,9 +151,14 @@ void Form1::fillFirstList(int d)
 
 void Form1::lv_KeyDown(int index, int key)
 {
-    (void)index;
-    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the list.
-    if (!IsModifierKey(Qt::Key(key)))
+    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the
+    // list, and so do the keys that move through its rows. Enter looks the selected
+    // entry up, as a double click does; any other key goes back to the query box.
+    if (IsModifierKey(Qt::Key(key)) || IsListNavigationKey(Qt::Key(key)))
+        return;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        lv_DblClick(index);
+    else
         Text1->setFocus();
 }
 

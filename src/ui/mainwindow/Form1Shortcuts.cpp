@@ -32,6 +32,7 @@ void Form1::applyShortcutLabels()
         case ShortcutCommand::CopyRecord: return mnuCopyRec2;
         case ShortcutCommand::CopyTranslation: return mnuCopyTranslation2;
         case ShortcutCommand::PasteWord: return mnuPasteWord;
+        case ShortcutCommand::About: return mnuAbout;
         }
         return nullptr;
     };
@@ -62,6 +63,7 @@ void Form1::runShortcut(ShortcutCommand command)
     case ShortcutCommand::CopyTranslation: mnuCopyTranslation_Click(); break;
     case ShortcutCommand::IgnoreDiacritics: mnuIgnoreDiacritics_Click(); break;
     case ShortcutCommand::PasteWord: break; // Ctrl+V stays the focused control's own paste
+    case ShortcutCommand::About: Image1_Click(); break;
     }
 }
 

@@ -42,7 +42,7 @@ TEST(Shortcuts, KeysRunTheCommandsTheirLabelsNameUnderTheModifierRule)
     EXPECT_EQ(CommandForKey(Qt::Key_C, ctrl | Qt::MetaModifier), std::nullopt);
     EXPECT_EQ(CommandForKey(Qt::Key_V, ctrl), std::nullopt);
 
-    // Only the window's own Ctrl+D keeps its key from the text box, where it would delete.
+    // The window's own Ctrl+D keeps its key from the text box, where it would delete.
     EXPECT_EQ(AfterCommand(IgnoreDiacritics), KeyAfter::UsedUp);
     EXPECT_EQ(AfterCommand(CopyTranslation), KeyAfter::PassesOn);
     // Every key the handler answers runs the command its label names.
@@ -53,6 +53,8 @@ TEST(Shortcuts, KeysRunTheCommandsTheirLabelsNameUnderTheModifierRule)
     for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta})
         EXPECT_TRUE(IsModifierKey(key)) << key;
     EXPECT_FALSE(IsModifierKey(Qt::Key_CapsLock));
+    EXPECT_TRUE(IsListNavigationKey(Qt::Key_PageDown));
+    EXPECT_FALSE(IsListNavigationKey(Qt::Key_A));
 }
 
 } // namespace

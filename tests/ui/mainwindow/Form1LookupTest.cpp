@@ -367,8 +367,10 @@ private slots:
         QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
 
-        form().lv[0]->setFocus(); // other keys and clicks in a list serve the query box too
+        form().lv[0]->setFocus(); // the rows are read with the arrows, other keys serve the query box
         QTest::keyClick(form().lv[0], Qt::Key_Down);
+        QVERIFY(form().lv[0]->hasFocus());
+        QTest::keyClick(form().lv[0], Qt::Key_K);
         QVERIFY(form().Text1->hasFocus());
         form().IdleTicks = 0;
         QTest::mouseClick(form().lv[0]->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
