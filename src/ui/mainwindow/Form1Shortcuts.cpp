@@ -4,6 +4,7 @@
 #include "ui/mainwindow/Form1.h"
 
 #include "ui/lookup/KeyPreview.h"
+#include "ui/lookup/QueryBox.h"
 #include "core/lookup/Shortcuts.h"
 
 #include <QAction>
@@ -44,6 +45,10 @@ void Form1::applyShortcutLabels()
 
 bool Form1::Form_KeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    // Whoever moves through the window with the keyboard keeps the focus where they take
+    // it: a pending re-selection of the query no longer pulls it back to the query box.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || !Text1->hasFocus())
+        IdleTicks = 0;
     const auto command = CommandForKey(Qt::Key(key), shift);
     if (!command)
         return false;

@@ -295,12 +295,16 @@ private slots:
                                      form().Label1[0], form().Image1,    form().Image2,    form().Image4,
                                      form().Text1};
         form().Text1->setFocus();
+        QTest::keyClicks(form().Text1, u"pu"_s); // the query would be selected again ten ticks on
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
         QTest::keyClick(form().Text1, Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), form().Image4);
+        for (int tick = 0; tick < 10; ++tick)
+            form().Timer1_Timer();
+        QCOMPARE(QApplication::focusWidget(), form().Image4); // where Tab took it
 
         QTest::keyClick(form().Image1, Qt::Key_Space);
         form().Text1->setFocus();
