@@ -22,7 +22,8 @@ for file in bin/quillet lib/quillet/quillet-extract; do
 done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
     share/man/man1/quillet.1.gz share/bash-completion/completions/quillet \
-    share/doc/quillet/copyright share/doc/quillet/changelog.gz share/doc/quillet/data/README.md \
+    share/doc/quillet/copyright share/doc/quillet/changelog.gz share/doc/quillet/LICENSE \
+    share/doc/quillet/data/README.md share/doc/quillet/data/CC-BY-SA-3.0.txt \
     share/applications/quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
     share/icons/hicolor/48x48/apps/quillet.png; do
     [[ -s "$root/$file" ]] || fail "$file is not installed"
