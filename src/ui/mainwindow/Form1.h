@@ -4,6 +4,7 @@
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/SearchHistory.h"
+#include "core/lookup/CopyChoice.h"
 #include "core/mainwindow/WindowDrag.h"
 #include "core/quiz/QuizScore.h"
 #include "ui/tooltip/cTooltip.h"
@@ -222,6 +223,7 @@ private:
     void markDirection(int d);
     void showHistoryEntries();
     void copyFromActiveList(int column);
+    bool copyWithCtrlC();
     void setUpFrame();
     void loadBackground();
     void setWindowRegion();
@@ -238,6 +240,7 @@ private:
     std::unique_ptr<DictTable> DictTable_;
     SearchHistory history_;
     QuizScore quizScore_; // the quiz's score lasts for the run
+    CopyChoice copyChoice_;
     bool loading_ = false;
     bool unloaded_ = false;
     QPixmap background_;

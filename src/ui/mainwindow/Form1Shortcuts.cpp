@@ -52,6 +52,8 @@ bool Form1::Form_KeyDown(int key, Qt::KeyboardModifiers shift)
     const auto command = CommandForKey(Qt::Key(key), shift);
     if (!command)
         return false;
+    if (*command == ShortcutCommand::CopyTranslation)
+        return copyWithCtrlC();
     runShortcut(*command);
     return AfterCommand(*command) == KeyAfter::UsedUp;
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/lookup/CopyChoice.h"
 #include "core/lookup/PasteTip.h"
 #include "core/lookup/Shortcuts.h"
 #include "core/lookup/SplitWord.h"
@@ -55,6 +56,19 @@ TEST(Shortcuts, KeysRunTheCommandsTheirLabelsNameUnderTheModifierRule)
     EXPECT_FALSE(IsModifierKey(Qt::Key_CapsLock));
     EXPECT_TRUE(IsListNavigationKey(Qt::Key_PageDown));
     EXPECT_FALSE(IsListNavigationKey(Qt::Key_A));
+}
+
+TEST(CopyChoice, APickedRowLastsUntilTheQueryIsTouchedAndNeedsItsSelection)
+{
+    using enum CopyChoice::Target;
+    CopyChoice choice;
+    EXPECT_EQ(choice.target(true, false), FocusedControl);
+    EXPECT_EQ(choice.target(true, true), PickedTranslation); // a list has no text of its own
+    choice.rowPicked();
+    EXPECT_EQ(choice.target(true, false), PickedTranslation);
+    EXPECT_EQ(choice.target(false, false), FocusedControl); // the rows were replaced
+    choice.pickForgotten();
+    EXPECT_EQ(choice.target(true, false), FocusedControl);
 }
 
 } // namespace

@@ -12,9 +12,11 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -134,6 +136,30 @@ private slots:
         QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Engleza"_s, u"Romana"_s}));
         for (const ClickLabel *label : form().Label3) // the Romanian captions fit their boxes
             QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width() - 2);
+    }
+
+    void noTwoCaptionsOverlapInEitherLanguage()
+    {
+        form().mnuSearchAsYouType_Click();
+        search(u"casa"_s); // the count captions show
+        for (const bool english : {true, false}) {
+            form().ApplyInterfaceLanguage(english);
+            form().ImgSearch_Click(); // the counts in the language
+            QList<std::pair<const QLabel *, QRectF>> drawn;
+            for (const QLabel *label : form().findChildren<QLabel *>()) {
+                if (!label->isVisibleTo(&form()) || label->text().isEmpty())
+                    continue;
+                const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(),
+                                                                int(label->alignment()), true, label->text());
+                drawn.append({label, QRectF(text.translated(label->mapTo(&form(), QPoint()))).intersected(
+                                         QRectF(label->geometry()))});
+            }
+            QVERIFY(drawn.size() >= 10);
+            for (qsizetype i = 0; i < drawn.size(); ++i)
+                for (qsizetype j = i + 1; j < drawn.size(); ++j)
+                    QVERIFY2(!drawn[i].second.intersects(drawn[j].second),
+                             qPrintable(drawn[i].first->text() + u" / "_s + drawn[j].first->text()));
+        }
     }
 
     void aDirectionLabelSearchesBeforeTheCaptionsChange()
