@@ -13,8 +13,10 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := text-lines history settings-values archive
 # `make install` goes to /usr/local unless PREFIX says otherwise; DESTDIR stages it.
 PREFIX ?=
+# The Debian package is built in a folder of its own, with Debian's build flags.
+DEB_DIR ?= build-deb
 
-.PHONY: all deps configure build run test bench data clean install package test-asan fuzz
+.PHONY: all deps configure build run test bench data clean install package lint-package test-asan fuzz
 
 all: build
 
@@ -41,9 +43,18 @@ bench: build
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
 
-# A Debian package, build/quillet_<version>_<arch>.deb, of what `make install` installs.
-package: build
-	@cmake --build $(BUILD_DIR) --target package
+# A Debian package, $(DEB_DIR)/quillet_<version>_<arch>.deb, of what `make install`
+# installs under /usr, built with the flags dpkg-buildflags gives (hardening included).
+package: deps
+	@cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DQUILLET_DEBIAN_PACKAGE=ON -DQUILLET_TESTS=OFF >/dev/null
+	@cmake --build $(DEB_DIR) -j $(JOBS) --target package
+
+# Debian's package checker on the package: any error or warning fails, the info tags
+# are shown.
+lint-package: package
+	@tools/install-deps.sh lintian
+	lintian --fail-on error,warning --display-info $(DEB_DIR)/quillet_*.deb
 
 # The whole suite built with AddressSanitizer and UBSan; the first fault stops the test.
 # The tools the build runs (the packer, the picture drawer) are checked the same way.
@@ -78,4 +89,4 @@ data: configure
 		--stoplist tools/gendict/stoplist.txt --out data
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR)

@@ -4,6 +4,7 @@
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/FormsLoader.h"
+#include "core/lookup/LookupReport.h"
 #include "core/lookup/SearchEngine.h"
 #include "core/lookup/WordFinder.h"
 #include "core/mainwindow/InterfaceTexts.h"
@@ -22,20 +23,33 @@ namespace quillet {
 
 namespace {
 
-const QString Usage = u"Usage: quillet [--lookup WORD [--direction er|re]] [--version] [--help]\n"
-                      "  -l, --lookup WORD      prints the entries that start with WORD and those that\n"
-                      "                         contain it, after the words WORD is a form of or a near\n"
-                      "                         miss of, then exits: 0 found, 1 nothing found, 2 error\n"
-                      "  -d, --direction er|re  er English to Romanian, re Romanian to English;\n"
-                      "                         without it both directions, English-Romanian first\n"
-                      "  -v, --version          prints the version\n"
-                      "  -h, --help             prints this text\n"
-                      "Without these options the dictionary window opens; Qt's own options\n"
-                      "(such as -style fusion) go to it.\n"_s;
+const QString Usage =
+    u"Usage: quillet [options] [WORD]\n"
+    "Looks WORD up in the English-Romanian technical dictionary and prints the entries\n"
+    "that start with it and those that contain it; without a word the window opens.\n"
+    "When WORD is no headword, the words it is an inflected form of come first, and\n"
+    "when nothing is found at all, the headwords a slip of the keys away.\n"
+    "  WORD                      the word or phrase to look up; several words are one\n"
+    "                            phrase; after -- it may start with a dash\n"
+    "  -l, --lookup WORD         the same, as an option\n"
+    "  -d, --direction er|re     er English to Romanian, re Romanian to English;\n"
+    "                            without it both directions, English-Romanian first\n"
+    "  -i, --ignore-diacritics   s finds s and \u0219, a finds a, \u0103 and \u00e2\n"
+    "  -f, --format text|tsv|json\n"
+    "                            text (the default): headings, rows, counts;\n"
+    "                            tsv: list TAB headword TAB translation, one row per entry;\n"
+    "                            json: one JSON document\n"
+    "  -v, --version             prints the version\n"
+    "  -h, --help                prints this text\n"
+    "Exit status: 0 something found, 1 nothing found, 2 error.\n"
+    "Without a word the dictionary window opens; Qt's own options\n"
+    "(such as -style fusion) go to it. See quillet(1).\n"_s;
 
 struct LookupRequest {
     QString word;
     std::optional<int> direction; // none: both directions
+    Diacritics diacritics = Diacritics::Distinct;
+    ReportFormat format = ReportFormat::Text;
 };
 
 // A request the arguments make, or the reason they make none.
@@ -67,20 +81,42 @@ std::optional<int> DirectionOf(const QString &code)
     return std::nullopt;
 }
 
-ParsedRequest ParseLookup(const QCommandLineParser &parser, const QCommandLineOption &lookup,
-                          const QCommandLineOption &direction)
+// The options of a look-up.
+struct LookupOptions {
+    QCommandLineOption lookup{{u"l"_s, u"lookup"_s}, QString(), u"WORD"_s};
+    QCommandLineOption direction{{u"d"_s, u"direction"_s}, QString(), u"er|re"_s};
+    QCommandLineOption ignoreDiacritics{{u"i"_s, u"ignore-diacritics"_s}, QString()};
+    QCommandLineOption format{{u"f"_s, u"format"_s}, QString(), u"text|tsv|json"_s};
+
+    QList<QCommandLineOption> all() const { return {lookup, direction, ignoreDiacritics, format}; }
+};
+
+// The word comes from --lookup or from the words that are not options, never both.
+ParsedRequest ParseLookup(const QCommandLineParser &parser, const LookupOptions &options)
 {
-    if (parser.values(lookup).size() > 1 || parser.values(direction).size() > 1)
-        return Invalid(u"--lookup and --direction may each be given only once"_s);
-    LookupRequest request{parser.value(lookup).trimmed(), std::nullopt};
+    for (const QCommandLineOption *once : {&options.lookup, &options.direction, &options.format})
+        if (parser.values(*once).size() > 1)
+            return Invalid(u"--%1 may be given only once"_s.arg(once->names().constLast()));
+    const QStringList words = parser.positionalArguments();
+    if (parser.isSet(options.lookup) && !words.isEmpty())
+        return Invalid(u"give the word once, with --lookup or without, not both (\"%1\")"_s.arg(words.join(u' ')));
+    LookupRequest request;
+    request.word = (parser.isSet(options.lookup) ? parser.value(options.lookup) : words.join(u' ')).trimmed();
     if (request.word.isEmpty())
         return Invalid(u"the word to look up is empty"_s);
-    if (parser.isSet(direction)) {
-        const std::optional<int> d = DirectionOf(parser.value(direction));
-        if (!d)
-            return Invalid(u"unknown direction \"%1\" (use er or re)"_s.arg(parser.value(direction)));
-        request.direction = d;
+    if (parser.isSet(options.direction)) {
+        request.direction = DirectionOf(parser.value(options.direction));
+        if (!request.direction)
+            return Invalid(u"unknown direction \"%1\" (use er or re)"_s.arg(parser.value(options.direction)));
     }
+    if (parser.isSet(options.format)) {
+        const std::optional<ReportFormat> format = ReportFormatNamed(parser.value(options.format));
+        if (!format)
+            return Invalid(u"unknown format \"%1\" (use text, tsv or json)"_s.arg(parser.value(options.format)));
+        request.format = *format;
+    }
+    if (parser.isSet(options.ignoreDiacritics))
+        request.diacritics = Diacritics::Ignored;
     return ParsedRequest{ParsedRequest::Lookup, request, {}};
 }
 
@@ -108,81 +144,62 @@ ParsedRequest Parse(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({u"h"_s, u"help"_s}, QString());
     const QCommandLineOption version({u"v"_s, u"version"_s}, QString());
-    const QCommandLineOption lookup({u"l"_s, u"lookup"_s}, QString(), u"WORD"_s);
-    const QCommandLineOption direction({u"d"_s, u"direction"_s}, QString(), u"er|re"_s);
-    parser.addOptions({help, version, lookup, direction});
+    const LookupOptions lookup;
+    parser.addOptions({help, version});
+    parser.addOptions(lookup.all());
     parser.addOptions(WindowSystemOptions());
     // The parser takes the program's name first; it is not looked at.
     if (!parser.parse(QStringList{u"quillet"_s} + arguments))
         return Invalid(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return Invalid(u"unexpected argument \"%1\""_s.arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help))
         return ParsedRequest{ParsedRequest::Help, {}, {}};
     if (parser.isSet(version))
         return ParsedRequest{ParsedRequest::Version, {}, {}};
-    if (parser.isSet(lookup))
-        return ParseLookup(parser, lookup, direction);
-    if (parser.isSet(direction))
-        return Invalid(u"--direction needs --lookup"_s);
+    if (parser.isSet(lookup.lookup) || !parser.positionalArguments().isEmpty())
+        return ParseLookup(parser, lookup);
+    for (const QCommandLineOption &option : lookup.all())
+        if (parser.isSet(option))
+            return Invalid(u"--%1 needs a word to look up"_s.arg(option.names().constLast()));
     return ParsedRequest{};
 }
 
-void PrintEntries(QTextStream &out, const std::vector<int> &entries, const DictTable &table, int d)
-{
-    for (const int k : entries)
-        out << table(d, DictTable::Headword, k) << '\t' << table(d, DictTable::Translation, k) << '\n';
-}
-
-void PrintList(QTextStream &out, TextTarget heading, const std::vector<int> &entries,
-               const DictTable &table, int d)
-{
-    out << EnglishText(heading) << '\n';
-    PrintEntries(out, entries, table, d);
-    out << CountCaption(qsizetype(entries.size()), EnglishText(TextTarget::WordCountSuffix))
-        << '\n';
-}
-
-// A block of offered words, under its heading and followed by an empty line; nothing
-// when there are none.
-void PrintOffered(QTextStream &out, TextTarget heading, const std::vector<int> &entries,
+ReportList ListOf(QStringView name, TextTarget heading, const std::vector<int> &found,
                   const DictTable &table, int d)
 {
-    if (entries.empty())
-        return;
-    out << EnglishText(heading) << '\n';
-    PrintEntries(out, entries, table, d);
-    out << '\n';
+    ReportList list{name.toString(), EnglishText(heading), {}, int(found.size()) >= MaxListedMatches};
+    for (const int k : found)
+        list.entries.append({table(d, DictTable::Headword, k), table(d, DictTable::Translation, k)});
+    return list;
 }
 
-TextTarget DirectionName(int d)
+// The base forms and near misses, each a list of its own before the two lists when it
+// holds an entry.
+ReportDirection DirectionReport(const DictTable &table, WordFinder &finder, int d, const LookupRequest &request)
 {
-    return d == DictTable::EnglishRomanian ? TextTarget::Label3_0_Caption : TextTarget::Label3_1_Caption;
-}
-
-// Prints the base forms and near misses, then both lists, of one direction; true when
-// any of them holds an entry.
-bool PrintDirection(QTextStream &out, const DictTable &table, WordFinder &finder, int d, const QString &word)
-{
-    const QString query = CommaBelowLetters(word);
-    const SearchResult found = SearchDictionary(table, d, query);
-    const WordFinds finds = finder.find(d, query, found, Diacritics::Distinct);
-    PrintOffered(out, TextTarget::BaseFormsTitle, finds.baseForms, table, d);
-    PrintOffered(out, TextTarget::NearMissesTitle, finds.nearMisses, table, d);
-    PrintList(out, TextTarget::Label2_0_Caption, found.startingWith, table, d);
-    out << '\n';
-    PrintList(out, TextTarget::Label2_1_Caption, found.containing, table, d);
-    return !found.startingWith.empty() || !found.containing.empty() || !finds.isEmpty();
+    const bool englishRomanian = d == DictTable::EnglishRomanian;
+    const QString query = CommaBelowLetters(request.word);
+    const SearchResult found = SearchDictionary(table, d, query, request.diacritics);
+    const WordFinds finds = finder.find(d, query, found, request.diacritics);
+    ReportDirection direction{
+        englishRomanian ? u"er"_s : u"re"_s,
+        EnglishText(englishRomanian ? TextTarget::Label3_0_Caption : TextTarget::Label3_1_Caption),
+        {ListOf(u"starting-with", TextTarget::Label2_0_Caption, found.startingWith, table, d),
+         ListOf(u"containing", TextTarget::Label2_1_Caption, found.containing, table, d)}};
+    if (!finds.nearMisses.empty())
+        direction.lists.prepend(ListOf(u"near-misses", TextTarget::NearMissesTitle, finds.nearMisses, table, d));
+    if (!finds.baseForms.empty())
+        direction.lists.prepend(ListOf(u"base-forms", TextTarget::BaseFormsTitle, finds.baseForms, table, d));
+    return direction;
 }
 
 // Reads the forms of the directions where the word is no headword: only there are they
-// looked at. A failure leaves the lookup without base forms, and says so.
-void LoadForms(WordFinder &finder, const QList<int> &directions, const QString &word, const QString &programDir,
-               QTextStream &err)
+// looked at. A failure leaves the look-up without base forms, and says so.
+void LoadForms(WordFinder &finder, const QList<int> &directions, const LookupRequest &request,
+               const QString &programDir, QTextStream &err)
 {
     QList<int> needed;
     for (const int d : directions)
-        if (!finder.isHeadword(d, CommaBelowLetters(word), Diacritics::Distinct))
+        if (!finder.isHeadword(d, CommaBelowLetters(request.word), request.diacritics))
             needed.append(d);
     if (needed.isEmpty())
         return;
@@ -207,21 +224,16 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
         return ExitError;
     }
 
+    LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}};
     const QList<int> directions = request.direction
                                       ? QList<int>{*request.direction}
                                       : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     WordFinder finder(table);
-    LoadForms(finder, directions, request.word, programDir, err);
-    bool foundAny = false;
-    for (const int d : directions) {
-        if (d != directions.constFirst())
-            out << '\n';
-        // Both directions are told apart by their names; one alone needs none.
-        if (directions.size() > 1)
-            out << EnglishText(DirectionName(d)) << '\n';
-        foundAny = PrintDirection(out, table, finder, d, request.word) || foundAny;
-    }
-    return foundAny ? ExitFound : ExitNothingFound;
+    LoadForms(finder, directions, request, programDir, err);
+    for (const int d : directions)
+        report.directions.append(DirectionReport(table, finder, d, request));
+    WriteReport(out, report, request.format);
+    return report.found() ? ExitFound : ExitNothingFound;
 }
 
 } // namespace

@@ -24,31 +24,35 @@ bool OpensWindow(const QStringList &arguments);
 //
 //   quillet -v | --version         prints "Quillet <major>.<minor>"
 //   quillet -h | --help            prints the usage
-//   quillet -l | --lookup WORD [-d | --direction er|re]
+//   quillet [options] WORD...      looks WORD up (several words are one phrase)
+//   quillet [options] -l | --lookup WORD
 //
-// A lookup loads the dictionary from `programDir` and searches the trimmed WORD (its
-// cedilla letters read as comma-below ones) in the direction given (er English to
-// Romanian, re Romanian to English). It prints, in UTF-8, the words WORD is an inflected
-// form of and, when nothing else is found, its near misses (each block only when it has
-// rows), then both result lists of the direction, each entry as headword TAB translation:
+// with the options -d | --direction er|re, -i | --ignore-diacritics and
+// -f | --format text|tsv|json. A look-up loads the dictionary from `programDir` and
+// searches the trimmed WORD (its cedilla letters read as comma-below ones) in the
+// direction given (er English to Romanian, re Romanian to English), or in both,
+// English-Romanian first. It prints, in UTF-8, both result lists of each direction in
+// the format asked for (see LookupReport.h), after the words WORD is an inflected form of
+// and, when nothing else is found, its near misses (lists "base-forms" and
+// "near-misses", each only when it holds an entry); the text format, one direction:
 //
 //   Base forms:
 //   <headword>\t<translation>      (at most 5 lines)
+//   <count>
 //   <empty line>
 //   Near misses:
 //   <headword>\t<translation>      (at most 5 lines)
+//   <count>
 //   <empty line>
 //   Starting with:
 //   <headword>\t<translation>      (at most 100 lines)
-//   <count caption>                e.g. "7 words", ">100 words"
+//   <count>                        "1 word", "7 words", ">100 words"
 //   <empty line>
 //   Containing:
 //   <headword>\t<translation>
-//   <count caption>
+//   <count>
 //
-// Without a direction it prints the English-Romanian block, an empty line, then the
-// Romanian-English block, each under a line with the direction's name. The status is
-// ExitFound when any list or block holds an entry.
+// The status is ExitFound when any list holds an entry, the offered ones included.
 //
 // Errors, an output that cannot be written among them, go to `err` as one line starting
 // with "quillet: ". The loader waits for the extractor while letting events run, so the

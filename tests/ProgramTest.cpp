@@ -11,6 +11,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -78,7 +81,8 @@ TEST(CommandLine, OneParserTellsTheWindowFromARequest)
     EXPECT_TRUE(OpensWindow({u"-session"_s, u"id"_s}));
     for (const QStringList &request :
          {QStringList{u"-v"_s}, QStringList{u"-h"_s}, QStringList{u"-l"_s, u"pump"_s, u"-d"_s, u"er"_s},
-          QStringList{u"-style"_s, u"fusion"_s, u"--lookup=pump"_s}, QStringList{u"-x"_s}, QStringList{u"stray"_s}})
+          QStringList{u"-style"_s, u"fusion"_s, u"--lookup=pump"_s}, QStringList{u"-x"_s}, QStringList{u"pump"_s},
+          QStringList{u"--format=tsv"_s}})
         EXPECT_FALSE(OpensWindow(request)) << request.join(u' ').toStdString();
     EXPECT_EQ(Request({u"-style"_s, u"fusion"_s}).status, std::nullopt);
 }
@@ -87,11 +91,11 @@ TEST(CommandLine, ALookupPrintsBothListsOfTheDirectionAsked)
 {
     const Finished english = Request({u"--lookup"_s, u"  valve "_s, u"--direction"_s, u"er"_s});
     EXPECT_THAT(english.status, Optional(ExitFound)) << english.err.toStdString();
-    EXPECT_EQ(english.out, u"Starting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n1 words\n"_s);
+    EXPECT_EQ(english.out, u"Starting with:\nvalve\tventil\n1 word\n\nContaining:\nvalve\tventil\n1 word\n"_s);
     EXPECT_TRUE(english.err.isEmpty());
 
     // The Containing pass ignores letter case; cedilla letters read as comma-below ones.
-    const QString steel = u"Starting with:\noțel\tsteel\n1 words\n\nContaining:\n"
+    const QString steel = u"Starting with:\noțel\tsteel\n1 word\n\nContaining:\n"
                           "clopoțel\tcampanula, bellflower\noțel\tsteel\n2 words\n"_s;
     EXPECT_EQ(Request({u"-l"_s, u"oțel"_s, u"-d"_s, u"re"_s}).out, steel);
     EXPECT_EQ(Request({u"-l"_s, u"o\u0163el"_s, u"-d"_s, u"re"_s}).out, steel);
@@ -109,7 +113,8 @@ TEST(CommandLine, AnInflectedQueryOffersItsBaseFormsFromTheArchive)
 {
     const Finished inflected = Request({u"-l"_s, u"șuruburile"_s, u"-d"_s, u"re"_s});
     EXPECT_THAT(inflected.status, Optional(ExitFound)) << inflected.err.toStdString();
-    EXPECT_EQ(inflected.out, u"Base forms:\nșurub\tscrew, bolt\n\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
+    EXPECT_EQ(inflected.out,
+              u"Base forms:\nșurub\tscrew, bolt\n1 word\n\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
     // "roată" is listed as the base form of "roțile", but it is no headword here.
     EXPECT_THAT(Request({u"-l"_s, u"roțile"_s, u"-d"_s, u"re"_s}).status, Optional(ExitNothingFound));
 }
@@ -122,7 +127,10 @@ TEST(CommandLine, BadUsageExitsWithTwoAndOneErrorLine)
                                     {u"--lookup"_s, u"valve"_s, u"--direction"_s, u"ER"_s},
                                     {u"--lookup"_s, u"a"_s, u"-l"_s, u"b"_s},
                                     {u"-d"_s, u"er"_s},
-                                    {u"--lookup"_s, u"valve"_s, u"extra"_s}};
+                                    {u"--lookup"_s, u"valve"_s, u"extra"_s},
+                                    {u"valve"_s, u"--format=xml"_s},
+                                    {u"-i"_s},
+                                    {u"-ism"_s}};
     for (const QStringList &arguments : bad) {
         const Finished run = Request(arguments);
         const std::string shown = arguments.join(u' ').toStdString();
@@ -150,22 +158,37 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
     // Without a direction both are searched, English-Romanian first; one finding is enough.
     const Finished both = Start(ProgramWithFixture, {u"--lookup"_s, u"valve"_s});
     EXPECT_EQ(both.status, 0) << both.err.toStdString();
-    EXPECT_EQ(both.out, u"English-Romanian\nStarting with:\nvalve\tventil\n1 words\n\nContaining:\nvalve\tventil\n"
-                        "1 words\n\nRomanian-English\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
+    EXPECT_EQ(both.out, u"English-Romanian\nStarting with:\nvalve\tventil\n1 word\n\nContaining:\nvalve\tventil\n"
+                        "1 word\n\nRomanian-English\nStarting with:\n0 words\n\nContaining:\n0 words\n"_s);
 
     EXPECT_EQ(Start(ProgramWithFixture, {u"-l"_s, u"qqqzzx"_s}).status, 1);
 
     // An English plural leads to its singular, a slip of the keys to the nearest headword.
     const Finished offered = Start(ProgramWithFixture, {u"--lookup"_s, u"pumps"_s});
     EXPECT_EQ(offered.status, 0) << offered.err.toStdString();
-    EXPECT_EQ(offered.out, u"English-Romanian\nBase forms:\npump\tpompă, inimă, cord\n\nStarting with:\n0 words\n\n"
-                           "Containing:\n0 words\n\nRomanian-English\nNear misses:\npompă\tpump\n\nStarting with:\n"
-                           "0 words\n\nContaining:\n0 words\n"_s);
+    EXPECT_EQ(offered.out, u"English-Romanian\nBase forms:\npump\tpompă, inimă, cord\n1 word\n\nStarting with:\n"
+                           "0 words\n\nContaining:\n0 words\n\nRomanian-English\nNear misses:\npompă\tpump\n1 word\n\n"
+                           "Starting with:\n0 words\n\nContaining:\n0 words\n"_s);
 
     const Finished bad = Start(ProgramWithFixture, {u"-x"_s});
     EXPECT_EQ(bad.status, 2);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_TRUE(bad.err.startsWith(u"quillet: "_s)) << bad.err.toStdString();
+
+    // A bare word, for scripts: one row per entry, or one JSON document.
+    const Finished tsv = Start(ProgramWithFixture, {u"--format=tsv"_s, u"-i"_s, u"surub"_s});
+    EXPECT_EQ(tsv.status, 0) << tsv.err.toStdString();
+    EXPECT_EQ(tsv.out, u"re.starting-with\tșurub\tscrew, bolt\nre.containing\tșurub\tscrew, bolt\n"_s);
+    // Marks kept apart, nothing matches: the headword but for its marks is a near miss.
+    EXPECT_EQ(Start(ProgramWithFixture, {u"-f"_s, u"tsv"_s, u"surub"_s}).out, u"re.near-misses\tșurub\tscrew, bolt\n"_s);
+    const Finished json = Start(ProgramWithFixture, {u"--format"_s, u"json"_s, u"-d"_s, u"er"_s, u"pumping"_s, u"station"_s});
+    const QJsonObject answer = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(answer[u"query"_s].toString(), u"pumping station"_s);
+    const QJsonArray lists = answer[u"directions"_s].toArray().at(0)[u"lists"_s].toArray();
+    ASSERT_EQ(lists.size(), 2);
+    EXPECT_EQ(lists[0][u"entries"_s].toArray().at(0)[u"translation"_s].toString(), u"stație de pompare"_s);
+    EXPECT_EQ(lists[1][u"list"_s].toString(), u"containing"_s);
+    EXPECT_TRUE(Start(ProgramWithFixture, {u"--"_s, u"-pump"_s}).out.contains(u"Near misses:\npump\t"_s));
 
     const Finished full = Start(ProgramWithFixture, {u"--lookup"_s, u"a"_s}, u"/dev/full"_s);
     EXPECT_EQ(full.status, 2);

@@ -13,8 +13,11 @@ packages=(
   librsvg2-bin dpkg-dev
   # the end-to-end tests: a virtual display, typing and clicking, a screenshot, the menu entry
   xvfb xdotool imagemagick desktop-file-utils
+  # the manual page's check (man -l) and the software-centre entry's (appstreamcli validate)
+  man-db appstream
 )
-# Callers may ask for more, e.g. `install-deps.sh wordnet-base` for regenerating the data.
+# Callers may ask for more, e.g. `install-deps.sh wordnet-base` for regenerating the data
+# or `install-deps.sh lintian` for checking the Debian package.
 packages+=("$@")
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the build into a staging folder (DESTDIR) under the default prefix and runs
-# the installed launcher the way a user does from a terminal.
+# Installs the build into a staging folder (DESTDIR) under the default prefix, checks
+# what lands where and runs the installed program the way a user does from a terminal.
 #
 # usage: install-test.sh CMAKE BUILD_DIR
 set -euo pipefail
@@ -17,22 +17,40 @@ DESTDIR="$stage" "$cmake" --install "$build" --prefix "$prefix" >"$stage/install
     || fail "install failed: $(cat "$stage/install.log")"
 root="$stage$prefix"
 
-for file in lib/quillet/quillet lib/quillet/quillet-extract; do
-    [[ -x "$root/$file" ]] || fail "$file is not installed as a program"
+for file in bin/quillet lib/quillet/quillet-extract; do
+    [[ -x "$root/$file" && ! -L "$root/$file" ]] || fail "$file is not installed as a program"
 done
-for file in lib/quillet/Database.db lib/quillet/LICENSES/README.md \
+for file in share/quillet/Database.db share/quillet/Background.jpg \
+    share/man/man1/quillet.1.gz share/bash-completion/completions/quillet \
+    share/doc/quillet/copyright share/doc/quillet/changelog.gz share/doc/quillet/LICENSE \
+    share/doc/quillet/data/README.md share/doc/quillet/data/CC-BY-SA-3.0.txt \
     share/applications/quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
     share/icons/hicolor/48x48/apps/quillet.png; do
     [[ -s "$root/$file" ]] || fail "$file is not installed"
 done
-# The pictures the build drew into the program's folder ("Background.jpg" and the like).
-for picture in "$build"/bin/*.jpg "$build"/bin/*.png; do
-    [[ -e "$picture" ]] || continue
-    cmp -s "$picture" "$root/lib/quillet/$(basename "$picture")" || fail "$(basename "$picture") is not installed"
+cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
+ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-centre entry in share/metainfo"
+# Nothing of the data beside the program any more.
+[[ -z "$(ls -A "$root/lib/quillet" | grep -vx quillet-extract)" ]] || fail "lib/quillet holds $(ls "$root/lib/quillet")"
+
+# The manual page is a compressed manual page; the copyright file is machine-readable
+# and names each licence; the changelog is a Debian changelog of this version.
+manual=$(gzip -dc "$root/share/man/man1/quillet.1.gz")
+grep -q '^\.TH QUILLET 1' <<<"$manual" || fail "the manual page is not one"
+copyright="$root/share/doc/quillet/copyright"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' "$copyright" \
+    || fail "the copyright file is not machine-readable"
+for licence in GPL-3+ GFDL-NIV-1.3+ CC-BY-SA-3.0 Unicode-data WordNet; do
+    grep -q "^License: $licence\$" "$copyright" || fail "the copyright file has no text for $licence"
 done
-[[ -L "$root/bin/quillet" ]] || fail "bin/quillet is not a link to the program"
-[[ "$(readlink -f "$root/bin/quillet")" == "$(readlink -f "$root/lib/quillet/quillet")" ]] \
-    || fail "bin/quillet leads to $(readlink -f "$root/bin/quillet")"
+changes=$(gzip -dc "$root/share/doc/quillet/changelog.gz")
+version=$("$root/bin/quillet" --version | cut -d' ' -f2)
+[[ "$changes" == "quillet ($version) "* ]] || fail "the changelog does not start with version $version"
+
+# The shell completes the options and their values.
+completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet --format ""); COMP_CWORD=2; _quillet; echo "${COMPREPLY[*]}"' \
+    _ "$root/share/bash-completion/completions/quillet")
+[[ "$completions" == "text tsv json" ]] || fail "--format completes to: $completions"
 
 # The menu entry is valid and the picture icon is 48 by 48 (a PNG's width and height are
 # the big-endian words at bytes 16 and 20).
@@ -40,8 +58,8 @@ desktop-file-validate "$root/share/applications/quillet.desktop" || fail "the me
 size=$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/48x48/apps/quillet.png" | tr -s ' ')
 [[ "$size" == " 0 0 0 48 0 0 0 48" ]] || fail "the icon's size bytes are$size"
 
-# A look-up through the launcher, with a home of its own: it finds its folder through
-# the link, extracts and reads the installed dictionary.
+# A look-up as a user makes it, with a home of its own: the program finds its extractor
+# and the archive in the installed tree, extracts and reads the dictionary.
 mkdir -p "$stage/home"
 status=0
 HOME="$stage/home" "$root/bin/quillet" --lookup a --direction er >"$stage/out.txt" 2>"$stage/err.txt" || status=$?

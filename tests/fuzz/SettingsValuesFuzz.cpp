@@ -27,7 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const double dotsPerInch : {72.0, 96.0, 144.0}) {
         const int pixels = TwipsToPixels(*single, dotsPerInch);
         const QRect stored(QPoint(pixels, pixels), QSize(623, 453));
-        (void)PlaceWindow(stored, 28, {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)}, dotsPerInch);
+        const QList<QRect> screens{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+        // A window that fits on the screens always opens wholly on one of them.
+        const QRect placed(PlaceWindow(stored, screens, dotsPerInch), stored.size());
+        if (!screens[0].contains(placed) && !screens[1].contains(placed))
+            std::abort();
         (void)PixelsToTwips(pixels, dotsPerInch);
     }
     return 0;

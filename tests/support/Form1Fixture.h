@@ -21,9 +21,11 @@
 // dictionary (tests/fixture) from a program folder of its own.
 namespace quillet::testing {
 
+// Also a locale that is not Romanian, which would choose the Romanian interface.
 inline void UseTestFolders()
 {
     QStandardPaths::setTestModeEnabled(true);
+    qputenv("LC_ALL", "C.UTF-8");
 }
 
 inline QString SettingsFile()

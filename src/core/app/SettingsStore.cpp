@@ -114,12 +114,12 @@ std::optional<bool> DirectionFromText(QStringView text)
 
 } // namespace
 
-StoredSettings LoadSettings(const SettingsStore &store)
+StoredSettings LoadSettings(const SettingsStore &store, bool romanianLocale)
 {
     const QString defaultPosition = SingleText(DefaultPositionTwips);
     StoredSettings stored;
     stored.searchAsYouType = TextToBoolean(store.get(SearchAsYouTypeKey, u"True"_s));
-    stored.romanianInterface = TextToBoolean(store.get(DictLangKey, u"False"_s));
+    stored.romanianInterface = TextToBoolean(store.get(DictLangKey, BooleanText(romanianLocale)));
     stored.englishRomanian = DirectionFromText(store.get(DictKey, u"0"_s));
     stored.advancedSearch = TextToBoolean(store.get(AdvSearchKey, u"True"_s));
     stored.ignoreDiacritics = TextToBoolean(store.get(IgnoreDiacriticsKey, u"False"_s));

@@ -60,7 +60,8 @@ inline constexpr QStringView HeightKey = u"Height";
 // that does not convert is absent, and the window leaves that control as it is.
 struct StoredSettings {
     std::optional<bool> searchAsYouType;   // default on
-    std::optional<bool> romanianInterface; // default off: the English interface
+    std::optional<bool> romanianInterface; // default off, the English interface, but on
+                                           // under a Romanian locale
     std::optional<bool> englishRomanian;   // "Dict" 1 or 0; default 0, Romanian to English
     std::optional<bool> advancedSearch;    // default on: the Containing list is shown
     std::optional<bool> ignoreDiacritics;  // default off: ș and s are different letters
@@ -83,7 +84,7 @@ struct SettingsToSave {
     float height = 0;
 };
 
-StoredSettings LoadSettings(const SettingsStore &store);
+StoredSettings LoadSettings(const SettingsStore &store, bool romanianLocale = false);
 void SaveSettings(SettingsStore &store, const SettingsToSave &values);
 
 } // namespace settings

@@ -86,16 +86,39 @@ int TwipsToPixels(float twips, double dotsPerInch)
     return static_cast<int>(std::lround(pixels));
 }
 
-QPoint PlaceWindow(const QRect &stored, int titleBarHeight, const QList<QRect> &screens, double dotsPerInch)
+QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dotsPerInch)
 {
-    const QRect titleBar(stored.topLeft(), QSize(stored.width(), titleBarHeight));
-    const bool reachable = std::any_of(screens.begin(), screens.end(), [&titleBar](const QRect &screen) {
-        return screen.contains(titleBar);
-    });
-    if (reachable || screens.isEmpty())
+    if (screens.isEmpty() || std::any_of(screens.begin(), screens.end(),
+                                         [&stored](const QRect &screen) { return screen.contains(stored); }))
         return stored.topLeft();
-    const int offset = TwipsToPixels(DefaultPositionTwips, dotsPerInch);
-    return screens.front().topLeft() + QPoint(offset, offset);
+
+    const auto area = [](const QRect &rect) { return qint64(rect.width()) * rect.height(); };
+    const auto home = std::max_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {
+        return area(a & stored) < area(b & stored);
+    });
+    QRect window = stored;
+    QRect screen = *home;
+    if (area(*home & stored) == 0) {
+        screen = screens.front();
+        const int offset = TwipsToPixels(DefaultPositionTwips, dotsPerInch);
+        window.moveTopLeft(screen.topLeft() + QPoint(offset, offset));
+    }
+    // Just inside the right and bottom edges, then never beyond the left and top ones.
+    const int left = std::max(screen.left(), std::min(window.left(), screen.right() + 1 - window.width()));
+    const int top = std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - window.height()));
+    return QPoint(left, top);
+}
+
+bool RomanianLocale(const QProcessEnvironment &environment)
+{
+    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s}) {
+        const QString locale = environment.value(name);
+        if (locale.isEmpty())
+            continue;
+        return locale == u"ro"_s || locale.startsWith(u"ro_"_s) || locale.startsWith(u"ro."_s)
+               || locale.startsWith(u"ro@"_s);
+    }
+    return false;
 }
 
 } // namespace quillet::settings

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringView>
@@ -31,12 +32,18 @@ inline constexpr float DefaultPositionTwips = 3000.0f;
 float PixelsToTwips(int pixels, double dotsPerInch);
 int TwipsToPixels(float twips, double dotsPerInch);
 
-// Where the window is shown at start-up, given its stored rectangle in pixels, the height
-// of its title bar (the strip along its top edge that carries the title, the buttons and
-// the handle to drag it by) and the screens' rectangles with the primary screen first.
-// The window stays where it was stored when its whole title bar lies on one screen;
-// otherwise (a screen since unplugged, a position that hides the close button) it goes
-// to the default position on the primary screen.
-QPoint PlaceWindow(const QRect &stored, int titleBarHeight, const QList<QRect> &screens, double dotsPerInch);
+// Where the window is shown at start-up, given its stored rectangle in pixels and the
+// screens' usable rectangles with the primary screen first. The window stays where it
+// was stored when it fits wholly on a screen there. Otherwise it goes onto the screen
+// that holds the most of it (or, when none holds any of it, a screen since unplugged, to
+// the default position on the primary screen), moved just enough to fit wholly; a window
+// larger than that screen goes to the screen's top left corner, so that its title and the
+// controls beside it show.
+QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dotsPerInch);
+
+// Whether the user's locale for messages is Romanian ("ro", "ro_RO.UTF-8", "ro_MD" ...):
+// the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty decides, as for
+// any program's messages. It chooses the interface language while none is stored.
+bool RomanianLocale(const QProcessEnvironment &environment);
 
 } // namespace quillet::settings

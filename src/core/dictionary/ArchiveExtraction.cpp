@@ -2,6 +2,7 @@
 #include "core/dictionary/ArchiveExtraction.h"
 
 #include "core/dictionary/DictionaryFiles.h"
+#include "core/dictionary/ProgramFolders.h"
 #include "core/dictionary/ShellAndWait.h"
 
 #include <QDir>
@@ -38,11 +39,11 @@ QString ExtractorCause(std::int32_t code, const QByteArray &errorOutput)
 
 LoadResult ExtractMembers(const ExtractionRequest &request)
 {
-    const QDir program(request.programDir);
-    const QString extractor = program.absoluteFilePath(files::Extractor);
-    const QString archive = program.absoluteFilePath(files::Database);
+    const ProgramFolders folders = ProgramFolders::Locate(request.programDir);
+    const QString extractor = QDir(folders.extractor).absoluteFilePath(files::Extractor);
+    const QString archive = QDir(folders.data).absoluteFilePath(files::Database);
     if (!QFile::exists(archive))
-        return Failed(files::Database, u"the archive is missing from %1"_s.arg(program.absolutePath()));
+        return Failed(files::Database, u"the archive is missing from %1"_s.arg(folders.data));
 
     const ChildCommand command{extractor,
                                QStringList{u"x"_s, u"-y"_s, u"-p"_s + files::ArchivePassword, archive}

@@ -5,13 +5,14 @@
 
 #include <array>
 
-// The fixed file names of the shipped dictionary, in one place. The archive, the
-// extractor and the program live together in the program's folder; the text files
-// exist only for a moment, in a private temporary folder, while the dictionary loads.
+// The fixed file names of the shipped dictionary, in one place. The program finds the
+// archive and the extractor as ProgramFolders says; the text files exist only for a
+// moment, in a private temporary folder, while the dictionary loads.
 namespace quillet::files {
 
 inline constexpr QLatin1StringView Database{"Database.db"};
 inline constexpr QLatin1StringView Extractor{"quillet-extract"};
+inline constexpr QLatin1StringView Background{"Background.jpg"};
 
 // The archive's password; the extractor gets it as "-p<password>".
 inline constexpr QLatin1StringView ArchivePassword{"k7w3m9t2r5x8"};

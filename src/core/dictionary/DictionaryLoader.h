@@ -35,7 +35,8 @@ struct LoadResult {
     LoadFailure failure;
 };
 
-// Fills the table from the archive in the program's folder: the extractor unpacks it
+// Fills the table from the archive the program ships with (found as ProgramFolders
+// says, beside the program or where it is installed): the extractor unpacks it
 // into a fresh private temporary folder, the text files are read line by line into
 // both directions, then deleted with their folder. EntryCount(1) is the bound given
 // by the caller (at most Capacity); each direction ends with EntryCount = the number

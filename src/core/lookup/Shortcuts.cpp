@@ -12,7 +12,7 @@ using enum ShortcutCommand;
 using enum KeyRule;
 using enum KeyAfter;
 
-constexpr std::array<Shortcut, 10> Table{{
+constexpr std::array<Shortcut, 11> Table{{
     {EnglishRomanian,   QKeyCombination(Qt::Key_F2),                     AnyModifiers, true},
     {RomanianEnglish,   QKeyCombination(Qt::Key_F3),                     AnyModifiers, true},
     {SearchAsYouType,   QKeyCombination(Qt::ControlModifier, Qt::Key_S), CtrlAlone,    true},
@@ -23,6 +23,7 @@ constexpr std::array<Shortcut, 10> Table{{
     {IgnoreDiacritics,  QKeyCombination(Qt::ControlModifier, Qt::Key_D), CtrlAlone,    true, UsedUp},
     {PasteWord,         QKeyCombination(Qt::ControlModifier, Qt::Key_V), LabelOnly,    true},
     {WordForms,         QKeyCombination(Qt::ControlModifier, Qt::Key_W), CtrlAlone,    true, UsedUp},
+    {About,             QKeyCombination(Qt::Key_F1),                     AnyModifiers, true, UsedUp},
 }};
 
 // The modifiers a shortcut tells apart; the keypad and group-switch flags say nothing
@@ -88,6 +89,23 @@ bool IsModifierKey(Qt::Key key)
     case Qt::Key_Super_R:
     case Qt::Key_Hyper_L:
     case Qt::Key_Hyper_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsListNavigationKey(Qt::Key key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
         return true;
     default:
         return false;

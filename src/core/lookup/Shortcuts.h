@@ -20,6 +20,7 @@ enum class ShortcutCommand {
     IgnoreDiacritics,
     PasteWord,
     WordForms,
+    About,
 };
 
 // How the window's key handler answers a key.
@@ -33,7 +34,8 @@ enum class KeyRule {
 enum class KeyAfter {
     PassesOn, // the focused control treats it as it always would
     UsedUp,   // the control never sees it: a key the window adds (Ctrl+D) that a text box
-              // would otherwise take for one of its own editing keys
+              // would otherwise take for one of its own editing keys, or one that opens
+              // another window (F1)
 };
 
 struct Shortcut {
@@ -59,5 +61,9 @@ std::optional<QKeyCombination> ShortcutLabel(ShortcutCommand command);
 
 // Whether the key is a modifier pressed alone (Shift, Ctrl, Alt, AltGr, Meta ...).
 bool IsModifierKey(Qt::Key key);
+
+// Whether the key moves through a list's rows (the arrows, Page Up and Down, Home, End):
+// a result list keeps the focus for those, so its rows can be read from the keyboard.
+bool IsListNavigationKey(Qt::Key key);
 
 } // namespace quillet

@@ -110,6 +110,7 @@ ClickLabel *Form2::newLink(QWidget *parent, const QRect &place, const QString &c
     link->setCursor(Qt::PointingHandCursor);
     link->setMouseTracking(true);
     link->setForeColor(LinkBlue);
+    link->setControlRole(QAccessible::Link); // Tab reaches it, Enter opens it
     return link;
 }
 

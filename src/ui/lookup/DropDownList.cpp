@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/lookup/DropDownList.h"
 
+#include <QKeyEvent>
+
 namespace quillet {
 
 DropDownList::DropDownList(QWidget *parent) : QListWidget(parent)
@@ -31,6 +33,16 @@ void DropDownList::open()
     show();
     raise();
     setFocus();
+}
+
+void DropDownList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit dismissed();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void DropDownList::focusOutEvent(QFocusEvent *event)

@@ -6,7 +6,8 @@
 namespace quillet {
 
 // A pick list that drops down over the window (the split-word and history lists): it
-// reports a pick, by click or Enter, and the loss of the focus, on which it is closed.
+// reports a pick, by click or Enter, Escape, and the loss of the focus, on which it is
+// closed.
 class DropDownList : public QListWidget {
     Q_OBJECT
 public:
@@ -19,9 +20,11 @@ public:
 
 signals:
     void picked();
+    void dismissed(); // Escape
     void lostFocus();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 };
 

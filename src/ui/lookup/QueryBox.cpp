@@ -2,8 +2,42 @@
 #include "ui/lookup/QueryBox.h"
 
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 
 namespace quillet {
+
+QueryBox::QueryBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::selectionChanged, this, [this] {
+        if (inUserInput_ && hasSelectedText())
+            emit selectedByUser();
+    });
+}
+
+void QueryBox::keyPressEvent(QKeyEvent *event)
+{
+    const QScopedValueRollback userInput(inUserInput_, true);
+    QLineEdit::keyPressEvent(event);
+}
+
+void QueryBox::mousePressEvent(QMouseEvent *event)
+{
+    const QScopedValueRollback userInput(inUserInput_, true);
+    QLineEdit::mousePressEvent(event);
+}
+
+void QueryBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const QScopedValueRollback userInput(inUserInput_, true);
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void QueryBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QScopedValueRollback userInput(inUserInput_, true);
+    QLineEdit::mouseDoubleClickEvent(event);
+}
 
 void QueryBox::keyReleaseEvent(QKeyEvent *event)
 {

@@ -1,9 +1,81 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/ClickLabel.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+using namespace Qt::StringLiterals;
 
 namespace quillet {
+
+namespace {
+
+// A control-role label as assistive technology sees it.
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, label->controlRole()) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty())
+            return QString(label()->text()).remove(u'&');
+        return text;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (role() == QAccessible::RadioButton) {
+            state.checkable = true;
+            state.checked = label()->BorderStyle() == 1;
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
+};
+
+QAccessibleInterface *ClickLabelInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1StringView(ClickLabel::staticMetaObject.className()))
+        return nullptr;
+    auto *label = static_cast<ClickLabel *>(object);
+    return label->controlRole() == QAccessible::NoRole ? nullptr : new ClickLabelAccessible(label);
+}
+
+} // namespace
+
+void ClickLabel::setControlRole(QAccessible::Role role)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ClickLabelInterface);
+        return true;
+    }();
+    (void)installed;
+    role_ = role;
+    setFocusPolicy(role == QAccessible::NoRole ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void ClickLabel::activate()
+{
+    emit mouseDown(Qt::LeftButton, mapToGlobal(rect().bottomLeft()));
+    emit clicked();
+}
 
 int ClickLabel::BorderStyle() const
 {
@@ -17,8 +89,15 @@ bool ClickLabel::setBorderStyle(int style)
     const bool changed = style != BorderStyle();
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
-    if (changed)
+    if (changed) {
         emit borderStyleChanged();
+        if (role_ == QAccessible::RadioButton) {
+            QAccessible::State checked;
+            checked.checked = true;
+            QAccessibleStateChangeEvent event(this, checked);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     return true;
 }
 
@@ -56,6 +135,30 @@ void ClickLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     emit movedAt(event->buttons(), event->globalPosition());
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+                          || event->key() == Qt::Key_Enter;
+    if (role_ != QAccessible::NoRole && pressKey && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 } // namespace quillet

@@ -1,19 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 
+class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 
 namespace quillet {
 
 // A label the user can press and click: the main window's link labels, direction labels
 // and picture buttons. Its border style (0 none, 1 single line) is the state some of
 // them carry, read back from the frame it draws.
+//
+// A label given a control role is a control for the keyboard and for assistive
+// technology as well: Tab reaches it (a click does not take the focus), it shows the
+// focus, Space or Enter press and click it, and it is presented in that role (a button,
+// a radio button checked while its border shows) with a press action.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    void setControlRole(QAccessible::Role role);
+    // NoRole for a label that is no control (the title).
+    QAccessible::Role controlRole() const { return role_; }
+    // What Space or Enter does: a press of the left button at the label's lower left
+    // corner (where a menu it opens drops down), then a click.
+    void activate();
 
     int BorderStyle() const;
     // Only 0 and 1 are border styles; any other value is refused and changes nothing.
@@ -36,9 +51,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;
+    QAccessible::Role role_ = QAccessible::NoRole;
 };
 
 } // namespace quillet

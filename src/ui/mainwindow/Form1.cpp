@@ -65,6 +65,7 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
     connectSplitWordHandlers();
     connectClipboardHandlers();
     connectShortcuts();
+    setUpKeyboardAccess();
 }
 
 Form1::~Form1()
@@ -337,6 +338,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         }
     }
     fitCaptions();
+    applyAccessibleTexts(isEnglish);
 }
 
 void Form1::mnuOptEng_Click()

@@ -4,6 +4,7 @@
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/SearchHistory.h"
+#include "core/lookup/CopyChoice.h"
 #include "core/lookup/WordFinder.h"
 #include "core/mainwindow/WindowDrag.h"
 #include "core/quiz/QuizScore.h"
@@ -31,6 +32,7 @@ class DropDownList;
 class Form3;
 class QueryBox;
 class ResultList;
+enum class KeyboardControl;
 enum class ShortcutCommand;
 
 // What the main window needs from the world around it.
@@ -232,19 +234,25 @@ private:
     void markDirection(int d);
     void showHistoryEntries();
     void copyFromActiveList(int column);
+    bool copyWithCtrlC();
     void setUpFrame();
     void loadBackground();
     void setWindowRegion();
     void releaseWindowRegion();
+    bool startSystemMove(Qt::MouseButtons buttons);
     void connectHoverHandlers();
     void resetHighlights();
     void fitCaptions();
+    void setUpKeyboardAccess();
+    void applyAccessibleTexts(bool isEnglish);
+    QWidget *keyboardControl(KeyboardControl control) const;
 
     Form1Setup setup_;
     std::unique_ptr<DictTable> DictTable_;
     WordFinder wordFinder_{*DictTable_};
     SearchHistory history_;
     QuizScore quizScore_; // the quiz's score lasts for the run
+    CopyChoice copyChoice_;
     bool loading_ = false;
     bool wordFormsLoaded_ = false;
     bool unloaded_ = false;

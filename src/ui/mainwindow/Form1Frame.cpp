@@ -4,14 +4,18 @@
 #include "ui/mainwindow/Form1.h"
 
 #include "core/app/SettingsValues.h"
+#include "core/dictionary/DictionaryFiles.h"
+#include "core/dictionary/ProgramFolders.h"
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/common/ScreenTwips.h"
 #include "core/mainwindow/WindowOutline.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QWindow>
 
 #include <cmath>
 
@@ -44,6 +48,8 @@ void Form1::setUpFrame()
     // The title passes its presses and moves on as if they were the background's,
     // measured from the title's own corner.
     connect(Label4, &ClickLabel::pressedAt, this, [this](Qt::MouseButtons buttons, const QPointF &at) {
+        if (startSystemMove(buttons))
+            return;
         const QPointF local = Label4->mapFromGlobal(at);
         Form_MouseDown(buttons, local.x(), local.y());
     });
@@ -56,7 +62,7 @@ void Form1::setUpFrame()
 void Form1::loadBackground()
 {
     // A missing or unreadable picture leaves the plain background.
-    background_.load(setup_.programDir + u"/Background.jpg"_s);
+    background_.load(QDir(ProgramFolders::Locate(setup_.programDir).data).filePath(files::Background));
 }
 
 void Form1::setWindowRegion()
@@ -88,11 +94,22 @@ void Form1::Form_MouseMove(Qt::MouseButtons button, double x, double y)
         move(int(std::lround(moved->left / twipsPerPixel)), int(std::lround(moved->top / twipsPerPixel)));
 }
 
+// A press of the left button alone hands the drag to the window system where it can
+// move windows itself (under Wayland a window cannot place itself). Elsewhere the
+// window follows the pointer with moves of its own, on the 32-twip grid.
+bool Form1::startSystemMove(Qt::MouseButtons buttons)
+{
+    QWindow *window = windowHandle();
+    return buttons == Qt::MouseButtons(Qt::LeftButton) && window != nullptr && window->startSystemMove();
+}
+
 // Positions are taken from the pointer's place on the screen and the window's place as
 // this program last set it, so a move that reaches us before the window system has
 // moved the window still measures from where the window is going to be.
 void Form1::mousePressEvent(QMouseEvent *event)
 {
+    if (startSystemMove(event->buttons()))
+        return;
     const QPointF local = mapFromGlobal(event->globalPosition());
     Form_MouseDown(event->buttons(), local.x(), local.y());
 }

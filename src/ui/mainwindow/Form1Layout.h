@@ -17,11 +17,13 @@ inline constexpr QRect ImgSearch{248, 29, 32, 32};
 inline constexpr QRect Image3{297, 30, 32, 32};
 inline constexpr QRect Label1Options{496, 33, 87, 16};
 inline constexpr QRect Image1{588, 33, 16, 16};
-inline constexpr QRect Label1History{87, 55, 42, 16};
-inline constexpr QRect Label1Split{129, 55, 75, 16};
+// History and Split stand right of the Starting-with heading, so that none of the three
+// captions covers another in either language, and Split ends before the count caption.
+inline constexpr QRect Label1History{96, 55, 40, 16};
+inline constexpr QRect Label1Split{136, 55, 73, 16};
 inline constexpr QRect Label3EnglishRomanian{342, 56, 130, 18};
 inline constexpr QRect Label3RomanianEnglish{477, 56, 130, 18};
-inline constexpr QRect Label2StartingHeading{16, 62, 137, 17};
+inline constexpr QRect Label2StartingHeading{12, 62, 137, 17};
 inline constexpr QRect Label2StartingCount{210, 63, 137, 17};
 inline constexpr QRect StartingList{3, 78, 613, 375};
 inline constexpr QRect List2{51, 78, 184, 134};

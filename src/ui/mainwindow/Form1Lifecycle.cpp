@@ -8,7 +8,6 @@
 #include "core/app/StaleFiles.h"
 #include "ui/lookup/QueryBox.h"
 #include "ui/mainwindow/ClickLabel.h"
-#include "ui/mainwindow/Form1Layout.h"
 #include "ui/common/ScreenTwips.h"
 
 #include <QAction>
@@ -17,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QTimer>
 
@@ -32,14 +32,15 @@ QString TitleCaption()
            + u"."_s + QString::number(QUILLET_VERSION_MINOR);
 }
 
+// The screens' usable areas (without the desktop's panels), the primary screen first.
 QList<QRect> ScreenAreas()
 {
     QList<QRect> areas;
     if (const QScreen *primary = QGuiApplication::primaryScreen())
-        areas.append(primary->geometry());
+        areas.append(primary->availableGeometry());
     for (const QScreen *screen : QGuiApplication::screens())
         if (screen != QGuiApplication::primaryScreen())
-            areas.append(screen->geometry());
+            areas.append(screen->availableGeometry());
     return areas;
 }
 
@@ -143,7 +144,9 @@ void Form1::LoadSettings()
 {
     RemoveStaleSaveLeftovers(SettingsStore::filePath());
     const SettingsStore store;
-    const settings::StoredSettings stored = settings::LoadSettings(store);
+    // While no language is stored, the user's locale chooses it.
+    const bool romanianLocale = settings::RomanianLocale(QProcessEnvironment::systemEnvironment());
+    const settings::StoredSettings stored = settings::LoadSettings(store, romanianLocale);
 
     if (stored.searchAsYouType)
         mnuSearchAsYouType->setChecked(*stored.searchAsYouType);
@@ -167,9 +170,8 @@ void Form1::LoadSettings()
         position.setX(settings::TwipsToPixels(*stored.left, dpi));
     if (stored.top)
         position.setY(settings::TwipsToPixels(*stored.top, dpi));
-    // The title bar: from the frame's top edge to the bottom of the window's own title row.
-    const int titleBarHeight = geometry().top() - frameGeometry().top() + layout::Label4.bottom() + 1;
-    move(settings::PlaceWindow(QRect(position, frameGeometry().size()), titleBarHeight, ScreenAreas(), dpi));
+    // The window opens wholly on its screen whatever the scale, its title and controls in sight.
+    move(settings::PlaceWindow(QRect(position, frameGeometry().size()), ScreenAreas(), dpi));
 }
 
 void Form1::SaveSettings()

@@ -55,6 +55,9 @@ void Form1::connectLookupHandlers()
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text1, &QueryBox::keyUp, this, [this](int key) { Text1_KeyUp(key); });
     connect(Text1, &QueryBox::gotFocus, this, &Form1::Text1_GotFocus);
+    // Typing or selecting in the query box by hand makes Ctrl+C the box's own copy again.
+    connect(Text1, &QLineEdit::textEdited, this, [this] { copyChoice_.pickForgotten(); });
+    connect(Text1, &QueryBox::selectedByUser, this, [this] { copyChoice_.pickForgotten(); });
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     for (int i = 0; i < int(lv.size()); ++i) {
@@ -83,6 +86,7 @@ void Form1::RunSearch(const QString &query)
     Label2[3]->clear();
     const Diacritics diacritics = mnuIgnoreDiacritics->isChecked() ? Diacritics::Ignored : Diacritics::Distinct;
     const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query), diacritics);
+    copyChoice_.pickForgotten(); // the rows are replaced
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
     if (mnuWordForms->isChecked())
@@ -153,9 +157,17 @@ void Form1::fillFirstList(int d)
 
 void Form1::lv_KeyDown(int index, int key)
 {
-    (void)index;
-    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the list.
-    if (!IsModifierKey(Qt::Key(key)))
+    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the
+    // list, and so do the keys that move through its rows. Enter looks the selected
+    // entry up, as a double click does; any other key goes back to the query box.
+    if (IsModifierKey(Qt::Key(key)))
+        return;
+    copyChoice_.rowPicked(); // moving in the list picks the row it lands on
+    if (IsListNavigationKey(Qt::Key(key)))
+        return;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        lv_DblClick(index);
+    else
         Text1->setFocus();
 }
 
@@ -182,6 +194,7 @@ void Form1::lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPo
 void Form1::lv_Click(int index)
 {
     (void)index;
+    copyChoice_.rowPicked();
     IdleTicks = 1;
 }
 
@@ -207,7 +220,21 @@ void Form1::copyFromActiveList(int column)
 
 void Form1::mnuCopyRec_Click()
 {
+    if (lv[ActiveListIndex]->selectedRow())
+        copyChoice_.rowPicked(); // the row whose headword was copied is the one in use
     copyFromActiveList(0);
+}
+
+bool Form1::copyWithCtrlC()
+{
+    const bool rowSelected = lv[ActiveListIndex]->selectedRow().has_value();
+    const bool listFocused = lv[0]->hasFocus() || lv[1]->hasFocus();
+    if (copyChoice_.target(rowSelected, listFocused) != CopyChoice::Target::PickedTranslation)
+        return false; // the focused control copies its own selection
+    mnuCopyTranslation_Click();
+    // A result list copies nothing of its own and, as after any key, hands the focus back to
+    // the query box; any other control's own copy would replace the translation.
+    return !listFocused;
 }
 
 void Form1::mnuCopyTranslation_Click()

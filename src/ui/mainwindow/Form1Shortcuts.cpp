@@ -4,6 +4,7 @@
 #include "ui/mainwindow/Form1.h"
 
 #include "ui/lookup/KeyPreview.h"
+#include "ui/lookup/QueryBox.h"
 #include "core/lookup/Shortcuts.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ void Form1::applyShortcutLabels()
         case ShortcutCommand::CopyRecord: return mnuCopyRec2;
         case ShortcutCommand::CopyTranslation: return mnuCopyTranslation2;
         case ShortcutCommand::PasteWord: return mnuPasteWord;
+        case ShortcutCommand::About: return mnuAbout;
         }
         return nullptr;
     };
@@ -44,9 +46,15 @@ void Form1::applyShortcutLabels()
 
 bool Form1::Form_KeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    // Whoever moves through the window with the keyboard keeps the focus where they take
+    // it: a pending re-selection of the query no longer pulls it back to the query box.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || !Text1->hasFocus())
+        IdleTicks = 0;
     const auto command = CommandForKey(Qt::Key(key), shift);
     if (!command)
         return false;
+    if (*command == ShortcutCommand::CopyTranslation)
+        return copyWithCtrlC();
     runShortcut(*command);
     return AfterCommand(*command) == KeyAfter::UsedUp;
 }
@@ -64,6 +72,7 @@ void Form1::runShortcut(ShortcutCommand command)
     case ShortcutCommand::IgnoreDiacritics: mnuIgnoreDiacritics_Click(); break;
     case ShortcutCommand::WordForms: mnuWordForms_Click(); break;
     case ShortcutCommand::PasteWord: break; // Ctrl+V stays the focused control's own paste
+    case ShortcutCommand::About: Image1_Click(); break;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/quiz/QuizTexts.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -52,6 +53,7 @@ Form3::Form3(Form3Inputs inputs, QWidget *parent)
     connect(Combo2, &QComboBox::currentIndexChanged, this, &Form3::Combo2_Click);
     connect(Choose, &QPushButton::clicked, this, &Form3::Choose_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &Form3::List1_DblClick);
+    List1->installEventFilter(this);
 }
 
 void Form3::createControls()
@@ -168,6 +170,24 @@ void Form3::Choose_Click()
 void Form3::List1_DblClick()
 {
     Choose_Click();
+}
+
+bool Form3::List1_KeyDown(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    Choose_Click();
+    return true;
+}
+
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier)
+            return List1_KeyDown(key->key());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Appends a history line and selects it, which brings it into view.

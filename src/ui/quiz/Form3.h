@@ -47,6 +47,8 @@ public:
     void DrawQuestion();
     void Choose_Click();
     void List1_DblClick();
+    // Enter on an answer chooses it; true when the key was used.
+    bool List1_KeyDown(int key);
 
     const QuizGame &game() const { return game_; }
 
@@ -60,6 +62,9 @@ public:
     QListWidget *List2 = nullptr;     // wrong answers
     QListWidget *List3 = nullptr;     // good answers
     QPushButton *Choose = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();

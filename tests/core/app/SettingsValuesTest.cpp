@@ -41,27 +41,48 @@ TEST(SettingsValues, NumbersRoundHalvesToEvenAndReadBackAsWritten)
     EXPECT_EQ(TwipsToPixels(1e30f, 96), 16'777'215);
 }
 
-TEST(SettingsValues, AWindowWhoseTitleBarIsNotWhollyOnOneScreenGoesToTheDefaultPlace)
+TEST(SettingsValues, AWindowIsKeptWhereItFitsAndOtherwiseMovedWhollyOntoItsScreen)
 {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, -200, 1280, 1024)};
-    const QSize size(600, 400);
-    const auto place = [&](QPoint at, const QList<QRect> &on = {}, double dpi = 96) {
-        return PlaceWindow(QRect(at, size), 28, on.isEmpty() ? screens : on, dpi);
+    const auto place = [&](QPoint at, QSize size = {600, 400}, const QList<QRect> &on = {}, double dpi = 96) {
+        return PlaceWindow(QRect(at, size), on.isEmpty() ? screens : on, dpi);
     };
     EXPECT_EQ(place({100, 50}), QPoint(100, 50));
     EXPECT_EQ(place({2500, -150}), QPoint(2500, -150));
-    EXPECT_EQ(place({1320, 1052}), QPoint(1320, 1052)); // only the title bar shows
-    // Only a corner on a screen, the title bar cut by an edge or split between screens.
-    EXPECT_EQ(place({-599, 1079}), QPoint(200, 200));
-    EXPECT_EQ(place({-100, -100}), QPoint(200, 200));
-    EXPECT_EQ(place({100, -1}), QPoint(200, 200));
-    EXPECT_EQ(place({1320, 1053}), QPoint(200, 200));
-    EXPECT_EQ(place({1600, 100}), QPoint(200, 200));
-    EXPECT_EQ(place({-600, 100}), QPoint(200, 200));
-    EXPECT_EQ(place({5000, 3000}, screens, 120), QPoint(250, 250));
-    // The primary screen need not be the one at the origin.
+    EXPECT_EQ(place({1320, 680}), QPoint(1320, 680));
+    // Over an edge: onto the screen that holds the most of it, just far enough to fit.
+    EXPECT_EQ(place({1320, 1052}), QPoint(1320, 680));
+    EXPECT_EQ(place({-599, 1079}), QPoint(0, 680));
+    EXPECT_EQ(place({1600, 100}), QPoint(1320, 100));
+    EXPECT_EQ(place({1800, 700}), QPoint(1920, 424)); // the second screen holds more of it
+    // On no screen at all: the default place on the primary screen, which need not be the
+    // one at the origin.
+    EXPECT_EQ(place({5000, 3000}, {600, 400}, screens, 120), QPoint(250, 250));
     const QList<QRect> primaryRight{QRect(1280, 0, 1920, 1080), QRect(0, 0, 1280, 1024)};
-    EXPECT_EQ(place({0, 1100}, primaryRight), QPoint(1480, 200));
+    EXPECT_EQ(place({0, 1100}, {600, 400}, primaryRight), QPoint(1480, 200));
+    // A screen scaled down to 640 x 512: the default place is moved in; a window larger than
+    // its screen shows its top left corner, with the title.
+    const QList<QRect> small{QRect(0, 0, 640, 512)};
+    EXPECT_EQ(place({200, 200}, {623, 453}, small), QPoint(17, 59));
+    EXPECT_EQ(place({200, 200}, {700, 600}, small), QPoint(0, 0));
+    EXPECT_EQ(place({-50, -50}, {700, 600}, small), QPoint(0, 0));
+}
+
+TEST(SettingsValues, ARomanianLocaleIsTheFirstOfTheMessageVariablesSet)
+{
+    const auto romanian = [](std::initializer_list<std::pair<QString, QString>> variables) {
+        QProcessEnvironment environment;
+        for (const auto &[name, value] : variables)
+            environment.insert(name, value);
+        return RomanianLocale(environment);
+    };
+    EXPECT_TRUE(romanian({{u"LANG"_s, u"ro_RO.UTF-8"_s}}));
+    EXPECT_TRUE(romanian({{u"LANG"_s, u"en_GB.UTF-8"_s}, {u"LC_MESSAGES"_s, u"ro_MD"_s}}));
+    EXPECT_TRUE(romanian({{u"LC_ALL"_s, u"ro"_s}, {u"LC_MESSAGES"_s, u"C"_s}}));
+    EXPECT_TRUE(romanian({{u"LC_ALL"_s, u""_s}, {u"LANG"_s, u"ro_RO"_s}}));
+    EXPECT_FALSE(romanian({{u"LC_ALL"_s, u"C.UTF-8"_s}, {u"LANG"_s, u"ro_RO.UTF-8"_s}}));
+    EXPECT_FALSE(romanian({{u"LANG"_s, u"rom_XX"_s}}));
+    EXPECT_FALSE(romanian({}));
 }
 
 } // namespace

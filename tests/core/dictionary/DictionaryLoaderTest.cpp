@@ -4,6 +4,7 @@
 // copy of the built quillet-extract.
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/DictionaryLoader.h"
+#include "core/dictionary/ProgramFolders.h"
 
 #include "common/QStringPrinter.h"
 #include "common/TestArchives.h"
@@ -244,6 +245,28 @@ TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)
     EXPECT_TRUE(stopped.cancelled) << stopped.failure.message().toStdString();
     EXPECT_EQ(observer_.asked, 2);
     expectNothingLeft();
+}
+
+// An installed tree keeps the program in bin/, the extractor in lib/quillet and the
+// archive in share/quillet; what lies beside the program still comes first.
+TEST_F(ProgramFolder, FindsTheInstalledTreeFromTheProgramsFolder)
+{
+    pack(EnRo, RoEn);
+    const QDir root(root_.path());
+    for (const QString &folder : {u"usr/bin"_s, u"usr/lib/quillet"_s, u"usr/share/quillet"_s})
+        ASSERT_TRUE(root.mkpath(folder));
+    ASSERT_TRUE(QFile::rename(programPath(files::Extractor), root.filePath(u"usr/lib/quillet/quillet-extract"_s)));
+    ASSERT_TRUE(QFile::rename(programPath(files::Database), root.filePath(u"usr/share/quillet/Database.db"_s)));
+    const QString bin = root.filePath(u"usr/bin"_s);
+
+    const ProgramFolders installed = ProgramFolders::Locate(bin);
+    EXPECT_EQ(installed.data, root.filePath(u"usr/share/quillet"_s));
+    EXPECT_EQ(installed.extractor, root.filePath(u"usr/lib/quillet"_s));
+    EXPECT_TRUE(DictionaryLoader(bin).LoadDictionary(table_, observer_).loaded);
+
+    WriteFile(QDir(bin).filePath(files::Database), "beside");
+    EXPECT_EQ(ProgramFolders::Locate(bin).data, bin);
+    EXPECT_EQ(ProgramFolders::Locate(programDir()).extractor, programDir()); // found nowhere
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/lookup/CopyChoice.h"
 #include "core/lookup/PasteTip.h"
 #include "core/lookup/Shortcuts.h"
 #include "core/lookup/SplitWord.h"
@@ -42,7 +43,7 @@ TEST(Shortcuts, KeysRunTheCommandsTheirLabelsNameUnderTheModifierRule)
     EXPECT_EQ(CommandForKey(Qt::Key_C, ctrl | Qt::MetaModifier), std::nullopt);
     EXPECT_EQ(CommandForKey(Qt::Key_V, ctrl), std::nullopt);
 
-    // Only the window's own Ctrl+D keeps its key from the text box, where it would delete.
+    // The window's own Ctrl+D keeps its key from the text box, where it would delete.
     EXPECT_EQ(AfterCommand(IgnoreDiacritics), KeyAfter::UsedUp);
     EXPECT_EQ(AfterCommand(CopyTranslation), KeyAfter::PassesOn);
     // Every key the handler answers runs the command its label names.
@@ -53,6 +54,21 @@ TEST(Shortcuts, KeysRunTheCommandsTheirLabelsNameUnderTheModifierRule)
     for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta})
         EXPECT_TRUE(IsModifierKey(key)) << key;
     EXPECT_FALSE(IsModifierKey(Qt::Key_CapsLock));
+    EXPECT_TRUE(IsListNavigationKey(Qt::Key_PageDown));
+    EXPECT_FALSE(IsListNavigationKey(Qt::Key_A));
+}
+
+TEST(CopyChoice, APickedRowLastsUntilTheQueryIsTouchedAndNeedsItsSelection)
+{
+    using enum CopyChoice::Target;
+    CopyChoice choice;
+    EXPECT_EQ(choice.target(true, false), FocusedControl);
+    EXPECT_EQ(choice.target(true, true), PickedTranslation); // a list has no text of its own
+    choice.rowPicked();
+    EXPECT_EQ(choice.target(true, false), PickedTranslation);
+    EXPECT_EQ(choice.target(false, false), FocusedControl); // the rows were replaced
+    choice.pickForgotten();
+    EXPECT_EQ(choice.target(true, false), FocusedControl);
 }
 
 } // namespace

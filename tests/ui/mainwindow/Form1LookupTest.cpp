@@ -362,20 +362,53 @@ private slots:
         QTest::keyClick(form().lv[0], Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), u"pump"_s);
 
-        // From the query box: the translation first, then the box's own copy of its selection.
-        form().Text1->setSelection(0, 3);
-        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(clipboard->text(), u"pum"_s);
-        form().Text1->deselect();
+        // Ctrl+B's row is picked: Ctrl+C from the query box copies its translation too.
         QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
 
-        form().lv[0]->setFocus(); // other keys and clicks in a list serve the query box too
+        form().lv[0]->setFocus(); // the rows are read with the arrows, other keys serve the query box
         QTest::keyClick(form().lv[0], Qt::Key_Down);
+        QVERIFY(form().lv[0]->hasFocus());
+        QTest::keyClick(form().lv[0], Qt::Key_K);
         QVERIFY(form().Text1->hasFocus());
         form().IdleTicks = 0;
         QTest::mouseClick(form().lv[0]->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(form().IdleTicks, qint16(1));
+    }
+
+    void ctrlCCopiesThePickedRowsTranslationUntilTheQueryIsTouchedByHand()
+    {
+        search(u"pump"_s);
+        QClipboard *clipboard = QApplication::clipboard();
+        ResultList &list = *form().lv[0];
+        const QPoint firstRow = list.visualItemRect(list.topLevelItem(0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, firstRow);
+        for (int tick = 0; tick < 10; ++tick) // the idle re-selection of the query
+            form().Timer1_Timer();
+        QVERIFY(form().Text1->hasFocus());
+        QCOMPARE(form().Text1->selectedText(), u"pump"_s);
+        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
+
+        // A selection made by hand in the query box is what Ctrl+C copies.
+        QTest::keyClick(form().Text1, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pum"_s);
+
+        // Moving in the list picks a row again, and the list keeps the focus for reading
+        // on; editing the query forgets the pick.
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_Down);
+        QVERIFY(list.hasFocus());
+        form().Text1->setFocus();
+        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"stație de pompare"_s);
+        form().Text1->selectWholeText();
+        QTest::keyClick(form().Text1, Qt::Key_End);
+        QTest::keyClicks(form().Text1, u"s"_s);
+        form().Text1->selectWholeText();
+        QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), u"pumps"_s);
     }
 
     void ignoringDiacriticsFindsPlainTypingAndIsKeptForTheNextRun()

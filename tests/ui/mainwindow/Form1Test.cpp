@@ -5,14 +5,18 @@
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/mainwindow/HoverColours.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -42,6 +46,28 @@ QPoint Drag(Form1 &form, QWidget *control, QPoint at, QPoint by)
     Send(control, QEvent::MouseMove, at + by, Qt::LeftButton);
     Send(control, QEvent::MouseButtonRelease, at + by, Qt::NoButton);
     return form.pos() - before;
+}
+
+// The controls under `node` that one can reach, press or type into and that have no name.
+QStringList UnnamedControls(QAccessibleInterface *node)
+{
+    QStringList unnamed;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        // Rows, cells and headings of a list are no controls of their own.
+        if (child == nullptr || child->object() == nullptr || !child->object()->isWidgetType())
+            continue;
+        const QAccessibleActionInterface *actions = child->actionInterface();
+        const QAccessible::State state = child->state();
+        const bool interactive = state.focusable || (child->role() == QAccessible::EditableText && !state.readOnly)
+                                 || (actions != nullptr && !actions->actionNames().isEmpty());
+        const QWidget *control = static_cast<const QWidget *>(child->object());
+        if (interactive && child->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(u"%1 at %2,%3"_s.arg(QString::fromLatin1(control->metaObject()->className()))
+                               .arg(control->x()).arg(control->y()));
+        unnamed += UnnamedControls(child);
+    }
+    return unnamed;
 }
 
 } // namespace
@@ -110,6 +136,30 @@ private slots:
         QCOMPARE(Headings(*form().lv[0]), (QStringList{u"Engleza"_s, u"Romana"_s}));
         for (const ClickLabel *label : form().Label3) // the Romanian captions fit their boxes
             QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width() - 2);
+    }
+
+    void noTwoCaptionsOverlapInEitherLanguage()
+    {
+        form().mnuSearchAsYouType_Click();
+        search(u"casa"_s); // the count captions show
+        for (const bool english : {true, false}) {
+            form().ApplyInterfaceLanguage(english);
+            form().ImgSearch_Click(); // the counts in the language
+            QList<std::pair<const QLabel *, QRectF>> drawn;
+            for (const QLabel *label : form().findChildren<QLabel *>()) {
+                if (!label->isVisibleTo(&form()) || label->text().isEmpty())
+                    continue;
+                const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(),
+                                                                int(label->alignment()), true, label->text());
+                drawn.append({label, QRectF(text.translated(label->mapTo(&form(), QPoint()))).intersected(
+                                         QRectF(label->geometry()))});
+            }
+            QVERIFY(drawn.size() >= 10);
+            for (qsizetype i = 0; i < drawn.size(); ++i)
+                for (qsizetype j = i + 1; j < drawn.size(); ++j)
+                    QVERIFY2(!drawn[i].second.intersects(drawn[j].second),
+                             qPrintable(drawn[i].first->text() + u" / "_s + drawn[j].first->text()));
+        }
     }
 
     void aDirectionLabelSearchesBeforeTheCaptionsChange()
@@ -225,6 +275,82 @@ private slots:
             QCOMPARE(label->ForeColor(), hover::RestBlue);
         QCOMPARE(form().ImgSearch->BorderStyle(), 0);
         QCOMPARE(form().Label3[marked]->BorderStyle(), 1); // the direction mark stays
+    }
+
+    // What assistive technology sees: every control one can reach, press or type into is
+    // named, in the interface language; the pictures are buttons that can be pressed.
+    void theAccessibilityTreeNamesEveryControl()
+    {
+        int aboutOpened = 0;
+        Form1Setup setup;
+        setup.showAbout = [&](Form2 &) { ++aboutOpened; };
+        loadForm(setup);
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form());
+        QVERIFY(window != nullptr);
+        const QStringList unnamed = UnnamedControls(window);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
+
+        QAccessibleInterface *help = QAccessible::queryAccessibleInterface(form().Image1);
+        QCOMPARE(help->role(), QAccessible::Button);
+        QCOMPARE(help->text(QAccessible::Name), u"Help"_s);
+        help->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(aboutOpened, 1);
+        QAccessibleInterface *englishRomanian = QAccessible::queryAccessibleInterface(form().Label3[0]);
+        QCOMPARE(englishRomanian->role(), QAccessible::RadioButton);
+        QCOMPARE(englishRomanian->state().checked, form().CurrentDirection() == 1);
+
+        form().mnuOptRom_Click();
+        QCOMPARE(QAccessible::queryAccessibleInterface(form().Image4)->text(QAccessible::Name), u"Iesire"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(form().lv[0])->text(QAccessible::Name), u"Incepand cu"_s);
+        QCOMPARE(englishRomanian->text(QAccessible::Name), u"Englez-Roman Tehnic"_s);
+        QVERIFY(UnnamedControls(window).isEmpty());
+    }
+
+    // Tab goes round every control in reading order; Space or Enter presses a picture or
+    // a label, F1 opens About, Escape closes an open list.
+    void theKeyboardReachesAndWorksEveryControl()
+    {
+        int aboutOpened = 0;
+        Form1Setup setup;
+        setup.showAbout = [&](Form2 &) { ++aboutOpened; };
+        loadForm(setup);
+        QApplication::clipboard()->setText(u"pump"_s);
+        form().Timer1_Timer(); // the paste picture can be pressed
+        const QList<QWidget *> order{form().ImgSearch, form().Image3,    form().Label1[2], form().Label1[1],
+                                     form().lv[0],     form().lv[1],     form().Label3[0], form().Label3[1],
+                                     form().Label1[0], form().Image1,    form().Image2,    form().Image4,
+                                     form().Text1};
+        form().Text1->setFocus();
+        QTest::keyClicks(form().Text1, u"pu"_s); // the query would be selected again ten ticks on
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(form().Text1, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form().Image4);
+        for (int tick = 0; tick < 10; ++tick)
+            form().Timer1_Timer();
+        QCOMPARE(QApplication::focusWidget(), form().Image4); // where Tab took it
+
+        QTest::keyClick(form().Image1, Qt::Key_Space);
+        form().Text1->setFocus();
+        QTest::keyClick(form().Text1, Qt::Key_F1);
+        QCOMPARE(aboutOpened, 2);
+        QTest::keyClick(form().Label3[0], Qt::Key_Return);
+        QCOMPARE(form().CurrentDirection(), 1);
+
+        for (const int label : {2, 1}) {
+            form().Text1->setText(u"pump"_s);
+            QTest::keyClick(form().Label1[label], Qt::Key_Space);
+            DropDownList *list = label == 2 ? form().List2 : form().List1;
+            QVERIFY(list->isVisible());
+            QTest::keyClick(list, Qt::Key_Escape);
+            QVERIFY(!list->isVisible());
+            QVERIFY(form().Text1->hasFocus());
+        }
+        QTest::keyClick(form().Label1[0], Qt::Key_Return);
+        QTRY_VERIFY(form().mnuOptions->isVisible());
+        form().mnuOptions->hide();
     }
 
     void helpPictureOpensTheAboutWindowWithBothCounts()

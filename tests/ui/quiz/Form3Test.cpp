@@ -102,6 +102,14 @@ private slots:
         QTest::mouseClick(quiz->List1->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(quiz->List1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(quiz->Label4->text(), u"Points: 2 from 3 (66%)"_s);
+
+        // From the keyboard: arrows to the right line, Enter chooses it.
+        quiz->List1->setFocus();
+        QTest::keyClick(quiz->List1, Qt::Key_Home);
+        for (int row = 1; row < quiz->game().question().CorrectIndex; ++row)
+            QTest::keyClick(quiz->List1, Qt::Key_Down);
+        QTest::keyClick(quiz->List1, Qt::Key_Return);
+        QCOMPARE(quiz->Label4->text(), u"Points: 3 from 4 (75%)"_s);
     }
 
     void chooseWithoutAnAnswerOnlyAsks()
