@@ -1,6 +1,5 @@
-// The entry rules applied to what the sources offer, and the capacity rule.
+// The entry rules applied to what the sources offer.
 #include "gendict/Assembly.h"
-#include "gendict/Capacity.h"
 
 #include "QtPrinters.h"
 
@@ -82,27 +81,4 @@ TEST(Assembly, KeepsTheCleanSensesOfEverySourceTechnicalFirst)
     EXPECT_EQ(ro.removed.value(Assembly::ScriptRule), 1);
     EXPECT_EQ(ro.removed.value(Assembly::UsageDomainRule), 2);
     EXPECT_EQ(en.removed.value(Assembly::LongGlossRule), 1);
-}
-
-TEST(Capacity, LeavesOutReversedOnlyThenTheWordiestMultiWordHeadwords)
-{
-    const auto entry = [](const char16_t *headword, Source source) {
-        return TableEntry{{QString::fromUtf16(headword), u"x"_s}, SourceMask(source)};
-    };
-    const QList<TableEntry> all{
-        entry(u"a b c", Source::Entries), entry(u"word", Source::Reversed), entry(u"two words", Source::Reversed),
-        entry(u"x y", Source::WordNet), entry(u"single", Source::Entries), entry(u"long one here", Source::Entries),
-    };
-    QList<TableEntry> entries = all;
-    EXPECT_EQ(Capacity::fit(entries, 6), CapacityCut{});
-    EXPECT_EQ(Capacity::fit(entries, 5), (CapacityCut{1, 0}));
-    EXPECT_EQ(entries.size(), 5);
-    EXPECT_EQ(entries[1].entry.headword, u"word"_s); // the wordier reversed one went first
-
-    entries = all;
-    EXPECT_EQ(Capacity::fit(entries, 2), (CapacityCut{2, 2}));
-    QStringList kept;
-    for (const TableEntry &e : entries)
-        kept.append(e.entry.headword);
-    EXPECT_EQ(kept, (QStringList{u"x y"_s, u"single"_s}));
 }

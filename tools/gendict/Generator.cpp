@@ -28,10 +28,9 @@ namespace {
 DirectionSummary writeSorted(const QString &path, const Direction &direction, const QString &forwardName,
                              const QString &reversedName)
 {
-    QList<TableEntry> entries = direction.table.entries();
+    const QList<TableEntry> entries = direction.table.entries();
     DirectionSummary summary;
     summary.removed = direction.removed;
-    summary.cut = Capacity::fit(entries, DictionaryWriter::MaxEntries);
     const std::pair<Source, QString> names[] = {{Source::Entries, forwardName},
                                                 {Source::Reversed, reversedName},
                                                 {Source::WordNet, u"Wordnet join"_s}};

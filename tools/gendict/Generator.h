@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gendict/Capacity.h"
 #include "gendict/Tally.h"
 
 #include <QMap>
@@ -22,7 +21,6 @@ struct DirectionSummary {
     qsizetype entries = 0; // entries written
     Tally sources;         // entries each source gave something to
     Tally removed;         // pairs each rule left out
-    CapacityCut cut;       // entries left out for want of room
 };
 
 struct GeneratorSummary {

@@ -50,8 +50,6 @@ void printDirection(QTextStream &out, const QString &file, const DirectionSummar
     out << "  pairs left out per rule:\n";
     for (const auto &[name, count] : summary.removed.items())
         out << "    " << name << ": " << count << '\n';
-    out << "  entries left out for room: " << summary.cut.reversedOnly << " only from reversed glosses, "
-        << summary.cut.longMultiWord << " longest multi-word headwords\n";
 }
 
 } // namespace
