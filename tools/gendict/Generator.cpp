@@ -61,7 +61,8 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
 {
     const QDir sources(paths.sourceDir);
     const WiktionaryTable tables = WiktionaryTable::read(sources.filePath(TranslationTablesFile));
-    const QList<StarDictArticle> articles = StarDict::readTarGz(sources.filePath(RomanianEntriesFile));
+    const StarDictBook book = StarDict::readTarGz(sources.filePath(RomanianEntriesFile));
+    const QList<StarDictArticle> &articles = book.articles;
     QList<OmwTable> omw;
     for (const QString &path : omwFiles(paths.sourceDir))
         omw.append(OmwTable::read(path));

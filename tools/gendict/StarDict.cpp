@@ -45,7 +45,7 @@ QString textAt(const QByteArray &bytes, qsizetype from, qsizetype size, const QS
 
 } // namespace
 
-QList<StarDictArticle> StarDict::readTarGz(const QString &path)
+StarDictBook StarDict::readTarGz(const QString &path)
 {
     const QByteArray contents = ReadSourceBytes(path);
 
@@ -56,6 +56,7 @@ QList<StarDictArticle> StarDict::readTarGz(const QString &path)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
     QByteArray index;
     QByteArray compressed;
+    QByteArray synonyms;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
@@ -64,12 +65,35 @@ QList<StarDictArticle> StarDict::readTarGz(const QString &path)
             index = readMember(reader.get(), path);
         else if (name.endsWith(u".dict.dz"_s))
             compressed = readMember(reader.get(), path);
+        else if (name.endsWith(u".syn"_s))
+            synonyms = readMember(reader.get(), path);
     }
     if (status != ARCHIVE_EOF)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
     if (index.isEmpty() || compressed.isEmpty())
         throw GenError::inFile(path, u"holds no .idx and .dict.dz files"_s);
-    return parse(index, gunzip(compressed, path), path);
+    StarDictBook book;
+    book.articles = parse(index, gunzip(compressed, path), path);
+    book.forms = parseForms(synonyms, book.articles.size(), path);
+    return book;
+}
+
+QList<StarDictForm> StarDict::parseForms(const QByteArray &synonyms, qsizetype articleCount,
+                                         const QString &origin)
+{
+    QList<StarDictForm> forms;
+    qsizetype at = 0;
+    while (at < synonyms.size()) {
+        const qsizetype nul = synonyms.indexOf('\0', at);
+        if (nul < 0 || nul + 5 > synonyms.size())
+            throw GenError::inFile(origin, u"list of inflected forms cut short at byte %1"_s.arg(at));
+        const quint32 article = qFromBigEndian<quint32>(synonyms.constData() + nul + 1);
+        if (article >= quint64(articleCount))
+            throw GenError::inFile(origin, u"inflected form at byte %1 points past the articles"_s.arg(at));
+        forms.append({textAt(synonyms, at, nul - at, origin), qsizetype(article)});
+        at = nul + 5;
+    }
+    return forms;
 }
 
 QList<StarDictArticle> StarDict::parse(const QByteArray &index, const QByteArray &articles,
