@@ -27,7 +27,7 @@ WordNet sampleWordNet()
 TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
 {
     const WordNet wordNet = sampleWordNet();
-    Assembly assembly(StopList::fromWords({}, {}));
+    Assembly assembly(Lexicon{});
     DictionaryJoin join(wordNet, assembly);
     join.add({Country, u"\u021Bar\u0103"_s});
     join.add({Country, u"stat"_s});

@@ -11,8 +11,8 @@ void DictionaryJoin::add(const OmwLemma &line)
     }
     if (match->shift != 0)
         ++shifted_[match->shift];
-    assembly_.addWordNetLemma(match->key, *wordNet_.lemmas(match->key), wordNet_.usageDomainLemmas(match->key),
-                              line.lemma);
+    assembly_.addWordNetLemma(match->key, *wordNet_.lemmas(match->key),
+                              Lexicon::isOffensiveSynset(wordNet_, match->key, true), line.lemma);
 }
 
 } // namespace quillet::gendict

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gendict/StopList.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -27,10 +29,17 @@ public:
     // verb and "a "/"an " before a noun dropped; nothing when the result is empty or
     // longer than MaxReversedWords words. isVerb is set when "to " was dropped.
     static std::optional<QString> reversedHeadword(QStringView rendering, bool *isVerb);
+    // The most words a rendering may have, notes and a verb's particle aside, before it
+    // reads as a definition rather than an equivalent.
+    static constexpr qsizetype MaxRenderingWords = 4;
+    // A rendering that reads as a definition: longer than MaxRenderingWords, or starting
+    // with an article or a pronoun ("a player in defense", "one who sells", Romanian
+    // "o persoană care ...", "care se întâmplă").
+    static bool isDefinitionLike(QStringView rendering, Language language);
     // Drops the gender and part-of-speech markers in braces and the qualifiers in
     // brackets of a table's translation: "piuliță {f}" is "piuliță". The bracketed
-    // qualifiers, if any, go to *qualifiers.
-    static QString withoutMarkers(QStringView translation, QString *qualifiers);
+    // qualifiers, if any, go to *qualifiers, the markers in braces to *tags ("f", "m-p").
+    static QString withoutMarkers(QStringView translation, QString *qualifiers, QStringList *tags = nullptr);
 };
 
 } // namespace quillet::gendict

@@ -32,15 +32,40 @@ StopList StopList::fromWords(const QStringList &english, const QStringList &roma
 {
     StopList list;
     for (const QString &word : english)
-        list.english_.insert(word.normalized(QString::NormalizationForm_C).toCaseFolded());
+        list.english_.add(word);
     for (const QString &word : romanian)
-        list.romanian_.insert(word.normalized(QString::NormalizationForm_C).toCaseFolded());
+        list.romanian_.add(word);
     return list;
+}
+
+void StopList::Words::add(const QString &entry)
+{
+    QString word = entry.normalized(QString::NormalizationForm_C).toCaseFolded();
+    const bool anywhere = word.startsWith(u'*');
+    const bool stem = word.endsWith(u'*');
+    word.remove(u'*');
+    if (word.isEmpty())
+        return;
+    if (anywhere)
+        infixes.append(word);
+    else if (stem)
+        prefixes.append(word);
+    else
+        whole.insert(word);
+}
+
+bool StopList::Words::matches(const QString &word) const
+{
+    if (word.isEmpty())
+        return false;
+    return whole.contains(word)
+        || std::any_of(prefixes.begin(), prefixes.end(), [&](const QString &p) { return word.startsWith(p); })
+        || std::any_of(infixes.begin(), infixes.end(), [&](const QString &p) { return word.contains(p); });
 }
 
 bool StopList::holdsAWordOf(QStringView text, Language language) const
 {
-    const QSet<QString> &words = language == Language::English ? english_ : romanian_;
+    const Words &words = language == Language::English ? english_ : romanian_;
     const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded();
     QString word;
     for (const QChar c : folded) {
@@ -48,11 +73,11 @@ bool StopList::holdsAWordOf(QStringView text, Language language) const
             word += c;
             continue;
         }
-        if (words.contains(word))
+        if (words.matches(word))
             return true;
         word.clear();
     }
-    return words.contains(word);
+    return words.matches(word);
 }
 
 } // namespace quillet::gendict
