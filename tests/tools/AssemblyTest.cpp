@@ -90,11 +90,13 @@ TEST(Assembly, KeepsTheCleanSensesOfEverySourceTechnicalFirst)
 TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
 {
     Lexicon lexicon;
-    lexicon.romanianLemmas = {u"director"_s, u"neprevizibil"_s, u"balerin"_s, u"misiune"_s, u"vădi"_s};
+    lexicon.romanianLemmas = {u"director"_s, u"neprevizibil"_s, u"balerin"_s, u"misiune"_s, u"vădi"_s,
+                              u"interacțiune"_s};
     lexicon.romanianVerbs = {u"vădi"_s};
     for (const auto &[form, headword] : {std::pair{u"directori"_s, u"director"_s},
                                          {u"neprevizibilă"_s, u"neprevizibil"_s}, {u"balerină"_s, u"balerin"_s},
-                                         {u"misiuni"_s, u"misiune"_s}, {u"vădit"_s, u"vădi"_s}})
+                                         {u"misiuni"_s, u"misiune"_s}, {u"vădit"_s, u"vădi"_s},
+                                         {u"interacțiunea"_s, u"interacțiune"_s}})
         lexicon.romanianForms.add(form, headword);
     Assembly assembly(lexicon);
     assembly.addTableSense({u"director"_s, u"n"_s, u""_s, {u"director {m}"_s, u"directori {m-p}"_s}, 1});
@@ -104,6 +106,7 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     assembly.addTableSense({u"ballerina"_s, u"n"_s, u""_s, {u"balerină"_s}, 4});
     assembly.addTableSense({u"mission"_s, u"n"_s, u""_s, {u"misiuni"_s}, 5});
     assembly.addTableSense({u"obvious"_s, u"adj"_s, u""_s, {u"vădit"_s}, 6});
+    assembly.addTableSense({u"weak interaction"_s, u"n"_s, u""_s, {u"interacțiunea slabă (fizică)"_s}, 7});
     assembly.addWordNetLemma({PartOfSpeech::Adjective, 7}, {u"unforeseeable"_s}, false, u"neprevizibilă"_s);
 
     const Direction &en = assembly.englishRomanian();
@@ -119,8 +122,11 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     EXPECT_EQ(translationOf(en, u"unforeseeable"_s), u"neprevizibil"_s);
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"misiune"_s), u"mission"_s);
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"misiuni"_s), u"<none>"_s);
+    // A phrase loses the article of its head noun; as a headword it loses its notes.
+    EXPECT_EQ(translationOf(en, u"weak interaction"_s), u"interacțiune slabă (fizică)"_s);
+    EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"interacțiune slabă"_s), u"weak interaction"_s);
     EXPECT_EQ(en.removed.value(Assembly::BesideBaseFormRule), 2);
-    EXPECT_EQ(en.removed.value(Assembly::InflectedFormRule), 2);
+    EXPECT_EQ(en.removed.value(Assembly::InflectedFormRule), 3);
 }
 
 TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)

@@ -41,6 +41,13 @@ TEST(Ranking, ByEvidenceThenOwnSourceFirstThenEachSourcesRank)
     EXPECT_EQ(translation(table, &moves), u"a2, a1; b; d; c"_s);
     EXPECT_EQ(moves.value(TranslationTable::EvidenceMove), 1);
     EXPECT_EQ(moves.value(TranslationTable::TechnicalMove), 0);
+
+    // Ties go to the commoner word: the one that renders more headwords.
+    TranslationTable ties(Language::Romanian);
+    ties.add(u"squeal"_s, {Source::Reversed, 1, false, 0}, u"covița"_s);
+    ties.add(u"squeal"_s, {Source::Reversed, 2, false, 0}, u"guița"_s);
+    ties.add(u"squeak"_s, {Source::Reversed, 3, false, 0}, u"guița"_s);
+    EXPECT_EQ(ties.entries().constFirst().entry.translation, u"guița; covița"_s);
 }
 
 TEST(Ranking, GlossaryThenTechnicalSensesFirstRegisterAndDefinitionsLast)

@@ -124,6 +124,7 @@ TEST(StopList, MatchesWholeWordsAndStemsInAnyCase)
     EXPECT_TRUE(stems.holdsAWordOf(u"pizdos", Language::Romanian));
     EXPECT_FALSE(stems.holdsAWordOf(u"a pizdos", Language::English));
     EXPECT_FALSE(stems.holdsAWordOf(u"snigga", Language::English));
+    EXPECT_TRUE(StopList::fromWords({u"half-breed"_s}, {}).holdsAWordOf(u"a Half-breed", Language::English));
 }
 
 TEST(Affixes, FunctionWordAffixesGoAndAffixesSortLast)

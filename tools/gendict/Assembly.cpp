@@ -174,13 +174,32 @@ std::optional<QString> Assembly::romanianLemma(const QString &word, bool feminin
             headwords.append(headword);
     }
     if (headwords.isEmpty())
-        return word;
+        return withArticlelessHead(word);
     if (headwords.size() > 1) {
         countInBoth(AmbiguousFormRule, 1);
         return std::nullopt;
     }
     countInBoth(InflectedFormRule, 1);
     return headwords.constFirst();
+}
+
+QString Assembly::withArticlelessHead(const QString &phrase)
+{
+    const qsizetype blank = phrase.indexOf(u' ');
+    if (blank < 0)
+        return phrase;
+    const QString head = phrase.first(blank);
+    const QStringList headwords = lexicon_.romanianForms.headwordsOf(head);
+    if (headwords.size() != 1 || !lexicon_.romanianLemmas.contains(headwords[0]))
+        return phrase;
+    // The definite singular: "-ul", "-le" or "-a" after the noun, "-ă" becoming "-a".
+    const QString &noun = headwords[0];
+    const bool definite = head == noun + u"ul"_s || head == noun + u"le"_s || head == noun + u'a'
+                       || (noun.endsWith(u'ă') && head == noun.chopped(1) + u'a');
+    if (!definite)
+        return phrase;
+    countInBoth(InflectedFormRule, 1);
+    return noun + phrase.sliced(blank);
 }
 
 qint64 Assembly::wordNetRank(const QString &lemma, const SynsetKey &synset) const
@@ -243,7 +262,7 @@ void Assembly::addTableTranslation(const TableSense &sense, const QString &trans
     if (sense.isVerb()) {
         const RomanianVerb verb = RomanianVerb::parse(translation);
         offer(englishRomanian_, sense.headword, verb.longInfinitive(), forward, note);
-        offer(romanianEnglish_, verb.bareInfinitive(), englishVerb(sense.headword), reversed, {note.late, 0});
+        offer(romanianEnglish_, Gloss::withoutNotes(verb.bareInfinitive()), englishVerb(sense.headword), reversed, {note.late, 0});
         return;
     }
     const std::optional<QString> lemma =
@@ -251,7 +270,8 @@ void Assembly::addTableTranslation(const TableSense &sense, const QString &trans
     if (!lemma)
         return;
     offer(englishRomanian_, sense.headword, *lemma, forward, note);
-    offer(romanianEnglish_, *lemma, sense.headword, reversed, {note.late, 0});
+    // As a headword the word stands without its notes: "mascur (castrated)" is "mascur".
+    offer(romanianEnglish_, Gloss::withoutNotes(*lemma), sense.headword, reversed, {note.late, 0});
 }
 
 void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSection> &sections, qint64 number)

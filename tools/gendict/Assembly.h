@@ -74,6 +74,9 @@ private:
     // headword; nothing when it belongs to several. A feminine noun counts as a lemma
     // when feminineIsLemma (nouns), not for adjectives.
     std::optional<QString> romanianLemma(const QString &word, bool feminineIsLemma);
+    // A phrase whose first word is a noun with its definite article, without the article:
+    // "interacțiunea electromagnetică" is "interacțiune electromagnetică".
+    QString withArticlelessHead(const QString &phrase);
     // The rank of a sense of a WordNet synset for one lemma: tagged senses by their
     // count, the others after them by sense number.
     qint64 wordNetRank(const QString &lemma, const SynsetKey &synset) const;

@@ -66,18 +66,28 @@ bool StopList::Words::matches(const QString &word) const
 bool StopList::holdsAWordOf(QStringView text, Language language) const
 {
     const Words &words = language == Language::English ? english_ : romanian_;
-    const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded();
+    const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded() + u' ';
+    // Each run of letters is a word, and so is each hyphenated compound ("half-breed").
     QString word;
+    QString compound;
     for (const QChar c : folded) {
         if (c.isLetter() || c.isMark()) {
             word += c;
+            compound += c;
             continue;
         }
         if (words.matches(word))
             return true;
         word.clear();
+        if (c == u'-') {
+            compound += c;
+            continue;
+        }
+        if (compound.contains(u'-') && words.matches(compound))
+            return true;
+        compound.clear();
     }
-    return words.matches(word);
+    return false;
 }
 
 } // namespace quillet::gendict

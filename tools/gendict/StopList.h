@@ -20,8 +20,9 @@ public:
     static StopList read(const QString &path);
     static StopList fromWords(const QStringList &english, const QStringList &romanian);
 
-    // True when one of the text's words (runs of letters, compared case-folded) is
-    // listed for its language, or begins with or holds a listed stem.
+    // True when one of the text's words (runs of letters, and hyphenated compounds,
+    // compared case-folded) is listed for its language, or begins with or holds a
+    // listed stem.
     bool holdsAWordOf(QStringView text, Language language) const;
 
 private:

@@ -77,20 +77,23 @@ bool TranslationTable::isLate(const Row &row, const Rendering &rendering) const
     return !evidence.plain || Gloss::isDefinitionLike(rendering.text, language_);
 }
 
-QList<const TranslationTable::Sense *> TranslationTable::rankedSenses(const Row &row, Ranking ranking) const
+QList<const TranslationTable::Sense *> TranslationTable::rankedSenses(const Row &row, Ranking ranking,
+                                                                      const Prominence &prominence) const
 {
     struct Keyed {
-        std::tuple<int, int, int, qint64, qsizetype> key;
+        std::tuple<int, int, int, qint64, int, qsizetype> key;
         const Sense *sense;
     };
     QList<Keyed> keyed;
     for (qsizetype i = 0; i < row.senses.size(); ++i) {
         const Sense &sense = row.senses[i];
         int best = 0;
+        int widest = 0;
         bool allTechnical = !sense.renderings.isEmpty();
         for (const Rendering &rendering : sense.renderings) {
             const Evidence evidence = row.evidence.value(rendering.key);
             best = std::max(best, attestations(evidence.sources));
+            widest = std::max(widest, prominence.value(rendering.key));
             allTechnical = allTechnical && evidence.technical;
         }
         const bool glossary = sense.ref.source == Source::Glossary;
@@ -101,9 +104,9 @@ QList<const TranslationTable::Sense *> TranslationTable::rankedSenses(const Row 
         else if (ranking == Ranking::Technical)
             tier = technical ? 1 : 2;
         if (ranking == Ranking::Arrival)
-            keyed.append({{0, 0, 0, 0, i}, &sense});
+            keyed.append({{0, 0, 0, 0, 0, i}, &sense});
         else
-            keyed.append({{tier, -best, sourceOrder(sense.ref.source), sense.ref.rank, i}, &sense});
+            keyed.append({{tier, -best, sourceOrder(sense.ref.source), sense.ref.rank, -widest, i}, &sense});
     }
     std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
     QList<const Sense *> senses;
@@ -112,8 +115,8 @@ QList<const TranslationTable::Sense *> TranslationTable::rankedSenses(const Row 
     return senses;
 }
 
-QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const Sense *> &senses, bool lateLast,
-                                               QStringList *grouped) const
+QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const Sense *> &senses,
+                                               const Prominence &prominence, bool lateLast, QStringList *grouped) const
 {
     QSet<QString> listed;
     QStringList flat;
@@ -128,7 +131,8 @@ QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const
         const bool glossary = sense->ref.source == Source::Glossary;
         const auto weight = [&](const Rendering *r) { return glossary ? 0 : -attestations(row.evidence.value(r->key).sources); };
         std::stable_sort(renderings.begin(), renderings.end(), [&](const Rendering *a, const Rendering *b) {
-            return std::make_pair(weight(a), a->note.order) < std::make_pair(weight(b), b->note.order);
+            return std::make_tuple(weight(a), a->note.order, -prominence.value(a->key))
+                 < std::make_tuple(weight(b), b->note.order, -prominence.value(b->key));
         });
         QStringList normal;
         QStringList late;
@@ -152,11 +156,17 @@ QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const
 
 QList<TableEntry> TranslationTable::entries(Tally *moves) const
 {
+    Prominence prominence;
+    for (const Row &row : rows_) {
+        for (auto it = row.evidence.cbegin(); it != row.evidence.cend(); ++it)
+            ++prominence[it.key()];
+    }
     QList<TableEntry> entries;
     entries.reserve(rows_.size());
     for (const Row &row : rows_) {
         QStringList groups;
-        const QStringList final = rankedRenderings(row, rankedSenses(row, Ranking::Full), true, &groups);
+        const QStringList final =
+            rankedRenderings(row, rankedSenses(row, Ranking::Full, prominence), prominence, true, &groups);
         TableEntry entry{{row.headword, groups.join(u"; "_s)}, row.sources, false};
         for (auto it = row.evidence.cbegin(); it != row.evidence.cend(); ++it)
             entry.glossaryOnly = entry.glossaryOnly || it->sources == SourceMask(Source::Glossary);
@@ -164,7 +174,7 @@ QList<TableEntry> TranslationTable::entries(Tally *moves) const
         if (!moves || final.isEmpty())
             continue;
         const auto firstOf = [&](Ranking ranking) {
-            return rankedRenderings(row, rankedSenses(row, ranking), false, nullptr).value(0);
+            return rankedRenderings(row, rankedSenses(row, ranking, prominence), prominence, false, nullptr).value(0);
         };
         const QString arrival = firstOf(Ranking::Arrival);
         const QString evidence = firstOf(Ranking::Evidence);
@@ -174,7 +184,8 @@ QList<TableEntry> TranslationTable::entries(Tally *moves) const
         moves->count(TechnicalMove, technical != evidence ? 1 : 0);
         moves->count(GlossaryMove, full != technical ? 1 : 0);
         // Late renderings that had a rendering kept in front after them.
-        const QStringList unmoved = rankedRenderings(row, rankedSenses(row, Ranking::Full), false, nullptr);
+        const QStringList unmoved =
+            rankedRenderings(row, rankedSenses(row, Ranking::Full, prominence), prominence, false, nullptr);
         moves->count(LateMove, unmoved != final ? 1 : 0);
     }
     return entries;

@@ -63,10 +63,12 @@ public:
     // - senses: the glossary's first, then technical ones, then the rest; within each,
     //   the sense with the most attested rendering (the most sources giving that same
     //   pair) first, then the direction's own source, the Wordnet join and reversed
-    //   pairs, then each source's own rank, then arrival;
+    //   pairs, then each source's own rank, then the rendering that renders the most
+    //   headwords of the direction (the commoner word), then arrival;
     // - a sense is technical by its own evidence, or when every rendering of it is
     //   given by some technical sense;
-    // - within a sense the most attested rendering first, then the source's order;
+    // - within a sense the most attested rendering first, then the source's order, then
+    //   the commoner word;
     // - renderings every source labels by register, and definition-like ones, go to the
     //   end in their senses' order; the glossary's never do;
     // - a rendering already listed, alike but for case and notes in parentheses, is not
@@ -100,10 +102,12 @@ private:
         QHash<QString, Evidence> evidence;
     };
     enum class Ranking { Arrival, Evidence, Technical, Full };
+    // How many headwords each rendering renders: the more, the more common a word.
+    using Prominence = QHash<QString, int>;
 
-    QList<const Sense *> rankedSenses(const Row &row, Ranking ranking) const;
-    QStringList rankedRenderings(const Row &row, const QList<const Sense *> &senses, bool lateLast,
-                                 QStringList *grouped) const;
+    QList<const Sense *> rankedSenses(const Row &row, Ranking ranking, const Prominence &prominence) const;
+    QStringList rankedRenderings(const Row &row, const QList<const Sense *> &senses, const Prominence &prominence,
+                                 bool lateLast, QStringList *grouped) const;
     bool isLate(const Row &row, const Rendering &rendering) const;
 
     Language language_;
