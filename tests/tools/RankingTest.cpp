@@ -72,7 +72,8 @@ TEST(Ranking, GlossaryThenTechnicalSensesFirstRegisterAndDefinitionsLast)
 
     Tally moves;
     EXPECT_EQ(translation(table, &moves),
-              u"termen1, termen2; piesă; dispozitiv; populară; general; nouă; veche, un lucru care face ceva; rară"_s);
+              u"termen1, termen2; piesă; dispozitiv; populară; general; nouă; "
+              "veche, un lucru care face ceva; rară"_s);
     EXPECT_EQ(moves.value(TranslationTable::GlossaryMove), 1);
     EXPECT_EQ(moves.value(TranslationTable::LateMove), 1);
     EXPECT_EQ(table.glossaryOnlyPairs(), 2);

@@ -68,7 +68,8 @@ TEST(WordNetIndex, SenseOrderTagCountsAndCommonSenses)
         WordNetIndex::load(dir.path());
         ADD_FAILURE() << "no error";
     } catch (const GenError &error) {
-        EXPECT_TRUE(error.message().endsWith(u"index.noun:2: expected lemma, word class, counts, pointers and synset offsets"_s))
+        EXPECT_TRUE(error.message().endsWith(
+            u"index.noun:2: expected lemma, word class, counts, pointers and synset offsets"_s))
             << error.message().toStdString();
     }
 }

@@ -95,7 +95,8 @@ struct TableTranslation {
 
     bool isPlural() const
     {
-        return std::any_of(tags.begin(), tags.end(), [](const QString &t) { return t == u"p"_s || t.endsWith(u"-p"_s); });
+        return std::any_of(tags.begin(), tags.end(),
+                           [](const QString &t) { return t == u"p"_s || t.endsWith(u"-p"_s); });
     }
     bool has(const QString &tag) const { return tags.contains(tag); }
 };
@@ -220,7 +221,8 @@ void Assembly::addTableSense(const TableSense &sense)
         synset = lexicon_.senseMatch->synsetOf(sense.headword, *pos, sense.gloss);
     const bool technical = kind == SenseKind::Technical || TechnicalEvidence::glossNamesTechnicalThing(sense.gloss)
                         || (synset && lexicon_.technical && lexicon_.technical->isTechnical(*synset));
-    const SenseRef forward{Source::Entries, sense.line, technical, synset ? wordNetRank(sense.headword, *synset) : Unranked};
+    const qint64 rank = synset ? wordNetRank(sense.headword, *synset) : Unranked;
+    const SenseRef forward{Source::Entries, sense.line, technical, rank};
 
     QList<TableTranslation> translations;
     for (const QString &written : sense.translations) {
@@ -262,7 +264,8 @@ void Assembly::addTableTranslation(const TableSense &sense, const QString &trans
     if (sense.isVerb()) {
         const RomanianVerb verb = RomanianVerb::parse(translation);
         offer(englishRomanian_, sense.headword, verb.longInfinitive(), forward, note);
-        offer(romanianEnglish_, Gloss::withoutNotes(verb.bareInfinitive()), englishVerb(sense.headword), reversed, {note.late, 0});
+        offer(romanianEnglish_, Gloss::withoutNotes(verb.bareInfinitive()), englishVerb(sense.headword), reversed,
+              {note.late, 0});
         return;
     }
     const std::optional<QString> lemma =

@@ -103,7 +103,8 @@ bool Gloss::isDefinitionLike(QStringView rendering, Language language)
     static const QStringList particles{u"to "_s, u"a se "_s, u"a "_s};
     QString text = withoutNotes(rendering);
     const QStringList &starts = language == Language::English ? englishStarts : romanianStarts;
-    if (std::any_of(starts.begin(), starts.end(), [&](const QString &s) { return text.startsWith(s, Qt::CaseInsensitive); }))
+    const auto startsText = [&](const QString &start) { return text.startsWith(start, Qt::CaseInsensitive); };
+    if (std::any_of(starts.begin(), starts.end(), startsText))
         return true;
     for (const QString &particle : particles) {
         if (text.startsWith(particle)) {

@@ -17,8 +17,8 @@ bool Lexicon::isOffensiveSynset(const WordNet &wordNet, const SynsetKey &key, bo
     static const QSet<QString> offensiveDomains{u"obscenity"_s, u"vulgarism"_s, u"disparagement"_s,
                                                 u"ethnic slur"_s};
     static const QRegularExpression offensiveGloss(
-        u"^(\\([^)]*\\) )*(an? )?(offensive|obscene|vulgar|disparaging|derogatory) (term|terms|name|names|word|words|slang)\\b"
-        "|\\bethnic slur\\b"_s,
+        u"^(\\([^)]*\\) )*(an? )?(offensive|obscene|vulgar|disparaging|derogatory) "
+        "(term|terms|name|names|word|words|slang)\\b|\\bethnic slur\\b"_s,
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression slangGloss(u"^(\\([^)]*\\) )*slang\\b"_s,
                                                QRegularExpression::CaseInsensitiveOption);

@@ -78,12 +78,15 @@ bool TechnicalEvidence::glossNamesTechnicalThing(QStringView gloss)
 
 TechnicalSynsets::TechnicalSynsets(const WordNet &wordNet, const WordNetIndex &index) : wordNet_(wordNet)
 {
+    const auto synsetOf = [&](const Kind &kind) {
+        return index.sense(QString::fromUtf16(kind.lemma), PartOfSpeech::Noun, kind.sense);
+    };
     for (const Kind &kind : TechnicalKinds) {
-        if (const std::optional<SynsetKey> key = index.sense(QString::fromUtf16(kind.lemma), PartOfSpeech::Noun, kind.sense))
+        if (const std::optional<SynsetKey> key = synsetOf(kind))
             kinds_.insert(*key);
     }
     for (const Kind &kind : ExcludedKinds) {
-        if (const std::optional<SynsetKey> key = index.sense(QString::fromUtf16(kind.lemma), PartOfSpeech::Noun, kind.sense))
+        if (const std::optional<SynsetKey> key = synsetOf(kind))
             excluded_.insert(*key);
     }
 }

@@ -129,7 +129,9 @@ QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const
             renderings.append(&rendering);
         // The glossary's own order is its preference.
         const bool glossary = sense->ref.source == Source::Glossary;
-        const auto weight = [&](const Rendering *r) { return glossary ? 0 : -attestations(row.evidence.value(r->key).sources); };
+        const auto weight = [&](const Rendering *r) {
+            return glossary ? 0 : -attestations(row.evidence.value(r->key).sources);
+        };
         std::stable_sort(renderings.begin(), renderings.end(), [&](const Rendering *a, const Rendering *b) {
             return std::make_tuple(weight(a), a->note.order, -prominence.value(a->key))
                  < std::make_tuple(weight(b), b->note.order, -prominence.value(b->key));

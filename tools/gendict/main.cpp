@@ -62,7 +62,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Builds en-ro.txt and ro-en.txt from Wiktionary, OMW Romanian, WordNet 3.0 and the glossary."_s);
+    parser.setApplicationDescription(
+        u"Builds en-ro.txt and ro-en.txt from Wiktionary, OMW Romanian, WordNet 3.0 and the glossary."_s);
     parser.addHelpOption();
     const QCommandLineOption sources(u"sources"_s, u"Folder holding the source data folders."_s, u"DIR"_s);
     const QCommandLineOption wordNet(u"wordnet"_s, u"Folder holding WordNet's data.* files."_s, u"DIR"_s);
