@@ -131,7 +131,7 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
 
 TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)
 {
-    Lexicon lexicon = lexiconWith(StopList::fromWords({u"*fuck*"_s, u"kike*"_s}, {u"pizd*"_s}));
+    Lexicon lexicon = lexiconWith(StopList::fromWords({u"!*fuck*"_s, u"kike*"_s, u"whore"_s}, {u"pizd*"_s}));
     lexicon.offensiveRomanian = {u"poponar"_s};
     lexicon.offensiveEnglish = {u"yid"_s};
     WordNetIndex index;
@@ -139,6 +139,8 @@ TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)
     index.addLemma(PartOfSpeech::Noun, u"nut"_s, {fruit.offset(), madman.offset(), testis.offset()});
     index.addLemma(PartOfSpeech::Noun, u"testicle"_s, {testis.offset()});
     index.addLemma(PartOfSpeech::Noun, u"madman"_s, {madman.offset()});
+    index.addLemma(PartOfSpeech::Noun, u"prostitute"_s, {500});
+    index.addLemma(PartOfSpeech::Noun, u"whore"_s, {500});
     index.setTagCount(PartOfSpeech::Noun, u"nut"_s, 1, 8);
     index.setTagCount(PartOfSpeech::Noun, u"nut"_s, 2, 3);
     lexicon.wordNetIndex = &index;
@@ -153,6 +155,10 @@ TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)
     assembly.addWordNetLemma(fruit, {u"nut"_s}, false, u"nucă"_s);
     assembly.addWordNetLemma(madman, {u"nut"_s, u"madman"_s}, false, u"nebun"_s);
     assembly.addWordNetLemma(testis, {u"testicle"_s, u"nut"_s}, false, u"testicul"_s);
+    // A synset listing a word marked as naming an obscene sense goes whole; one listing
+    // another stop-list word loses that word only.
+    assembly.addWordNetLemma({PartOfSpeech::Verb, 400}, {u"make love"_s, u"fuck"_s}, false, u"a face dragoste"_s);
+    assembly.addWordNetLemma({PartOfSpeech::Noun, 500}, {u"prostitute"_s, u"whore"_s}, false, u"prostituată"_s);
 
     const Direction &en = assembly.englishRomanian();
     const Direction &ro = assembly.romanianEnglish();
@@ -169,7 +175,10 @@ TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)
     EXPECT_EQ(translationOf(en, u"nut"_s), u"nucă; nebun"_s);
     EXPECT_EQ(translationOf(en, u"testicle"_s), u"testicul"_s);
     EXPECT_EQ(translationOf(ro, u"testicul"_s), u"testicle"_s);
-    EXPECT_EQ(en.removed.value(Assembly::StopListRule), 3);
+    EXPECT_EQ(translationOf(en, u"make love"_s), u"<none>"_s);
+    EXPECT_EQ(translationOf(ro, u"prostituată"_s), u"prostitute"_s);
+    EXPECT_EQ(translationOf(en, u"whore"_s), u"<none>"_s);
+    EXPECT_EQ(en.removed.value(Assembly::StopListRule), 6);
     EXPECT_EQ(en.removed.value(Assembly::OffensiveWordRule), 2);
     EXPECT_EQ(en.removed.value(Assembly::RareSenseRule), 1);
 }

@@ -125,6 +125,12 @@ TEST(StopList, MatchesWholeWordsAndStemsInAnyCase)
     EXPECT_FALSE(stems.holdsAWordOf(u"a pizdos", Language::English));
     EXPECT_FALSE(stems.holdsAWordOf(u"snigga", Language::English));
     EXPECT_TRUE(StopList::fromWords({u"half-breed"_s}, {}).holdsAWordOf(u"a Half-breed", Language::English));
+    // Marked words name an obscene sense as well.
+    const StopList marked = StopList::fromWords({u"!*fuck*"_s, u"whore"_s}, {});
+    EXPECT_TRUE(marked.holdsAWordOf(u"whore", Language::English));
+    EXPECT_FALSE(marked.namesAnObsceneSense(u"whore", Language::English));
+    EXPECT_TRUE(marked.namesAnObsceneSense(u"fuck up", Language::English));
+    EXPECT_TRUE(marked.holdsAWordOf(u"fucker", Language::English));
 }
 
 TEST(Affixes, FunctionWordAffixesGoAndAffixesSortLast)

@@ -351,8 +351,12 @@ void Assembly::countInBoth(const QString &rule, qsizetype pairs)
 void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &english, bool offensive,
                                const QString &romanian)
 {
-    if (offensive) {
-        countInBoth(UsageDomainRule, english.size());
+    // A synset listing a word that names an obscene sense is that sense.
+    const bool obscene = std::any_of(english.begin(), english.end(), [&](const QString &word) {
+        return lexicon_.stopList.namesAnObsceneSense(word, Language::English);
+    });
+    if (offensive || obscene) {
+        countInBoth(offensive ? UsageDomainRule : StopListRule, english.size());
         return;
     }
     const bool technical = lexicon_.technical && lexicon_.technical->isTechnical(synset);

@@ -31,15 +31,20 @@ StopList StopList::read(const QString &path)
 StopList StopList::fromWords(const QStringList &english, const QStringList &romanian)
 {
     StopList list;
-    for (const QString &word : english)
-        list.english_.add(word);
-    for (const QString &word : romanian)
-        list.romanian_.add(word);
+    for (const auto &[words, section] : {std::pair{&english, &list.english_}, {&romanian, &list.romanian_}}) {
+        for (const QString &word : *words) {
+            section->all.add(word);
+            if (word.startsWith(u'!'))
+                section->senseWords.add(word);
+        }
+    }
     return list;
 }
 
-void StopList::Words::add(const QString &entry)
+void StopList::Words::add(QString entry)
 {
+    if (entry.startsWith(u'!'))
+        entry.remove(0, 1);
     QString word = entry.normalized(QString::NormalizationForm_C).toCaseFolded();
     const bool anywhere = word.startsWith(u'*');
     const bool stem = word.endsWith(u'*');
@@ -63,9 +68,8 @@ bool StopList::Words::matches(const QString &word) const
         || std::any_of(infixes.begin(), infixes.end(), [&](const QString &p) { return word.contains(p); });
 }
 
-bool StopList::holdsAWordOf(QStringView text, Language language) const
+bool StopList::Words::holdIn(QStringView text) const
 {
-    const Words &words = language == Language::English ? english_ : romanian_;
     const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded() + u' ';
     // Each run of letters is a word, and so is each hyphenated compound ("half-breed").
     QString word;
@@ -76,18 +80,28 @@ bool StopList::holdsAWordOf(QStringView text, Language language) const
             compound += c;
             continue;
         }
-        if (words.matches(word))
+        if (matches(word))
             return true;
         word.clear();
         if (c == u'-') {
             compound += c;
             continue;
         }
-        if (compound.contains(u'-') && words.matches(compound))
+        if (compound.contains(u'-') && matches(compound))
             return true;
         compound.clear();
     }
     return false;
+}
+
+bool StopList::holdsAWordOf(QStringView text, Language language) const
+{
+    return of(language).all.holdIn(text);
+}
+
+bool StopList::namesAnObsceneSense(QStringView text, Language language) const
+{
+    return of(language).senseWords.holdIn(text);
 }
 
 } // namespace quillet::gendict

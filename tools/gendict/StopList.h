@@ -13,7 +13,9 @@ enum class Language { English, Romanian };
 // beside the generator lists one entry a line under "[English]" or "[Romanian]" (English
 // "cur" is a dog, Romanian "cur" is not): a word ("cunt"), a stem that begins words
 // ("pizd*": "pizdă", "pizdos") or a stem found anywhere in a word ("*fuck*":
-// "motherfucker"). '#' starts a comment line.
+// "motherfucker"). An entry marked with a leading "!" is a word that names an obscene
+// sense wherever it is listed: a WordNet synset with it among its lemmas is that sense
+// and goes whole. '#' starts a comment line.
 class StopList {
 public:
     // Throws GenError on a missing file or a word before the first section.
@@ -24,6 +26,8 @@ public:
     // compared case-folded) is listed for its language, or begins with or holds a
     // listed stem.
     bool holdsAWordOf(QStringView text, Language language) const;
+    // True when the text holds a word marked as naming an obscene sense.
+    bool namesAnObsceneSense(QStringView text, Language language) const;
 
 private:
     struct Words {
@@ -31,12 +35,20 @@ private:
         QStringList prefixes;
         QStringList infixes;
 
-        void add(const QString &entry);
+        void add(QString entry);
         bool matches(const QString &word) const;
+        bool holdIn(QStringView text) const;
+    };
+    // One language's entries: all of them, and those marked "!".
+    struct Section {
+        Words all;
+        Words senseWords;
     };
 
-    Words english_;
-    Words romanian_;
+    const Section &of(Language language) const { return language == Language::English ? english_ : romanian_; }
+
+    Section english_;
+    Section romanian_;
 };
 
 } // namespace quillet::gendict
