@@ -91,12 +91,12 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
 {
     Lexicon lexicon;
     lexicon.romanianLemmas = {u"director"_s, u"neprevizibil"_s, u"balerin"_s, u"misiune"_s, u"vădi"_s,
-                              u"interacțiune"_s};
+                              u"interacțiune"_s, u"caz"_s};
     lexicon.romanianVerbs = {u"vădi"_s};
     for (const auto &[form, headword] : {std::pair{u"directori"_s, u"director"_s},
                                          {u"neprevizibilă"_s, u"neprevizibil"_s}, {u"balerină"_s, u"balerin"_s},
                                          {u"misiuni"_s, u"misiune"_s}, {u"vădit"_s, u"vădi"_s},
-                                         {u"interacțiunea"_s, u"interacțiune"_s}})
+                                         {u"interacțiunea"_s, u"interacțiune"_s}, {u"cazul"_s, u"caz"_s}})
         lexicon.romanianForms.add(form, headword);
     Assembly assembly(lexicon);
     assembly.addTableSense({u"director"_s, u"n"_s, u""_s, {u"director {m}"_s, u"directori {m-p}"_s}, 1});
@@ -107,6 +107,7 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     assembly.addTableSense({u"mission"_s, u"n"_s, u""_s, {u"misiuni"_s}, 5});
     assembly.addTableSense({u"obvious"_s, u"adj"_s, u""_s, {u"vădit"_s}, 6});
     assembly.addTableSense({u"weak interaction"_s, u"n"_s, u""_s, {u"interacțiunea slabă (fizică)"_s}, 7});
+    assembly.addRomanianEntry(u"cazul genitiv"_s, {{u"noun"_s, {u"genitive case"_s}}}, 8);
     assembly.addWordNetLemma({PartOfSpeech::Adjective, 7}, {u"unforeseeable"_s}, false, u"neprevizibilă"_s);
 
     const Direction &en = assembly.englishRomanian();
@@ -125,8 +126,10 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     // A phrase loses the article of its head noun; as a headword it loses its notes.
     EXPECT_EQ(translationOf(en, u"weak interaction"_s), u"interacțiune slabă (fizică)"_s);
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"interacțiune slabă"_s), u"weak interaction"_s);
+    EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"caz genitiv"_s), u"genitive case"_s);
+    EXPECT_EQ(translationOf(en, u"genitive case"_s), u"caz genitiv"_s);
     EXPECT_EQ(en.removed.value(Assembly::BesideBaseFormRule), 2);
-    EXPECT_EQ(en.removed.value(Assembly::InflectedFormRule), 3);
+    EXPECT_EQ(en.removed.value(Assembly::InflectedFormRule), 4);
 }
 
 TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)
@@ -186,7 +189,8 @@ TEST(Assembly, LeavesOutOffensiveWordsAndSensesButNotTheDecentSensesOfAWord)
 TEST(Assembly, TurnsGlossesIntoEnglishHeadwordsOnlyWhenTheyAreEnglishWords)
 {
     WordNetIndex index;
-    for (const QString &lemma : {u"young"_s, u"coin"_s, u"moment_of_inertia"_s, u"bloat"_s, u"especially"_s})
+    for (const QString &lemma : {u"young"_s, u"coin"_s, u"moment_of_inertia"_s, u"bloat"_s, u"especially"_s,
+                                 u"lesion"_s, u"bean"_s, u"type"_s})
         index.addLemma(PartOfSpeech::Noun, lemma, {1});
     index.addLemma(PartOfSpeech::Verb, u"bloat"_s, {2});
     EnglishMorphology morphology(index);
@@ -207,13 +211,16 @@ TEST(Assembly, TurnsGlossesIntoEnglishHeadwordsOnlyWhenTheyAreEnglishWords)
     gloss(u"catazonă"_s, u"catazone"_s);
     gloss(u"moment de inerție"_s, u"moment of inertia"_s);
     gloss(u"monedă"_s, u"young coin, small silver coin"_s);
+    gloss(u"leziune"_s, u"lesions"_s);
+    gloss(u"fasole"_s, u"type of bean"_s);
 
     QStringList headwords;
     for (const TableEntry &entry : assembly.englishRomanian().table.entries())
         headwords.append(entry.entry.headword);
-    EXPECT_EQ(headwords, (QStringList{u"young"_s, u"bloated"_s, u"children"_s, u"lathe"_s, u"catazone"_s,
-                                      u"moment of inertia"_s, u"young coin"_s}));
-    EXPECT_EQ(assembly.englishRomanian().removed.value(Assembly::NotEnglishRule), 3);
+    // A plural headword becomes its singular; a participle stays an adjective.
+    EXPECT_EQ(headwords, (QStringList{u"young"_s, u"bloated"_s, u"child"_s, u"lathe"_s, u"catazone"_s,
+                                      u"moment of inertia"_s, u"young coin"_s, u"lesion"_s}));
+    EXPECT_EQ(assembly.englishRomanian().removed.value(Assembly::NotEnglishRule), 4);
 }
 
 TEST(Assembly, GlossaryPairsLeadBothDirectionsInTheGlossarysOrder)

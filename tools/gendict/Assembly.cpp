@@ -318,8 +318,10 @@ void Assembly::addGloss(const QString &headword, const ArticleSection &section, 
     const bool late = SenseLabel::isRegister(gloss.labels);
     const bool reflexive = gloss.labels.contains(u"reflexive"_s);
     const RomanianVerb verb = RomanianVerb::parse(reflexive ? u"se "_s + headword : headword);
-    const QString romanianHeadword = section.isVerb() ? verb.bareInfinitive() : headword;
-    const QString romanianRendering = section.isVerb() ? verb.longInfinitive() : headword;
+    // "cazul genitiv" is the phrase "caz genitiv" with its article.
+    const QString phrase = section.isVerb() ? headword : withArticlelessHead(headword);
+    const QString romanianHeadword = section.isVerb() ? verb.bareInfinitive() : phrase;
+    const QString romanianRendering = section.isVerb() ? verb.longInfinitive() : phrase;
     for (qsizetype position = 0; position < renderings.size(); ++position) {
         const QString &rendering = renderings[position];
         bool startsWithTo = false;
@@ -338,7 +340,7 @@ void Assembly::addGloss(const QString &headword, const ArticleSection &section, 
         }
         // Turned round, the pair keeps the place it had in its own entry.
         const SenseRef reversed{Source::Reversed, sense.id, sense.technical, sense.rank * 100 + position};
-        offer(englishRomanian_, *english, romanianRendering, reversed, {late, 0});
+        offer(englishRomanian_, lexicon_.englishLemma(*english), romanianRendering, reversed, {late, 0});
     }
 }
 

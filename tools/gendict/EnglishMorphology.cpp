@@ -75,11 +75,13 @@ void EnglishMorphology::addException(PartOfSpeech pos, const QString &form, cons
     exceptions_[WordNetIndex::key(form)].append({pos, keys});
 }
 
-QStringList EnglishMorphology::baseForms(const QString &word) const
+QStringList EnglishMorphology::baseForms(const QString &word, std::optional<PartOfSpeech> pos) const
 {
     const QString key = WordNetIndex::key(word);
     QStringList bases;
     for (const Exception &exception : exceptions_.value(key)) {
+        if (pos && exception.pos != *pos)
+            continue;
         for (const QString &base : exception.bases) {
             if (base != key)
                 appendNew(bases, base);
@@ -87,6 +89,8 @@ QStringList EnglishMorphology::baseForms(const QString &word) const
     }
     const qsizetype lastWord = key.lastIndexOf(u'_') + 1;
     for (const Ending &ending : Endings) {
+        if (pos && ending.pos != *pos)
+            continue;
         const QString inflected = QString::fromUtf16(ending.inflected);
         if (!key.endsWith(inflected) || key.size() - lastWord <= inflected.size())
             continue;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quillet::gendict {
 
 // English inflection as WordNet describes it: its lemmas, its exception lists (noun.exc,
@@ -32,7 +34,8 @@ public:
     // The lemmas the word is an inflection of, first from the exception lists, then by
     // the regular endings, without repeats; empty when it is none. Multi-word forms
     // inflect their last word ("pumps up" is none, "fire engines" is "fire engine").
-    QStringList baseForms(const QString &word) const;
+    // With a word class, only that class's exceptions and endings count.
+    QStringList baseForms(const QString &word, std::optional<PartOfSpeech> pos = std::nullopt) const;
 
 private:
     struct Exception {

@@ -102,7 +102,9 @@ bool Lexicon::isEnglishWord(const QString &text) const
         u"not"_s, u"as"_s, u"than"_s, u"that"_s, u"which"_s, u"who"_s, u"whose"_s, u"its"_s,
         u"especially"_s, u"usually"_s, u"often"_s, u"very"_s, u"somewhat"_s, u"rather"_s,
         u"also"_s, u"only"_s, u"just"_s, u"mostly"_s, u"mainly"_s, u"chiefly"_s, u"generally"_s,
-        u"sometimes"_s, u"typically"_s, u"same"_s,
+        u"sometimes"_s, u"typically"_s, u"same"_s, u"type"_s, u"kind"_s, u"sort"_s, u"related"_s,
+        u"relating"_s, u"pertaining"_s, u"having"_s, u"being"_s, u"something"_s, u"someone"_s,
+        u"somebody"_s, u"even"_s, u"without"_s,
     };
     if (!english || isKnownEnglish(text))
         return true;
@@ -112,6 +114,19 @@ bool Lexicon::isEnglishWord(const QString &text) const
     if (fragmentEdges.contains(words.constFirst().toLower()) || fragmentEdges.contains(words.constLast().toLower()))
         return false;
     return std::all_of(words.begin(), words.end(), [&](const QString &word) { return isKnownEnglish(word); });
+}
+
+QString Lexicon::englishLemma(const QString &text) const
+{
+    if (!english || english->isLemma(text) || tableHeadwords.contains(text))
+        return text;
+    const QStringList singulars = english->baseForms(text, PartOfSpeech::Noun);
+    if (singulars.isEmpty())
+        return text;
+    // The singular keeps the spelling of the words before the last: "Fire engines".
+    const qsizetype lastWord = text.lastIndexOf(u' ') + 1;
+    const QString last = singulars.constFirst().sliced(singulars.constFirst().lastIndexOf(u' ') + 1);
+    return text.first(lastWord) + (text[lastWord].isUpper() ? last.first(1).toUpper() + last.sliced(1) : last);
 }
 
 } // namespace quillet::gendict

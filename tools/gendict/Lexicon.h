@@ -59,6 +59,9 @@ struct Lexicon {
     // words each of which is so, neither first nor last a word that marks a fragment of a
     // definition ("act of", "especially young", "in Spanish").
     bool isEnglishWord(const QString &text) const;
+    // An English headword kept to its lemma: a plural that is no lemma itself nor a
+    // headword of the tables becomes its singular ("lesions" is "lesion"; "glasses" stays).
+    QString englishLemma(const QString &text) const;
 
 private:
     bool isKnownEnglish(const QString &word) const;
