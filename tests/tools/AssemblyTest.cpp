@@ -108,6 +108,7 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     assembly.addTableSense({u"obvious"_s, u"adj"_s, u""_s, {u"vădit"_s}, 6});
     assembly.addTableSense({u"weak interaction"_s, u"n"_s, u""_s, {u"interacțiunea slabă (fizică)"_s}, 7});
     assembly.addRomanianEntry(u"cazul genitiv"_s, {{u"noun"_s, {u"genitive case"_s}}}, 8);
+    assembly.addTableSense({u"collapse"_s, u"v"_s, u""_s, {u"prăbușire {f}"_s, u"prăbuși"_s}, 9});
     assembly.addWordNetLemma({PartOfSpeech::Adjective, 7}, {u"unforeseeable"_s}, false, u"neprevizibilă"_s);
 
     const Direction &en = assembly.englishRomanian();
@@ -128,6 +129,8 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"interacțiune slabă"_s), u"weak interaction"_s);
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"caz genitiv"_s), u"genitive case"_s);
     EXPECT_EQ(translationOf(en, u"genitive case"_s), u"caz genitiv"_s);
+    // A noun marked so in a verb's line stays a noun.
+    EXPECT_EQ(translationOf(en, u"collapse"_s), u"prăbușire, a prăbuși"_s);
     EXPECT_EQ(en.removed.value(Assembly::BesideBaseFormRule), 2);
     EXPECT_EQ(en.removed.value(Assembly::InflectedFormRule), 4);
 }

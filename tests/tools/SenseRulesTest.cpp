@@ -46,7 +46,8 @@ TEST(Gloss, SplitsRenderingsOutsideNotesAndSpotsFormOf)
     EXPECT_EQ(Gloss::withoutNotes(u"horseradish  (plant) [+din] root"), u"horseradish root"_s);
 
     for (const char16_t *formOf : {u"plural of casă", u"third-person singular simple perfect indicative of scula",
-                                   u"Alternative form of ceva", u"Abbreviation of primul: 1st"})
+                                   u"Alternative form of ceva", u"Abbreviation of primul: 1st",
+                                   u"Used other than figuratively or idiomatically: see foame"})
         EXPECT_TRUE(Gloss::isFormOf(formOf)) << QString::fromUtf16(formOf).toStdString();
     for (const char16_t *meaning : {u"the act of screwing", u"piece of cloth", u"native or resident of Cluj"})
         EXPECT_FALSE(Gloss::isFormOf(meaning)) << QString::fromUtf16(meaning).toStdString();

@@ -62,7 +62,8 @@ bool isLatinScript(QStringView text)
 // Romanian does not write; a final "é" of a loanword ("autodafé") stays.
 QString withoutStressMarks(const QString &romanian)
 {
-    if (std::none_of(romanian.begin(), romanian.end(), [](QChar c) { return c.decompositionTag() == QChar::Canonical; }))
+    const auto composed = [](QChar c) { return c.decompositionTag() == QChar::Canonical; };
+    if (std::none_of(romanian.begin(), romanian.end(), composed))
         return romanian;
     QString text = romanian.normalized(QString::NormalizationForm_D);
     for (qsizetype i = text.size() - 1; i > 0; --i) {
@@ -250,7 +251,9 @@ void Assembly::addTableSense(const TableSense &sense)
         }
         const RenderingNote note{SenseLabel::isRegister(labels) || SenseLabel::isRegister(translation.qualifiers),
                                  ++position};
-        const bool marked = sense.partOfSpeech == u"n"_s && !translation.tags.isEmpty();
+        const bool gendered = translation.has(u"m"_s) || translation.has(u"f"_s) || translation.has(u"n"_s);
+        const bool marked =
+            (sense.partOfSpeech == u"n"_s && !translation.tags.isEmpty()) || (sense.isVerb() && gendered);
         addTableTranslation(sense, translation.text, marked, forward, note);
     }
 }
@@ -260,8 +263,9 @@ void Assembly::addTableTranslation(const TableSense &sense, const QString &trans
 {
     const SenseRef reversed{Source::Reversed, sense.line, forward.technical, note.order};
     // Verbs come as infinitives, which the list of inflected forms may take for a noun's
-    // articled form ("pompa", the pump), so only other words are kept to lemmas.
-    if (sense.isVerb()) {
+    // articled form ("pompa", the pump), so only other words are kept to lemmas. A noun
+    // marked with its gender in a verb's line stays a noun.
+    if (sense.isVerb() && !markedNoun) {
         const RomanianVerb verb = RomanianVerb::parse(translation);
         offer(englishRomanian_, sense.headword, verb.longInfinitive(), forward, note);
         offer(romanianEnglish_, Gloss::withoutNotes(verb.bareInfinitive()), englishVerb(sense.headword), reversed,

@@ -68,7 +68,8 @@ bool Gloss::isFormOf(QStringView text)
         u"^(?:[\\w\\-]+ ){0,6}?(?:form|forms|plural|singular|participle|gerund|supine|indicative|"
         "subjunctive|imperative|conditional|infinitive|inflection|vocative|genitive|dative|"
         "accusative|nominative|comparative|superlative|diminutive|augmentative|abbreviation|"
-        "initialism|acronym|contraction|misspelling|spelling|synonym|clipping|ellipsis) of\\b"_s,
+        "initialism|acronym|contraction|misspelling|spelling|synonym|clipping|ellipsis) of\\b"
+        "|^used other than\\b"_s,
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return pattern.match(text.toString()).hasMatch();
 }

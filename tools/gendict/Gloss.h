@@ -23,7 +23,8 @@ public:
     // The text without its notes in parentheses or brackets, blanks collapsed.
     static QString withoutNotes(QStringView text);
     // True for "plural of x", "third-person singular simple perfect indicative of x",
-    // "Alternative form of x", "Abbreviation of x": a pointer to another word, no meaning.
+    // "Alternative form of x", "Abbreviation of x", "Used other than idiomatically: see x":
+    // a pointer to another word, no meaning.
     static bool isFormOf(QStringView text);
     // A rendering turned round into an English headword: notes removed, "to " before a
     // verb and "a "/"an " before a noun dropped; nothing when the result is empty or
