@@ -76,6 +76,8 @@ QMap<QString, QByteArray> sources()
          "# cldr\tron\thttp://cldr.unicode.org/\tMIT-like\n"
          "00130518-s\tron:lemma\tAM\n"
          "08544813-n\tron:lemma\tna\xC5\xA3iune\n" // națiune, cedilla spelling
+         "08544813-n\tron:lemma\tRepublica\n"        // a word of the next line's name
+         "08544813-n\tron:lemma\tRepublica Stat\n"
          "00002097-a\tron:lemma\tneputincios\n"       // the adjective moved on by a byte
          "08544813-n\tron:lemma\t\xC5\xA3" "ar\xC4\x83"},  // țară again, no final LF
         {u"src/wiktionary-en-ro/en-ro-enwiktionary.txt"_s,
@@ -136,8 +138,9 @@ TEST_F(GeneratorRun, WritesBothDirectionsFromEverySourceSorted)
     writeSources();
     const GeneratorSummary summary = run();
     EXPECT_EQ(summary.englishRomanian.entries, 12);
-    EXPECT_EQ(summary.romanianEnglish.entries, 11);
+    EXPECT_EQ(summary.romanianEnglish.entries, 12);
     EXPECT_EQ(summary.unresolvedLines, 1);
+    EXPECT_EQ(summary.namePieceLines, 1);
     EXPECT_EQ(summary.shiftedLines, (QMap<quint32, qsizetype>{{1, 1}}));
     EXPECT_EQ(summary.englishRomanian.sources.value(u"translation tables"_s), 3);
     EXPECT_EQ(summary.romanianEnglish.removed.value(u"personal or place name"_s), 1);
@@ -149,13 +152,13 @@ TEST_F(GeneratorRun, WritesBothDirectionsFromEverySourceSorted)
     // synset's English lemmas by how often WordNet saw them in that sense.
     EXPECT_EQ(QString::fromUtf8(output(u"en-ro.txt"_s)), u"a.m.\tAM\n"
                                                           "ante meridiem\tAM\n"
-                                                          "country\tțară, stat, națiune\n"
+                                                          "country\tțară, stat, națiune, Republica Stat\n"
                                                           "eat\ta mânca\n"
-                                                          "land\tțară, stat, națiune\n"
+                                                          "land\tțară, stat, națiune, Republica Stat\n"
                                                           "lathe\tstrung\n"
-                                                          "nation\tțară, stat, națiune\n"
+                                                          "nation\tțară, stat, națiune, Republica Stat\n"
                                                           "pump\tpompă; a pompa\n"
-                                                          "state\tstat; țară, națiune\n"
+                                                          "state\tstat; țară, națiune, Republica Stat\n"
                                                           "turning lathe\tstrung\n"
                                                           "unable\tincapabil, neputincios\n"
                                                           "weld\ta suda\n"_s);
@@ -166,6 +169,7 @@ TEST_F(GeneratorRun, WritesBothDirectionsFromEverySourceSorted)
                                                           "neputincios\tunable\n"
                                                           "pompa\tto pump\n"
                                                           "pompă\tpump\n"
+                                                          "Republica Stat\tcountry, nation, state, land\n"
                                                           "stat\tstate, country, nation, land\n"
                                                           "strung\tlathe; turning lathe\n"
                                                           "suda\tto weld\n"

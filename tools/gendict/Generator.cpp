@@ -102,6 +102,7 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
     QList<OmwTable> omw;
     for (const QString &path : omwFiles(paths.sourceDir))
         omw.append(OmwTable::read(path));
+    const qsizetype namePieces = omw.last().dropNamePieces();
     const Glossary glossary = paths.glossaryDir.isEmpty() ? Glossary() : Glossary::read(paths.glossaryDir);
     const WordNet wordNet = WordNet::load(paths.wordNetDir);
     const WordNetIndex index = WordNetIndex::load(paths.wordNetDir);
@@ -139,6 +140,7 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
                                           Language::English, u"Romanian entries"_s,
                                           u"translation tables reversed"_s);
     summary.unresolvedLines = join.unresolvedLines();
+    summary.namePieceLines = namePieces;
     summary.shiftedLines = join.shiftedLines();
     return summary;
 }

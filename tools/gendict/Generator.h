@@ -30,6 +30,7 @@ struct GeneratorSummary {
     DirectionSummary englishRomanian;
     DirectionSummary romanianEnglish;
     qsizetype unresolvedLines = 0; // lemma lines whose synset WordNet lacks
+    qsizetype namePieceLines = 0;  // CLDR lemma lines that are only a word of a longer name
     QMap<quint32, qsizetype> shiftedLines; // lemma lines matched to a moved synset, per shift
 };
 
@@ -44,7 +45,8 @@ public:
     static const QString RomanianEntriesFile;   // under the source folder
     static const QString AffixRule;
 
-    // The .tab files under the source folder, in the order they are joined.
+    // The .tab files under the source folder, in the order they are joined; the last is
+    // the CLDR set of names.
     static QStringList omwFiles(const QString &sourceDir);
 
     // Throws GenError on a missing or malformed input or an unwritable output.

@@ -89,7 +89,8 @@ int main(int argc, char *argv[])
         printDirection(stream, Generator::EnglishRomanianFile, summary.englishRomanian);
         printDirection(stream, Generator::RomanianEnglishFile, summary.romanianEnglish);
         stream << "Wordnet join: " << shiftReport(summary.shiftedLines) << "; " << summary.unresolvedLines
-               << " lemma lines skipped: synset not in WordNet\n";
+               << " lemma lines skipped: synset not in WordNet; " << summary.namePieceLines
+               << " CLDR lemma lines skipped: only a word of a longer name\n";
     } catch (const GenError &error) {
         return fail(error.message());
     }
