@@ -67,6 +67,7 @@ QMap<QString, QByteArray> sources()
          "# Wiktionary\tron\thttp://wiktionary.org/\tCC BY-SA\n"
          "08544813-n\tron:lemma\t\xC8\x9B" "ar\xC4\x83\n" // țară
          "08544813-n\tron:lemma\tstat\n"
+         "08544813-n\tron:lemma\tRepublica Stat\n"
          "05526713-n\tron:lemma\tpenis\n"
          "01168468-v\tron:lemma\tm\xC3\xA2nca\r\n"
          "00002098-a\tron:lemma\tincapabil\n"
@@ -76,8 +77,7 @@ QMap<QString, QByteArray> sources()
          "# cldr\tron\thttp://cldr.unicode.org/\tMIT-like\n"
          "00130518-s\tron:lemma\tAM\n"
          "08544813-n\tron:lemma\tna\xC5\xA3iune\n" // națiune, cedilla spelling
-         "08544813-n\tron:lemma\tRepublica\n"        // a word of the next line's name
-         "08544813-n\tron:lemma\tRepublica Stat\n"
+         "08544813-n\tron:lemma\tRepublica\n"        // a word of a name in the other set
          "00002097-a\tron:lemma\tneputincios\n"       // the adjective moved on by a byte
          "08544813-n\tron:lemma\t\xC5\xA3" "ar\xC4\x83"},  // țară again, no final LF
         {u"src/wiktionary-en-ro/en-ro-enwiktionary.txt"_s,
@@ -152,13 +152,13 @@ TEST_F(GeneratorRun, WritesBothDirectionsFromEverySourceSorted)
     // synset's English lemmas by how often WordNet saw them in that sense.
     EXPECT_EQ(QString::fromUtf8(output(u"en-ro.txt"_s)), u"a.m.\tAM\n"
                                                           "ante meridiem\tAM\n"
-                                                          "country\tțară, stat, națiune, Republica Stat\n"
+                                                          "country\tțară, stat, Republica Stat, națiune\n"
                                                           "eat\ta mânca\n"
-                                                          "land\tțară, stat, națiune, Republica Stat\n"
+                                                          "land\tțară, stat, Republica Stat, națiune\n"
                                                           "lathe\tstrung\n"
-                                                          "nation\tțară, stat, națiune, Republica Stat\n"
+                                                          "nation\tțară, stat, Republica Stat, națiune\n"
                                                           "pump\tpompă; a pompa\n"
-                                                          "state\tstat; țară, națiune, Republica Stat\n"
+                                                          "state\tstat; țară, Republica Stat, națiune\n"
                                                           "turning lathe\tstrung\n"
                                                           "unable\tincapabil, neputincios\n"
                                                           "weld\ta suda\n"_s);
@@ -194,7 +194,7 @@ TEST_F(GeneratorRun, NamesTheFileAndLineOfBadInput)
          "data.verb:4:"},
         {u"src/omw-cldr/wn-cldr-ron.tab"_s, "# cldr\n00130518-s\tAM\n", "wn-cldr-ron.tab:2:"},
         {u"src/omw-cldr/wn-cldr-ron.tab"_s, "# cldr\n0130518-s\tron:lemma\tAM\n", "wn-cldr-ron.tab:2:"},
-        {u"src/omw-wiktionary/wn-wikt-ron.tab"_s, wikt + "08544813-n\tron:lemma\t\xC5\n", "wn-wikt-ron.tab:9:"},
+        {u"src/omw-wiktionary/wn-wikt-ron.tab"_s, wikt + "08544813-n\tron:lemma\t\xC5\n", "wn-wikt-ron.tab:10:"},
         {u"wordnet/index.noun"_s, Header + "state n 2 0 2 1 08544813  \n", "index.noun:3:"},
         {u"wordnet/cntlist.rev"_s, "state 1 2\n", "cntlist.rev:1:"},
         {u"wordnet/noun.exc"_s, "countries\n", "noun.exc:1:"},

@@ -102,7 +102,8 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
     QList<OmwTable> omw;
     for (const QString &path : omwFiles(paths.sourceDir))
         omw.append(OmwTable::read(path));
-    const qsizetype namePieces = omw.last().dropNamePieces();
+    OmwTable &names = omw.last();
+    const qsizetype namePieces = names.dropNamePieces(omw);
     const Glossary glossary = paths.glossaryDir.isEmpty() ? Glossary() : Glossary::read(paths.glossaryDir);
     const WordNet wordNet = WordNet::load(paths.wordNetDir);
     const WordNetIndex index = WordNetIndex::load(paths.wordNetDir);

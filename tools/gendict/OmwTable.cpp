@@ -36,13 +36,15 @@ OmwTable OmwTable::parse(const SourceFile &file)
     return table;
 }
 
-qsizetype OmwTable::dropNamePieces()
+qsizetype OmwTable::dropNamePieces(const QList<OmwTable> &tables)
 {
     QHash<SynsetKey, QSet<QString>> wordsOfLongerLemmas;
-    for (const OmwLemma &line : lemmas_) {
-        const QStringList words = line.lemma.split(u' ', Qt::SkipEmptyParts);
-        if (words.size() > 1)
-            wordsOfLongerLemmas[line.synset].unite(QSet<QString>(words.begin(), words.end()));
+    for (const OmwTable &table : tables) {
+        for (const OmwLemma &line : table.lemmas_) {
+            const QStringList words = line.lemma.split(u' ', Qt::SkipEmptyParts);
+            if (words.size() > 1)
+                wordsOfLongerLemmas[line.synset].unite(QSet<QString>(words.begin(), words.end()));
+        }
     }
     return lemmas_.removeIf([&](const OmwLemma &line) {
         const QString lemma = line.lemma.trimmed();
