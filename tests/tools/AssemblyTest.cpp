@@ -91,12 +91,12 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
 {
     Lexicon lexicon;
     lexicon.romanianLemmas = {u"director"_s, u"neprevizibil"_s, u"balerin"_s, u"misiune"_s, u"vădi"_s,
-                              u"interacțiune"_s, u"caz"_s};
+                              u"interacțiune"_s, u"caz"_s, u"miez"_s};
     lexicon.romanianVerbs = {u"vădi"_s};
     for (const auto &[form, headword] : {std::pair{u"directori"_s, u"director"_s},
                                          {u"neprevizibilă"_s, u"neprevizibil"_s}, {u"balerină"_s, u"balerin"_s},
                                          {u"misiuni"_s, u"misiune"_s}, {u"vădit"_s, u"vădi"_s},
-                                         {u"interacțiunea"_s, u"interacțiune"_s}, {u"cazul"_s, u"caz"_s}})
+                                         {u"interacțiunea"_s, u"interacțiune"_s}, {u"cazul"_s, u"caz"_s}, {u"miezul"_s, u"miez"_s}})
         lexicon.romanianForms.add(form, headword);
     Assembly assembly(lexicon);
     assembly.addTableSense({u"director"_s, u"n"_s, u""_s, {u"director {m}"_s, u"directori {m-p}"_s}, 1});
@@ -108,6 +108,7 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     assembly.addTableSense({u"obvious"_s, u"adj"_s, u""_s, {u"vădit"_s}, 6});
     assembly.addTableSense({u"weak interaction"_s, u"n"_s, u""_s, {u"interacțiunea slabă (fizică)"_s}, 7});
     assembly.addRomanianEntry(u"cazul genitiv"_s, {{u"noun"_s, {u"genitive case"_s}}}, 8);
+    assembly.addRomanianEntry(u"miezul nopții"_s, {{u"noun"_s, {u"midnight"_s}}}, 9);
     assembly.addTableSense({u"collapse"_s, u"v"_s, u""_s, {u"prăbușire {f}"_s, u"prăbuși"_s}, 9});
     assembly.addWordNetLemma({PartOfSpeech::Adjective, 7}, {u"unforeseeable"_s}, false, u"neprevizibilă"_s);
 
@@ -129,6 +130,7 @@ TEST(Assembly, KeepsRenderingsAndHeadwordsToLemmas)
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"interacțiune slabă"_s), u"weak interaction"_s);
     EXPECT_EQ(translationOf(assembly.romanianEnglish(), u"caz genitiv"_s), u"genitive case"_s);
     EXPECT_EQ(translationOf(en, u"genitive case"_s), u"caz genitiv"_s);
+    EXPECT_EQ(translationOf(en, u"midnight"_s), u"miezul nopții"_s);
     // A noun marked so in a verb's line stays a noun.
     EXPECT_EQ(translationOf(en, u"collapse"_s), u"prăbușire, a prăbuși"_s);
     EXPECT_EQ(en.removed.value(Assembly::BesideBaseFormRule), 2);

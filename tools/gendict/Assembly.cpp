@@ -190,6 +190,13 @@ QString Assembly::withArticlelessHead(const QString &phrase)
     const qsizetype blank = phrase.indexOf(u' ');
     if (blank < 0)
         return phrase;
+    // A genitive after the noun needs its article: "miezul nopții", "lumina soarelui".
+    static const QStringList genitives{u"lui"_s, u"ei"_s, u"ii"_s, u"lor"_s};
+    static const QSet<QString> possessives{u"al"_s, u"a"_s, u"ai"_s, u"ale"_s};
+    const QString next = phrase.sliced(blank + 1).section(u' ', 0, 0);
+    if (possessives.contains(next)
+        || std::any_of(genitives.begin(), genitives.end(), [&](const QString &end) { return next.endsWith(end); }))
+        return phrase;
     const QString head = phrase.first(blank);
     const QStringList headwords = lexicon_.romanianForms.headwordsOf(head);
     if (headwords.size() != 1 || !lexicon_.romanianLemmas.contains(headwords[0]))

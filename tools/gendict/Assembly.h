@@ -75,7 +75,8 @@ private:
     // when feminineIsLemma (nouns), not for adjectives.
     std::optional<QString> romanianLemma(const QString &word, bool feminineIsLemma);
     // A phrase whose first word is a noun with its definite article, without the article:
-    // "interacțiunea electromagnetică" is "interacțiune electromagnetică".
+    // "interacțiunea electromagnetică" is "interacțiune electromagnetică"; before a
+    // genitive the article stays ("miezul nopții").
     QString withArticlelessHead(const QString &phrase);
     // The rank of a sense of a WordNet synset for one lemma: tagged senses by their
     // count, the others after them by sense number.
