@@ -42,15 +42,9 @@ void appendNew(QStringList &list, const QString &item)
 
 EnglishMorphology EnglishMorphology::load(const QString &dir, const WordNetIndex &index)
 {
-    static const std::array<std::pair<QString, PartOfSpeech>, 4> files{{
-        {u"noun.exc"_s, PartOfSpeech::Noun},
-        {u"verb.exc"_s, PartOfSpeech::Verb},
-        {u"adj.exc"_s, PartOfSpeech::Adjective},
-        {u"adv.exc"_s, PartOfSpeech::Adverb},
-    }};
     EnglishMorphology morphology(index);
-    for (const auto &[name, pos] : files)
-        morphology.addExceptionFile(SourceFile::read(QDir(dir).filePath(name)), pos);
+    for (const PartOfSpeech pos : WordClasses)
+        morphology.addExceptionFile(SourceFile::read(QDir(dir).filePath(wordClassFileName(pos) + u".exc"_s)), pos);
     return morphology;
 }
 

@@ -43,6 +43,25 @@ QString textAt(const QByteArray &bytes, qsizetype from, qsizetype size, const QS
     return QString::fromUtf8(view);
 }
 
+// Walks records of a UTF-8 word, a NUL and `count` 32-bit big-endian numbers (at most
+// two), handing each its start, the NUL's position and the numbers.
+template <typename Handle>
+void forEachRecord(const QByteArray &bytes, qsizetype count, const QString &origin, const QString &what,
+                   Handle handle)
+{
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const qsizetype nul = bytes.indexOf('\0', at);
+        if (nul < 0 || nul + 1 + 4 * count > bytes.size())
+            throw GenError::inFile(origin, u"%1 cut short at byte %2"_s.arg(what).arg(at));
+        quint32 numbers[2] = {};
+        for (qsizetype i = 0; i < count; ++i)
+            numbers[i] = qFromBigEndian<quint32>(bytes.constData() + nul + 1 + 4 * i);
+        handle(at, nul, numbers);
+        at = nul + 1 + 4 * count;
+    }
+}
+
 } // namespace
 
 StarDictBook StarDict::readTarGz(const QString &path)
@@ -82,17 +101,12 @@ QList<StarDictForm> StarDict::parseForms(const QByteArray &synonyms, qsizetype a
                                          const QString &origin)
 {
     QList<StarDictForm> forms;
-    qsizetype at = 0;
-    while (at < synonyms.size()) {
-        const qsizetype nul = synonyms.indexOf('\0', at);
-        if (nul < 0 || nul + 5 > synonyms.size())
-            throw GenError::inFile(origin, u"list of inflected forms cut short at byte %1"_s.arg(at));
-        const quint32 article = qFromBigEndian<quint32>(synonyms.constData() + nul + 1);
-        if (article >= quint64(articleCount))
+    const QString what = u"list of inflected forms"_s;
+    forEachRecord(synonyms, 1, origin, what, [&](qsizetype at, qsizetype nul, const quint32 *numbers) {
+        if (numbers[0] >= quint64(articleCount))
             throw GenError::inFile(origin, u"inflected form at byte %1 points past the articles"_s.arg(at));
-        forms.append({textAt(synonyms, at, nul - at, origin), qsizetype(article)});
-        at = nul + 5;
-    }
+        forms.append({textAt(synonyms, at, nul - at, origin), qsizetype(numbers[0])});
+    });
     return forms;
 }
 
@@ -100,18 +114,13 @@ QList<StarDictArticle> StarDict::parse(const QByteArray &index, const QByteArray
                                        const QString &origin)
 {
     QList<StarDictArticle> result;
-    qsizetype at = 0;
-    while (at < index.size()) {
-        const qsizetype nul = index.indexOf('\0', at);
-        if (nul < 0 || nul + 9 > index.size())
-            throw GenError::inFile(origin, u"index cut short at byte %1"_s.arg(at));
-        const quint32 offset = qFromBigEndian<quint32>(index.constData() + nul + 1);
-        const quint32 size = qFromBigEndian<quint32>(index.constData() + nul + 5);
+    forEachRecord(index, 2, origin, u"index"_s, [&](qsizetype at, qsizetype nul, const quint32 *numbers) {
+        const quint32 offset = numbers[0];
+        const quint32 size = numbers[1];
         if (quint64(offset) + size > quint64(articles.size()))
             throw GenError::inFile(origin, u"article of index byte %1 lies outside the articles"_s.arg(at));
         result.append({textAt(index, at, nul - at, origin), textAt(articles, offset, size, origin)});
-        at = nul + 9;
-    }
+    });
     return result;
 }
 

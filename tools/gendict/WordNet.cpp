@@ -36,15 +36,9 @@ private:
 
 WordNet WordNet::load(const QString &dir)
 {
-    static const std::array<std::pair<QString, PartOfSpeech>, 4> files{{
-        {u"data.noun"_s, PartOfSpeech::Noun},
-        {u"data.verb"_s, PartOfSpeech::Verb},
-        {u"data.adj"_s, PartOfSpeech::Adjective},
-        {u"data.adv"_s, PartOfSpeech::Adverb},
-    }};
     WordNet wordNet;
-    for (const auto &[name, pos] : files)
-        wordNet.addDataFile(SourceFile::read(QDir(dir).filePath(name)), pos);
+    for (const PartOfSpeech pos : WordClasses)
+        wordNet.addDataFile(SourceFile::read(QDir(dir).filePath(u"data."_s + wordClassFileName(pos))), pos);
     return wordNet;
 }
 

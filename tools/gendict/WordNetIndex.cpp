@@ -9,15 +9,9 @@ namespace quillet::gendict {
 
 WordNetIndex WordNetIndex::load(const QString &dir)
 {
-    static const std::array<std::pair<QString, PartOfSpeech>, 4> files{{
-        {u"index.noun"_s, PartOfSpeech::Noun},
-        {u"index.verb"_s, PartOfSpeech::Verb},
-        {u"index.adj"_s, PartOfSpeech::Adjective},
-        {u"index.adv"_s, PartOfSpeech::Adverb},
-    }};
     WordNetIndex index;
-    for (const auto &[name, pos] : files)
-        index.addIndexFile(SourceFile::read(QDir(dir).filePath(name)), pos);
+    for (const PartOfSpeech pos : WordClasses)
+        index.addIndexFile(SourceFile::read(QDir(dir).filePath(u"index."_s + wordClassFileName(pos))), pos);
     index.addCountFile(SourceFile::read(QDir(dir).filePath(u"cntlist.rev"_s)));
     return index;
 }
