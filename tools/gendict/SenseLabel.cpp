@@ -11,7 +11,8 @@ namespace {
 const QSet<QString> &excludingWords()
 {
     static const QSet<QString> words{u"vulgar"_s, u"obscene"_s, u"offensive"_s, u"derogatory"_s,
-                                     u"slang"_s, u"slur"_s, u"pejorative"_s, u"vulgarism"_s};
+                                     u"slang"_s, u"slur"_s, u"pejorative"_s, u"vulgarism"_s,
+                                     u"depreciative"_s, u"disparaging"_s};
     return words;
 }
 

@@ -26,7 +26,9 @@ public:
     // The labels of a translation table's sense gloss: its leading groups and a domain
     // or usage before a colon ("geometry: part of a curve").
     static QString labelsOfTableGloss(QStringView gloss);
-    // Excluded wins over technical: "(computing, slang)" is left out.
+    // Excluded wins over technical: "(computing, slang)" is left out. The excluding
+    // labels: vulgar, obscene, offensive, derogatory, depreciative, disparaging,
+    // pejorative, slang, slur.
     static SenseKind classify(QStringView labels);
     // Excluded for a label other than slang: vulgar, obscene, offensive, derogatory.
     static bool isOffensive(QStringView labels);
