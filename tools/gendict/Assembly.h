@@ -56,6 +56,8 @@ public:
                          const QString &romanian);
     // A pair of the glossary.
     void addGlossaryPair(const GlossaryPair &pair);
+    // Counts the pairs of a Wordnet synset that names a person, left out.
+    void countPersonName(qsizetype pairs) { countInBoth(NameRule, pairs); }
 
     const Direction &englishRomanian() const { return englishRomanian_; }
     const Direction &romanianEnglish() const { return romanianEnglish_; }

@@ -51,8 +51,6 @@ constexpr std::array<Kind, 19> TechnicalKinds{{
 // Devices that are no engineering: instruments of music, weapons, contraceptives.
 constexpr std::array<Kind, 3> ExcludedKinds{{{u"musical_instrument", 1}, {u"weapon", 1}, {u"contraceptive", 1}}};
 
-// The lexicographer file of the nouns that name people.
-constexpr int PersonNouns = 18;
 // Deep enough for any chain of WordNet's hypernyms.
 constexpr int MaxDepth = 32;
 
@@ -94,7 +92,7 @@ TechnicalSynsets::TechnicalSynsets(const WordNet &wordNet, const WordNetIndex &i
 bool TechnicalSynsets::isTechnical(const SynsetKey &key) const
 {
     const SynsetLinks *links = wordNet_.links(key);
-    if (!links || (key.pos() == PartOfSpeech::Noun && links->lexFile == PersonNouns))
+    if (!links || (key.pos() == PartOfSpeech::Noun && links->namesPeople()))
         return false;
     return TechnicalEvidence::glossNamesTechnicalThing(links->gloss) || judge(key, 0);
 }

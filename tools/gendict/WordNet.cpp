@@ -92,6 +92,7 @@ void WordNet::addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech
             links.topicDomains.append(*target);
         else if (symbol == u"@" || symbol == u"@i")
             links.hypernyms.append(SynsetKey(*targetPos, *target));
+        links.instance = links.instance || symbol == u"@i";
     }
     if (bar >= 0) {
         // The examples follow the definition, each in double quotes after "; ".

@@ -28,6 +28,9 @@ struct SynsetLinks {
     QList<SynsetKey> hypernyms;  // the more general synsets ("@", and "@i" for instances)
     QString gloss;               // the definition, without the quoted examples
     int lexFile = 0;             // the lexicographer file: 18 holds the nouns naming people
+    bool instance = false;       // an instance of its hypernym ("@i"): a name, such as a person's
+
+    bool namesPeople() const { return lexFile == 18; }
 };
 
 // The English side: the lemmas of every WordNet 3.0 synset, read from the data files
