@@ -43,9 +43,28 @@ QString textAt(const QByteArray &bytes, qsizetype from, qsizetype size, const QS
     return QString::fromUtf8(view);
 }
 
+// Walks records of a UTF-8 word, a NUL and `count` 32-bit big-endian numbers (at most
+// two), handing each its start, the NUL's position and the numbers.
+template <typename Handle>
+void forEachRecord(const QByteArray &bytes, qsizetype count, const QString &origin, const QString &what,
+                   Handle handle)
+{
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const qsizetype nul = bytes.indexOf('\0', at);
+        if (nul < 0 || nul + 1 + 4 * count > bytes.size())
+            throw GenError::inFile(origin, u"%1 cut short at byte %2"_s.arg(what).arg(at));
+        quint32 numbers[2] = {};
+        for (qsizetype i = 0; i < count; ++i)
+            numbers[i] = qFromBigEndian<quint32>(bytes.constData() + nul + 1 + 4 * i);
+        handle(at, nul, numbers);
+        at = nul + 1 + 4 * count;
+    }
+}
+
 } // namespace
 
-QList<StarDictArticle> StarDict::readTarGz(const QString &path)
+StarDictBook StarDict::readTarGz(const QString &path)
 {
     const QByteArray contents = ReadSourceBytes(path);
 
@@ -56,6 +75,7 @@ QList<StarDictArticle> StarDict::readTarGz(const QString &path)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
     QByteArray index;
     QByteArray compressed;
+    QByteArray synonyms;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
@@ -64,30 +84,43 @@ QList<StarDictArticle> StarDict::readTarGz(const QString &path)
             index = readMember(reader.get(), path);
         else if (name.endsWith(u".dict.dz"_s))
             compressed = readMember(reader.get(), path);
+        else if (name.endsWith(u".syn"_s))
+            synonyms = readMember(reader.get(), path);
     }
     if (status != ARCHIVE_EOF)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
     if (index.isEmpty() || compressed.isEmpty())
         throw GenError::inFile(path, u"holds no .idx and .dict.dz files"_s);
-    return parse(index, gunzip(compressed, path), path);
+    StarDictBook book;
+    book.articles = parse(index, gunzip(compressed, path), path);
+    book.forms = parseForms(synonyms, book.articles.size(), path);
+    return book;
+}
+
+QList<StarDictForm> StarDict::parseForms(const QByteArray &synonyms, qsizetype articleCount,
+                                         const QString &origin)
+{
+    QList<StarDictForm> forms;
+    const QString what = u"list of inflected forms"_s;
+    forEachRecord(synonyms, 1, origin, what, [&](qsizetype at, qsizetype nul, const quint32 *numbers) {
+        if (numbers[0] >= quint64(articleCount))
+            throw GenError::inFile(origin, u"inflected form at byte %1 points past the articles"_s.arg(at));
+        forms.append({textAt(synonyms, at, nul - at, origin), qsizetype(numbers[0])});
+    });
+    return forms;
 }
 
 QList<StarDictArticle> StarDict::parse(const QByteArray &index, const QByteArray &articles,
                                        const QString &origin)
 {
     QList<StarDictArticle> result;
-    qsizetype at = 0;
-    while (at < index.size()) {
-        const qsizetype nul = index.indexOf('\0', at);
-        if (nul < 0 || nul + 9 > index.size())
-            throw GenError::inFile(origin, u"index cut short at byte %1"_s.arg(at));
-        const quint32 offset = qFromBigEndian<quint32>(index.constData() + nul + 1);
-        const quint32 size = qFromBigEndian<quint32>(index.constData() + nul + 5);
+    forEachRecord(index, 2, origin, u"index"_s, [&](qsizetype at, qsizetype nul, const quint32 *numbers) {
+        const quint32 offset = numbers[0];
+        const quint32 size = numbers[1];
         if (quint64(offset) + size > quint64(articles.size()))
             throw GenError::inFile(origin, u"article of index byte %1 lies outside the articles"_s.arg(at));
         result.append({textAt(index, at, nul - at, origin), textAt(articles, offset, size, origin)});
-        at = nul + 9;
-    }
+    });
     return result;
 }
 
