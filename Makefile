@@ -81,12 +81,14 @@ fuzz: deps
 	done; \
 	if [ -n "$$failed" ]; then echo "fuzz targets that failed:$$failed (inputs in $(FUZZ_DIR)/crashes)"; exit 1; fi
 
-# Regenerates the shipped dictionary under data/ from ../shared/data, WordNet and the stop list.
+# Regenerates the shipped dictionary under data/ from the source data (SOURCES), WordNet,
+# the glossary and the stop list.
+SOURCES ?= ../shared/data
 data: configure
 	@tools/install-deps.sh wordnet-base
 	@cmake --build $(BUILD_DIR) --target quillet-gendict
-	$(BUILD_DIR)/tools/quillet-gendict --sources ../shared/data --wordnet /usr/share/wordnet \
-		--stoplist tools/gendict/stoplist.txt --out data
+	$(BUILD_DIR)/tools/quillet-gendict --sources $(SOURCES) --wordnet /usr/share/wordnet \
+		--stoplist tools/gendict/stoplist.txt --glossary data/glossary --out data
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR)

@@ -12,6 +12,7 @@ namespace {
 const SynsetKey Country(PartOfSpeech::Noun, 8544813);
 const SynsetKey Rural(PartOfSpeech::Noun, 8645963);
 const SynsetKey Hard(PartOfSpeech::Adjective, 1154367);
+const SynsetKey Stephen(PartOfSpeech::Noun, 11315350);
 
 WordNet sampleWordNet()
 {
@@ -19,6 +20,11 @@ WordNet sampleWordNet()
     wordNet.addSynset(Country, {u"state"_s, u"nation"_s, u"country"_s, u"land"_s});
     wordNet.addSynset(Rural, {u"country"_s, u"rural_area"_s, u"area(a)"_s});
     wordNet.addSynset(Hard, {u"hard(a)"_s, u"hard(p)"_s, u"Hard"_s});
+    // A person's name: an instance of a person noun.
+    SynsetLinks person;
+    person.instance = true;
+    person.lexFile = 18;
+    wordNet.addSynset(Stephen, {u"Stephen"_s, u"Sir_Leslie_Stephen"_s}, person);
     return wordNet;
 }
 
@@ -27,7 +33,7 @@ WordNet sampleWordNet()
 TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
 {
     const WordNet wordNet = sampleWordNet();
-    Assembly assembly(StopList::fromWords({}, {}));
+    Assembly assembly(Lexicon{});
     DictionaryJoin join(wordNet, assembly);
     join.add({Country, u"\u021Bar\u0103"_s});
     join.add({Country, u"stat"_s});
@@ -36,6 +42,7 @@ TEST(DictionaryJoin, PairsEveryEnglishLemmaInSourceOrderWithoutRepeats)
     join.add({Hard, u"tare"_s});
     join.add({SynsetKey(PartOfSpeech::Verb, 1), u"juca"_s});
     join.add({Country, u"stat"_s});
+    join.add({Stephen, u"Ștefan"_s});
 
     const QList<DictEntry> englishRomanian{
         {u"state"_s, u"\u021Bar\u0103, stat"_s},

@@ -1,5 +1,6 @@
 // The readers of the two Wiktionary sources, on small samples of their own formats.
 #include "gendict/GenError.h"
+#include "gendict/InflectedForms.h"
 #include "gendict/RomanianArticle.h"
 #include "gendict/StarDict.h"
 #include "gendict/WiktionaryTable.h"
@@ -37,7 +38,7 @@ TEST(WiktionaryTable, ReadsHeadwordPosGlossAndTranslations)
     EXPECT_EQ(senses[2].gloss, u"to fill (with air)"_s);
 }
 
-TEST(StarDict, ReadsIndexOverGzippedArticlesInATarGz)
+TEST(StarDict, ReadsIndexOverGzippedArticlesAndInflectedFormsInATarGz)
 {
     const QByteArray lathe = "<i>noun</i><br><ol><li>lathe</li></ol>";
     const QByteArray tool = "<i>noun</i><br><ol><li>tool</li></ol>";
@@ -46,16 +47,33 @@ TEST(StarDict, ReadsIndexOverGzippedArticlesInATarGz)
                            + IndexLine("scul\xC4\x83", quint32(lathe.size()), quint32(tool.size()));
     QTemporaryDir dir;
     const QString path = dir.filePath(u"d.tar.gz"_s);
-    WriteFile(path, Compressed({{"d/d.ifo", "wordcount=2\n"}, {"d/d.idx", index}, {"d/d.dict.dz", Gzip(articles)}}, true));
-    const QList<StarDictArticle> read = StarDict::readTarGz(path);
-    ASSERT_EQ(read.size(), 2);
-    EXPECT_EQ(read[1].headword, u"sculă"_s);
-    EXPECT_EQ(read[1].article, u"<i>noun</i><br><ol><li>tool</li></ol>"_s);
+    const QByteArray forms = QByteArray("strunguri\0\0\0\0\0", 14) + QByteArray("scule\0\0\0\0\1", 10)
+                           + QByteArray("scul\xC4\x83\0\0\0\0\1", 11);
+    WriteFile(path, Compressed({{"d/d.ifo", "wordcount=2\n"}, {"d/d.idx", index}, {"d/d.dict.dz", Gzip(articles)},
+                                {"d/d.syn", forms}},
+                               true));
+    const StarDictBook book = StarDict::readTarGz(path);
+    ASSERT_EQ(book.articles.size(), 2);
+    EXPECT_EQ(book.articles[1].headword, u"sculă"_s);
+    EXPECT_EQ(book.articles[1].article, u"<i>noun</i><br><ol><li>tool</li></ol>"_s);
+    ASSERT_EQ(book.forms.size(), 3);
+    EXPECT_EQ(book.forms[1].form, u"scule"_s);
+    EXPECT_EQ(book.forms[1].article, 1);
+
+    // The forms point at their headwords; a headword is no form of itself.
+    const InflectedForms inflected = InflectedForms::fromStarDict(book);
+    EXPECT_EQ(inflected.headwordsOf(u"strunguri"_s), QStringList{u"strung"_s});
+    EXPECT_EQ(inflected.headwordsOf(u"scule"_s), QStringList{u"sculă"_s});
+    EXPECT_TRUE(inflected.headwordsOf(u"sculă"_s).isEmpty());
+    EXPECT_EQ(inflected.size(), 2);
 
     // An article out of bounds, a cut index and plain text in place of gzip are errors.
     EXPECT_THROW(StarDict::parse(IndexLine("x", 30, 60), articles, u"d"_s), GenError);
     EXPECT_THROW(StarDict::parse(IndexLine("x", 0, 1).chopped(2), articles, u"d"_s), GenError);
     EXPECT_THROW(StarDict::gunzip(articles, u"d"_s), GenError);
+    // A form cut short or pointing past the articles is an error too.
+    EXPECT_THROW(StarDict::parseForms(forms.chopped(2), 2, u"d"_s), GenError);
+    EXPECT_THROW(StarDict::parseForms(forms, 1, u"d"_s), GenError);
 }
 
 TEST(RomanianArticle, ReadsSectionsAndGlosses)

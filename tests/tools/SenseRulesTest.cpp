@@ -1,4 +1,6 @@
-// The text rules of the generator: labels, glosses, Romanian verbs and the stop list.
+// The text rules of the generator: labels, glosses, Romanian verbs, the stop list and
+// affixes.
+#include "gendict/Affixes.h"
 #include "gendict/Gloss.h"
 #include "gendict/RomanianVerb.h"
 #include "gendict/SenseLabel.h"
@@ -27,6 +29,14 @@ TEST(SenseLabel, SplitsLeadingLabelsAndJudgesThem)
     EXPECT_EQ(SenseLabel::classify(u"dated, transitive"), SenseKind::General);
     // Whole words only: "slangy" is not "slang".
     EXPECT_EQ(SenseLabel::classify(u"slangy"), SenseKind::General);
+
+    // Slang is left out, but is no offence; register and region labels put a sense last.
+    EXPECT_TRUE(SenseLabel::isOffensive(u"slang, derogatory"));
+    EXPECT_FALSE(SenseLabel::isOffensive(u"slang"));
+    EXPECT_TRUE(SenseLabel::isRegister(u"chiefly Moldavia"));
+    EXPECT_TRUE(SenseLabel::isRegister(u"popular/folk usage"));
+    EXPECT_FALSE(SenseLabel::isRegister(u"historical, transitive"));
+    EXPECT_EQ(SenseLabel::labelsOfTableGloss(u"(figuratively) geometry: part of a curve"), u"figuratively, geometry"_s);
 }
 
 TEST(Gloss, SplitsRenderingsOutsideNotesAndSpotsFormOf)
@@ -36,7 +46,8 @@ TEST(Gloss, SplitsRenderingsOutsideNotesAndSpotsFormOf)
     EXPECT_EQ(Gloss::withoutNotes(u"horseradish  (plant) [+din] root"), u"horseradish root"_s);
 
     for (const char16_t *formOf : {u"plural of casă", u"third-person singular simple perfect indicative of scula",
-                                   u"Alternative form of ceva", u"Abbreviation of primul: 1st"})
+                                   u"Alternative form of ceva", u"Abbreviation of primul: 1st",
+                                   u"Used other than figuratively or idiomatically: see foame"})
         EXPECT_TRUE(Gloss::isFormOf(formOf)) << QString::fromUtf16(formOf).toStdString();
     for (const char16_t *meaning : {u"the act of screwing", u"piece of cloth", u"native or resident of Cluj"})
         EXPECT_FALSE(Gloss::isFormOf(meaning)) << QString::fromUtf16(meaning).toStdString();
@@ -55,10 +66,27 @@ TEST(Gloss, ReversesOnlyShortEquivalents)
     EXPECT_EQ(Gloss::reversedHeadword(u"(x)", &verb), std::nullopt);
 }
 
-TEST(Gloss, DropsTableMarkersAndKeepsQualifiers)
+TEST(Gloss, TellsDefinitionsFromEquivalents)
+{
+    for (const char16_t *english : {u"a player in defense", u"the same", u"one who sells", u"to make much more of it"})
+        EXPECT_TRUE(Gloss::isDefinitionLike(english, Language::English)) << QString::fromUtf16(english).toStdString();
+    for (const char16_t *english : {u"moment of inertia (physics, mechanics: rotating bodies)", u"to air out",
+                                    u"anything"})
+        EXPECT_FALSE(Gloss::isDefinitionLike(english, Language::English)) << QString::fromUtf16(english).toStdString();
+    EXPECT_TRUE(Gloss::isDefinitionLike(u"care se întâmplă", Language::Romanian));
+    EXPECT_TRUE(Gloss::isDefinitionLike(u"o persoană", Language::Romanian));
+    EXPECT_FALSE(Gloss::isDefinitionLike(u"a se lăsa dus de val", Language::Romanian));
+    EXPECT_FALSE(Gloss::isDefinitionLike(u"a player", Language::Romanian));
+}
+
+TEST(Gloss, DropsTableMarkersAndKeepsQualifiersAndTags)
 {
     QString qualifiers;
-    EXPECT_EQ(Gloss::withoutMarkers(u"piuliță {f}", &qualifiers), u"piuliță"_s);
+    QStringList tags;
+    EXPECT_EQ(Gloss::withoutMarkers(u"piuliță {f}", &qualifiers, &tags), u"piuliță"_s);
+    EXPECT_EQ(tags, QStringList{u"f"_s});
+    EXPECT_EQ(Gloss::withoutMarkers(u"neprevizibil {m} { n }", &qualifiers, &tags), u"neprevizibil"_s);
+    EXPECT_EQ(tags, (QStringList{u"m"_s, u"n"_s}));
     EXPECT_EQ(Gloss::withoutMarkers(u": părăsit {m} {n}", &qualifiers), u"părăsit"_s);
     EXPECT_EQ(Gloss::withoutMarkers(u"coi {m} [vulgar]", &qualifiers), u"coi"_s);
     EXPECT_EQ(qualifiers, u"vulgar"_s);
@@ -79,7 +107,7 @@ TEST(RomanianVerb, BareHeadwordAndLongInfinitive)
     check(u"a"_s, u""_s, u""_s);
 }
 
-TEST(StopList, MatchesWholeWordsInAnyCase)
+TEST(StopList, MatchesWholeWordsAndStemsInAnyCase)
 {
     const StopList list = StopList::fromWords({u"fuck"_s}, {u"pulă"_s, u"cur"_s});
     EXPECT_TRUE(list.holdsAWordOf(u"Fuck", Language::English));
@@ -89,4 +117,32 @@ TEST(StopList, MatchesWholeWordsInAnyCase)
     EXPECT_FALSE(list.holdsAWordOf(u"pul", Language::Romanian));
     // Each language has its own: an English cur is a dog.
     EXPECT_FALSE(list.holdsAWordOf(u"cur", Language::English));
+
+    // A stem begins words; one between stars may stand anywhere in them.
+    const StopList stems = StopList::fromWords({u"*fuck*"_s, u"nigga*"_s}, {u"pizd*"_s});
+    EXPECT_TRUE(stems.holdsAWordOf(u"Motherfucker", Language::English));
+    EXPECT_TRUE(stems.holdsAWordOf(u"my niggas", Language::English));
+    EXPECT_TRUE(stems.holdsAWordOf(u"pizdos", Language::Romanian));
+    EXPECT_FALSE(stems.holdsAWordOf(u"a pizdos", Language::English));
+    EXPECT_FALSE(stems.holdsAWordOf(u"snigga", Language::English));
+    EXPECT_TRUE(StopList::fromWords({u"half-breed"_s}, {}).holdsAWordOf(u"a Half-breed", Language::English));
+    // Marked words name an obscene sense as well.
+    const StopList marked = StopList::fromWords({u"!*fuck*"_s, u"whore"_s}, {});
+    EXPECT_TRUE(marked.holdsAWordOf(u"whore", Language::English));
+    EXPECT_FALSE(marked.namesAnObsceneSense(u"whore", Language::English));
+    EXPECT_TRUE(marked.namesAnObsceneSense(u"fuck up", Language::English));
+    EXPECT_TRUE(marked.holdsAWordOf(u"fucker", Language::English));
+}
+
+TEST(Affixes, FunctionWordAffixesGoAndAffixesSortLast)
+{
+    EXPECT_TRUE(Affixes::hasOnlyFunctionWords({u"-a"_s, u"the, to"_s}, Language::English));
+    EXPECT_TRUE(Affixes::hasOnlyFunctionWords({u"-ul"_s, u"The"_s}, Language::English));
+    EXPECT_FALSE(Affixes::hasOnlyFunctionWords({u"-ism"_s, u"-ism"_s}, Language::English));
+    EXPECT_FALSE(Affixes::hasOnlyFunctionWords({u"ex-"_s, u"the; sometime"_s}, Language::English));
+    EXPECT_TRUE(Affixes::hasOnlyFunctionWords({u"-'s"_s, u"al, a"_s}, Language::Romanian));
+    EXPECT_FALSE(Affixes::hasOnlyFunctionWords({u"to"_s, u"a"_s}, Language::Romanian)); // a word, no affix
+    EXPECT_TRUE(Affixes::isAffix(u"anti-"));
+    EXPECT_FALSE(Affixes::isAffix(u"-"));
+    EXPECT_FALSE(Affixes::isAffix(u"T-shirt"));
 }

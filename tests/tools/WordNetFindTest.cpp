@@ -74,7 +74,7 @@ TEST(WordNetFind, ExactKeyOrTheOneSynsetOfItsClassMovedOnByAFewBytes)
 TEST(WordNetFind, JoinUsesMovedSynsetsAndCountsThemPerShift)
 {
     const WordNet wordNet = sampleWordNet();
-    Assembly assembly(StopList::fromWords({}, {}));
+    Assembly assembly(Lexicon{});
     DictionaryJoin join(wordNet, assembly);
     join.add({{PartOfSpeech::Verb, 1000}, u"m\u00E2nca"_s});
     join.add({{PartOfSpeech::Verb, 982}, u"hr\u0103ni"_s});               // moved by 18

@@ -11,8 +11,14 @@ void DictionaryJoin::add(const OmwLemma &line)
     }
     if (match->shift != 0)
         ++shifted_[match->shift];
-    assembly_.addWordNetLemma(match->key, *wordNet_.lemmas(match->key), wordNet_.usageDomainLemmas(match->key),
-                              line.lemma);
+    // A person's name ("Sir Leslie Stephen") is no word of the dictionary.
+    const SynsetLinks *links = wordNet_.links(match->key);
+    if (links->instance && links->namesPeople()) {
+        assembly_.countPersonName(wordNet_.lemmas(match->key)->size());
+        return;
+    }
+    assembly_.addWordNetLemma(match->key, *wordNet_.lemmas(match->key),
+                              Lexicon::isOffensiveSynset(wordNet_, match->key, true), line.lemma);
 }
 
 } // namespace quillet::gendict

@@ -10,9 +10,6 @@ namespace quillet::gendict {
 
 void DictionaryWriter::write(const QString &path, const QList<DictEntry> &entries)
 {
-    if (entries.size() > MaxEntries)
-        throw GenError::inFile(path, u"%1 entries, more than the %2 a direction holds"_s
-                                         .arg(entries.size()).arg(MaxEntries));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw GenError::inFile(path, u"cannot write: "_s + file.errorString());

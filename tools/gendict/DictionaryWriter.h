@@ -12,10 +12,7 @@ namespace quillet::gendict {
 // each ended by LF, nothing else. The file is replaced atomically.
 class DictionaryWriter {
 public:
-    // The program's table holds at most this many entries per direction.
-    static constexpr qsizetype MaxEntries = 57289;
-
-    // Throws GenError when there are too many entries or the file cannot be written.
+    // Throws GenError when the file cannot be written.
     static void write(const QString &path, const QList<DictEntry> &entries);
     static QByteArray encode(const QList<DictEntry> &entries);
 };

@@ -1,12 +1,15 @@
 #include "gendict/Generator.h"
 
+#include "gendict/Affixes.h"
 #include "gendict/Assembly.h"
 #include "gendict/DictionaryJoin.h"
 #include "gendict/DictionaryWriter.h"
 #include "gendict/GenError.h"
+#include "gendict/Glossary.h"
 #include "gendict/HeadwordOrder.h"
 #include "gendict/OmwTable.h"
 #include "gendict/RomanianArticle.h"
+#include "gendict/RomanianVerb.h"
 #include "gendict/StarDict.h"
 #include "gendict/WiktionaryTable.h"
 #include "gendict/WordNet.h"
@@ -22,22 +25,34 @@ const QString Generator::RomanianEnglishFile = u"ro-en.txt"_s;
 const QString Generator::TranslationTablesFile = u"wiktionary-en-ro/en-ro-enwiktionary.txt"_s;
 const QString Generator::RomanianEntriesFile =
     u"wiktionary-ro-en/Romanian-English Wiktionary dictionary stardict.tar.gz"_s;
+const QString Generator::AffixRule = u"affix translated only by function words (entries)"_s;
 
 namespace {
 
-DirectionSummary writeSorted(const QString &path, const Direction &direction, const QString &forwardName,
-                             const QString &reversedName)
+// A Romanian entry of the StarDict source, read.
+struct RomanianEntry {
+    QString headword;
+    QList<ArticleSection> sections;
+};
+
+DirectionSummary writeSorted(const QString &path, const Direction &direction, Language renderings,
+                             const QString &forwardName, const QString &reversedName)
 {
-    QList<TableEntry> entries = direction.table.entries();
     DirectionSummary summary;
     summary.removed = direction.removed;
-    summary.cut = Capacity::fit(entries, DictionaryWriter::MaxEntries);
+    const QList<TableEntry> entries = direction.table.entries(&summary.moved);
+    summary.glossaryOnlyPairs = direction.table.glossaryOnlyPairs();
     const std::pair<Source, QString> names[] = {{Source::Entries, forwardName},
                                                 {Source::Reversed, reversedName},
-                                                {Source::WordNet, u"Wordnet join"_s}};
+                                                {Source::WordNet, u"Wordnet join"_s},
+                                                {Source::Glossary, u"glossary"_s}};
     QList<DictEntry> plain;
     plain.reserve(entries.size());
     for (const TableEntry &entry : entries) {
+        if (Affixes::hasOnlyFunctionWords(entry.entry, renderings)) {
+            summary.removed.count(Generator::AffixRule);
+            continue;
+        }
         for (const auto &[source, name] : names)
             summary.sources.count(name, (entry.sources & SourceMask(source)) ? 1 : 0);
         summary.sources.count(u"reversed only"_s, entry.sources == SourceMask(Source::Reversed) ? 1 : 0);
@@ -47,6 +62,23 @@ DirectionSummary writeSorted(const QString &path, const Direction &direction, co
     DictionaryWriter::write(path, plain);
     summary.entries = plain.size();
     return summary;
+}
+
+// What the rules know beyond the pairs, from every source.
+Lexicon lexiconOf(const GeneratorPaths &paths, const QList<TableSense> &tableSenses,
+                  const QList<RomanianEntry> &entries, const StarDictBook &book,
+                  const Glossary &glossary, const WordNet &wordNet)
+{
+    Lexicon lexicon;
+    lexicon.stopList = StopList::read(paths.stopList);
+    lexicon.romanianForms = InflectedForms::fromStarDict(book);
+    for (const RomanianEntry &entry : entries)
+        lexicon.addRomanianEntry(entry.headword, entry.sections);
+    for (const GlossaryPair &pair : glossary.pairs())
+        lexicon.romanianLemmas.insert(RomanianVerb::parse(pair.romanian).bareInfinitive());
+    lexicon.addTableSenses(tableSenses);
+    lexicon.addOffensiveEnglish(wordNet);
+    return lexicon;
 }
 
 } // namespace
@@ -62,17 +94,36 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
 {
     const QDir sources(paths.sourceDir);
     const WiktionaryTable tables = WiktionaryTable::read(sources.filePath(TranslationTablesFile));
-    const QList<StarDictArticle> articles = StarDict::readTarGz(sources.filePath(RomanianEntriesFile));
+    const StarDictBook book = StarDict::readTarGz(sources.filePath(RomanianEntriesFile));
+    QList<RomanianEntry> entries;
+    entries.reserve(book.articles.size());
+    for (const StarDictArticle &article : book.articles)
+        entries.append({article.headword, RomanianArticle::parse(article.article)});
     QList<OmwTable> omw;
     for (const QString &path : omwFiles(paths.sourceDir))
         omw.append(OmwTable::read(path));
+    OmwTable &names = omw.last();
+    const qsizetype namePieces = names.dropNamePieces(omw);
+    const Glossary glossary = paths.glossaryDir.isEmpty() ? Glossary() : Glossary::read(paths.glossaryDir);
     const WordNet wordNet = WordNet::load(paths.wordNetDir);
+    const WordNetIndex index = WordNetIndex::load(paths.wordNetDir);
+    const EnglishMorphology english = EnglishMorphology::load(paths.wordNetDir, index);
+    const TechnicalSynsets technical(wordNet, index);
+    const SenseMatch senseMatch(wordNet, index);
 
-    Assembly assembly(StopList::read(paths.stopList));
+    Lexicon lexicon = lexiconOf(paths, tables.senses(), entries, book, glossary, wordNet);
+    lexicon.wordNet = &wordNet;
+    lexicon.wordNetIndex = &index;
+    lexicon.english = &english;
+    lexicon.technical = &technical;
+    lexicon.senseMatch = &senseMatch;
+    Assembly assembly(std::move(lexicon));
+    for (const GlossaryPair &pair : glossary.pairs())
+        assembly.addGlossaryPair(pair);
     for (const TableSense &sense : tables.senses())
         assembly.addTableSense(sense);
-    for (qsizetype i = 0; i < articles.size(); ++i)
-        assembly.addRomanianEntry(articles[i].headword, RomanianArticle::parse(articles[i].article), i);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        assembly.addRomanianEntry(entries[i].headword, entries[i].sections, i);
     DictionaryJoin join(wordNet, assembly);
     for (const OmwTable &table : omw) {
         for (const OmwLemma &line : table.lemmas())
@@ -84,10 +135,13 @@ GeneratorSummary Generator::run(const GeneratorPaths &paths)
         throw GenError::inFile(paths.outDir, u"cannot create the folder"_s);
     GeneratorSummary summary;
     summary.englishRomanian = writeSorted(out.filePath(EnglishRomanianFile), assembly.englishRomanian(),
-                                          u"translation tables"_s, u"Romanian entries' glosses reversed"_s);
+                                          Language::Romanian, u"translation tables"_s,
+                                          u"Romanian entries' glosses reversed"_s);
     summary.romanianEnglish = writeSorted(out.filePath(RomanianEnglishFile), assembly.romanianEnglish(),
-                                          u"Romanian entries"_s, u"translation tables reversed"_s);
+                                          Language::English, u"Romanian entries"_s,
+                                          u"translation tables reversed"_s);
     summary.unresolvedLines = join.unresolvedLines();
+    summary.namePieceLines = namePieces;
     summary.shiftedLines = join.shiftedLines();
     return summary;
 }

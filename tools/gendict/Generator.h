@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gendict/Capacity.h"
 #include "gendict/Tally.h"
 
 #include <QMap>
@@ -11,38 +10,43 @@ namespace quillet::gendict {
 
 // Where the generator reads and writes.
 struct GeneratorPaths {
-    QString sourceDir;  // holds omw-wiktionary/, omw-cldr/, wiktionary-en-ro/, wiktionary-ro-en/
-    QString wordNetDir; // holds data.noun, data.verb, data.adj, data.adv
-    QString stopList;   // the stop list file
-    QString outDir;     // receives en-ro.txt and ro-en.txt
+    QString sourceDir;   // holds omw-wiktionary/, omw-cldr/, wiktionary-en-ro/, wiktionary-ro-en/
+    QString wordNetDir;  // holds WordNet's data.*, index.*, *.exc and cntlist.rev files
+    QString stopList;    // the stop list file
+    QString outDir;      // receives en-ro.txt and ro-en.txt
+    QString glossaryDir; // the glossary's folder; none when empty
 };
 
 // What became of one direction.
 struct DirectionSummary {
-    qsizetype entries = 0; // entries written
-    Tally sources;         // entries each source gave something to
-    Tally removed;         // pairs each rule left out
-    CapacityCut cut;       // entries left out for want of room
+    qsizetype entries = 0;          // entries written
+    Tally sources;                  // entries each source gave something to
+    Tally removed;                  // pairs each rule left out or changed
+    Tally moved;                    // entries each ranking step changed
+    qsizetype glossaryOnlyPairs = 0; // glossary pairs no other source gives
 };
 
 struct GeneratorSummary {
     DirectionSummary englishRomanian;
     DirectionSummary romanianEnglish;
     qsizetype unresolvedLines = 0; // lemma lines whose synset WordNet lacks
+    qsizetype namePieceLines = 0;  // CLDR lemma lines that are only a word of a longer name
     QMap<quint32, qsizetype> shiftedLines; // lemma lines matched to a moved synset, per shift
 };
 
 // The whole run: reads the English-to-Romanian translation tables, the Romanian
 // entries, the Romanian lemma files (the Wiktionary set first, then the CLDR set) with
-// WordNet and the stop list, and writes both directions, sorted.
+// WordNet, the glossary and the stop list, and writes both directions, sorted.
 class Generator {
 public:
     static const QString EnglishRomanianFile;
     static const QString RomanianEnglishFile;
     static const QString TranslationTablesFile; // under the source folder
     static const QString RomanianEntriesFile;   // under the source folder
+    static const QString AffixRule;
 
-    // The .tab files under the source folder, in the order they are joined.
+    // The .tab files under the source folder, in the order they are joined; the last is
+    // the CLDR set of names.
     static QStringList omwFiles(const QString &sourceDir);
 
     // Throws GenError on a missing or malformed input or an unwritable output.

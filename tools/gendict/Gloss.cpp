@@ -68,7 +68,8 @@ bool Gloss::isFormOf(QStringView text)
         u"^(?:[\\w\\-]+ ){0,6}?(?:form|forms|plural|singular|participle|gerund|supine|indicative|"
         "subjunctive|imperative|conditional|infinitive|inflection|vocative|genitive|dative|"
         "accusative|nominative|comparative|superlative|diminutive|augmentative|abbreviation|"
-        "initialism|acronym|contraction|misspelling|spelling|synonym|clipping|ellipsis) of\\b"_s,
+        "initialism|acronym|contraction|misspelling|spelling|synonym|clipping|ellipsis) of\\b"
+        "|^used other than\\b"_s,
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return pattern.match(text.toString()).hasMatch();
 }
@@ -77,7 +78,7 @@ std::optional<QString> Gloss::reversedHeadword(QStringView rendering, bool *isVe
 {
     QString headword = withoutNotes(rendering);
     *isVerb = false;
-    if (headword.startsWith(u"to "_s)) {
+    if (headword.startsWith(u"to "_s, Qt::CaseInsensitive)) {
         headword.remove(0, 3);
         *isVerb = true;
     } else if (headword.startsWith(u"a "_s, Qt::CaseInsensitive)) {
@@ -94,25 +95,53 @@ std::optional<QString> Gloss::reversedHeadword(QStringView rendering, bool *isVe
     return headword;
 }
 
-QString Gloss::withoutMarkers(QStringView translation, QString *qualifiers)
+bool Gloss::isDefinitionLike(QStringView rendering, Language language)
+{
+    static const QStringList englishStarts{u"a "_s, u"an "_s, u"the "_s, u"one "_s, u"someone "_s,
+                                           u"something "_s, u"somebody "_s, u"any "_s};
+    static const QStringList romanianStarts{u"un "_s, u"o "_s, u"niște "_s, u"care "_s, u"cel "_s,
+                                            u"cea "_s, u"cei "_s, u"cele "_s, u"ceva "_s, u"cineva "_s};
+    static const QStringList particles{u"to "_s, u"a se "_s, u"a "_s};
+    QString text = withoutNotes(rendering);
+    const QStringList &starts = language == Language::English ? englishStarts : romanianStarts;
+    const auto startsText = [&](const QString &start) { return text.startsWith(start, Qt::CaseInsensitive); };
+    if (std::any_of(starts.begin(), starts.end(), startsText))
+        return true;
+    for (const QString &particle : particles) {
+        if (text.startsWith(particle)) {
+            text.remove(0, particle.size());
+            break;
+        }
+    }
+    return wordCount(text) > MaxRenderingWords;
+}
+
+QString Gloss::withoutMarkers(QStringView translation, QString *qualifiers, QStringList *tags)
 {
     QString out;
     QString inBrackets;
+    QString inBraces;
+    QStringList braced;
     QChar closing;
     for (const QChar c : translation) {
         if (closing.isNull() && (c == u'{' || c == u'[')) {
             closing = c == u'{' ? u'}' : u']';
         } else if (!closing.isNull()) {
-            if (c == closing)
+            if (c == closing) {
+                if (closing == u'}')
+                    braced.append(std::exchange(inBraces, QString()).trimmed());
                 closing = QChar();
-            else if (closing == u']')
-                inBrackets += c;
+            } else {
+                (closing == u']' ? inBrackets : inBraces) += c;
+            }
         } else {
             out += c;
         }
     }
     if (qualifiers)
         *qualifiers = inBrackets;
+    if (tags)
+        *tags = braced;
     out = collapsed(out);
     while (out.startsWith(u':') || out.startsWith(u' '))
         out.remove(0, 1);

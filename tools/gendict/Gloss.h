@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gendict/StopList.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -21,16 +23,24 @@ public:
     // The text without its notes in parentheses or brackets, blanks collapsed.
     static QString withoutNotes(QStringView text);
     // True for "plural of x", "third-person singular simple perfect indicative of x",
-    // "Alternative form of x", "Abbreviation of x": a pointer to another word, no meaning.
+    // "Alternative form of x", "Abbreviation of x", "Used other than idiomatically: see x":
+    // a pointer to another word, no meaning.
     static bool isFormOf(QStringView text);
     // A rendering turned round into an English headword: notes removed, "to " before a
     // verb and "a "/"an " before a noun dropped; nothing when the result is empty or
     // longer than MaxReversedWords words. isVerb is set when "to " was dropped.
     static std::optional<QString> reversedHeadword(QStringView rendering, bool *isVerb);
+    // The most words a rendering may have, notes and a verb's particle aside, before it
+    // reads as a definition rather than an equivalent.
+    static constexpr qsizetype MaxRenderingWords = 4;
+    // A rendering that reads as a definition: longer than MaxRenderingWords, or starting
+    // with an article or a pronoun ("a player in defense", "one who sells", Romanian
+    // "o persoană care ...", "care se întâmplă").
+    static bool isDefinitionLike(QStringView rendering, Language language);
     // Drops the gender and part-of-speech markers in braces and the qualifiers in
     // brackets of a table's translation: "piuliță {f}" is "piuliță". The bracketed
-    // qualifiers, if any, go to *qualifiers.
-    static QString withoutMarkers(QStringView translation, QString *qualifiers);
+    // qualifiers, if any, go to *qualifiers, the markers in braces to *tags ("f", "m-p").
+    static QString withoutMarkers(QStringView translation, QString *qualifiers, QStringList *tags = nullptr);
 };
 
 } // namespace quillet::gendict

@@ -1,5 +1,7 @@
 #include "gendict/HeadwordOrder.h"
 
+#include "gendict/Affixes.h"
+
 #include <algorithm>
 #include <tuple>
 #include <vector>
@@ -16,6 +18,7 @@ QString HeadwordOrder::baseForm(const QString &headword)
 void HeadwordOrder::sort(QList<DictEntry> &entries)
 {
     struct Keyed {
+        bool affix;
         QString base;
         QString folded;
         DictEntry entry;
@@ -24,11 +27,11 @@ void HeadwordOrder::sort(QList<DictEntry> &entries)
     keyed.reserve(entries.size());
     for (DictEntry &entry : entries) {
         const QString folded = entry.headword.toCaseFolded();
-        keyed.push_back({baseForm(entry.headword), folded, std::move(entry)});
+        keyed.push_back({Affixes::isAffix(entry.headword), baseForm(entry.headword), folded, std::move(entry)});
     }
     std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        return std::tie(a.base, a.folded, a.entry.headword)
-             < std::tie(b.base, b.folded, b.entry.headword);
+        return std::tie(a.affix, a.base, a.folded, a.entry.headword)
+             < std::tie(b.affix, b.base, b.folded, b.entry.headword);
     });
     entries.clear();
     for (Keyed &k : keyed)

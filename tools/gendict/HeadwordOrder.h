@@ -7,10 +7,10 @@
 
 namespace quillet::gendict {
 
-// The order of the dictionary files: alphabetical regardless of case and diacritics,
-// and the same on every machine (no locale). Entries compare first by the case-folded
-// headword without its diacritics, then by the case-folded headword, then by the
-// headword itself, each in Unicode code-unit order.
+// The order of the dictionary files: words before affixes ("-ism", "anti-"), each
+// alphabetical regardless of case and diacritics, and the same on every machine (no
+// locale). Entries compare by the case-folded headword without its diacritics, then by
+// the case-folded headword, then by the headword itself, each in Unicode code-unit order.
 class HeadwordOrder {
 public:
     // The primary key: case-folded, decomposed (NFD), combining marks dropped.

@@ -1,5 +1,8 @@
 #include "gendict/OmwTable.h"
 
+#include <QHash>
+#include <QSet>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet::gendict {
@@ -31,6 +34,22 @@ OmwTable OmwTable::parse(const SourceFile &file)
         table.lemmas_.append({*key, line.sliced(secondTab + 1).toString()});
     }
     return table;
+}
+
+qsizetype OmwTable::dropNamePieces(const QList<OmwTable> &tables)
+{
+    QHash<SynsetKey, QSet<QString>> wordsOfLongerLemmas;
+    for (const OmwTable &table : tables) {
+        for (const OmwLemma &line : table.lemmas_) {
+            const QStringList words = line.lemma.split(u' ', Qt::SkipEmptyParts);
+            if (words.size() > 1)
+                wordsOfLongerLemmas[line.synset].unite(QSet<QString>(words.begin(), words.end()));
+        }
+    }
+    return lemmas_.removeIf([&](const OmwLemma &line) {
+        const QString lemma = line.lemma.trimmed();
+        return !lemma.contains(u' ') && wordsOfLongerLemmas.value(line.synset).contains(lemma);
+    });
 }
 
 } // namespace quillet::gendict

@@ -26,6 +26,12 @@ public:
     // The lemma lines in file order.
     const QList<OmwLemma> &lemmas() const { return lemmas_; }
 
+    // Leaves out the lemmas that are only a word of a longer lemma of the same synset in
+    // any of the tables ("Republica" beside "Republica Cehă", "Cayman" beside "Insulele
+    // Cayman"): the CLDR set lists the words of some names as names of their own.
+    // Returns how many went.
+    qsizetype dropNamePieces(const QList<OmwTable> &tables);
+
 private:
     QList<OmwLemma> lemmas_;
 };

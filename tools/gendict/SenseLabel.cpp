@@ -11,7 +11,8 @@ namespace {
 const QSet<QString> &excludingWords()
 {
     static const QSet<QString> words{u"vulgar"_s, u"obscene"_s, u"offensive"_s, u"derogatory"_s,
-                                     u"slang"_s, u"slur"_s, u"pejorative"_s, u"vulgarism"_s};
+                                     u"slang"_s, u"slur"_s, u"pejorative"_s, u"vulgarism"_s,
+                                     u"depreciative"_s, u"disparaging"_s};
     return words;
 }
 
@@ -31,7 +32,37 @@ const QSet<QString> &technicalWords()
         u"acoustics"_s, u"thermodynamics"_s, u"hydraulics"_s, u"crystallography"_s,
         u"topography"_s, u"surveying"_s, u"cartography"_s, u"railways"_s, u"rail"_s,
         u"electromagnetism"_s, u"materials"_s, u"manufacturing"_s, u"petroleum"_s,
+        u"carpentry"_s, u"plumbing"_s, u"masonry"_s, u"machining"_s, u"informatics"_s,
     };
+    return words;
+}
+
+// Labels of a word's register or region: such renderings go after the others.
+const QSet<QString> &registerWords()
+{
+    static const QSet<QString> words{
+        u"regional"_s, u"regionalism"_s, u"dialectal"_s, u"dialect"_s, u"dated"_s, u"archaic"_s,
+        u"archaism"_s, u"obsolete"_s, u"rare"_s, u"uncommon"_s, u"popular"_s, u"pop"_s,
+        u"colloquial"_s, u"informal"_s, u"familiar"_s, u"childish"_s, u"nonstandard"_s, u"poetic"_s,
+        u"moldavia"_s, u"moldova"_s, u"transylvania"_s, u"banat"_s, u"oltenia"_s, u"muntenia"_s,
+        u"wallachia"_s, u"bukovina"_s, u"maramureș"_s, u"crișana"_s, u"dobruja"_s, u"bessarabia"_s,
+    };
+    return words;
+}
+
+// The words of the labels: runs of letters, in lower case.
+QStringList wordsOf(QStringView labels)
+{
+    QStringList words;
+    QString word;
+    for (const QChar c : labels.toString() + u' ') {
+        if (c.isLetter()) {
+            word += c.toLower();
+        } else if (!word.isEmpty()) {
+            words.append(word);
+            word.clear();
+        }
+    }
     return words;
 }
 
@@ -58,27 +89,37 @@ LabelledText SenseLabel::splitLeading(QStringView gloss)
     return {labels.join(u", "_s), rest.toString()};
 }
 
+QString SenseLabel::labelsOfTableGloss(QStringView gloss)
+{
+    const LabelledText split = splitLeading(gloss);
+    QString labels = split.labels;
+    const qsizetype colon = split.text.indexOf(u':');
+    if (colon > 0)
+        labels += u", "_s + split.text.first(colon);
+    return labels;
+}
+
 SenseKind SenseLabel::classify(QStringView labels)
 {
-    bool technical = false;
-    QString word;
-    const auto judge = [&] {
-        if (excludingWords().contains(word))
-            return true;
-        technical = technical || technicalWords().contains(word);
-        word.clear();
-        return false;
-    };
-    for (const QChar c : labels) {
-        if (c.isLetter()) {
-            word += c.toLower();
-        } else if (judge()) {
-            return SenseKind::Excluded;
-        }
-    }
-    if (judge())
+    const QStringList words = wordsOf(labels);
+    if (std::any_of(words.begin(), words.end(), [](const QString &w) { return excludingWords().contains(w); }))
         return SenseKind::Excluded;
-    return technical ? SenseKind::Technical : SenseKind::General;
+    if (std::any_of(words.begin(), words.end(), [](const QString &w) { return technicalWords().contains(w); }))
+        return SenseKind::Technical;
+    return SenseKind::General;
+}
+
+bool SenseLabel::isOffensive(QStringView labels)
+{
+    const QStringList words = wordsOf(labels);
+    return std::any_of(words.begin(), words.end(),
+                       [](const QString &w) { return w != u"slang"_s && excludingWords().contains(w); });
+}
+
+bool SenseLabel::isRegister(QStringView labels)
+{
+    const QStringList words = wordsOf(labels);
+    return std::any_of(words.begin(), words.end(), [](const QString &w) { return registerWords().contains(w); });
 }
 
 } // namespace quillet::gendict

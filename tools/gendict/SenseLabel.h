@@ -23,8 +23,18 @@ class SenseLabel {
 public:
     // Splits off every leading parenthesised group ("(computing) (dated) stack").
     static LabelledText splitLeading(QStringView gloss);
-    // Excluded wins over technical: "(computing, slang)" is left out.
+    // The labels of a translation table's sense gloss: its leading groups and a domain
+    // or usage before a colon ("geometry: part of a curve").
+    static QString labelsOfTableGloss(QStringView gloss);
+    // Excluded wins over technical: "(computing, slang)" is left out. The excluding
+    // labels: vulgar, obscene, offensive, derogatory, depreciative, disparaging,
+    // pejorative, slang, slur.
     static SenseKind classify(QStringView labels);
+    // Excluded for a label other than slang: vulgar, obscene, offensive, derogatory.
+    static bool isOffensive(QStringView labels);
+    // True when a label names a register or region: regional, dated, archaic, rare,
+    // popular, colloquial and their kin, or a Romanian region ("Moldavia").
+    static bool isRegister(QStringView labels);
 };
 
 } // namespace quillet::gendict

@@ -43,14 +43,28 @@ QString textAt(const QByteArray &bytes, qsizetype from, qsizetype size, const QS
     return QString::fromUtf8(view);
 }
 
-// The members of a StarDict tar.gz, by their endings.
-struct Members {
-    QByteArray index;
-    QByteArray compressed;
-    QByteArray synonyms;
-};
+// Walks records of a UTF-8 word, a NUL and `count` 32-bit big-endian numbers (at most
+// two), handing each its start, the NUL's position and the numbers.
+template <typename Handle>
+void forEachRecord(const QByteArray &bytes, qsizetype count, const QString &origin, const QString &what,
+                   Handle handle)
+{
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        const qsizetype nul = bytes.indexOf('\0', at);
+        if (nul < 0 || nul + 1 + 4 * count > bytes.size())
+            throw GenError::inFile(origin, u"%1 cut short at byte %2"_s.arg(what).arg(at));
+        quint32 numbers[2] = {};
+        for (qsizetype i = 0; i < count; ++i)
+            numbers[i] = qFromBigEndian<quint32>(bytes.constData() + nul + 1 + 4 * i);
+        handle(at, nul, numbers);
+        at = nul + 1 + 4 * count;
+    }
+}
 
-Members readMembers(const QString &path)
+} // namespace
+
+StarDictBook StarDict::readTarGz(const QString &path)
 {
     const QByteArray contents = ReadSourceBytes(path);
 
@@ -59,81 +73,53 @@ Members readMembers(const QString &path)
     archive_read_support_format_tar(reader.get());
     if (archive_read_open_memory(reader.get(), contents.constData(), size_t(contents.size())) != ARCHIVE_OK)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
-    Members members;
+    QByteArray index;
+    QByteArray compressed;
+    QByteArray synonyms;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const QString name = QString::fromUtf8(archive_entry_pathname(entry));
         if (name.endsWith(u".idx"_s))
-            members.index = readMember(reader.get(), path);
+            index = readMember(reader.get(), path);
         else if (name.endsWith(u".dict.dz"_s))
-            members.compressed = readMember(reader.get(), path);
+            compressed = readMember(reader.get(), path);
         else if (name.endsWith(u".syn"_s))
-            members.synonyms = readMember(reader.get(), path);
+            synonyms = readMember(reader.get(), path);
     }
     if (status != ARCHIVE_EOF)
         throw GenError::inFile(path, QString::fromUtf8(archive_error_string(reader.get())));
-    if (members.index.isEmpty() || members.compressed.isEmpty())
+    if (index.isEmpty() || compressed.isEmpty())
         throw GenError::inFile(path, u"holds no .idx and .dict.dz files"_s);
-    return members;
+    StarDictBook book;
+    book.articles = parse(index, gunzip(compressed, path), path);
+    book.forms = parseForms(synonyms, book.articles.size(), path);
+    return book;
 }
 
-// Calls take(word, start, end) for each record of an index or .syn file: a NUL-ended
-// word followed by `tail` bytes; the record starts at `start`, its tail at `end`.
-template <typename Take>
-void forEachRecord(const QByteArray &records, qsizetype tail, const QString &origin, Take &&take)
+QList<StarDictForm> StarDict::parseForms(const QByteArray &synonyms, qsizetype articleCount,
+                                         const QString &origin)
 {
-    qsizetype at = 0;
-    while (at < records.size()) {
-        const qsizetype nul = records.indexOf('\0', at);
-        if (nul < 0 || nul + 1 + tail > records.size())
-            throw GenError::inFile(origin, u"index cut short at byte %1"_s.arg(at));
-        take(textAt(records, at, nul - at, origin), at, nul + 1);
-        at = nul + 1 + tail;
-    }
-}
-
-} // namespace
-
-QList<StarDictArticle> StarDict::readTarGz(const QString &path)
-{
-    const Members members = readMembers(path);
-    return parse(members.index, gunzip(members.compressed, path), path);
-}
-
-QList<StarDictSynonym> StarDict::readSynonymsTarGz(const QString &path)
-{
-    const Members members = readMembers(path);
-    if (members.synonyms.isEmpty())
-        throw GenError::inFile(path, u"holds no .syn file"_s);
-    return parseSynonyms(members.synonyms, members.index, path);
-}
-
-QList<StarDictSynonym> StarDict::parseSynonyms(const QByteArray &synonyms, const QByteArray &index,
-                                               const QString &origin)
-{
-    QStringList headwords;
-    forEachRecord(index, 8, origin, [&](const QString &headword, qsizetype, qsizetype) { headwords.append(headword); });
-    QList<StarDictSynonym> result;
-    forEachRecord(synonyms, 4, origin, [&](const QString &word, qsizetype, qsizetype end) {
-        const quint32 number = qFromBigEndian<quint32>(synonyms.constData() + end);
-        if (number >= quint32(headwords.size()))
-            throw GenError::inFile(origin, u"synonym \"%1\" leads past the index"_s.arg(word));
-        result.append({word, headwords[number]});
+    QList<StarDictForm> forms;
+    const QString what = u"list of inflected forms"_s;
+    forEachRecord(synonyms, 1, origin, what, [&](qsizetype at, qsizetype nul, const quint32 *numbers) {
+        if (numbers[0] >= quint64(articleCount))
+            throw GenError::inFile(origin, u"inflected form at byte %1 points past the articles"_s.arg(at));
+        forms.append({textAt(synonyms, at, nul - at, origin), qsizetype(numbers[0])});
     });
-    return result;
+    return forms;
 }
 
 QList<StarDictArticle> StarDict::parse(const QByteArray &index, const QByteArray &articles,
                                        const QString &origin)
 {
     QList<StarDictArticle> result;
-    forEachRecord(index, 8, origin, [&](const QString &headword, qsizetype at, qsizetype end) {
-        const quint32 offset = qFromBigEndian<quint32>(index.constData() + end);
-        const quint32 size = qFromBigEndian<quint32>(index.constData() + end + 4);
+    forEachRecord(index, 2, origin, u"index"_s, [&](qsizetype at, qsizetype nul, const quint32 *numbers) {
+        const quint32 offset = numbers[0];
+        const quint32 size = numbers[1];
         if (quint64(offset) + size > quint64(articles.size()))
             throw GenError::inFile(origin, u"article of index byte %1 lies outside the articles"_s.arg(at));
-        result.append({headword, textAt(articles, offset, size, origin)});
+        result.append({textAt(index, at, nul - at, origin), textAt(articles, offset, size, origin)});
     });
     return result;
 }

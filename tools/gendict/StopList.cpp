@@ -31,28 +31,77 @@ StopList StopList::read(const QString &path)
 StopList StopList::fromWords(const QStringList &english, const QStringList &romanian)
 {
     StopList list;
-    for (const QString &word : english)
-        list.english_.insert(word.normalized(QString::NormalizationForm_C).toCaseFolded());
-    for (const QString &word : romanian)
-        list.romanian_.insert(word.normalized(QString::NormalizationForm_C).toCaseFolded());
+    for (const auto &[words, section] : {std::pair{&english, &list.english_}, {&romanian, &list.romanian_}}) {
+        for (const QString &word : *words) {
+            section->all.add(word);
+            if (word.startsWith(u'!'))
+                section->senseWords.add(word);
+        }
+    }
     return list;
+}
+
+void StopList::Words::add(QString entry)
+{
+    if (entry.startsWith(u'!'))
+        entry.remove(0, 1);
+    QString word = entry.normalized(QString::NormalizationForm_C).toCaseFolded();
+    const bool anywhere = word.startsWith(u'*');
+    const bool stem = word.endsWith(u'*');
+    word.remove(u'*');
+    if (word.isEmpty())
+        return;
+    if (anywhere)
+        infixes.append(word);
+    else if (stem)
+        prefixes.append(word);
+    else
+        whole.insert(word);
+}
+
+bool StopList::Words::matches(const QString &word) const
+{
+    if (word.isEmpty())
+        return false;
+    return whole.contains(word)
+        || std::any_of(prefixes.begin(), prefixes.end(), [&](const QString &p) { return word.startsWith(p); })
+        || std::any_of(infixes.begin(), infixes.end(), [&](const QString &p) { return word.contains(p); });
+}
+
+bool StopList::Words::holdIn(QStringView text) const
+{
+    const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded() + u' ';
+    // Each run of letters is a word, and so is each hyphenated compound ("half-breed").
+    QString word;
+    QString compound;
+    for (const QChar c : folded) {
+        if (c.isLetter() || c.isMark()) {
+            word += c;
+            compound += c;
+            continue;
+        }
+        if (matches(word))
+            return true;
+        word.clear();
+        if (c == u'-') {
+            compound += c;
+            continue;
+        }
+        if (compound.contains(u'-') && matches(compound))
+            return true;
+        compound.clear();
+    }
+    return false;
 }
 
 bool StopList::holdsAWordOf(QStringView text, Language language) const
 {
-    const QSet<QString> &words = language == Language::English ? english_ : romanian_;
-    const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded();
-    QString word;
-    for (const QChar c : folded) {
-        if (c.isLetter() || c.isMark()) {
-            word += c;
-            continue;
-        }
-        if (words.contains(word))
-            return true;
-        word.clear();
-    }
-    return words.contains(word);
+    return of(language).all.holdIn(text);
+}
+
+bool StopList::namesAnObsceneSense(QStringView text, Language language) const
+{
+    return of(language).senseWords.holdIn(text);
 }
 
 } // namespace quillet::gendict

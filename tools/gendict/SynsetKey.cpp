@@ -1,6 +1,19 @@
 #include "gendict/SynsetKey.h"
 
+using namespace Qt::StringLiterals;
+
 namespace quillet::gendict {
+
+QString wordClassFileName(PartOfSpeech pos)
+{
+    switch (pos) {
+    case PartOfSpeech::Noun: return u"noun"_s;
+    case PartOfSpeech::Verb: return u"verb"_s;
+    case PartOfSpeech::Adjective: return u"adj"_s;
+    case PartOfSpeech::Adverb: return u"adv"_s;
+    }
+    return {};
+}
 
 std::optional<SynsetKey> SynsetKey::parse(QStringView text)
 {

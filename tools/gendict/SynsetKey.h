@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QHashFunctions>
+#include <QString>
 #include <QStringView>
+
+#include <array>
 
 #include <optional>
 
@@ -9,6 +12,12 @@ namespace quillet::gendict {
 
 // WordNet's word classes, one data file each.
 enum class PartOfSpeech { Noun, Verb, Adjective, Adverb };
+constexpr std::array<PartOfSpeech, 4> WordClasses{PartOfSpeech::Noun, PartOfSpeech::Verb, PartOfSpeech::Adjective,
+                                                  PartOfSpeech::Adverb};
+
+// The name WordNet's files give a word class: "noun", "verb", "adj", "adv" (data.noun,
+// index.adj, verb.exc).
+QString wordClassFileName(PartOfSpeech pos);
 
 // Names one WordNet 3.0 synset: its word class and the byte offset of its line in that
 // class's data file. Written "13493399-n" by the Open Multilingual Wordnet.

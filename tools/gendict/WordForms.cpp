@@ -114,11 +114,11 @@ struct Ordered {
 
 } // namespace
 
-QList<FormPair> WordForms::romanian(const QList<StarDictSynonym> &synonyms, const StopList &stopList, Tally &removed)
+QList<FormPair> WordForms::romanian(const StarDictBook &book, const StopList &stopList, Tally &removed)
 {
     QList<FormPair> pairs;
-    for (const StarDictSynonym &synonym : synonyms)
-        Offer(pairs, synonym.word, synonym.headword, Language::Romanian, stopList, removed);
+    for (const StarDictForm &form : book.forms)
+        Offer(pairs, form.form, book.articles[form.article].headword, Language::Romanian, stopList, removed);
     return pairs;
 }
 
@@ -181,10 +181,9 @@ WordForms::Summary WordForms::run(const GeneratorPaths &paths)
         throw GenError::inFile(paths.outDir, u"cannot create the folder"_s);
 
     Tally romanianRemoved;
-    const QList<StarDictSynonym> synonyms =
-        StarDict::readSynonymsTarGz(sources.filePath(Generator::RomanianEntriesFile));
+    const StarDictBook book = StarDict::readTarGz(sources.filePath(Generator::RomanianEntriesFile));
     Summary summary;
-    summary.romanian = write(out.filePath(RomanianFile), romanian(synonyms, stopList, romanianRemoved),
+    summary.romanian = write(out.filePath(RomanianFile), romanian(book, stopList, romanianRemoved),
                              romanianRemoved);
 
     QStringList exceptionLines;

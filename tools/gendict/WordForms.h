@@ -47,11 +47,10 @@ public:
     static const QString ParticleRule;
     static const QString GlossRule;
 
-    // The Romanian pairs of a ".syn" file, cleaned like headwords; a form with a particle
-    // in front ("unei pompe", "să pompeze") goes, the program takes the particle off
-    // itself.
-    static QList<FormPair> romanian(const QList<StarDictSynonym> &synonyms, const StopList &stopList,
-                                    Tally &removed);
+    // The Romanian pairs of the inflected forms a StarDict dictionary lists, cleaned like
+    // headwords; a form with a particle in front ("unei pompe", "să pompeze") goes, the
+    // program takes the particle off itself.
+    static QList<FormPair> romanian(const StarDictBook &book, const StopList &stopList, Tally &removed);
     // The English pairs of the lines of WordNet's exception lists, "form base base...",
     // '_' for a blank.
     static QList<FormPair> english(const QStringList &exceptionLines, const StopList &stopList, Tally &removed);

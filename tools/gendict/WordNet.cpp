@@ -36,15 +36,9 @@ private:
 
 WordNet WordNet::load(const QString &dir)
 {
-    static const std::array<std::pair<QString, PartOfSpeech>, 4> files{{
-        {u"data.noun"_s, PartOfSpeech::Noun},
-        {u"data.verb"_s, PartOfSpeech::Verb},
-        {u"data.adj"_s, PartOfSpeech::Adjective},
-        {u"data.adv"_s, PartOfSpeech::Adverb},
-    }};
     WordNet wordNet;
-    for (const auto &[name, pos] : files)
-        wordNet.addDataFile(SourceFile::read(QDir(dir).filePath(name)), pos);
+    for (const PartOfSpeech pos : WordClasses)
+        wordNet.addDataFile(SourceFile::read(QDir(dir).filePath(u"data."_s + wordClassFileName(pos))), pos);
     return wordNet;
 }
 
@@ -60,11 +54,14 @@ void WordNet::addDataFile(const SourceFile &file, PartOfSpeech pos)
 
 void WordNet::addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech pos)
 {
-    FieldCursor fields(file.lines()[lineNumber - 1]);
+    const QString &line = file.lines()[lineNumber - 1];
+    const qsizetype bar = line.indexOf(u" | ");
+    FieldCursor fields(bar < 0 ? QStringView(line) : QStringView(line).first(bar));
     const std::optional<quint32> offset = SynsetKey::parseOffset(fields.next());
     if (!offset)
         throw file.errorAt(lineNumber, u"expected a synset line starting with an 8-digit offset"_s);
-    fields.next(); // lexicographer file
+    SynsetLinks links;
+    links.lexFile = fields.next().toInt();
     const QStringView type = fields.next();
     if (SynsetKey::partOfSpeech(type) != pos)
         throw file.errorAt(lineNumber, u"synset type \"%1\" does not belong in this file"_s.arg(type));
@@ -81,29 +78,34 @@ void WordNet::addLine(const SourceFile &file, qsizetype lineNumber, PartOfSpeech
             throw file.errorAt(lineNumber, u"fewer lemmas than the count of %1"_s.arg(count));
         lemmas.append(lemma.toString());
     }
-    // Pointers follow: their count, then symbol, offset, word class and source/target
-    // each. ";u" points at the usage domain, such as "obscenity" or "slang".
-    QList<quint32> usageDomains;
     const int pointerCount = fields.next().toInt();
     for (int i = 0; i < pointerCount; ++i) {
         const QStringView symbol = fields.next();
-        const QStringView target = fields.next();
-        const QStringView targetPos = fields.next();
+        const std::optional<quint32> target = SynsetKey::parseOffset(fields.next());
+        const std::optional<PartOfSpeech> targetPos = SynsetKey::partOfSpeech(fields.next());
         fields.next();
-        if (symbol == u";u" && targetPos == u"n") {
-            if (const std::optional<quint32> domain = SynsetKey::parseOffset(target))
-                usageDomains.append(*domain);
-        }
+        if (!target || !targetPos)
+            continue;
+        if (symbol == u";u" && targetPos == PartOfSpeech::Noun)
+            links.usageDomains.append(*target);
+        else if (symbol == u";c" && targetPos == PartOfSpeech::Noun)
+            links.topicDomains.append(*target);
+        else if (symbol == u"@" || symbol == u"@i")
+            links.hypernyms.append(SynsetKey(*targetPos, *target));
+        links.instance = links.instance || symbol == u"@i";
     }
-    if (!addSynset(SynsetKey(pos, *offset), lemmas, usageDomains))
+    if (bar >= 0) {
+        // The examples follow the definition, each in double quotes after "; ".
+        const QStringView gloss = QStringView(line).sliced(bar + 3);
+        const qsizetype examples = gloss.indexOf(u"; \"");
+        links.gloss = (examples < 0 ? gloss : gloss.first(examples)).trimmed().toString();
+    }
+    if (!addSynset(SynsetKey(pos, *offset), lemmas, links))
         throw file.errorAt(lineNumber, u"synset %1 appears twice"_s.arg(*offset, 8, 10, QChar(u'0')));
 }
 
-bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas,
-                        const QList<quint32> &usageDomains)
+bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas, const SynsetLinks &links)
 {
-    if (!usageDomains.isEmpty())
-        usageDomains_.insert(key, usageDomains);
     Synsets &synsets = synsetsOf(key.pos());
     if (synsets.contains(key.offset()))
         return false;
@@ -112,7 +114,7 @@ bool WordNet::addSynset(const SynsetKey &key, const QStringList &rawLemmas,
         if (const std::optional<QString> cleaned = Lemma::clean(raw))
             lemmas.append(*cleaned);
     }
-    synsets.insert(key.offset(), lemmas);
+    synsets.insert(key.offset(), {lemmas, links});
     return true;
 }
 
@@ -134,15 +136,37 @@ const QStringList *WordNet::lemmas(const SynsetKey &key) const
 {
     const Synsets &synsets = synsetsOf(key.pos());
     const auto found = synsets.constFind(key.offset());
-    return found == synsets.cend() ? nullptr : &*found;
+    return found == synsets.cend() ? nullptr : &found->lemmas;
+}
+
+const SynsetLinks *WordNet::links(const SynsetKey &key) const
+{
+    const Synsets &synsets = synsetsOf(key.pos());
+    const auto found = synsets.constFind(key.offset());
+    return found == synsets.cend() ? nullptr : &found->links;
 }
 
 QStringList WordNet::usageDomainLemmas(const SynsetKey &key) const
 {
     QStringList lemmas;
-    for (const quint32 domain : usageDomains_.value(key)) {
-        if (const QStringList *names = this->lemmas({PartOfSpeech::Noun, domain}))
-            lemmas += *names;
+    if (const SynsetLinks *own = links(key)) {
+        for (const quint32 domain : own->usageDomains) {
+            if (const QStringList *names = this->lemmas({PartOfSpeech::Noun, domain}))
+                lemmas += *names;
+        }
+    }
+    return lemmas;
+}
+
+QStringList WordNet::topicDomainLemmas(const SynsetKey &key) const
+{
+    QStringList lemmas;
+    if (const SynsetLinks *own = links(key)) {
+        for (const quint32 domain : own->topicDomains) {
+            const QStringList *names = this->lemmas({PartOfSpeech::Noun, domain});
+            if (names && !names->isEmpty())
+                lemmas.append(names->constFirst());
+        }
     }
     return lemmas;
 }
@@ -153,6 +177,16 @@ qsizetype WordNet::synsetCount() const
     for (const Synsets &synsets : synsets_)
         count += synsets.size();
     return count;
+}
+
+QList<SynsetKey> WordNet::synsetKeys() const
+{
+    QList<SynsetKey> keys;
+    for (size_t pos = 0; pos < synsets_.size(); ++pos) {
+        for (auto it = synsets_[pos].cbegin(); it != synsets_[pos].cend(); ++it)
+            keys.append(SynsetKey(PartOfSpeech(pos), it.key()));
+    }
+    return keys;
 }
 
 } // namespace quillet::gendict

@@ -49,11 +49,13 @@ void printDirection(QTextStream &out, const QString &file, const DirectionSummar
     out << "  entries per source:\n";
     for (const auto &[name, count] : summary.sources.items())
         out << "    " << name << ": " << count << '\n';
-    out << "  pairs left out per rule:\n";
+    out << "  pairs left out or changed per rule:\n";
     for (const auto &[name, count] : summary.removed.items())
         out << "    " << name << ": " << count << '\n';
-    out << "  entries left out for room: " << summary.cut.reversedOnly << " only from reversed glosses, "
-        << summary.cut.longMultiWord << " longest multi-word headwords\n";
+    out << "  entries whose order each ranking rule changed:\n";
+    for (const auto &[name, count] : summary.moved.items())
+        out << "    " << name << ": " << count << '\n';
+    out << "  glossary pairs no other source gives: " << summary.glossaryOnlyPairs << '\n';
 }
 
 void printForms(QTextStream &out, const QString &file, const quillet::gendict::FormsSummary &summary)
@@ -70,13 +72,16 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Builds en-ro.txt and ro-en.txt from Wiktionary, OMW Romanian and WordNet 3.0."_s);
+    parser.setApplicationDescription(
+        u"Builds en-ro.txt and ro-en.txt from Wiktionary, OMW Romanian, WordNet 3.0 and the glossary."_s);
     parser.addHelpOption();
     const QCommandLineOption sources(u"sources"_s, u"Folder holding the source data folders."_s, u"DIR"_s);
     const QCommandLineOption wordNet(u"wordnet"_s, u"Folder holding WordNet's data.* files."_s, u"DIR"_s);
     const QCommandLineOption stopList(u"stoplist"_s, u"The stop list of words left out everywhere."_s, u"FILE"_s);
     const QCommandLineOption out(u"out"_s, u"Folder to write the dictionary files into."_s, u"DIR"_s);
-    parser.addOptions({sources, wordNet, stopList, out});
+    const QCommandLineOption glossary(u"glossary"_s, u"Folder of the glossary of technical terms (optional)."_s,
+                                      u"DIR"_s);
+    parser.addOptions({sources, wordNet, stopList, out, glossary});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -88,14 +93,15 @@ int main(int argc, char *argv[])
 
     try {
         const GeneratorPaths paths{parser.value(sources), parser.value(wordNet), parser.value(stopList),
-                                   parser.value(out)};
+                                   parser.value(out), parser.value(glossary)};
         const GeneratorSummary summary = Generator::run(paths);
         const WordForms::Summary forms = WordForms::run(paths);
         QTextStream stream(stdout);
         printDirection(stream, Generator::EnglishRomanianFile, summary.englishRomanian);
         printDirection(stream, Generator::RomanianEnglishFile, summary.romanianEnglish);
         stream << "Wordnet join: " << shiftReport(summary.shiftedLines) << "; " << summary.unresolvedLines
-               << " lemma lines skipped: synset not in WordNet\n";
+               << " lemma lines skipped: synset not in WordNet; " << summary.namePieceLines
+               << " CLDR lemma lines skipped: only a word of a longer name\n";
         printForms(stream, WordForms::EnglishFile, forms.english);
         printForms(stream, WordForms::RomanianFile, forms.romanian);
     } catch (const GenError &error) {
