@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry rules applied to what the sources offer.
 #include "gendict/Assembly.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of the two Wiktionary sources, on small samples of their own formats.
 #include "gendict/GenError.h"
 #include "gendict/InflectedForms.h"

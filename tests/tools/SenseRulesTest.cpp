@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text rules of the generator: labels, glosses, Romanian verbs, the stop list and
 // affixes.
 #include "gendict/Affixes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary the program ships: it opens through the loader and holds at least the
 // headwords promised for each direction. Its words are not asserted here.
 #include "core/dictionary/DictionaryLoader.h"

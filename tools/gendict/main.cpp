@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillet-gendict: regenerates the shipped dictionary files data/en-ro.txt and
 // data/ro-en.txt from the Wiktionary sources, the Open Multilingual Wordnet's Romanian
 // lemmas and WordNet 3.0.
