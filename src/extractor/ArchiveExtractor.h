@@ -16,12 +16,12 @@ struct archive_entry;
 
 namespace quillet {
 
-// What the extractor is willing to unpack. The shipped dictionary is a few megabytes;
-// anything far beyond that is a damaged or hostile archive, refused before it fills the
-// disk or the loader's memory.
+// What the extractor is willing to unpack: no more than the loader reads. The shipped
+// dictionary is a few megabytes; anything far beyond that is a damaged or hostile
+// archive, refused before it fills the disk or the loader's memory.
 struct ExtractionLimits {
-    qint64 memberBytes = 64 * 1024 * 1024;
-    qint64 totalBytes = 128 * 1024 * 1024;
+    qint64 memberBytes = files::MaxMemberBytes;
+    qint64 totalBytes = files::MaxArchiveBytes;
     int members = 10'000;
 };
 

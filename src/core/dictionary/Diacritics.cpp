@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/Diacritics.h"
 
+#include <array>
+
 namespace quillet {
 
 namespace {
@@ -43,20 +45,35 @@ char16_t PlainLetter(char16_t c)
     return letter.isLetter() ? letter.unicode() : c;
 }
 
+// PlainLetter for the letters of the Latin blocks that Romanian and its neighbours use,
+// worked out once: a decomposition is too slow to ask for every letter of a dictionary.
+char16_t CachedPlainLetter(char16_t c)
+{
+    static constexpr char16_t CachedEnd = 0x0250; // Latin-1 Supplement and Latin Extended-A and -B
+    static const std::array<char16_t, CachedEnd> cache = [] {
+        std::array<char16_t, CachedEnd> letters{};
+        for (char16_t i = 0; i < CachedEnd; ++i)
+            letters[i] = PlainLetter(i);
+        return letters;
+    }();
+    return c < CachedEnd ? cache[c] : PlainLetter(c);
+}
+
 } // namespace
 
 QString FoldDiacritics(QStringView text)
 {
-    QString plain;
-    plain.reserve(text.size());
+    QString plain(text.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(plain.data());
+    qsizetype length = 0;
     for (const QChar c : text) {
         const char16_t unit = c.unicode();
-        if (unit < 0x80) {
-            plain.append(c);
-        } else if (!IsCombiningMark(unit)) {
-            plain.append(QChar(PlainLetter(unit)));
-        }
+        if (unit < 0x80)
+            out[length++] = unit;
+        else if (!IsCombiningMark(unit))
+            out[length++] = CachedPlainLetter(unit);
     }
+    plain.truncate(length);
     return plain;
 }
 

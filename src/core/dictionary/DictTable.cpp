@@ -9,11 +9,7 @@ namespace {
 const QString EmptySlot;
 }
 
-DictTable::DictTable()
-{
-    for (auto &c : columns_)
-        c.resize(Capacity + 1);
-}
+DictTable::DictTable() = default;
 
 bool DictTable::holdsText(int d, int f, int k)
 {
@@ -32,7 +28,7 @@ const std::vector<QString> &DictTable::column(int d, int f) const
 
 const QString &DictTable::at(int d, int f, int k) const
 {
-    if (!holdsText(d, f, k))
+    if (!holdsText(d, f, k) || std::size_t(k) >= column(d, f).size())
         return EmptySlot;
     return column(d, f)[std::size_t(k)];
 }
@@ -41,7 +37,13 @@ void DictTable::set(int d, int f, int k, const QString &text)
 {
     if (!holdsText(d, f, k) || k == 0)
         return;
-    column(d, f)[std::size_t(k)] = text;
+    std::vector<QString> &cells = column(d, f);
+    if (std::size_t(k) < cells.size())
+        cells[std::size_t(k)] = text;
+    else if (!text.isEmpty()) { // a slot past the column's end reads as empty already
+        cells.resize(std::size_t(k) + 1);
+        cells.back() = text;
+    }
     if (f == Headword)
         headwords_[std::size_t(d - 1)].set(k, text);
 }

@@ -12,11 +12,12 @@ namespace quillet {
 
 // The whole dictionary in memory: DictTable(d, f, k) with direction d (1 English to
 // Romanian, 2 Romanian to English), field f (1 headword, 2 translation) and entry k
-// (0 to Capacity), plus the number of entries of each direction. Allocated once at
-// full size; every slot starts empty, and entry 0 is never filled.
+// (0 to Capacity), plus the number of entries of each direction. Every slot starts
+// empty, and entry 0 is never filled; a column takes memory only up to its last filled
+// slot, so the bound costs nothing until entries fill it.
 class DictTable {
 public:
-    static constexpr int Capacity = 57290;
+    static constexpr int Capacity = 200000;
     static constexpr int EnglishRomanian = 1;
     static constexpr int RomanianEnglish = 2;
     static constexpr int Headword = 1;

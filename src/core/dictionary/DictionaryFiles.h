@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLatin1StringView>
+#include <QtGlobal>
 
 #include <array>
 
@@ -39,6 +40,20 @@ struct FormsFile {
 };
 inline constexpr std::array<FormsFile, 2> Forms{{{1, QLatin1StringView{"ert_f.txt"}},
                                                   {2, QLatin1StringView{"rte_f.txt"}}}};
+
+// The most each member is allowed to hold. The shipped files are a fraction of these
+// (about 0.6, 1.2 and 10 MB); the bounds keep the table built from the largest archive
+// the extractor accepts within a stated memory bound (MaxLoadedMemory), and the
+// extractor refuses any member or archive past them before it reaches the disk.
+inline constexpr qint64 MaxHeadwordsBytes = 4 * 1024 * 1024;
+inline constexpr qint64 MaxTranslationsBytes = 8 * 1024 * 1024;
+inline constexpr qint64 MaxFormsBytes = 16 * 1024 * 1024;
+inline constexpr qint64 MaxMemberBytes = MaxFormsBytes;
+inline constexpr qint64 MaxArchiveBytes =
+    qint64(Directions.size()) * (MaxHeadwordsBytes + MaxTranslationsBytes) + qint64(Forms.size()) * MaxFormsBytes;
+// What the dictionary and its forms may take in memory once loaded from the largest
+// acceptable archive (measured by the memory benchmark, `make bench`).
+inline constexpr qint64 MaxLoadedMemory = 256 * 1024 * 1024;
 
 } // namespace quillet::files
 

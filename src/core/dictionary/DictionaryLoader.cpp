@@ -38,14 +38,42 @@ LoadResult Failed(QString file, QString cause)
 // The longest line a dictionary file may have; real entries are far shorter.
 constexpr qsizetype MaxLineBytes = 64 * 1024;
 
-// Reads the first lines of one extracted text file; a missing or empty file, or one with
-// a line past the limit, leaves no dictionary.
+// The first lines of one extracted text file, decoded. A missing or empty file, one
+// larger than its bound, or one with a line past the limit leaves no dictionary.
 struct TextFile {
     QStringList lines;
     QString problem;
 };
 
-TextFile ReadTextFile(const QString &path, qsizetype maxLines)
+// Splits the file's bytes, read whole, into at most maxLines decoded lines; a UTF-8 byte
+// order mark at the start is skipped. One read of a file of known size, split in place,
+// costs a few milliseconds where reading line by line cost a buffer per line.
+TextFile SplitTextFile(QByteArrayView contents, qsizetype maxLines)
+{
+    constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+    if (contents.startsWith(ByteOrderMark))
+        contents = contents.sliced(ByteOrderMark.size());
+    TextFile text;
+    text.lines.reserve(std::min<qsizetype>(maxLines, contents.count('\n') + 1));
+    LineDecoder decoder;
+    // A file that is UTF-8 throughout, as the shipped ones are, needs no check line by line.
+    const bool utf8 = contents.isValidUtf8();
+    ForEachLine(contents, [&](QByteArrayView line) {
+        if (text.lines.size() >= maxLines || !text.problem.isEmpty())
+            return;
+        if (line.size() > MaxLineBytes)
+            text.problem = u"line %1 is longer than %2 bytes"_s.arg(text.lines.size() + 1).arg(MaxLineBytes);
+        else
+            text.lines.append(utf8 ? QString::fromUtf8(line) : decoder.decode(line));
+    });
+    if (!text.problem.isEmpty())
+        text.lines.clear();
+    else if (text.lines.isEmpty())
+        text.problem = u"the file is empty"_s;
+    return text;
+}
+
+TextFile ReadTextFile(const QString &path, qint64 maxBytes, qsizetype maxLines)
 {
     QFile file;
     switch (OpenRegularFile(file, path)) {
@@ -53,17 +81,15 @@ TextFile ReadTextFile(const QString &path, qsizetype maxLines)
     case OpenOutcome::Refused: return {{}, u"the file cannot be read"_s};
     case OpenOutcome::Opened: break;
     }
-    ReadLinesResult read = ReadLines(file, {maxLines, MaxLineBytes});
-    switch (read.end) {
-    case ReadLinesResult::End::LineTooLong:
-        return {{}, u"line %1 is longer than %2 bytes"_s.arg(read.lines.size() + 1).arg(MaxLineBytes)};
-    case ReadLinesResult::End::ReadFailed:
+    if (file.size() > maxBytes)
+        return {{}, u"the file is larger than %1 bytes"_s.arg(maxBytes)};
+    // At most maxBytes + 1 bytes are read, whatever the file grew to meanwhile.
+    const QByteArray contents = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
         return {{}, u"the file cannot be read: %1"_s.arg(file.errorString())};
-    case ReadLinesResult::End::Complete: break;
-    }
-    if (read.lines.isEmpty())
-        return {{}, u"the file is empty"_s};
-    return {std::move(read.lines), {}};
+    if (contents.size() > maxBytes)
+        return {{}, u"the file is larger than %1 bytes"_s.arg(maxBytes)};
+    return SplitTextFile(contents, maxLines);
 }
 
 } // namespace
@@ -97,7 +123,7 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         const int bound = d == DictTable::EnglishRomanian && table.EntryCount(d) > 0
                               ? table.EntryCount(d) - 1
                               : DictTable::Capacity - 1;
-        const TextFile headwords = ReadTextFile(dir.filePath(set.headwords), bound);
+        const TextFile headwords = ReadTextFile(dir.filePath(set.headwords), files::MaxHeadwordsBytes, bound);
         if (!headwords.problem.isEmpty())
             return Failed(set.headwords, headwords.problem);
 
@@ -111,7 +137,8 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         if (showProgress)
             observer.progressDone();
 
-        const TextFile translations = ReadTextFile(dir.filePath(set.translations), count);
+        const TextFile translations =
+            ReadTextFile(dir.filePath(set.translations), files::MaxTranslationsBytes, count);
         if (!translations.problem.isEmpty())
             return Failed(set.translations, translations.problem);
         const int translated = std::min<int>(count, int(translations.lines.size()));

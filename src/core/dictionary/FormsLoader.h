@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/DictionaryLoader.h"
 
 #include <QByteArray>
@@ -24,7 +25,7 @@ struct LoadedForms {
 class FormsLoader {
 public:
     // A forms member is a few megabytes; anything past this is not read.
-    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = files::MaxFormsBytes;
 
     explicit FormsLoader(QString programDir) : programDir_(std::move(programDir)) {}
 

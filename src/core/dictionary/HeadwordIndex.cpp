@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/HeadwordIndex.h"
 
+#include "core/dictionary/ByteSearch.h"
 #include "core/dictionary/Diacritics.h"
 
 #include <QChar>
 #include <QStringList>
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
+#include <numeric>
 
 namespace quillet {
 
@@ -18,12 +20,21 @@ std::string_view View(const QByteArray &bytes)
     return {bytes.constData(), std::size_t(bytes.size())};
 }
 
+// Compares an entry's headword with bytes, either way round.
+struct HeadwordBytesOrder {
+    const HeadwordText &text;
+    bool operator()(int k, std::string_view bytes) const { return text.headword(k) < bytes; }
+    bool operator()(std::string_view bytes, int k) const { return bytes < text.headword(k); }
+};
+
 } // namespace
 
 void HeadwordText::clear()
 {
     bytes_.assign(1, Separator);
     starts_.assign(1, 1);
+    byteCounts_.reset();
+    byteOrder_.clear();
 }
 
 void HeadwordText::append(std::string_view utf8)
@@ -31,6 +42,24 @@ void HeadwordText::append(std::string_view utf8)
     bytes_.append(utf8);
     bytes_.push_back(Separator);
     starts_.push_back(bytes_.size());
+    byteCounts_.reset();
+    byteOrder_.clear();
+}
+
+const ByteSearch::ByteCounts &HeadwordText::byteCounts() const
+{
+    if (!byteCounts_) {
+        byteCounts_.emplace();
+        byteCounts_->fill(0);
+        for (const char c : bytes_)
+            ++(*byteCounts_)[static_cast<unsigned char>(c)];
+    }
+    return *byteCounts_;
+}
+
+std::string_view HeadwordText::headword(int k) const
+{
+    return std::string_view(bytes_).substr(startOf(k), startOf(k + 1) - startOf(k) - 1);
 }
 
 int HeadwordText::entryAt(std::size_t offset) const
@@ -43,13 +72,13 @@ std::vector<int> HeadwordText::find(std::string_view needle, int entries, std::s
 {
     std::vector<int> found;
     const bool anchored = !needle.empty() && needle.front() == Separator;
-    const std::size_t end = startOf(std::clamp(entries, 0, size()) + 1);
+    const std::string_view text = std::string_view(bytes_).substr(0, startOf(std::clamp(entries, 0, size()) + 1));
+    const ByteSearch search(needle, byteCounts());
     std::size_t from = 0;
-    while (found.size() < limit && from < end) {
-        const void *hit = memmem(bytes_.data() + from, end - from, needle.data(), needle.size());
-        if (hit == nullptr)
+    while (found.size() < limit) {
+        const std::size_t at = search.findIn(text, from);
+        if (at == ByteSearch::npos)
             break;
-        const auto at = std::size_t(static_cast<const char *>(hit) - bytes_.data());
         const int k = entryAt(anchored ? at + 1 : at);
         if (k > entries)
             break;
@@ -61,10 +90,92 @@ std::vector<int> HeadwordText::find(std::string_view needle, int entries, std::s
     return found;
 }
 
+namespace {
+
+// The first eight bytes of a headword as one number that orders as the bytes do; a
+// headword shorter than eight bytes is padded with zeros.
+std::uint64_t LeadingBytes(std::string_view headword)
+{
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        key = (key << 8) | (i < headword.size() ? static_cast<unsigned char>(headword[i]) : 0u);
+    return key;
+}
+
+// Sorts the keyed entries by key, stably, one byte of the key at a time from the last:
+// eight passes over the entries instead of a comparison sort's many string compares.
+void RadixSort(std::vector<std::pair<std::uint64_t, int>> &keyed)
+{
+    std::vector<std::pair<std::uint64_t, int>> other(keyed.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        std::array<std::size_t, 257> starts{};
+        for (const auto &entry : keyed)
+            ++starts[((entry.first >> shift) & 0xFF) + 1];
+        if (std::count(starts.begin() + 1, starts.end(), keyed.size()) == 1)
+            continue; // every key has the same byte here
+        std::partial_sum(starts.begin(), starts.end(), starts.begin());
+        for (const auto &entry : keyed)
+            other[starts[(entry.first >> shift) & 0xFF]++] = entry;
+        keyed.swap(other);
+    }
+}
+
+} // namespace
+
+const std::vector<int> &HeadwordText::byteOrder() const
+{
+    if (byteOrder_.size() == std::size_t(size()))
+        return byteOrder_;
+    // The leading bytes settle most of the order; entries that share them are then put
+    // in order by their whole headwords, ties in table order.
+    std::vector<std::pair<std::uint64_t, int>> keyed(static_cast<std::size_t>(size()));
+    for (int k = 1; k <= size(); ++k)
+        keyed[std::size_t(k - 1)] = {LeadingBytes(headword(k)), k};
+    RadixSort(keyed);
+    for (auto run = keyed.begin(); run != keyed.end();) {
+        const auto runEnd = std::find_if(run, keyed.end(), [&](const auto &e) { return e.first != run->first; });
+        if (runEnd - run > 1)
+            std::stable_sort(run, runEnd, [this](const auto &a, const auto &b) {
+                return headword(a.second) < headword(b.second);
+            });
+        run = runEnd;
+    }
+    byteOrder_.resize(keyed.size());
+    std::transform(keyed.begin(), keyed.end(), byteOrder_.begin(), [](const auto &key) { return key.second; });
+    return byteOrder_;
+}
+
+std::vector<int> HeadwordText::findEqual(std::string_view headword, int entries) const
+{
+    const std::vector<int> &order = byteOrder();
+    const auto [first, last] = std::equal_range(order.begin(), order.end(), headword, HeadwordBytesOrder{*this});
+    std::vector<int> found;
+    std::copy_if(first, last, std::back_inserter(found), [entries](int k) { return k <= entries; });
+    return found; // in table order, as the byte order keeps ties
+}
+
+std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int entries, std::size_t limit) const
+{
+    const std::vector<int> &order = byteOrder();
+    // The headwords that begin with the prefix are one run of the byte order.
+    const auto first = std::lower_bound(order.begin(), order.end(), prefix, HeadwordBytesOrder{*this});
+    const auto end = std::partition_point(first, order.end(),
+                                          [&](int k) { return headword(k).substr(0, prefix.size()) == prefix; });
+    std::vector<int> found;
+    for (auto it = first; it != end; ++it)
+        if (*it <= entries)
+            found.push_back(*it);
+    const std::size_t kept = std::min(limit, found.size());
+    std::partial_sort(found.begin(), found.begin() + std::ptrdiff_t(kept), found.end());
+    found.resize(kept);
+    return found;
+}
+
 QString HeadwordIndex::fold(QStringView text)
 {
-    QString folded;
-    folded.reserve(text.size());
+    // Every character keeps its length, so the folding fills a string of the same size.
+    QString folded(text.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(folded.data());
     const char16_t *begin = text.utf16();
     const char16_t *const end = begin + text.size();
     for (const char16_t *p = begin; p < end;) {
@@ -74,14 +185,15 @@ QString HeadwordIndex::fold(QStringView text)
             code = QChar::surrogateToUcs4(p[0], p[1]);
             units = 2;
         }
-        const char32_t lower = QChar::toCaseFolded(code);
+        const char32_t lower = code < 0x80 ? (code >= U'A' && code <= U'Z' ? code + 32 : code)
+                                           : QChar::toCaseFolded(code);
         if (QChar::requiresSurrogates(lower) == (units == 2))
             code = lower;
         if (units == 2) {
-            folded.append(QChar(QChar::highSurrogate(code)));
-            folded.append(QChar(QChar::lowSurrogate(code)));
+            *out++ = QChar::highSurrogate(code);
+            *out++ = QChar::lowSurrogate(code);
         } else {
-            folded.append(QChar(code));
+            *out++ = char16_t(code);
         }
         p += units;
     }
@@ -98,18 +210,23 @@ void HeadwordIndex::clear()
 
 void HeadwordIndex::append(QStringView headword)
 {
-    const QString folded = fold(headword);
-    const QByteArray storedBytes = headword.toUtf8();
-    const QByteArray foldedBytes = folded.toUtf8();
-    stored_.append(View(storedBytes));
-    folded_.append(View(foldedBytes));
-    // A headword of plain ASCII, as most are, has no marks to take off: its UTF-8 is
-    // exactly as long as its text.
-    if (storedBytes.size() == headword.size()) {
-        storedWithoutMarks_.append(View(storedBytes));
-        foldedWithoutMarks_.append(View(foldedBytes));
+    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
+    // folding is A to Z in lower case, and they have no marks to take off.
+    if (std::all_of(headword.begin(), headword.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        asciiScratch_.resize(std::size_t(headword.size()));
+        std::transform(headword.begin(), headword.end(), asciiScratch_.begin(),
+                       [](QChar c) { return char(c.unicode()); });
+        stored_.append(asciiScratch_);
+        storedWithoutMarks_.append(asciiScratch_);
+        std::transform(asciiScratch_.begin(), asciiScratch_.end(), asciiScratch_.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+        folded_.append(asciiScratch_);
+        foldedWithoutMarks_.append(asciiScratch_);
         return;
     }
+    const QString folded = fold(headword);
+    stored_.append(View(headword.toUtf8()));
+    folded_.append(View(folded.toUtf8()));
     storedWithoutMarks_.append(View(FoldDiacritics(headword).toUtf8()));
     foldedWithoutMarks_.append(View(FoldDiacritics(folded).toUtf8()));
 }

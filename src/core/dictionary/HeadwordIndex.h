@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dictionary/ByteSearch.h"
+
 #include <QString>
 #include <QStringView>
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +16,8 @@
 namespace quillet {
 
 // Headwords laid end to end in UTF-8, each followed by a line feed, with one more line
-// feed in front, so that "\n" + query finds exactly the headwords that start with the
-// query. UTF-8 keeps a search one byte scan over one buffer, and a byte match is a
-// character match because no character's bytes begin inside another's.
+// feed in front. UTF-8 keeps a search one byte scan over one buffer, and a byte match is
+// a character match because no character's bytes begin inside another's.
 class HeadwordText {
 public:
     static constexpr char Separator = '\n';
@@ -27,6 +31,8 @@ public:
     std::string_view bytes() const { return bytes_; }
     // Offset of entry k's first byte, k from 1 to size() + 1 (the end).
     std::size_t startOf(int k) const { return starts_[std::size_t(k - 1)]; }
+    // Entry k's headword, k from 1 to size().
+    std::string_view headword(int k) const;
     // The entry whose headword (or its separator) holds the offset.
     int entryAt(std::size_t offset) const;
 
@@ -35,9 +41,24 @@ public:
     // beginning of a headword only.
     std::vector<int> find(std::string_view needle, int entries, std::size_t limit) const;
 
+    // Entries 1 to `entries` whose headword begins with `prefix`, in table order, at most
+    // `limit` of them: the same entries as find() with the separator in front, found by
+    // a binary search in the headwords' byte order instead of a scan.
+    std::vector<int> findStartingWith(std::string_view prefix, int entries, std::size_t limit) const;
+
+    // Entries 1 to `entries` whose headword is exactly these bytes, in table order.
+    std::vector<int> findEqual(std::string_view headword, int entries) const;
+
 private:
+    const ByteSearch::ByteCounts &byteCounts() const;
+    const std::vector<int> &byteOrder() const;
+
     std::string bytes_;
     std::vector<std::size_t> starts_; // starts_[k - 1] = offset of entry k; last = end
+    // How often each byte occurs, and the entries sorted by headword bytes (ties in table
+    // order): both made at the first search that needs them, dropped when the text changes.
+    mutable std::optional<ByteSearch::ByteCounts> byteCounts_;
+    mutable std::vector<int> byteOrder_;
 };
 
 // The headwords of one direction, kept in step with the table: once as stored and once
@@ -68,6 +89,7 @@ private:
     HeadwordText folded_;
     HeadwordText storedWithoutMarks_;
     HeadwordText foldedWithoutMarks_;
+    std::string asciiScratch_; // reused by append() for the bytes of a plain ASCII headword
 };
 
 } // namespace quillet

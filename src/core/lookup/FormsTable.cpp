@@ -4,6 +4,7 @@
 #include "core/lookup/WordKey.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <tuple>
 
@@ -37,17 +38,17 @@ FormsTable::FormsTable(QByteArray lines) : bytes_(std::move(lines))
     // Offsets are 32-bit: a table past 4 GB is no table of forms.
     if (bytes_.size() >= qsizetype(std::numeric_limits<quint32>::max()))
         bytes_.clear();
-    const QByteArrayView all(bytes_);
-    qsizetype at = 0;
-    while (at < all.size()) {
-        qsizetype end = all.indexOf(LineEnd, at);
-        if (end < 0)
-            end = all.size();
-        const QByteArrayView text = all.sliced(at, end - at);
-        const qsizetype tab = text.indexOf(Tab);
-        if (tab > 0 && tab + 1 < text.size())
-            starts_.push_back(quint32(at));
-        at = end + 1;
+    // memchr finds each tab and line end at memory speed, over hundreds of thousands of lines.
+    const char *const begin = bytes_.constData();
+    const char *const end = begin + bytes_.size();
+    for (const char *line = begin; line < end;) {
+        const auto *lineEnd = static_cast<const char *>(std::memchr(line, LineEnd, std::size_t(end - line)));
+        if (lineEnd == nullptr)
+            lineEnd = end;
+        const auto *tab = static_cast<const char *>(std::memchr(line, Tab, std::size_t(lineEnd - line)));
+        if (tab != nullptr && tab > line && tab + 1 < lineEnd)
+            starts_.push_back(quint32(line - begin));
+        line = lineEnd + 1;
     }
     bytes_.squeeze();
     starts_.shrink_to_fit();

@@ -31,14 +31,14 @@ SearchResult SearchDictionary(const DictTable &table, int d, QStringView query, 
         return {};
     const QString folded = HeadwordIndex::fold(query);
     if (diacritics == Diacritics::Ignored) {
-        const std::string start = HeadwordText::Separator + Utf8(FoldDiacritics(query));
+        const std::string start = Utf8(FoldDiacritics(query));
         const std::string inside = Utf8(FoldDiacritics(folded));
         if (inside.empty()) // a query of loose marks alone: nothing to look for
             return {};
-        return SearchResult{index.storedWithoutMarks().find(start, entries, MaxListedMatches),
+        return SearchResult{index.storedWithoutMarks().findStartingWith(start, entries, MaxListedMatches),
                             index.foldedWithoutMarks().find(inside, entries, MaxListedMatches)};
     }
-    return SearchResult{index.stored().find(HeadwordText::Separator + Utf8(query), entries, MaxListedMatches),
+    return SearchResult{index.stored().findStartingWith(Utf8(query), entries, MaxListedMatches),
                         index.folded().find(Utf8(folded), entries, MaxListedMatches)};
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lookup/WordFinder.h"
 
+#include "core/dictionary/Diacritics.h"
 #include "core/lookup/EnglishMorphology.h"
 #include "core/lookup/NearMisses.h"
 #include "core/lookup/RomanianMorphology.h"
@@ -76,7 +77,11 @@ const HeadwordKeys &WordFinder::keys(int d)
 
 std::optional<int> WordFinder::entryOf(int d, const QString &word, Diacritics diacritics)
 {
-    const std::vector<int> alike = keys(d).entriesWithKey(word);
+    // The headwords spelled as the word when case and marks are set aside, found in the
+    // index the search keeps: the keys of every headword are made only for near misses.
+    const HeadwordText &plain = table_.headwords(d).foldedWithoutMarks();
+    const std::vector<int> alike = plain.findEqual(
+        FoldDiacritics(HeadwordIndex::fold(word)).toStdString(), std::min(table_.EntryCount(d), plain.size()));
     const auto headword = [&](int k) -> const QString & { return table_(d, DictTable::Headword, k); };
     const auto pick = [&](auto &&matches) -> std::optional<int> {
         const auto found = std::find_if(alike.begin(), alike.end(), matches);

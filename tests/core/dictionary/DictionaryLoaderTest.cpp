@@ -221,8 +221,12 @@ TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
     expectFailure(load(), u"ert_e.txt"_s, "empty");
 
     // A bomb, and a line with no end.
-    writeMembers(QByteArray(65 << 20, '\n'), "b\n");
-    expectFailure(load(), files::Database, "\"ert_e.txt\" unpacks to more than 67108864 bytes");
+    writeMembers(QByteArray(files::MaxMemberBytes + 1, '\n'), "b\n");
+    expectFailure(load(), files::Database,
+                  "\"ert_e.txt\" unpacks to more than " + std::to_string(files::MaxMemberBytes) + " bytes");
+    // Within what the extractor takes, but past what a headwords file may hold.
+    writeMembers(QByteArray(files::MaxHeadwordsBytes + 1, '\n'), "b\n");
+    expectFailure(load(), u"ert_e.txt"_s, "larger than " + std::to_string(files::MaxHeadwordsBytes) + " bytes");
     writeMembers("a\n" + QByteArray(65 * 1024, 'x'), "b\n");
     expectFailure(load(), u"ert_e.txt"_s, "line 2 is longer than 65536 bytes");
 }
