@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <future>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -192,10 +193,10 @@ ReportDirection DirectionReport(const DictTable &table, WordFinder &finder, int 
     return direction;
 }
 
-// Reads the forms of the directions where the word is no headword: only there are they
+// Takes the forms of the directions where the word is no headword: only there are they
 // looked at. A failure leaves the look-up without base forms, and says so.
-void LoadForms(WordFinder &finder, const QList<int> &directions, const LookupRequest &request,
-               const QString &programDir, QTextStream &err)
+void UseForms(WordFinder &finder, const QList<int> &directions, const LookupRequest &request,
+              LoadedForms loaded, QTextStream &err)
 {
     QList<int> needed;
     for (const int d : directions)
@@ -203,8 +204,6 @@ void LoadForms(WordFinder &finder, const QList<int> &directions, const LookupReq
             needed.append(d);
     if (needed.isEmpty())
         return;
-    const LoadObserver quiet;
-    LoadedForms loaded = FormsLoader(programDir).LoadForms(needed, quiet);
     if (!loaded.result.loaded)
         err << "quillet: the word forms could not be loaded: " << loaded.result.failure.message() << '\n';
     for (const int d : needed)
@@ -214,6 +213,15 @@ void LoadForms(WordFinder &finder, const QList<int> &directions, const LookupReq
 int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out,
               QTextStream &err)
 {
+    const QList<int> directions = request.direction
+                                      ? QList<int>{*request.direction}
+                                      : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
+    // The forms are extracted on the other core while the dictionary loads; whether they
+    // are needed is known only then.
+    std::future<LoadedForms> forms = std::async(std::launch::async, [&programDir, &directions] {
+        const LoadObserver quiet;
+        return FormsLoader(programDir).LoadForms(directions, quiet);
+    });
     DictTable table;
     table.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
     LoadObserver quiet;
@@ -225,11 +233,8 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
     }
 
     LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}};
-    const QList<int> directions = request.direction
-                                      ? QList<int>{*request.direction}
-                                      : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     WordFinder finder(table);
-    LoadForms(finder, directions, request, programDir, err);
+    UseForms(finder, directions, request, forms.get(), err);
     for (const int d : directions)
         report.directions.append(DirectionReport(table, finder, d, request));
     WriteReport(out, report, request.format);

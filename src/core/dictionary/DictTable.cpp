@@ -9,43 +9,51 @@ namespace {
 const QString EmptySlot;
 }
 
-DictTable::DictTable() = default;
-
 bool DictTable::holdsText(int d, int f, int k)
 {
     return isDirection(d) && (f == Headword || f == Translation) && k >= 0 && k <= Capacity;
 }
 
-std::vector<QString> &DictTable::column(int d, int f)
+TextColumn &DictTable::column(int d, int f)
 {
     return columns_[std::size_t((d - 1) * 2 + (f - 1))];
 }
 
-const std::vector<QString> &DictTable::column(int d, int f) const
+const TextColumn &DictTable::column(int d, int f) const
 {
     return columns_[std::size_t((d - 1) * 2 + (f - 1))];
 }
 
 const QString &DictTable::at(int d, int f, int k) const
 {
-    if (!holdsText(d, f, k) || std::size_t(k) >= column(d, f).size())
+    if (!holdsText(d, f, k))
         return EmptySlot;
-    return column(d, f)[std::size_t(k)];
+    return column(d, f).at(std::size_t(k));
 }
 
 void DictTable::set(int d, int f, int k, const QString &text)
 {
     if (!holdsText(d, f, k) || k == 0)
         return;
-    std::vector<QString> &cells = column(d, f);
-    if (std::size_t(k) < cells.size())
-        cells[std::size_t(k)] = text;
-    else if (!text.isEmpty()) { // a slot past the column's end reads as empty already
-        cells.resize(std::size_t(k) + 1);
-        cells.back() = text;
-    }
+    column(d, f).set(std::size_t(k), text);
     if (f == Headword)
         headwords_[std::size_t(d - 1)].set(k, text);
+}
+
+void DictTable::setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines)
+{
+    if (!holdsText(d, f, 0))
+        return;
+    if (lines.size() > std::size_t(Capacity))
+        lines.resize(std::size_t(Capacity));
+    TextColumn &target = column(d, f);
+    target.takeLines(std::move(utf8), std::move(lines));
+    if (f != Headword)
+        return;
+    HeadwordIndex &index = headwords_[std::size_t(d - 1)];
+    index.clear();
+    for (std::size_t k = 1; target.hasLine(k); ++k)
+        index.appendUtf8(target.line(k));
 }
 
 int DictTable::EntryCount(int d) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/dictionary/HeadwordIndex.h"
+#include "core/dictionary/TextColumn.h"
 
 #include <QString>
 
@@ -23,13 +24,15 @@ public:
     static constexpr int Headword = 1;
     static constexpr int Translation = 2;
 
-    DictTable();
 
     // The slot's text; "" for any slot outside the table or never filled.
     const QString &at(int d, int f, int k) const;
     const QString &operator()(int d, int f, int k) const { return at(d, f, k); }
     // Writes one slot; writes outside the four text fields or 1..Capacity are ignored.
     void set(int d, int f, int k, const QString &text);
+    // Fills slots 1 to lines.size() of one field at once from a file's UTF-8 lines (at
+    // most Capacity of them), as read; each line becomes a string when first read.
+    void setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines);
 
     int EntryCount(int d) const;
     void setEntryCount(int d, int count);
@@ -41,10 +44,10 @@ public:
 
 private:
     static bool holdsText(int d, int f, int k);
-    std::vector<QString> &column(int d, int f);
-    const std::vector<QString> &column(int d, int f) const;
+    TextColumn &column(int d, int f);
+    const TextColumn &column(int d, int f) const;
 
-    std::array<std::vector<QString>, 4> columns_; // (1,1), (1,2), (2,1), (2,2)
+    std::array<TextColumn, 4> columns_; // (1,1), (1,2), (2,1), (2,2)
     std::array<int, 3> entryCount_{0, 0, 0};
     std::array<HeadwordIndex, 2> headwords_;
 };

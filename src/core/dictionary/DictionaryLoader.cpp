@@ -38,58 +38,75 @@ LoadResult Failed(QString file, QString cause)
 // The longest line a dictionary file may have; real entries are far shorter.
 constexpr qsizetype MaxLineBytes = 64 * 1024;
 
-// The first lines of one extracted text file, decoded. A missing or empty file, one
+// The first lines of one extracted text file, as UTF-8. A missing or empty file, one
 // larger than its bound, or one with a line past the limit leaves no dictionary.
 struct TextFile {
-    QStringList lines;
+    QByteArray utf8;
+    std::vector<LineSpan> lines;
     QString problem;
 };
 
-// Splits the file's bytes, read whole, into at most maxLines decoded lines; a UTF-8 byte
-// order mark at the start is skipped. One read of a file of known size, split in place,
-// costs a few milliseconds where reading line by line cost a buffer per line.
-TextFile SplitTextFile(QByteArrayView contents, qsizetype maxLines)
+TextFile Problem(QString problem)
+{
+    return {{}, {}, std::move(problem)};
+}
+
+// A file with lines that are not UTF-8 (from an older Windows machine) in UTF-8, each
+// line decoded as LineDecoder does.
+TextFile InUtf8(const TextFile &text)
+{
+    TextFile converted;
+    LineDecoder decoder;
+    for (const LineSpan &span : text.lines) {
+        const QByteArray line = decoder.decode(QByteArrayView(text.utf8).sliced(span.offset, span.length)).toUtf8();
+        converted.lines.push_back({std::uint32_t(converted.utf8.size()), std::uint32_t(line.size())});
+        converted.utf8 += line;
+        converted.utf8 += '\n';
+    }
+    return converted;
+}
+
+// Finds the first maxLines lines of the file's bytes, read whole, in place; a UTF-8 byte
+// order mark at the start is skipped. One read of a file of known size costs a few
+// milliseconds where reading line by line cost a buffer per line.
+TextFile SplitTextFile(QByteArray contents, qsizetype maxLines)
 {
     constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
-    if (contents.startsWith(ByteOrderMark))
-        contents = contents.sliced(ByteOrderMark.size());
+    const QByteArrayView all(contents);
     TextFile text;
-    text.lines.reserve(std::min<qsizetype>(maxLines, contents.count('\n') + 1));
-    LineDecoder decoder;
-    // A file that is UTF-8 throughout, as the shipped ones are, needs no check line by line.
-    const bool utf8 = contents.isValidUtf8();
-    ForEachLine(contents, [&](QByteArrayView line) {
-        if (text.lines.size() >= maxLines || !text.problem.isEmpty())
+    ForEachLine(all.startsWith(ByteOrderMark) ? all.sliced(ByteOrderMark.size()) : all, [&](QByteArrayView line) {
+        if (qsizetype(text.lines.size()) >= maxLines || !text.problem.isEmpty())
             return;
         if (line.size() > MaxLineBytes)
             text.problem = u"line %1 is longer than %2 bytes"_s.arg(text.lines.size() + 1).arg(MaxLineBytes);
         else
-            text.lines.append(utf8 ? QString::fromUtf8(line) : decoder.decode(line));
+            text.lines.push_back({std::uint32_t(line.data() - all.data()), std::uint32_t(line.size())});
     });
     if (!text.problem.isEmpty())
-        text.lines.clear();
-    else if (text.lines.isEmpty())
-        text.problem = u"the file is empty"_s;
-    return text;
+        return Problem(text.problem);
+    if (text.lines.empty())
+        return Problem(u"the file is empty"_s);
+    text.utf8 = std::move(contents);
+    return all.isValidUtf8() ? text : InUtf8(text);
 }
 
 TextFile ReadTextFile(const QString &path, qint64 maxBytes, qsizetype maxLines)
 {
     QFile file;
     switch (OpenRegularFile(file, path)) {
-    case OpenOutcome::Missing: return {{}, u"the file is missing from the archive"_s};
-    case OpenOutcome::Refused: return {{}, u"the file cannot be read"_s};
+    case OpenOutcome::Missing: return Problem(u"the file is missing from the archive"_s);
+    case OpenOutcome::Refused: return Problem(u"the file cannot be read"_s);
     case OpenOutcome::Opened: break;
     }
     if (file.size() > maxBytes)
-        return {{}, u"the file is larger than %1 bytes"_s.arg(maxBytes)};
+        return Problem(u"the file is larger than %1 bytes"_s.arg(maxBytes));
     // At most maxBytes + 1 bytes are read, whatever the file grew to meanwhile.
-    const QByteArray contents = file.read(maxBytes + 1);
+    QByteArray contents = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, u"the file cannot be read: %1"_s.arg(file.errorString())};
+        return Problem(u"the file cannot be read: %1"_s.arg(file.errorString()));
     if (contents.size() > maxBytes)
-        return {{}, u"the file is larger than %1 bytes"_s.arg(maxBytes)};
-    return SplitTextFile(contents, maxLines);
+        return Problem(u"the file is larger than %1 bytes"_s.arg(maxBytes));
+    return SplitTextFile(std::move(contents), maxLines);
 }
 
 } // namespace
@@ -123,27 +140,24 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         const int bound = d == DictTable::EnglishRomanian && table.EntryCount(d) > 0
                               ? table.EntryCount(d) - 1
                               : DictTable::Capacity - 1;
-        const TextFile headwords = ReadTextFile(dir.filePath(set.headwords), files::MaxHeadwordsBytes, bound);
+        TextFile headwords = ReadTextFile(dir.filePath(set.headwords), files::MaxHeadwordsBytes, bound);
         if (!headwords.problem.isEmpty())
             return Failed(set.headwords, headwords.problem);
 
         const int count = std::min<int>(bound, int(headwords.lines.size()));
-        const bool showProgress = d == DictTable::EnglishRomanian;
-        for (int k = 1; k <= count; ++k) {
-            table.set(d, DictTable::Headword, k, headwords.lines[k - 1]);
-            if (showProgress && !observer.lineRead(LoadPercent(k, count)))
-                return LoadResult{false, true, {}};
-        }
-        if (showProgress)
+        table.setLines(d, DictTable::Headword, std::move(headwords.utf8), std::move(headwords.lines));
+        if (d == DictTable::EnglishRomanian) {
+            for (int k = 1; k <= count; ++k)
+                if (!observer.lineRead(LoadPercent(k, count)))
+                    return LoadResult{false, true, {}};
             observer.progressDone();
+        }
 
-        const TextFile translations =
+        TextFile translations =
             ReadTextFile(dir.filePath(set.translations), files::MaxTranslationsBytes, count);
         if (!translations.problem.isEmpty())
             return Failed(set.translations, translations.problem);
-        const int translated = std::min<int>(count, int(translations.lines.size()));
-        for (int k = 1; k <= translated; ++k)
-            table.set(d, DictTable::Translation, k, translations.lines[k - 1]);
+        table.setLines(d, DictTable::Translation, std::move(translations.utf8), std::move(translations.lines));
         table.setEntryCount(d, count);
 
         RemoveFile(dir.filePath(set.headwords));

@@ -106,16 +106,20 @@ std::uint64_t LeadingBytes(std::string_view headword)
 // eight passes over the entries instead of a comparison sort's many string compares.
 void RadixSort(std::vector<std::pair<std::uint64_t, int>> &keyed)
 {
+    // The counts of every byte position, taken in one pass.
+    std::array<std::array<std::size_t, 257>, 8> starts{};
+    for (const auto &entry : keyed)
+        for (std::size_t byte = 0; byte < 8; ++byte)
+            ++starts[byte][((entry.first >> (8 * byte)) & 0xFF) + 1];
     std::vector<std::pair<std::uint64_t, int>> other(keyed.size());
-    for (int shift = 0; shift < 64; shift += 8) {
-        std::array<std::size_t, 257> starts{};
-        for (const auto &entry : keyed)
-            ++starts[((entry.first >> shift) & 0xFF) + 1];
-        if (std::count(starts.begin() + 1, starts.end(), keyed.size()) == 1)
+    for (std::size_t byte = 0; byte < 8; ++byte) {
+        std::array<std::size_t, 257> &next = starts[byte];
+        if (std::find(next.begin() + 1, next.end(), keyed.size()) != next.end())
             continue; // every key has the same byte here
-        std::partial_sum(starts.begin(), starts.end(), starts.begin());
+        std::partial_sum(next.begin(), next.end(), next.begin());
+        const int shift = int(8 * byte);
         for (const auto &entry : keyed)
-            other[starts[(entry.first >> shift) & 0xFF]++] = entry;
+            other[next[(entry.first >> shift) & 0xFF]++] = entry;
         keyed.swap(other);
     }
 }
@@ -210,18 +214,11 @@ void HeadwordIndex::clear()
 
 void HeadwordIndex::append(QStringView headword)
 {
-    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
-    // folding is A to Z in lower case, and they have no marks to take off.
     if (std::all_of(headword.begin(), headword.end(), [](QChar c) { return c.unicode() < 0x80; })) {
         asciiScratch_.resize(std::size_t(headword.size()));
         std::transform(headword.begin(), headword.end(), asciiScratch_.begin(),
                        [](QChar c) { return char(c.unicode()); });
-        stored_.append(asciiScratch_);
-        storedWithoutMarks_.append(asciiScratch_);
-        std::transform(asciiScratch_.begin(), asciiScratch_.end(), asciiScratch_.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-        folded_.append(asciiScratch_);
-        foldedWithoutMarks_.append(asciiScratch_);
+        appendAscii(asciiScratch_);
         return;
     }
     const QString folded = fold(headword);
@@ -229,6 +226,27 @@ void HeadwordIndex::append(QStringView headword)
     folded_.append(View(folded.toUtf8()));
     storedWithoutMarks_.append(View(FoldDiacritics(headword).toUtf8()));
     foldedWithoutMarks_.append(View(FoldDiacritics(folded).toUtf8()));
+}
+
+void HeadwordIndex::appendUtf8(QByteArrayView utf8)
+{
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        appendAscii(std::string_view(utf8.data(), std::size_t(utf8.size())));
+    else
+        append(QString::fromUtf8(utf8));
+}
+
+void HeadwordIndex::appendAscii(std::string_view headword)
+{
+    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
+    // folding is A to Z in lower case, and they have no marks to take off.
+    stored_.append(headword);
+    storedWithoutMarks_.append(headword);
+    foldedScratch_.resize(headword.size());
+    std::transform(headword.begin(), headword.end(), foldedScratch_.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    folded_.append(foldedScratch_);
+    foldedWithoutMarks_.append(foldedScratch_);
 }
 
 void HeadwordIndex::set(int k, QStringView headword)

@@ -3,6 +3,7 @@
 
 #include "core/dictionary/ByteSearch.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -69,6 +70,8 @@ public:
     // Sets the headword of entry k (from 1). Entries are normally added in order; an
     // entry set out of order (or changed) makes the index rebuild itself.
     void set(int k, QStringView headword);
+    // Adds the next entry's headword, given as valid UTF-8.
+    void appendUtf8(QByteArrayView utf8);
     void clear();
 
     int size() const { return stored_.size(); }
@@ -83,13 +86,15 @@ public:
 
 private:
     void append(QStringView headword);
+    void appendAscii(std::string_view headword);
     void rebuildWith(int k, QStringView headword);
 
     HeadwordText stored_;
     HeadwordText folded_;
     HeadwordText storedWithoutMarks_;
     HeadwordText foldedWithoutMarks_;
-    std::string asciiScratch_; // reused by append() for the bytes of a plain ASCII headword
+    std::string asciiScratch_;  // reused for the bytes of a plain ASCII headword
+    std::string foldedScratch_; // and for their folding
 };
 
 } // namespace quillet
