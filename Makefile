@@ -36,8 +36,9 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	$(BUILD_DIR)/bench/quillet-program-bench
 	$(BUILD_DIR)/bench/quillet-bench
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-first-list-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-keystroke-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-word-forms-bench
 
 install: build

@@ -50,9 +50,11 @@ public:
     // Entries 1 to `entries` whose headword is exactly these bytes, in table order.
     std::vector<int> findEqual(std::string_view headword, int entries) const;
 
+    // Entries 1 to size() sorted by their headwords' bytes, ties in table order.
+    const std::vector<int> &byteOrder() const;
+
 private:
     const ByteSearch::ByteCounts &byteCounts() const;
-    const std::vector<int> &byteOrder() const;
 
     std::string bytes_;
     std::vector<std::size_t> starts_; // starts_[k - 1] = offset of entry k; last = end

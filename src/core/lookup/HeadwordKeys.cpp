@@ -4,6 +4,7 @@
 #include "core/lookup/WordKey.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace quillet {
@@ -58,42 +59,42 @@ quint32 HeadwordKeys::LetterKinds(std::u32string_view letters)
 
 HeadwordKeys::HeadwordKeys(const DictTable &table, int d) : table_(table), d_(d)
 {
-    const int count = DictTable::isDirection(d) ? table.EntryCount(d) : 0;
+    // A headword's key is its folded spelling without marks, which the search index
+    // already holds, in the order of its bytes too.
+    const HeadwordText &plain = table.headwords(DictTable::isDirection(d) ? d : 1).foldedWithoutMarks();
+    const int count = DictTable::isDirection(d) ? std::min(table.EntryCount(d), plain.size()) : 0;
+    keys_.reserve(plain.bytes().size());
     starts_.reserve(std::size_t(count) + 1);
     std::vector<std::pair<int, quint32>> lengths; // letters and kinds of each entry's key
     lengths.reserve(std::size_t(count));
+    std::array<std::size_t, MaxLetters + 2> perLength{};
     std::u32string letters;
     for (int k = 1; k <= count; ++k) {
-        const QString &headword = table(d, DictTable::Headword, k);
-        const std::size_t start = keys_.size();
-        if (std::all_of(headword.begin(), headword.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-            // Most headwords are plain ASCII: their key is their lower case, byte for byte.
-            for (const QChar c : headword)
-                keys_.push_back(char(c.toLower().unicode()));
-        } else {
-            keys_ += WordKey(headword).toStdString();
-        }
-        DecodeKey(std::string_view(keys_).substr(start), letters);
+        const std::string_view key = plain.headword(k);
+        keys_ += key;
         starts_.push_back(quint32(keys_.size()));
-        lengths.emplace_back(std::min(int(letters.size()), MaxLetters), LetterKinds(letters));
+        DecodeKey(key, letters);
+        const int length = std::min(int(letters.size()), MaxLetters);
+        lengths.emplace_back(length, LetterKinds(letters));
+        ++perLength[std::size_t(length) + 1];
     }
-    keys_.shrink_to_fit();
 
+    // By the letters of the keys, then by number: one counting pass.
+    std::partial_sum(perLength.begin(), perLength.end(), perLength.begin());
+    lengthStarts_.assign(perLength.begin(), perLength.end());
     byLength_.resize(std::size_t(count));
-    std::iota(byLength_.begin(), byLength_.end(), 1);
-    std::stable_sort(byLength_.begin(), byLength_.end(),
-                     [&lengths](int a, int b) { return lengths[std::size_t(a - 1)].first < lengths[std::size_t(b - 1)].first; });
-    lengthStarts_.assign(MaxLetters + 2, 0);
-    lengthKinds_.reserve(std::size_t(count));
-    for (const int k : byLength_) {
-        ++lengthStarts_[std::size_t(lengths[std::size_t(k - 1)].first) + 1];
-        lengthKinds_.push_back(lengths[std::size_t(k - 1)].second);
+    lengthKinds_.resize(std::size_t(count));
+    for (int k = 1; k <= count; ++k) {
+        const auto &[length, kinds] = lengths[std::size_t(k - 1)];
+        const std::size_t at = perLength[std::size_t(length)]++;
+        byLength_[at] = k;
+        lengthKinds_[at] = kinds;
     }
-    std::partial_sum(lengthStarts_.begin(), lengthStarts_.end(), lengthStarts_.begin());
 
-    byKey_.resize(std::size_t(count));
-    std::iota(byKey_.begin(), byKey_.end(), 1);
-    std::stable_sort(byKey_.begin(), byKey_.end(), [this](int a, int b) { return keyOf(a) < keyOf(b); });
+    byKey_.reserve(std::size_t(count));
+    for (const int k : plain.byteOrder())
+        if (k <= count)
+            byKey_.push_back(k);
 }
 
 std::span<const int> HeadwordKeys::entriesOfLength(int letters) const

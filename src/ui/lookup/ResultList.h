@@ -27,6 +27,9 @@ public:
     std::optional<std::pair<QString, QString>> selectedRow() const;
     // The row under a point of the list's viewport; nullopt over a blank part.
     std::optional<std::pair<QString, QString>> rowAt(const QPoint &viewportPosition) const;
+    // Once the rows have been painted, writes "first list painted" to standard output and
+    // ends the event loop: lets a benchmark time the program from outside.
+    void quitWhenPainted();
 
 signals:
     void mouseDown(Qt::MouseButton button);
@@ -50,6 +53,7 @@ protected:
 
 private:
     std::optional<QPoint> pointer_; // where the pointer rests on the viewport, if it does
+    bool quitWhenPainted_ = false;
 };
 
 } // namespace quillet

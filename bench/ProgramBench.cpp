@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program as a user meets it, timed from outside: each run starts the built program
+// as a new process and waits for it, so loading, linking and every allocation count.
+//   - `quillet --lookup WORD`: wall time and peak memory, for a headword, an inflected
+//     form and a misspelling;
+//   - the window, under the offscreen platform: from the process start to the first
+//     list painted (the program writes a line then, and ends), and its peak memory;
+//   - both again on an archive filled to every bound the loader accepts, for the memory
+//     bound.
+// Each figure is the median and the 90th percentile of its runs. Nothing of the user's
+// own is touched: every run has a home folder of its own.
+#include "core/dictionary/DictionaryFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+struct Run {
+    double ms = 0;
+    double peakMiB = 0;
+    bool ok = false;
+};
+
+// Starts the program with its output sent to /dev/null, waits, and reads its resources.
+Run RunOnce(const std::vector<std::string> &command, const std::vector<std::string> &environment)
+{
+    std::vector<char *> argv;
+    for (const std::string &a : command)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char *> envp;
+    for (const std::string &e : environment)
+        envp.push_back(const_cast<char *>(e.c_str()));
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+
+    Run run;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
+        int status = 0;
+        rusage usage{};
+        if (wait4(pid, &status, 0, &usage) == pid) {
+            run.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            run.peakMiB = double(usage.ru_maxrss) / 1024.0;
+            run.ok = WIFEXITED(status) && WEXITSTATUS(status) <= 1;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return run;
+}
+
+double Percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::size_t(fraction * double(values.size() - 1) + 0.5)];
+}
+
+// Runs the command `times` times and prints its figures; false when a run failed.
+bool Report(const char *what, const std::vector<std::string> &command, const std::vector<std::string> &environment,
+            int times)
+{
+    std::vector<double> ms;
+    std::vector<double> peak;
+    for (int i = 0; i < times; ++i) {
+        const Run run = RunOnce(command, environment);
+        if (!run.ok) {
+            std::printf("%-44s FAILED\n", what);
+            return false;
+        }
+        ms.push_back(run.ms);
+        peak.push_back(run.peakMiB);
+    }
+    std::printf("%-44s median %7.1f ms  p90 %7.1f ms  peak memory median %6.1f MiB (max %6.1f) over %d runs\n", what,
+                Percentile(ms, 0.5), Percentile(ms, 0.9), Percentile(peak, 0.5), Percentile(peak, 1.0), times);
+    return true;
+}
+
+std::vector<std::string> Environment(const QString &home, bool window)
+{
+    std::vector<std::string> env{"HOME=" + home.toStdString(), "XDG_CONFIG_HOME=" + home.toStdString() + "/config",
+                                 "XDG_DATA_HOME=" + home.toStdString() + "/data",
+                                 "XDG_RUNTIME_DIR=" + home.toStdString(), "LANG=C.UTF-8"};
+    if (const char *path = std::getenv("PATH"))
+        env.push_back(std::string("PATH=") + path);
+    if (window) {
+        env.emplace_back("QT_QPA_PLATFORM=offscreen");
+        env.emplace_back("QUILLET_QUIT_AFTER_FIRST_LIST=1");
+    }
+    return env;
+}
+
+// Lines of `width` bytes (the line feed included) until the file holds about `bytes`.
+void WriteLines(QFile &file, qint64 bytes, int width, const char *prefix, const char *tail = "")
+{
+    const qint64 lines = bytes / width;
+    for (qint64 i = 0; i < lines; ++i) {
+        std::string line = prefix + std::to_string(i) + tail;
+        line.resize(std::size_t(width - 1), 'x');
+        line += '\n';
+        file.write(line.data(), qint64(line.size()));
+    }
+}
+
+// A program folder beside the built one whose archive holds members as large as the
+// loader accepts, within its entry bound.
+bool PackFilledFolder(const QDir &folder)
+{
+    const QDir built(QStringLiteral(QUILLET_PROGRAM_DIR));
+    for (const QString &name : built.entryList(QDir::Files | QDir::Executable))
+        if (!QFile::copy(built.filePath(name), folder.filePath(name)))
+            return false;
+    QFile::copy(built.filePath(quillet::files::Background), folder.filePath(quillet::files::Background));
+    // Headwords and translations tab-separated, as the packer takes them; an entry is
+    // wide enough that the entry bound and the file bounds are met together.
+    const int entries = 199'000;
+    const int headwordWidth = int(quillet::files::MaxHeadwordsBytes / 200'000);
+    const int translationWidth = int(quillet::files::MaxTranslationsBytes / 200'000);
+    for (const char *name : {"en-ro.txt", "ro-en.txt"}) {
+        QFile text(folder.filePath(QString::fromLatin1(name)));
+        if (!text.open(QIODevice::WriteOnly))
+            return false;
+        for (int i = 0; i < entries; ++i) {
+            std::string headword = "w" + std::to_string(i);
+            headword.resize(std::size_t(headwordWidth - 1), 'a' + char(i % 26));
+            std::string translation = "t" + std::to_string(i);
+            translation.resize(std::size_t(translationWidth - 1), 'b');
+            const std::string line = headword + '\t' + translation + '\n';
+            text.write(line.data(), qint64(line.size()));
+        }
+    }
+    for (const char *name : {"en-forms.txt", "ro-forms.txt"}) {
+        QFile forms(folder.filePath(QString::fromLatin1(name)));
+        if (!forms.open(QIODevice::WriteOnly))
+            return false;
+        WriteLines(forms, quillet::files::MaxFormsBytes - 64 * 1024, 40, "form", "\tw1");
+    }
+    return QProcess::execute(QStringLiteral(QUILLET_PACK),
+                             {QStringLiteral("--out"), folder.filePath(quillet::files::Database),
+                              folder.filePath(QStringLiteral("en-ro.txt")), folder.filePath(QStringLiteral("ro-en.txt")),
+                              folder.filePath(QStringLiteral("en-forms.txt")),
+                              folder.filePath(QStringLiteral("ro-forms.txt"))})
+        == 0;
+}
+
+bool ReportProgram(const QString &programDir, const QString &home, const char *label, int times)
+{
+    const std::string program = QDir(programDir).filePath(QStringLiteral("quillet")).toStdString();
+    bool ok = true;
+    for (const char *word : {"valve", "rulmenților", "rulmnet"}) {
+        const std::string what = std::string(label) + " quillet --lookup " + word;
+        ok = Report(what.c_str(), {program, "--lookup", word}, Environment(home, false), times) && ok;
+    }
+    const std::string what = std::string(label) + " start to first list painted";
+    return Report(what.c_str(), {program}, Environment(home, true), times) && ok;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QTemporaryDir home;
+    std::printf("\nthe program itself, timed from outside (%ld cores)\n", sysconf(_SC_NPROCESSORS_ONLN));
+    bool ok = ReportProgram(QStringLiteral(QUILLET_PROGRAM_DIR), home.path(), "shipped:", 10);
+
+    const QTemporaryDir filled;
+    if (!PackFilledFolder(QDir(filled.path()))) {
+        std::printf("could not pack the archive filled to the bounds\n");
+        return 1;
+    }
+    std::printf("archive filled to the loader's bounds (memory bound %lld MiB):\n",
+                static_cast<long long>(quillet::files::MaxLoadedMemory / (1024 * 1024)));
+    ok = ReportProgram(filled.path(), home.path(), "filled:", 3) && ok;
+    return ok ? 0 : 1;
+}
