@@ -24,9 +24,8 @@ QString FillerWord(QRandomGenerator &random)
 
 } // namespace
 
-void FillShipped(DictTable &table, const QString &dataFile)
+void FillShipped(DictTable &table, const QString &dataFile, int d)
 {
-    const int d = DictTable::EnglishRomanian;
     int k = 0;
     QFile file(dataFile);
     if (file.open(QIODevice::ReadOnly)) {
@@ -41,10 +40,9 @@ void FillShipped(DictTable &table, const QString &dataFile)
     table.setEntryCount(d, k);
 }
 
-void FillToCapacity(DictTable &table, const QString &dataFile)
+void FillToCapacity(DictTable &table, const QString &dataFile, int d)
 {
-    const int d = DictTable::EnglishRomanian;
-    FillShipped(table, dataFile);
+    FillShipped(table, dataFile, d);
     int k = table.EntryCount(d);
     QRandomGenerator random(1234);
     for (++k; k <= DictTable::Capacity; ++k) {
@@ -53,25 +51,6 @@ void FillToCapacity(DictTable &table, const QString &dataFile)
         table.set(d, DictTable::Translation, k, word.toUpper());
     }
     table.setEntryCount(d, DictTable::Capacity);
-}
-
-qsizetype TableMemory(const DictTable &table)
-{
-    constexpr qsizetype stringHeader = 24; // allocation header of a non-empty string
-    qsizetype bytes = 4 * qsizetype(DictTable::Capacity + 1) * qsizetype(sizeof(QString));
-    for (int d = 1; d <= 2; ++d) {
-        for (int f = 1; f <= 2; ++f) {
-            for (int k = 0; k <= DictTable::Capacity; ++k) {
-                const QString &s = table(d, f, k);
-                if (!s.isEmpty())
-                    bytes += stringHeader + s.capacity() * 2;
-            }
-        }
-        const HeadwordIndex &index = table.headwords(d);
-        for (const HeadwordText *text : {&index.stored(), &index.folded()})
-            bytes += qsizetype(text->bytes().size() + std::size_t(index.size() + 1) * sizeof(std::size_t));
-    }
-    return bytes;
 }
 
 } // namespace quillet::bench

@@ -7,14 +7,10 @@
 
 namespace quillet::bench {
 
-// The shipped English-Romanian entries alone (when the data file is there).
-void FillShipped(DictTable &table, const QString &dataFile);
+// The entries of one shipped data file ("headword<TAB>translation" lines) as direction d.
+void FillShipped(DictTable &table, const QString &dataFile, int d);
 
-// The shipped English-Romanian entries, then generated filler words up to the table's
-// full 57,290 entries.
-void FillToCapacity(DictTable &table, const QString &dataFile);
-
-// Bytes the table's strings and index take on the heap, estimated from their sizes.
-qsizetype TableMemory(const DictTable &table);
+// The shipped entries, then generated filler words up to the table's bound.
+void FillToCapacity(DictTable &table, const QString &dataFile, int d);
 
 } // namespace quillet::bench

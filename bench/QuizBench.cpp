@@ -14,7 +14,7 @@ const quillet::DictTable &FullTable()
 {
     static const quillet::DictTable *table = [] {
         static quillet::DictTable t;
-        quillet::bench::FillToCapacity(t, QStringLiteral(QUILLET_SOURCE_DIR "/data/en-ro.txt"));
+        quillet::bench::FillToCapacity(t, QStringLiteral(QUILLET_SOURCE_DIR "/data/en-ro.txt"), 1);
         return &t;
     }();
     return *table;

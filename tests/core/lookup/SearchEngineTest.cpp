@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dictionary/ByteSearch.h"
 #include "core/dictionary/Diacritics.h"
 #include "core/lookup/SearchEngine.h"
 
@@ -89,19 +90,37 @@ TEST(SearchEngine, AgreesWithTheEntryByEntryComparisonOnRandomData)
     };
     DictTable table;
     QStringList words;
+    // Long enough that many share their first eight bytes, which the prefix order sorts by.
     for (int i = 0; i < 3000; ++i)
-        words << word(8);
+        words << word(14);
     Fill(table, ER, words);
     table.set(ER, DictTable::Headword, 17, u"changed later"_s); // out of order rewrite
 
     for (int i = 0; i < 400; ++i) {
-        const QString q = word(3);
+        const QString q = word(5);
         if (q.isEmpty())
             continue;
         const auto fast = SearchDictionary(table, ER, q);
         const auto slow = Reference(table, ER, q);
         ASSERT_EQ(fast.startingWith, slow.startingWith) << q.toStdString();
         ASSERT_EQ(fast.containing, slow.containing) << q.toStdString();
+    }
+}
+
+TEST(ByteSearch, FindsANeedleAtEveryOffsetAcrossTheScannedBlocks)
+{
+    // Every start in and between the 16- and 32-byte blocks, up to the very last one, and
+    // needles whose rare bytes lie apart or repeat.
+    quillet::ByteSearch::ByteCounts counts{};
+    counts['a'] = 100; // the filler: the needle's other bytes are the rare ones
+    for (const std::string needle : {"xy", "xaay", "xxxx", "abcdefghijklmnopqrstuvwxyz0123456789"}) {
+        for (std::size_t at = 0; at + needle.size() <= 100; ++at) {
+            std::string haystack(100, 'a');
+            haystack.replace(at, needle.size(), needle);
+            const quillet::ByteSearch search(needle, counts);
+            ASSERT_EQ(search.findIn(haystack, 0), haystack.find(needle)) << needle << " at " << at;
+            EXPECT_EQ(search.findIn(haystack, at + 1), haystack.find(needle, at + 1)) << needle << " at " << at;
+        }
     }
 }
 
