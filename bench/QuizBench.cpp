@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one quiz question: nine candidates over a full table with a freshly seeded
 // engine, as the quiz window draws them, and the worst case of a direction with only a
-// handful of usable entries among 57,290, where the draw falls back to a scan.
+// handful of usable entries in a table of 200,000, where the draw falls back to a scan.
 #include "BenchTable.h"
 
 #include "core/quiz/QuizGame.h"

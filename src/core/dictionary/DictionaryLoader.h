@@ -37,8 +37,8 @@ struct LoadResult {
 
 // Fills the table from the archive the program ships with (found as ProgramFolders
 // says, beside the program or where it is installed): the extractor unpacks it
-// into a fresh private temporary folder, the text files are read line by line into
-// both directions, then deleted with their folder. EntryCount(1) is the bound given
+// into a fresh private temporary folder, each text file is read whole (within its
+// bound) into its column, then deleted with its folder. EntryCount(1) is the bound given
 // by the caller (at most Capacity); each direction ends with EntryCount = the number
 // of entries actually read, at most Capacity - 1.
 class DictionaryLoader {
