@@ -210,22 +210,41 @@ void UseForms(WordFinder &finder, const QList<int> &directions, const LookupRequ
         finder.setForms(d, FormsTable(std::move(loaded.lines[std::size_t(d - 1)])));
 }
 
+// Tells another thread once whether the dictionary's extractor ended well.
+struct ExtractionWatch : LoadObserver {
+    std::promise<bool> outcome;
+    bool told = false;
+    void extracted() override { tell(true); }
+    void tell(bool ok)
+    {
+        if (!told) {
+            told = true;
+            outcome.set_value(ok);
+        }
+    }
+};
+
 int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out,
               QTextStream &err)
 {
     const QList<int> directions = request.direction
                                       ? QList<int>{*request.direction}
                                       : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
-    // The forms are extracted on the other core while the dictionary loads; whether they
-    // are needed is known only then.
-    std::future<LoadedForms> forms = std::async(std::launch::async, [&programDir, &directions] {
-        const LoadObserver quiet;
-        return FormsLoader(programDir).LoadForms(directions, quiet);
-    });
+    // The forms are extracted on the other core while the dictionary files are read;
+    // whether they are needed is known only then. Their extractor starts when the
+    // dictionary's has ended, so that the two do not share the cores.
+    ExtractionWatch watch;
+    std::future<LoadedForms> forms =
+        std::async(std::launch::async, [&programDir, &directions, extracted = watch.outcome.get_future()]() mutable {
+            if (!extracted.get())
+                return LoadedForms{}; // the dictionary did not load: nothing to look up
+            const LoadObserver quiet;
+            return FormsLoader(programDir).LoadForms(directions, quiet);
+        });
     DictTable table;
     table.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
-    LoadObserver quiet;
-    const LoadResult loaded = DictionaryLoader(programDir).LoadDictionary(table, quiet);
+    const LoadResult loaded = DictionaryLoader(programDir).LoadDictionary(table, watch);
+    watch.tell(false); // a load that ended before its extractor did
     if (!loaded.loaded) {
         err << "quillet: "
             << (loaded.cancelled ? u"the dictionary load was cancelled"_s : loaded.failure.message()) << '\n';
