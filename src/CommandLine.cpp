@@ -193,10 +193,26 @@ ReportDirection DirectionReport(const DictTable &table, WordFinder &finder, int 
     return direction;
 }
 
+// The forms of each direction, read and made into tables on another thread.
+struct ReadyForms {
+    LoadResult result;
+    std::array<FormsTable, 2> tables;
+};
+
+ReadyForms ReadForms(const QString &programDir, const QList<int> &directions)
+{
+    const LoadObserver quiet;
+    LoadedForms loaded = FormsLoader(programDir).LoadForms(directions, quiet);
+    ReadyForms ready{loaded.result, {}};
+    for (std::size_t i = 0; i < ready.tables.size(); ++i)
+        ready.tables[i] = FormsTable(std::move(loaded.lines[i]));
+    return ready;
+}
+
 // Takes the forms of the directions where the word is no headword: only there are they
 // looked at. A failure leaves the look-up without base forms, and says so.
 void UseForms(WordFinder &finder, const QList<int> &directions, const LookupRequest &request,
-              LoadedForms loaded, QTextStream &err)
+              ReadyForms ready, QTextStream &err)
 {
     QList<int> needed;
     for (const int d : directions)
@@ -204,25 +220,11 @@ void UseForms(WordFinder &finder, const QList<int> &directions, const LookupRequ
             needed.append(d);
     if (needed.isEmpty())
         return;
-    if (!loaded.result.loaded)
-        err << "quillet: the word forms could not be loaded: " << loaded.result.failure.message() << '\n';
+    if (!ready.result.loaded)
+        err << "quillet: the word forms could not be loaded: " << ready.result.failure.message() << '\n';
     for (const int d : needed)
-        finder.setForms(d, FormsTable(std::move(loaded.lines[std::size_t(d - 1)])));
+        finder.setForms(d, std::move(ready.tables[std::size_t(d - 1)]));
 }
-
-// Tells another thread once whether the dictionary's extractor ended well.
-struct ExtractionWatch : LoadObserver {
-    std::promise<bool> outcome;
-    bool told = false;
-    void extracted() override { tell(true); }
-    void tell(bool ok)
-    {
-        if (!told) {
-            told = true;
-            outcome.set_value(ok);
-        }
-    }
-};
 
 int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out,
               QTextStream &err)
@@ -230,21 +232,14 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
     const QList<int> directions = request.direction
                                       ? QList<int>{*request.direction}
                                       : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
-    // The forms are extracted on the other core while the dictionary files are read;
-    // whether they are needed is known only then. Their extractor starts when the
-    // dictionary's has ended, so that the two do not share the cores.
-    ExtractionWatch watch;
-    std::future<LoadedForms> forms =
-        std::async(std::launch::async, [&programDir, &directions, extracted = watch.outcome.get_future()]() mutable {
-            if (!extracted.get())
-                return LoadedForms{}; // the dictionary did not load: nothing to look up
-            const LoadObserver quiet;
-            return FormsLoader(programDir).LoadForms(directions, quiet);
-        });
+    // The forms are extracted on the other core while the dictionary loads; whether they
+    // are needed is known only then.
+    std::future<ReadyForms> forms =
+        std::async(std::launch::async, [&programDir, &directions] { return ReadForms(programDir, directions); });
     DictTable table;
     table.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
-    const LoadResult loaded = DictionaryLoader(programDir).LoadDictionary(table, watch);
-    watch.tell(false); // a load that ended before its extractor did
+    LoadObserver quiet;
+    const LoadResult loaded = DictionaryLoader(programDir).LoadDictionary(table, quiet);
     if (!loaded.loaded) {
         err << "quillet: "
             << (loaded.cancelled ? u"the dictionary load was cancelled"_s : loaded.failure.message()) << '\n';

@@ -133,7 +133,6 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
 
     if (LoadResult extracted = extractInto(folder.path(), observer); !extracted.loaded)
         return extracted;
-    observer.extracted();
 
     const QDir dir(folder.path());
     for (const files::DirectionFiles &set : files::Directions) {

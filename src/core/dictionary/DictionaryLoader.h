@@ -9,7 +9,7 @@
 
 namespace quillet {
 
-// What a start-up load reports to whoever shows its progress or waits for its steps. The loader calls
+// What a start-up load reports to whoever shows its progress. The loader calls
 // lineRead() after every headword of the first direction; returning false stops the
 // load (the window was closed meanwhile). While the extractor runs, cancelled() is asked
 // a few times a second; true stops the extractor and the load.
@@ -17,8 +17,6 @@ class LoadObserver {
 public:
     virtual ~LoadObserver() = default;
     virtual void extracting() {}
-    // The extractor is done; the files are read next.
-    virtual void extracted() {}
     virtual bool cancelled() const { return false; }
     virtual bool lineRead(int percent) { (void)percent; return true; }
     virtual void progressDone() {}
