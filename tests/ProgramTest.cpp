@@ -17,10 +17,12 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 
 using namespace Qt::StringLiterals;
@@ -238,12 +240,46 @@ TEST(Program, EndsBySignalAfterStoringSettingsAndHistory)
     }
 }
 
+// Whether the process holds the signal back (Linux's process status).
+bool Blocks(qint64 pid, int signalNumber)
+{
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigBlk:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1;
+    return false;
+}
+
+// Told to end as soon as it runs, before its libraries are loaded or while the window
+// is being made, the program ends in order all the same.
+TEST(Program, EndsInOrderWhenToldAtOnce)
+{
+    for (int run = 0; run < 6; ++run) {
+        const int signalNumber = std::array{SIGTERM, SIGHUP, SIGINT}[run % 3];
+        const QTemporaryDir home;
+        QProcess process;
+        process.setProcessEnvironment(Headless(home.path()));
+        process.start(ProgramWithFixture, {u"-platform"_s, u"offscreen"_s});
+        ASSERT_TRUE(process.waitForStarted());
+        // The first run signals the starter as soon as it holds the signals back.
+        while (run == 0 && !Blocks(process.processId(), signalNumber) && process.state() == QProcess::Running)
+            QThread::yieldCurrentThread();
+        ::kill(pid_t(process.processId()), signalNumber);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << run;
+        EXPECT_EQ(process.exitCode(), 0) << run;
+    }
+}
+
 TEST(Program, EndsAtOnceWhenToldWhileTheExtractorStillRuns)
 {
     const QTemporaryDir home;
     const QTemporaryDir programDir;
     const QString program = programDir.filePath(u"quillet"_s);
     ASSERT_TRUE(QFile::copy(ProgramWithFixture, program));
+    ASSERT_TRUE(QFile::copy(ProgramWithFixture + u"-app"_s, program + u"-app"_s));
     WriteFile(programDir.filePath(u"Database.db"_s), {});
     // An extractor that notes its process and folder, then takes its time.
     const QString extractor = programDir.filePath(u"quillet-extract"_s);
