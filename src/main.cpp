@@ -52,14 +52,13 @@ int RunWindow(int argc, char **argv)
 
     // Being told to end from outside (a signal, the desktop session closing) ends the
     // program as closing the window does: the settings and the history are stored first.
-    // Told before anything was loaded, it ends with nothing to store.
+    // Told before the window loads, it ends at the first moment the load lets events in,
+    // storing what was loaded.
     const auto shutDown = [&form] {
         form.close();
         QCoreApplication::exit(0);
     };
-    quillet::ShutdownRequests requests;
-    if (requests.takePending())
-        return 0;
+    const quillet::ShutdownRequests requests;
     QObject::connect(&requests, &quillet::ShutdownRequests::requested, &form, shutDown);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, shutDown, Qt::DirectConnection);
 

@@ -5,6 +5,8 @@
 // over and lets them in. A request to end that comes at any moment is so answered by the
 // program's own orderly shut-down, never by the system's default of killing it. This
 // file uses the C library only: nothing else is loaded before the signals are held.
+// (A signal sent while the system is still starting the process, before any of its code
+// runs, ends it as it would end any program.)
 #include <cerrno>
 #include <csignal>
 #include <cstdio>

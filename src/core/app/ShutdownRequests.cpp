@@ -81,15 +81,6 @@ ShutdownRequests::~ShutdownRequests()
         notifier_->setEnabled(false);
 }
 
-bool ShutdownRequests::takePending()
-{
-    char number = 0;
-    bool pending = false;
-    while (requestPipe[0] >= 0 && ::read(requestPipe[0], &number, 1) == 1)
-        pending = true;
-    return pending;
-}
-
 void ShutdownRequests::readRequest()
 {
     char number = 0;

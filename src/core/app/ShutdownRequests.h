@@ -30,9 +30,6 @@ public:
     ShutdownRequests(const ShutdownRequests &) = delete;
     ShutdownRequests &operator=(const ShutdownRequests &) = delete;
 
-    // Whether a request has come and not been read yet; reads it.
-    bool takePending();
-
 signals:
     void requested(int signalNumber);
 
