@@ -61,6 +61,12 @@ ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits)
             break;
         }
         QByteArrayView line(buffer.constData(), got);
+        if (first && line.startsWith(ByteOrderMark)) {
+            line = line.sliced(ByteOrderMark.size());
+            if (line.isEmpty() && device.atEnd())
+                break; // a mark alone is an empty file
+        }
+        first = false;
         if (!line.endsWith('\n') && !device.atEnd()) {
             if (limits.maxKeptBytes == 0) {
                 result.end = End::LineTooLong;
@@ -78,9 +84,6 @@ ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits)
             line.chop(1);
         if (line.endsWith('\r'))
             line.chop(1);
-        if (first && line.startsWith(ByteOrderMark))
-            line = line.sliced(ByteOrderMark.size());
-        first = false;
         if (!pastLastLine && line.size() <= limits.maxLineBytes) {
             QString text = decoder.decode(line);
             // A Windows-1250 line grows as UTF-8, the form it is written back in.
