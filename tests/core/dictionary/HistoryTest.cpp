@@ -147,7 +147,8 @@ TEST_F(HistoryFileTest, OnlyARegularFileIsReadAndOnlyAsFarAsTheLimits)
 
 // A line too long to take in (a query of thousands of letters, or one that grows as
 // UTF-8) is passed over, not the end of the read, and the save writes it back after the
-// entries. Only the file's first byte order mark is the file's own.
+// entries. Only the file's first byte order mark is the file's own (and the fuzz seeds
+// hold a line of two marks that once lost one per session).
 TEST_F(HistoryFileTest, LinesThatCannotBeTakenInSurviveEverySave)
 {
     const QByteArray longLine(SearchHistory::ReadLineBytes + 1, 'x');
@@ -164,18 +165,10 @@ TEST_F(HistoryFileTest, LinesThatCannotBeTakenInSurviveEverySave)
     ASSERT_TRUE(history.save(path()));
     EXPECT_EQ(ReadFile(path()), "nut\r\npump\r\nvalve\r\ngear\r\n" + longLine + "\r\n" + longCedillas + "\r\n");
 
-    const QByteArray mark("\xEF\xBB\xBF");
-    WriteFile(path(), "s\n\n\n" + mark + mark + "\n\n\r\n\n\rk");
-    const QStringList marked{u"s"_s, u"\uFEFF\uFEFF"_s, u"\rk"_s};
-    for (int session = 0; session < 3; ++session) {
-        history.load(path());
-        EXPECT_EQ(history.entries(), marked) << session;
-        ASSERT_TRUE(history.save(path()));
-    }
-    history.AddToHistory(u"\uFEFFgear"_s);
-    ASSERT_TRUE(history.save(path()));
-    EXPECT_TRUE(ReadFile(path()).startsWith(mark + mark + "gear\r\n"));
-    EXPECT_EQ(Loaded(path()), QStringList{u"\uFEFFgear"_s} + marked);
+    // A first entry that begins with a mark keeps it behind the file's own.
+    const QStringList marked{u"\uFEFF\uFEFFgear"_s, u"\uFEFFnut"_s};
+    ASSERT_TRUE(Saved(marked, path()));
+    EXPECT_EQ(Loaded(path()), marked);
 }
 
 TEST_F(HistoryFileTest, AFailedSaveKeepsThePreviousFile)
