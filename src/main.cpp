@@ -52,6 +52,8 @@ int RunWindow(int argc, char **argv)
 
     // Being told to end from outside (a signal, the desktop session closing) ends the
     // program as closing the window does: the settings and the history are stored first.
+    // Told before the window loads, it ends at the first moment the load lets events in,
+    // storing what was loaded.
     const auto shutDown = [&form] {
         form.close();
         QCoreApplication::exit(0);
@@ -72,9 +74,15 @@ int RunWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    quillet::EnsureHomeIsSet();
+    // The signals that end the program may be held back still (by the starter): the
+    // window answers them with its orderly shut-down from here on, a command-line request
+    // ends at them as any command does.
     const QStringList arguments = Arguments(argc, argv);
-    if (quillet::OpensWindow(arguments))
-        return RunWindow(argc, argv);
-    return RunWithoutWindow(argc, argv, arguments);
+    const bool window = quillet::OpensWindow(arguments);
+    if (window)
+        quillet::ShutdownRequests::TakeOverSignals();
+    else
+        quillet::ShutdownRequests::LeaveSignalsToTheSystem();
+    quillet::EnsureHomeIsSet();
+    return window ? RunWindow(argc, argv) : RunWithoutWindow(argc, argv, arguments);
 }

@@ -17,10 +17,12 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 
 using namespace Qt::StringLiterals;
@@ -195,16 +197,22 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
     EXPECT_TRUE(full.err.startsWith(u"quillet: the output could not be written"_s)) << full.err.toStdString();
 }
 
-// Whether the process has its own handler for the signal yet (Linux's process status).
-bool Catches(qint64 pid, int signalNumber)
+// Whether the signal is in one of the process's signal sets (Linux's process status):
+// "SigCgt" those it has a handler of its own for, "SigBlk" those it holds back.
+bool InSet(qint64 pid, QByteArrayView set, int signalNumber)
 {
     QFile status(u"/proc/%1/status"_s.arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return false;
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1;
+        if (line.startsWith(set) && line.at(set.size()) == ':')
+            return (line.mid(set.size() + 1).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1;
     return false;
+}
+
+bool Catches(qint64 pid, int signalNumber)
+{
+    return InSet(pid, "SigCgt", signalNumber);
 }
 
 // Starts the window on Qt's own options, waits until it handles the signal, sends it,
@@ -238,12 +246,39 @@ TEST(Program, EndsBySignalAfterStoringSettingsAndHistory)
     }
 }
 
+// Told to end as soon as it answers signals at all, while its libraries are still being
+// loaded or the window made, the program ends in order all the same.
+TEST(Program, EndsInOrderWhenToldAtOnce)
+{
+    int heldBack = 0; // runs told while the signals were still held back
+    for (int run = 0; run < 6; ++run) {
+        const int signalNumber = std::array{SIGTERM, SIGHUP, SIGINT}[run % 3];
+        const QTemporaryDir home;
+        QProcess process;
+        process.setProcessEnvironment(Headless(home.path()));
+        process.start(ProgramWithFixture, {u"-platform"_s, u"offscreen"_s});
+        ASSERT_TRUE(process.waitForStarted());
+        const qint64 pid = process.processId();
+        bool blocked = false;
+        while (!(blocked = InSet(pid, "SigBlk", signalNumber)) && !Catches(pid, signalNumber)
+               && process.state() == QProcess::Running)
+            QThread::yieldCurrentThread();
+        ::kill(pid_t(pid), signalNumber);
+        heldBack += blocked;
+        ASSERT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << run;
+        EXPECT_EQ(process.exitCode(), 0) << run;
+    }
+    EXPECT_GT(heldBack, 0) << "the signals are never held back before the program answers them";
+}
+
 TEST(Program, EndsAtOnceWhenToldWhileTheExtractorStillRuns)
 {
     const QTemporaryDir home;
     const QTemporaryDir programDir;
     const QString program = programDir.filePath(u"quillet"_s);
     ASSERT_TRUE(QFile::copy(ProgramWithFixture, program));
+    ASSERT_TRUE(QFile::copy(ProgramWithFixture + u"-app"_s, program + u"-app"_s));
     WriteFile(programDir.filePath(u"Database.db"_s), {});
     // An extractor that notes its process and folder, then takes its time.
     const QString extractor = programDir.filePath(u"quillet-extract"_s);

@@ -17,7 +17,7 @@ DESTDIR="$stage" "$cmake" --install "$build" --prefix "$prefix" >"$stage/install
     || fail "install failed: $(cat "$stage/install.log")"
 root="$stage$prefix"
 
-for file in bin/quillet lib/quillet/quillet-extract; do
+for file in bin/quillet lib/quillet/quillet-app lib/quillet/quillet-extract; do
     [[ -x "$root/$file" && ! -L "$root/$file" ]] || fail "$file is not installed as a program"
 done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
@@ -31,7 +31,8 @@ done
 cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
 ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-centre entry in share/metainfo"
 # Nothing of the data beside the program any more.
-[[ -z "$(ls -A "$root/lib/quillet" | grep -vx quillet-extract)" ]] || fail "lib/quillet holds $(ls "$root/lib/quillet")"
+[[ -z "$(ls -A "$root/lib/quillet" | grep -vx -e quillet-app -e quillet-extract)" ]] \
+    || fail "lib/quillet holds $(ls "$root/lib/quillet")"
 
 # The manual page is a compressed manual page; the copyright file is machine-readable
 # and names each licence; the changelog is a Debian changelog of this version.

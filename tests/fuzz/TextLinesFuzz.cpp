@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The line reader on any bytes: the lines it gives are the bytes between line breaks,
 // and a line that is valid UTF-8 decodes to text that encodes back to the same bytes
-// (but for a byte order mark at its start, which decoding drops).
+// (a byte order mark at its start included); the file reader takes in or keeps every line.
 #include "core/dictionary/TextLines.h"
+
+#include <QBuffer>
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     quillet::ForEachLine(contents, [&](QByteArrayView line) {
         if (line.contains('\n'))
             std::abort();
-        const QByteArrayView text = line.startsWith("\xEF\xBB\xBF") ? line.sliced(3) : line;
-        if (line.isValidUtf8() && decoder.decode(line).toUtf8() != text)
+        if (line.isValidUtf8() && decoder.decode(line).toUtf8() != line)
             std::abort();
         ++lines;
         bytes += line.size();
@@ -34,6 +35,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList split = quillet::SplitLines(contents);
     const bool bom = contents.startsWith("\xEF\xBB\xBF");
     if (!bom && split.size() != lines)
+        std::abort();
+
+    // The reader with small limits: each line is either taken in, decoded, or kept as
+    // its bytes, in order; nothing is lost or made up.
+    constexpr quillet::LineLimits limits{8, 16, 256};
+    QBuffer device;
+    device.setData(contents);
+    device.open(QIODevice::ReadOnly);
+    const quillet::ReadLinesResult read = quillet::ReadLines(device, limits);
+    if (read.end != quillet::ReadLinesResult::End::Complete)
+        return 0;
+    qsizetype taken = 0;
+    qsizetype kept = 0;
+    quillet::ForEachLine(QByteArrayView(contents).sliced(bom ? 3 : 0), [&](QByteArrayView line) {
+        const QString text = decoder.decode(line);
+        const bool fits = line.size() <= limits.maxLineBytes && text.toUtf8().size() <= limits.maxLineBytes;
+        if (fits && taken < limits.maxLines) {
+            if (taken >= read.lines.size() || read.lines[taken++] != text)
+                std::abort();
+        } else if (kept >= read.kept.size() || read.kept[kept++] != line) {
+            std::abort();
+        }
+    });
+    if (taken != read.lines.size() || kept != read.kept.size())
         std::abort();
     return 0;
 }

@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
 
 #include <sys/stat.h>
 
@@ -52,6 +56,35 @@ std::optional<FileStamp> Stamp(const QString &path)
     return FileStamp{status.st_dev, status.st_ino, status.st_mtim};
 }
 
+constexpr std::array OwnKeys{settings::SearchAsYouTypeKey, settings::DictLangKey, settings::DictKey,
+                              settings::AdvSearchKey, settings::IgnoreDiacriticsKey, settings::WordFormsKey,
+                              settings::LeftKey, settings::TopKey, settings::WidthKey, settings::HeightKey};
+
+bool IsOwnKey(const QString &fullKey)
+{
+    const QStringView key(fullKey);
+    return key.startsWith(Group) && key.sliced(Group.size()).startsWith(u'/')
+        && std::find(OwnKeys.begin(), OwnKeys.end(), key.sliced(Group.size() + 1)) != OwnKeys.end();
+}
+
+using Entries = QList<std::pair<QString, QVariant>>;
+
+// The size of the file these entries are written as, tried out at `trial`; -1 when they
+// cannot be written there.
+qint64 WrittenSize(const Entries &entries, const QString &trial)
+{
+    QFile::remove(trial);
+    {
+        QSettings written(trial, QSettings::IniFormat);
+        for (const auto &[key, value] : entries)
+            written.setValue(key, value);
+        written.sync();
+        if (written.status() != QSettings::NoError)
+            return -1;
+    }
+    return QFileInfo(trial).size();
+}
+
 } // namespace
 
 SettingsStore::SettingsStore() : path_(filePath()), problem_(Unusable(path_))
@@ -82,10 +115,51 @@ void SettingsStore::save(QStringView key, const QString &value)
     settings_->setValue(key, value);
 }
 
+qsizetype SettingsStore::dropKeysPastTheLimit()
+{
+    settings_->endGroup();
+    Entries entries; // this program's keys first, then the others
+    qsizetype own = 0;
+    for (const QString &key : settings_->allKeys()) {
+        if (key.isEmpty()) // a line of garbage no key can reach
+            continue;
+        if (IsOwnKey(key))
+            entries.insert(own++, {key, settings_->value(key)});
+        else
+            entries.append({key, settings_->value(key)});
+    }
+    qsizetype kept = entries.size() - own;
+    // This program's own keys take a few hundred bytes: only the others can outgrow the
+    // file. With others, the file is written afresh from the entries as tried out.
+    if (kept > 0) {
+        const QTemporaryDir folder;
+        const QString trial = folder.filePath(u"trial.ini"_s);
+        const auto fits = [&](qsizetype others) {
+            const qint64 size = WrittenSize(entries.first(own + others), trial);
+            return size >= 0 && size <= MaxFileBytes;
+        };
+        if (folder.isValid() && !fits(kept)) {
+            qsizetype fitting = 0;
+            qsizetype tooMany = kept;
+            while (tooMany - fitting > 1) {
+                const qsizetype middle = fitting + (tooMany - fitting) / 2;
+                (fits(middle) ? fitting : tooMany) = middle;
+            }
+            kept = fitting;
+        }
+        settings_->clear();
+        for (const auto &[key, value] : entries.first(own + kept))
+            settings_->setValue(key, value);
+    }
+    settings_->beginGroup(Group);
+    return entries.size() - own - kept;
+}
+
 bool SettingsStore::sync()
 {
     if (!settings_)
         return false;
+    dropped_ = dropKeysPastTheLimit();
     const std::optional<FileStamp> before = Stamp(path_);
     settings_->sync();
     // QSettings keeps the first error it met: after reading a malformed file it reports

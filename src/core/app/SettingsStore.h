@@ -30,15 +30,21 @@ public:
     void save(QStringView key, const QString &value);
     // Writes what was saved; false only when it did not reach the file (read-only, a
     // folder in its place), in which case this run's settings are lost and problem() says
-    // why. A file that was malformed when read is replaced by a well-formed one.
+    // why. A file that was malformed when read is replaced by a well-formed one. Keys of
+    // the file that are not this program's are written back as far as the file stays
+    // within MaxFileBytes, so the next start still reads it; droppedKeys() counts the rest.
     bool sync();
     QString problem() const { return problem_; }
+    qsizetype droppedKeys() const { return dropped_; }
 
     QString fileName() const { return path_; }
 
 private:
+    qsizetype dropKeysPastTheLimit();
+
     QString path_;
     QString problem_;
+    qsizetype dropped_ = 0;
     std::unique_ptr<QSettings> settings_; // none when the file is not one to touch
 };
 

@@ -16,7 +16,8 @@ namespace {
 
 constexpr std::array HandledSignals{SIGTERM, SIGHUP, SIGINT};
 
-// The pipe's two ends: the handler writes, the event loop reads.
+// The pipe's two ends: the handler writes, the event loop reads. Once made it stays open
+// to the end, so a late signal never writes to a descriptor that has become another's.
 int requestPipe[2] = {-1, -1};
 
 extern "C" void WriteRequest(int signalNumber)
@@ -36,28 +37,48 @@ void Handle(int signalNumber, void (*handler)(int))
     ::sigaction(signalNumber, &action, nullptr);
 }
 
+void LetIn()
+{
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int signalNumber : HandledSignals)
+        sigaddset(&ending, signalNumber);
+    ::sigprocmask(SIG_UNBLOCK, &ending, nullptr);
+}
+
 } // namespace
+
+void ShutdownRequests::TakeOverSignals()
+{
+    if (requestPipe[0] >= 0)
+        return;
+    // Without a pipe the signals keep their default handling.
+    if (::pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+        for (const int signalNumber : HandledSignals)
+            Handle(signalNumber, WriteRequest);
+    }
+    // A signal that came while they were held back is handled here, in order.
+    LetIn();
+}
+
+void ShutdownRequests::LeaveSignalsToTheSystem()
+{
+    LetIn();
+}
 
 ShutdownRequests::ShutdownRequests(QObject *parent) : QObject(parent)
 {
-    if (::pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return; // the signals keep their default handling
+    TakeOverSignals();
+    if (requestPipe[0] < 0)
+        return;
     notifier_ = new QSocketNotifier(requestPipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &ShutdownRequests::readRequest);
-    for (const int signalNumber : HandledSignals)
-        Handle(signalNumber, WriteRequest);
 }
 
 ShutdownRequests::~ShutdownRequests()
 {
-    if (notifier_ == nullptr)
-        return;
-    for (const int signalNumber : HandledSignals)
-        Handle(signalNumber, SIG_DFL);
-    notifier_->setEnabled(false);
-    ::close(requestPipe[0]);
-    ::close(requestPipe[1]);
-    requestPipe[0] = requestPipe[1] = -1;
+    if (notifier_ != nullptr)
+        notifier_->setEnabled(false);
 }
 
 void ShutdownRequests::readRequest()

@@ -9,13 +9,21 @@ namespace quillet {
 
 // Turns the requests to end the program that come from outside it into one Qt signal
 // on the event loop: SIGTERM (logout, kill), SIGHUP (the terminal went away) and SIGINT
-// (Ctrl+C). The system's signal handler only writes the signal's number to a pipe of
-// this object's own, which is safe inside a handler; the event loop reads it and emits
-// requested(). One object at a time; it gives the signals back to their default
-// handling when it goes.
+// (Ctrl+C). The system's signal handler only writes the signal's number to a pipe kept
+// for the whole run, which is safe inside a handler; the event loop reads it and emits
+// requested(). A request that comes before the event loop runs waits in the pipe.
 class ShutdownRequests : public QObject {
     Q_OBJECT
 public:
+    // Takes the three signals over and lets them in (the starter holds them back until
+    // the program can answer them). Called first thing, before anything slow; from then
+    // on the handling stays to the end of the process.
+    static void TakeOverSignals();
+    // Lets the three signals in with their default handling: a command-line request ends
+    // at one as any command does.
+    static void LeaveSignalsToTheSystem();
+
+    // Takes the signals over when that has not been done yet. One object at a time.
     explicit ShutdownRequests(QObject *parent = nullptr);
     ~ShutdownRequests() override;
 

@@ -6,9 +6,10 @@
 namespace quillet {
 
 // Where the program finds the files it ships with. They lie beside the program in a
-// build tree or an unpacked copy; an installed tree keeps the program in bin/, its
-// extractor under lib/quillet and the architecture-independent files (the archive, the
-// background picture) under share/quillet. Beside the program comes first.
+// build tree or an unpacked copy; an installed tree keeps the program (quillet-app, which
+// the starter in bin/ runs) and its extractor under lib/quillet and the
+// architecture-independent files (the archive, the background picture) under
+// share/quillet. Beside the program comes first.
 struct ProgramFolders {
     QString data;      // "Database.db" and "Background.jpg"
     QString extractor; // "quillet-extract"

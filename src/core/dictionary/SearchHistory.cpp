@@ -19,13 +19,23 @@ namespace quillet {
 
 namespace {
 
-QByteArray FileText(const QStringList &entries)
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
+QByteArray FileText(const QStringList &entries, const QByteArrayList &kept)
 {
     QByteArray text;
     for (const QString &entry : entries) {
         text += entry.toUtf8();
         text += "\r\n";
     }
+    for (const QByteArray &line : kept) {
+        text += line;
+        text += "\r\n";
+    }
+    // A reader takes a mark at the very start for the file's own: a first line that
+    // begins with one keeps it behind a mark of the file's.
+    if (text.startsWith(ByteOrderMark))
+        text.prepend(ByteOrderMark);
     return text;
 }
 
@@ -43,7 +53,7 @@ void SearchHistory::AddToHistory(const QString &searched)
 {
     // The file holds one entry per line: a word pasted with a line break stays one entry.
     const QString word = OneLine(searched);
-    if (word.size() < MinimumWordLength)
+    if (word.size() < MinimumWordLength || word.trimmed().isEmpty() || word.toUtf8().size() > ReadLineBytes)
         return;
     if (!entries_.isEmpty() && entries_.front() == QStringView(word).chopped(1))
         entries_.removeFirst();
@@ -56,6 +66,7 @@ void SearchHistory::AddToHistory(const QString &searched)
 SearchHistory::LoadOutcome SearchHistory::load(const QString &path)
 {
     entries_.clear();
+    kept_.clear();
     unreadableFile_.clear();
     QFile file;
     switch (OpenRegularFile(file, path)) {
@@ -63,11 +74,16 @@ SearchHistory::LoadOutcome SearchHistory::load(const QString &path)
     case OpenOutcome::Refused: unreadableFile_ = path; return LoadOutcome::Unreadable;
     case OpenOutcome::Opened: break;
     }
-    for (QString &line : ReadLines(file, {ReadLineLimit, ReadLineBytes}).lines) {
+    ReadLinesResult read = ReadLines(file, {ReadLineLimit, ReadLineBytes, KeptBytesLimit});
+    for (QString &line : read.lines) {
         if (!line.trimmed().isEmpty())
             entries_.append(std::move(line));
     }
-    return LoadOutcome::Loaded;
+    kept_ = std::move(read.kept);
+    if (read.complete())
+        return LoadOutcome::Loaded;
+    unreadableFile_ = path;
+    return LoadOutcome::ReadInPart;
 }
 
 bool SearchHistory::save(const QString &path) const
@@ -77,7 +93,7 @@ bool SearchHistory::save(const QString &path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray text = FileText(entries_.first(std::min(entries_.size(), SavedEntryLimit)));
+    const QByteArray text = FileText(entries_.first(std::min(entries_.size(), SavedEntryLimit)), kept_);
     // commit() does not notice a write that fails while its buffer is flushed and would
     // put a cut-off file in place, so the text goes out before the commit.
     if (file.write(text) != text.size() || !file.flush()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayList>
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
@@ -24,32 +25,40 @@ public:
 
     // Puts a searched word at the top, each of its line breaks stored as one blank. While
     // searching as the user types, the entry just searched one letter shorter gives way,
-    // so typing a word leaves only its full form.
+    // so typing a word leaves only its full form. A word the file could not give back (a
+    // blank one, or one longer than ReadLineBytes as UTF-8) is not recorded.
     void AddToHistory(const QString &searched);
 
-    // The file is read no further than this many lines, each at most this long: a few
-    // megabytes at most, whatever the file holds.
+    // The file is read no further than this many lines, each at most this long. Lines that
+    // do not fit (longer ones, and those after the first ReadLineLimit) are kept as they
+    // are, up to KeptBytesLimit in all, and written back after the entries.
     static constexpr qsizetype ReadLineLimit = 2000;
     static constexpr qsizetype ReadLineBytes = 4096;
+    static constexpr qsizetype KeptBytesLimit = 1024 * 1024;
 
-    enum class LoadOutcome { Loaded, Missing, Unreadable };
+    enum class LoadOutcome { Loaded, Missing, Unreadable, ReadInPart };
 
     // Replaces the list with the file's lines, blank lines skipped. No file gives an empty
     // list (Missing). A file that is there but cannot be read, or is no regular file (a
     // FIFO, a device), gives an empty list too (Unreadable). A read that fails midway, or
-    // meets a line that is too long, keeps the whole lines before it.
+    // meets more lines that do not fit than can be kept, keeps the entries before it
+    // (ReadInPart).
     LoadOutcome load(const QString &path);
-    // The file the last load found but could not read, empty when there was none. Saving
-    // over it would lose the words it holds.
+    // The file the last load found but could not read whole, empty when there was none.
+    // Saving over it would lose the words it holds.
     const QString &unreadableFile() const { return unreadableFile_; }
+    // The lines of the last file read that are no entries but are kept for the next save.
+    const QByteArrayList &keptLines() const { return kept_; }
 
     // Writes the newest SavedEntryLimit entries, one per line ended by CR LF, in UTF-8,
-    // creating the file's folder when needed. The file is replaced only when the whole
-    // text is written, so a failed save leaves the previous file as it was.
+    // then the kept lines as they were read, creating the file's folder when needed. The
+    // file is replaced only when the whole text is written, so a failed save leaves the
+    // previous file as it was.
     bool save(const QString &path) const;
 
 private:
     QStringList entries_;
+    QByteArrayList kept_;
     QString unreadableFile_;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
@@ -12,13 +13,15 @@ namespace quillet {
 
 // Decodes the lines of the program's text files. A line is UTF-8; a line that is not
 // valid UTF-8 comes from an older Windows machine and is read as Windows-1250, so
-// Romanian letters survive either way.
+// Romanian letters survive either way. A byte order mark is text like any other here:
+// only the one that starts a file is no part of its first line.
 class LineDecoder {
 public:
     LineDecoder();
     QString decode(QByteArrayView line);
 
 private:
+    QStringDecoder utf8_;
     QStringDecoder windows1250_;
 };
 
@@ -40,23 +43,32 @@ void ForEachLine(QByteArrayView contents, Take &&take)
 }
 
 // Bounds on what ReadLines takes from a file: at most maxLines lines, each at most
-// maxLineBytes long without its line break.
+// maxLineBytes long without its line break (and as UTF-8, the form the program writes).
+// The lines that do not fit (longer ones, and those after the first maxLines) can be kept
+// as the bytes they are, up to maxKeptBytes in all; with no room to keep them, a longer
+// line ends the read and nothing after maxLines lines is read.
 struct LineLimits {
     qsizetype maxLines = 0;
     qsizetype maxLineBytes = 0;
+    qsizetype maxKeptBytes = 0;
 };
 
 struct ReadLinesResult {
-    enum class End { Complete, LineTooLong, ReadFailed };
-    QStringList lines; // the whole lines before the end
+    enum class End {
+        Complete,    // the whole device, or its first maxLines lines when nothing is kept
+        LineTooLong, // a line that does not fit, with no room left to keep it
+        ReadFailed,
+    };
+    QStringList lines;      // the lines taken in, before the end
+    QByteArrayList kept;    // the lines that did not fit, without their line breaks, in order
     End end = End::Complete;
     bool complete() const { return end == End::Complete; }
 };
 
 // Reads decoded lines from the device one by one, divided as ForEachLine divides them, a
-// UTF-8 byte order mark at the start skipped. Stops after maxLines lines (the rest is not
-// read), at a line longer than the limit or at a read error; in the last two cases
-// `lines` holds the lines before it. Memory stays bounded whatever the device holds.
+// UTF-8 byte order mark at the very start skipped. Stops at the end of the limits or at a
+// read error; `lines` then holds the lines before it. One buffer of a line's size serves
+// every line, and memory stays bounded whatever the device holds.
 ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits);
 
 // Splits a whole file into decoded lines, as ForEachLine divides them. A UTF-8 byte

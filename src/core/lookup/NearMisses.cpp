@@ -180,8 +180,8 @@ std::vector<int> FindNearMisses(const HeadwordKeys &keys, QStringView query, std
         // Every kind of letter one side has and the other lacks takes an edit.
         near.resize(kinds.size());
         for (std::size_t i = 0; i < kinds.size(); ++i)
-            near[i] = quint8((BitCount(wantedKinds & ~kinds[i]) <= quint32(bound))
-                             & (BitCount(kinds[i] & ~wantedKinds) <= quint32(bound)));
+            near[i] = quint8(int(BitCount(wantedKinds & ~kinds[i]) <= quint32(bound))
+                             & int(BitCount(kinds[i] & ~wantedKinds) <= quint32(bound)));
         for (std::size_t i = 0; i < entries.size(); ++i) {
             if (!near[i])
                 continue;

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/lookup/QueryBox.h"
 
+#include "core/dictionary/SearchHistory.h"
+
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
 namespace quillet {
 
+static_assert(QueryBox::MaxLength * 3 <= SearchHistory::ReadLineBytes);
+
 QueryBox::QueryBox(QWidget *parent)
     : QLineEdit(parent)
 {
+    setMaxLength(MaxLength);
     connect(this, &QLineEdit::selectionChanged, this, [this] {
         if (inUserInput_ && hasSelectedText())
             emit selectedByUser();

@@ -10,6 +10,11 @@ namespace quillet {
 class QueryBox : public QLineEdit {
     Q_OBJECT
 public:
+    // The longest query, in UTF-16 units: far above any headword, and a query of it fits
+    // one line of the history file whatever its letters (at most 3 bytes a unit in UTF-8),
+    // so a pasted page is cut to it rather than lost.
+    static constexpr int MaxLength = 1000;
+
     explicit QueryBox(QWidget *parent = nullptr);
 
     void selectWholeText() { setSelection(0, int(text().size())); }

@@ -23,16 +23,22 @@ void Form1::AddToHistory(const QString &word)
 void Form1::LoadHistory()
 {
     RemoveStaleSaveLeftovers(HistoryFile::writePath());
-    history_.load(HistoryFile::readPath(setup_.programDir));
+    const QString path = HistoryFile::readPath(setup_.programDir);
+    history_.load(path);
+    if (const qsizetype kept = history_.keptLines().size(); kept > 0)
+        qWarning("quillet: %lld lines of the search history in %s are too long or too many to read; "
+                 "the file keeps them as they are",
+                 static_cast<long long>(kept), qUtf8Printable(path));
     showHistoryEntries();
 }
 
 bool Form1::SaveHistory()
 {
     const QString path = HistoryFile::writePath();
-    // A history that was there but could not be read is the user's, not this run's to replace.
+    // A history that was there but could not be read whole is the user's, not this run's
+    // to replace.
     if (history_.unreadableFile() == path) {
-        qWarning("quillet: the search history in %s could not be read at start-up; it is left as it was",
+        qWarning("quillet: the search history in %s could not be read whole at start-up; it is left as it was",
                  qUtf8Printable(path));
         return false;
     }

@@ -202,6 +202,10 @@ void Form1::SaveSettings()
     if (!store.sync())
         qWarning("quillet: the settings could not be saved to %s: %s", qUtf8Printable(store.fileName()),
                  qUtf8Printable(store.problem()));
+    else if (store.droppedKeys() > 0)
+        qWarning("quillet: %lld keys of %s that are not Quillet's were left out to keep the file under %lld bytes",
+                 static_cast<long long>(store.droppedKeys()), qUtf8Printable(store.fileName()),
+                 static_cast<long long>(SettingsStore::MaxFileBytes));
 }
 
 } // namespace quillet

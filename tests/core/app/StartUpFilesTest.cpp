@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -114,6 +115,25 @@ TEST(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorReplaced)
     quillet::testing::WriteFile(path, huge);
     EXPECT_FALSE(saved());
     EXPECT_EQ(QFileInfo(path).size(), huge.size());
+
+    // Keys of another program's fill the file up to the limit no further; the file that
+    // comes out is read at the next start. A 60,000-byte file of garbage grew past it once.
+    fresh();
+    QByteArray garbage;
+    QRandomGenerator random(19);
+    while (garbage.size() < 60000) {
+        const int c = random.bounded(32, 256);
+        garbage += random.bounded(12) == 0 ? '\n' : random.bounded(12) == 0 ? '=' : char(c);
+    }
+    quillet::testing::WriteFile(path, garbage);
+    {
+        SettingsStore store;
+        store.save(u"Dict", u"1"_s);
+        ASSERT_TRUE(store.sync());
+        EXPECT_GT(store.droppedKeys(), 0);
+    }
+    EXPECT_LE(QFileInfo(path).size(), SettingsStore::MaxFileBytes);
+    EXPECT_EQ(SettingsStore().get(u"Dict", u"0"_s), u"1"_s);
 
     // A read-only file is read but not replaced; the failed save is reported.
     if (geteuid() != 0) {

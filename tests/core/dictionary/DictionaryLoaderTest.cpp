@@ -251,17 +251,17 @@ TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)
     expectNothingLeft();
 }
 
-// An installed tree keeps the program in bin/, the extractor in lib/quillet and the
-// archive in share/quillet; what lies beside the program still comes first.
+// An installed tree keeps the program and its extractor in lib/quillet and the archive in
+// share/quillet; what lies beside the program still comes first.
 TEST_F(ProgramFolder, FindsTheInstalledTreeFromTheProgramsFolder)
 {
     pack(EnRo, RoEn);
     const QDir root(root_.path());
-    for (const QString &folder : {u"usr/bin"_s, u"usr/lib/quillet"_s, u"usr/share/quillet"_s})
+    for (const QString &folder : {u"usr/lib/quillet"_s, u"usr/share/quillet"_s})
         ASSERT_TRUE(root.mkpath(folder));
     ASSERT_TRUE(QFile::rename(programPath(files::Extractor), root.filePath(u"usr/lib/quillet/quillet-extract"_s)));
     ASSERT_TRUE(QFile::rename(programPath(files::Database), root.filePath(u"usr/share/quillet/Database.db"_s)));
-    const QString bin = root.filePath(u"usr/bin"_s);
+    const QString bin = root.filePath(u"usr/lib/quillet"_s);
 
     const ProgramFolders installed = ProgramFolders::Locate(bin);
     EXPECT_EQ(installed.data, root.filePath(u"usr/share/quillet"_s));

@@ -234,6 +234,28 @@ private slots:
         QVERIFY(::lstat(QFile::encodeName(history).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
     }
 
+    // A page pasted into the query is cut to the box's length and searched as typed; the
+    // history it joins still reads whole at the next start.
+    void aPastedPageKeepsTheHistory()
+    {
+        const QString history = HistoryFile::writePath();
+        QDir().mkpath(QFileInfo(history).absolutePath());
+        QByteArray words;
+        for (int k = 0; k < 10; ++k)
+            words += "word" + QByteArray::number(k) + "\r\n";
+        QFile file(history);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(words) == words.size());
+        file.close();
+
+        LoadedForm loaded = LoadForm();
+        loaded.form->Text1->insert(QString(4400, u'ș'));
+        QCOMPARE(loaded.form->Text1->text().size(), QueryBox::MaxLength);
+        loaded.form->close();
+        LoadedForm again = LoadForm();
+        QCOMPARE(again.form->history().entries().size(), 11);
+        QCOMPARE(again.form->history().entries().back(), u"word9"_s);
+    }
+
     void aMalformedSettingsFileIsSavedWithoutComplaint()
     {
         QFile file(SettingsFile());
