@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <numeric>
 
 namespace quillet {
@@ -151,11 +152,14 @@ const std::vector<int> &HeadwordText::byteOrder() const
 
 std::vector<int> HeadwordText::findEqual(std::string_view headword, int entries) const
 {
-    const std::vector<int> &order = byteOrder();
-    const auto [first, last] = std::equal_range(order.begin(), order.end(), headword, HeadwordBytesOrder{*this});
-    std::vector<int> found;
-    std::copy_if(first, last, std::back_inserter(found), [entries](int k) { return k <= entries; });
-    return found; // in table order, as the byte order keeps ties
+    // One scan for the headword between two separators: a single look-up does not pay
+    // for sorting the whole text.
+    std::string line;
+    line.reserve(headword.size() + 2);
+    line += Separator;
+    line += headword;
+    line += Separator;
+    return find(line, entries, std::numeric_limits<std::size_t>::max());
 }
 
 std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int entries, std::size_t limit) const
