@@ -152,8 +152,15 @@ const std::vector<int> &HeadwordText::byteOrder() const
 
 std::vector<int> HeadwordText::findEqual(std::string_view headword, int entries) const
 {
-    // One scan for the headword between two separators: a single look-up does not pay
-    // for sorting the whole text.
+    // A binary search when the byte order is at hand; otherwise one scan for the
+    // headword between two separators, so that a single look-up sorts nothing.
+    if (byteOrder_.size() == std::size_t(size())) {
+        const auto [first, last] = std::equal_range(byteOrder_.begin(), byteOrder_.end(), headword,
+                                                    HeadwordBytesOrder{*this});
+        std::vector<int> found;
+        std::copy_if(first, last, std::back_inserter(found), [entries](int k) { return k <= entries; });
+        return found; // in table order, as the byte order keeps ties
+    }
     std::string line;
     line.reserve(headword.size() + 2);
     line += Separator;
