@@ -54,9 +54,10 @@ std::size_t ScanSse2(const char *data, std::size_t from, std::size_t last, char 
     return p;
 }
 
-__attribute__((target("avx2"))) std::size_t ScanAvx2(const char *data, std::size_t from, std::size_t last,
-                                                     char a, char b, std::size_t first, std::size_t second,
-                                                     bool (*test)(const void *, std::size_t), const void *self)
+// The same in blocks of 32, on processors that have AVX2.
+template <typename Test>
+__attribute__((target("avx2"))) std::size_t ScanAvx2(const char *data, std::size_t from, std::size_t last, char a,
+                                                     char b, std::size_t first, std::size_t second, Test &&test)
 {
     const __m256i wantA = _mm256_set1_epi8(a);
     const __m256i wantB = _mm256_set1_epi8(b);
@@ -67,7 +68,7 @@ __attribute__((target("avx2"))) std::size_t ScanAvx2(const char *data, std::size
         auto mask = unsigned(_mm256_movemask_epi8(
             _mm256_and_si256(_mm256_cmpeq_epi8(blockA, wantA), _mm256_cmpeq_epi8(blockB, wantB))));
         for (; mask != 0; mask &= mask - 1)
-            if (test(self, p + std::size_t(__builtin_ctz(mask))))
+            if (test(p + std::size_t(__builtin_ctz(mask))))
                 return p + std::size_t(__builtin_ctz(mask));
     }
     return p;
@@ -114,19 +115,9 @@ std::size_t ByteSearch::findPair(std::string_view haystack, std::size_t from) co
 #ifdef QUILLET_X86_SIMD
     const char a = needle_[first_];
     const char b = needle_[second_];
-    const auto *data = haystack.data();
-    struct Context {
-        const ByteSearch *search;
-        std::string_view haystack;
-    } context{this, haystack};
-    const auto test = [](const void *c, std::size_t at) {
-        const auto *ctx = static_cast<const Context *>(c);
-        return ctx->search->matchesAt(ctx->haystack, at);
-    };
-    if (HasAvx2())
-        p = ScanAvx2(data, p, last, a, b, first_, second_, test, &context);
-    else
-        p = ScanSse2(data, p, last, a, b, first_, second_, [&](std::size_t at) { return matchesAt(haystack, at); });
+    const auto test = [&](std::size_t at) { return matchesAt(haystack, at); };
+    p = HasAvx2() ? ScanAvx2(haystack.data(), p, last, a, b, first_, second_, test)
+                  : ScanSse2(haystack.data(), p, last, a, b, first_, second_, test);
 #endif
     // The blocks stopped at a match or where too few bytes were left for a block; both
     // are settled one start at a time.
