@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -136,7 +137,8 @@ bool ResultList::viewportEvent(QEvent *event)
         const bool handled = QTreeWidget::viewportEvent(event);
         std::fputs("first list painted\n", stdout);
         std::fflush(stdout);
-        QCoreApplication::quit();
+        // The paint may come before the event loop runs, when quit() would do nothing.
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
         return handled;
     }
     if (event->type() == QEvent::Enter) {

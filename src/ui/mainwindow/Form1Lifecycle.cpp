@@ -122,6 +122,8 @@ Form1::LoadOutcome Form1::Form_Load()
     // For the start-up benchmark, which times the program from outside.
     if (qEnvironmentVariableIsSet("QUILLET_QUIT_AFTER_FIRST_LIST"))
         lv[0]->quitWhenPainted();
+    // The first list is on the screen before anything else is read.
+    lv[0]->repaint();
     Timer1->start();
     QTimer::singleShot(0, this, &Form1::LoadWordForms);
     return LoadOutcome::Loaded;
