@@ -71,10 +71,9 @@ TextFile InUtf8(const TextFile &text)
 // milliseconds where reading line by line cost a buffer per line.
 TextFile SplitTextFile(QByteArray contents, qsizetype maxLines)
 {
-    constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
     const QByteArrayView all(contents);
     TextFile text;
-    ForEachLine(all.startsWith(ByteOrderMark) ? all.sliced(ByteOrderMark.size()) : all, [&](QByteArrayView line) {
+    ForEachLine(WithoutByteOrderMark(all), [&](QByteArrayView line) {
         if (qsizetype(text.lines.size()) >= maxLines || !text.problem.isEmpty())
             return;
         if (line.size() > MaxLineBytes)

@@ -277,8 +277,7 @@ void HeadwordIndex::rebuildWith(int k, QStringView headword)
 {
     QStringList headwords;
     for (int i = 1; i <= size(); ++i) {
-        const std::string_view bytes =
-            stored_.bytes().substr(stored_.startOf(i), stored_.startOf(i + 1) - stored_.startOf(i) - 1);
+        const std::string_view bytes = stored_.headword(i);
         headwords.append(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
     }
     headwords[k - 1] = headword.toString();

@@ -19,8 +19,6 @@ namespace quillet {
 
 namespace {
 
-constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
-
 QByteArray FileText(const QStringList &entries, const QByteArrayList &kept)
 {
     QByteArray text;

@@ -20,7 +20,6 @@ QString LineDecoder::decode(QByteArrayView line)
 
 namespace {
 
-constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
 // Reads the line on from where a full buffer left it, appending to `line`: false when it
 // grows past `room` first or the read fails (the rest of the line is then left unread).
@@ -104,9 +103,7 @@ ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits)
 
 QStringList SplitLines(const QByteArray &contents)
 {
-    QByteArrayView rest(contents);
-    if (rest.startsWith(ByteOrderMark))
-        rest = rest.sliced(ByteOrderMark.size());
+    const QByteArrayView rest = WithoutByteOrderMark(contents);
 
     LineDecoder decoder;
     QStringList lines;

@@ -11,6 +11,15 @@
 
 namespace quillet {
 
+// The UTF-8 byte order mark; at the very start of a file it marks the file, not its text.
+inline constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
+// The file's contents after its byte order mark, if it has one.
+inline QByteArrayView WithoutByteOrderMark(QByteArrayView contents)
+{
+    return contents.startsWith(ByteOrderMark) ? contents.sliced(ByteOrderMark.size()) : contents;
+}
+
 // Decodes the lines of the program's text files. A line is UTF-8; a line that is not
 // valid UTF-8 comes from an older Windows machine and is read as Windows-1250, so
 // Romanian letters survive either way. A byte order mark is text like any other here:
