@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <future>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -193,26 +192,10 @@ ReportDirection DirectionReport(const DictTable &table, WordFinder &finder, int 
     return direction;
 }
 
-// The forms of each direction, read and made into tables on another thread.
-struct ReadyForms {
-    LoadResult result;
-    std::array<FormsTable, 2> tables;
-};
-
-ReadyForms ReadForms(const QString &programDir, const QList<int> &directions)
-{
-    const LoadObserver quiet;
-    LoadedForms loaded = FormsLoader(programDir).LoadForms(directions, quiet);
-    ReadyForms ready{loaded.result, {}};
-    for (std::size_t i = 0; i < ready.tables.size(); ++i)
-        ready.tables[i] = FormsTable(std::move(loaded.lines[i]));
-    return ready;
-}
-
-// Takes the forms of the directions where the word is no headword: only there are they
+// Reads the forms of the directions where the word is no headword: only there are they
 // looked at. A failure leaves the look-up without base forms, and says so.
 void UseForms(WordFinder &finder, const QList<int> &directions, const LookupRequest &request,
-              ReadyForms ready, QTextStream &err)
+              const QString &programDir, QTextStream &err)
 {
     QList<int> needed;
     for (const int d : directions)
@@ -220,10 +203,12 @@ void UseForms(WordFinder &finder, const QList<int> &directions, const LookupRequ
             needed.append(d);
     if (needed.isEmpty())
         return;
-    if (!ready.result.loaded)
-        err << "quillet: the word forms could not be loaded: " << ready.result.failure.message() << '\n';
+    const LoadObserver quiet;
+    LoadedForms loaded = FormsLoader(programDir).LoadForms(needed, quiet);
+    if (!loaded.result.loaded)
+        err << "quillet: the word forms could not be loaded: " << loaded.result.failure.message() << '\n';
     for (const int d : needed)
-        finder.setForms(d, std::move(ready.tables[std::size_t(d - 1)]));
+        finder.setForms(d, FormsTable(std::move(loaded.lines[std::size_t(d - 1)])));
 }
 
 int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out,
@@ -232,14 +217,13 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
     const QList<int> directions = request.direction
                                       ? QList<int>{*request.direction}
                                       : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
-    // The forms are extracted on the other core while the dictionary loads; whether they
-    // are needed is known only then.
-    std::future<ReadyForms> forms =
-        std::async(std::launch::async, [&programDir, &directions] { return ReadForms(programDir, directions); });
+    // Only the directions asked for are read, and the forms only where they are needed.
     DictTable table;
     table.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
+    DictionaryLoader loader(programDir);
+    loader.setDirections(directions);
     LoadObserver quiet;
-    const LoadResult loaded = DictionaryLoader(programDir).LoadDictionary(table, quiet);
+    const LoadResult loaded = loader.LoadDictionary(table, quiet);
     if (!loaded.loaded) {
         err << "quillet: "
             << (loaded.cancelled ? u"the dictionary load was cancelled"_s : loaded.failure.message()) << '\n';
@@ -248,7 +232,7 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
 
     LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}};
     WordFinder finder(table);
-    UseForms(finder, directions, request, forms.get(), err);
+    UseForms(finder, directions, request, programDir, err);
     for (const int d : directions)
         report.directions.append(DirectionReport(table, finder, d, request));
     WriteReport(out, report, request.format);

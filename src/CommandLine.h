@@ -55,8 +55,7 @@ bool OpensWindow(const QStringList &arguments);
 // The status is ExitFound when any list holds an entry, the offered ones included.
 //
 // Errors, an output that cannot be written among them, go to `err` as one line starting
-// with "quillet: ". The loader waits for the extractor while letting events run, so the
-// caller creates a QCoreApplication first.
+// with "quillet: ".
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err);
 

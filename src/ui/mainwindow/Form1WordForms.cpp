@@ -21,8 +21,8 @@ const QColor BaseFormGround(230, 244, 230);
 const QColor NearMissText(150, 75, 0);
 const QColor NearMissGround(255, 243, 222);
 
-// Gives the forms loader the window's close: a window closed while the forms load
-// stops the extractor.
+// Gives the forms loader the window's close: a window closed before the forms are read
+// reads none.
 class ClosingWatch : public LoadObserver {
 public:
     explicit ClosingWatch(const bool &closed) : closed_(closed) {}

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dictionary archive end to end: the built quillet-pack and quillet-extract run on
-// archives made here, each in a temporary folder of its own.
+// The dictionary archive end to end: the built quillet-pack writes it, the reader takes
+// its members into memory; and archives made here, damaged or hostile, each refused with
+// one line naming the archive and the cause.
+#include "core/archive/ArchiveReader.h"
 #include "core/dictionary/DictionaryFiles.h"
 
+#include "common/QStringPrinter.h"
 #include "common/TestArchives.h"
 
 #include <QDir>
@@ -13,50 +16,46 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::testing;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::UnorderedElementsAre;
+using ::testing::Key;
 
 namespace {
 
-const QString Password = files::ArchivePassword;
+const QByteArray Password(files::ArchivePassword.data(), files::ArchivePassword.size());
 
 struct Outcome {
     int exitCode = -1;
     QString stderrText;
 };
 
-Outcome Start(const QString &program, const QStringList &arguments, const QString &workingDir)
+Outcome Pack(const QString &dir, const QStringList &forms = {})
 {
     QProcess process;
-    process.setWorkingDirectory(workingDir);
-    process.start(program, arguments);
+    process.setWorkingDirectory(dir);
+    process.start(QStringLiteral(QUILLET_PACK),
+                  QStringList{u"--out"_s, u"Database.db"_s, u"en-ro.txt"_s, u"ro-en.txt"_s} + forms);
     process.waitForFinished(-1);
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << program.toStdString();
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-Outcome Extract(const QString &archive, const QString &workingDir, const QString &password = Password,
-                const QStringList &members = {})
+ArchiveContents Read(const QString &archive, const QStringList &wanted = {}, const QByteArray &password = Password,
+                     ArchiveLimits limits = {})
 {
-    return Start(QStringLiteral(QUILLET_EXTRACT), QStringList{u"x"_s, u"-y"_s, u"-p"_s + password, archive} + members,
-                 workingDir);
+    return ArchiveReader(archive, password, limits).read(wanted);
 }
 
-Outcome Pack(const QString &dir, const QStringList &forms = {})
+void ExpectRefused(const ArchiveContents &read, ArchiveStatus status, const QString &mentioned)
 {
-    return Start(QStringLiteral(QUILLET_PACK),
-                 QStringList{u"--out"_s, u"Database.db"_s, u"en-ro.txt"_s, u"ro-en.txt"_s} + forms, dir);
-}
-
-void ExpectOneLineFailure(const Outcome &run, ExtractorStatus status, const QString &mentioned)
-{
-    EXPECT_EQ(run.exitCode, static_cast<int>(status)) << run.stderrText.toStdString();
-    EXPECT_EQ(run.stderrText.count(u'\n'), 1) << run.stderrText.toStdString();
-    EXPECT_TRUE(run.stderrText.endsWith(u'\n'));
-    EXPECT_THAT(run.stderrText.toStdString(), HasSubstr(mentioned.toStdString()));
+    EXPECT_EQ(read.status, status) << read.message.toStdString();
+    EXPECT_TRUE(read.members.empty());
+    EXPECT_FALSE(read.message.contains(u'\n')) << read.message.toStdString();
+    EXPECT_THAT(read.message.toStdString(), HasSubstr(mentioned.toStdString()));
 }
 
 const QByteArray EnRo = "\xEF\xBB\xBF" "abacus\tabac\nsteel\toțel\r\nscrew\tșurub; șuruburi\ntab\t\n";
@@ -78,49 +77,45 @@ protected:
         archive_ = ReadFile(path(files::Database));
     }
     QString path(const QString &name) const { return dir_.filePath(name); }
-    // A fresh folder to extract into, holding only the given archive bytes.
-    QString folderWith(const QByteArray &archive)
+    QString archiveWith(const QByteArray &bytes)
     {
-        const QString folder = dir_.filePath(u"x%1"_s.arg(++folders_));
-        QDir().mkpath(folder);
-        WriteFile(folder + u"/a.db"_s, archive);
-        return folder;
+        const QString file = dir_.filePath(u"a%1.db"_s.arg(++archives_));
+        WriteFile(file, bytes);
+        return file;
     }
 
     QTemporaryDir dir_;
     QByteArray archive_;
-    int folders_ = 0;
+    int archives_ = 0;
 };
 
-TEST_F(PackedArchive, RoundTripGivesTheFourParallelMembers)
+TEST_F(PackedArchive, RoundTripGivesTheParallelMembersInMemory)
 {
-    const QString folder = folderWith(archive_);
-    WriteFile(folder + u"/ert_e.txt"_s, "stale, to be overwritten\n");
-    const Outcome run = Extract(u"a.db"_s, folder);
-    ASSERT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
-    EXPECT_TRUE(run.stderrText.isEmpty());
-    EXPECT_THAT(Entries(folder), UnorderedElementsAre(u"a.db"_s, u"ert_e.txt"_s, u"ert_r.txt"_s,
-                                                      u"rte_r.txt"_s, u"rte_e.txt"_s));
-    EXPECT_TRUE(ReadFile(folder + u"/ert_e.txt"_s).startsWith("abacus\nsteel\nscrew\ntab\nterm0\nterm7919\n"));
-    EXPECT_TRUE(ReadFile(folder + u"/ert_r.txt"_s).startsWith("abac\noțel\nșurub; șuruburi\n\ntermen 0\n"));
-    EXPECT_EQ(ReadFile(folder + u"/ert_e.txt"_s).count('\n'), 404);
-    EXPECT_EQ(ReadFile(folder + u"/ert_r.txt"_s).count('\n'), 404);
-    EXPECT_EQ(ReadFile(folder + u"/rte_r.txt"_s), "oțel\nîntrerupător\n");
-    EXPECT_EQ(ReadFile(folder + u"/rte_e.txt"_s), "steel\nswitch\n");
+    const ArchiveContents all = Read(path(files::Database));
+    ASSERT_TRUE(all.ok()) << all.message.toStdString();
+    EXPECT_THAT(all.members, ElementsAre(Key(u"ert_e.txt"_s), Key(u"ert_i.bin"_s), Key(u"ert_r.txt"_s),
+                                         Key(u"rte_e.txt"_s), Key(u"rte_i.bin"_s), Key(u"rte_r.txt"_s)));
+    const QByteArray headwords = *all.member("ert_e.txt"_L1);
+    EXPECT_TRUE(headwords.startsWith("abacus\nsteel\nscrew\ntab\nterm0\nterm7919\n"));
+    EXPECT_TRUE(all.member("ert_r.txt"_L1)->startsWith("abac\noțel\nșurub; șuruburi\n\ntermen 0\n"));
+    EXPECT_EQ(headwords.count('\n'), 404);
+    EXPECT_EQ(all.member("ert_r.txt"_L1)->count('\n'), 404);
+    EXPECT_EQ(*all.member("rte_r.txt"_L1), "oțel\nîntrerupător\n");
+    EXPECT_EQ(*all.member("rte_e.txt"_L1), "steel\nswitch\n");
 
-    // Named members alone come out; a name the archive lacks is passed over.
-    const QString some = folderWith(archive_);
-    ASSERT_EQ(Extract(u"a.db"_s, some, Password, {u"rte_e.txt"_s, u"ert_f.txt"_s}).exitCode, 0);
-    EXPECT_THAT(Entries(some), UnorderedElementsAre(u"a.db"_s, u"rte_e.txt"_s));
+    // Named members alone are read; a name the archive lacks is passed over.
+    const ArchiveContents some = Read(path(files::Database), {u"rte_e.txt"_s, u"ert_f.txt"_s});
+    EXPECT_THAT(some.members, ElementsAre(Key(u"rte_e.txt"_s)));
+    EXPECT_EQ(some.member("ert_f.txt"_L1), nullptr);
+    // Nothing but the data files and the archive: no member was written out.
+    EXPECT_EQ(Entries(dir_.path()), (QStringList{u"Database.db"_s, u"en-ro.txt"_s, u"ro-en.txt"_s}));
 }
 
-TEST_F(PackedArchive, AnotherPasswordADamagedOrAMissingArchiveLeavesNoMember)
+TEST_F(PackedArchive, AnotherPasswordADamagedOrAMissingArchiveGivesNoMember)
 {
     for (const char *plain : {"întrerupător", "switch", "abacus"})
         EXPECT_FALSE(archive_.contains(plain)) << plain;
-    const QString encrypted = folderWith(archive_);
-    ExpectOneLineFailure(Extract(u"a.db"_s, encrypted, u"k7w3m9t2r5x9"_s), ExtractorStatus::WrongPassword, u"a.db"_s);
-    EXPECT_THAT(Entries(encrypted), UnorderedElementsAre(u"a.db"_s));
+    ExpectRefused(Read(path(files::Database), {}, "k7w3m9t2r5x9"), ArchiveStatus::WrongPassword, path(files::Database));
 
     QByteArray flipped = archive_;
     for (qsizetype i = archive_.size() / 2; i < archive_.size() / 2 + 16; ++i)
@@ -128,40 +123,11 @@ TEST_F(PackedArchive, AnotherPasswordADamagedOrAMissingArchiveLeavesNoMember)
     const QByteArray damaged[] = {flipped, archive_.first(archive_.size() / 2), archive_.chopped(10),
                                   "just some text, no zip\n", ""};
     for (const QByteArray &bytes : damaged) {
-        const QString folder = folderWith(bytes);
-        ExpectOneLineFailure(Extract(u"a.db"_s, folder), ExtractorStatus::CorruptArchive, u"a.db"_s);
-        EXPECT_THAT(Entries(folder), UnorderedElementsAre(u"a.db"_s));
+        const QString archive = archiveWith(bytes);
+        ExpectRefused(Read(archive), ArchiveStatus::Corrupt, archive);
     }
-
-    const QString folder = folderWith(archive_);
-    ExpectOneLineFailure(Extract(u"none.db"_s, folder), ExtractorStatus::ArchiveMissing, u"none.db"_s);
-    ExpectOneLineFailure(Extract(folder, folder), ExtractorStatus::ArchiveMissing, folder);
-    EXPECT_THAT(Entries(folder), UnorderedElementsAre(u"a.db"_s));
-}
-
-TEST_F(PackedArchive, BadUsageExtractsNothing)
-{
-    const QString folder = folderWith(archive_);
-    const QString pw = u"-p"_s + Password;
-    const QList<QStringList> commands = {{},
-                                         {u"e"_s, u"-y"_s, pw, u"a.db"_s},
-                                         {u"x"_s, u"-y"_s, u"-p"_s, u"a.db"_s},
-                                         {u"x"_s, u"-y"_s, pw}};
-    for (const QStringList &arguments : commands) {
-        ExpectOneLineFailure(Start(QStringLiteral(QUILLET_EXTRACT), arguments, folder), ExtractorStatus::Usage,
-                             u"usage"_s);
-        EXPECT_THAT(Entries(folder), UnorderedElementsAre(u"a.db"_s));
-    }
-}
-
-TEST_F(PackedArchive, ALinkInTheWayIsNotFollowed)
-{
-    const QString folder = folderWith(archive_);
-    WriteFile(path(u"outside.txt"_s), "keep");
-    ASSERT_TRUE(QFile::link(path(u"outside.txt"_s), folder + u"/ert_r.txt"_s));
-    ExpectOneLineFailure(Extract(u"a.db"_s, folder), ExtractorStatus::WriteFailed, u"ert_r.txt"_s);
-    EXPECT_EQ(ReadFile(path(u"outside.txt"_s)), "keep");
-    EXPECT_THAT(Entries(folder), UnorderedElementsAre(u"a.db"_s, u"ert_r.txt"_s));
+    ExpectRefused(Read(path(u"none.db"_s)), ArchiveStatus::Missing, path(u"none.db"_s));
+    ExpectRefused(Read(dir_.path()), ArchiveStatus::Missing, dir_.path());
 }
 
 TEST(ArchivePack, MalformedDataFailsAndKeepsTheOldArchive)
@@ -177,7 +143,7 @@ TEST(ArchivePack, MalformedDataFailsAndKeepsTheOldArchive)
         EXPECT_NE(run.exitCode, 0);
         EXPECT_THAT(run.stderrText.toStdString(), HasSubstr("ro-en.txt:2:"));
         EXPECT_EQ(ReadFile(dir.filePath(u"Database.db"_s)), "previous archive");
-        EXPECT_THAT(Entries(dir.path()), UnorderedElementsAre(u"en-ro.txt"_s, u"ro-en.txt"_s, u"Database.db"_s));
+        EXPECT_EQ(Entries(dir.path()), (QStringList{u"Database.db"_s, u"en-ro.txt"_s, u"ro-en.txt"_s}));
     }
 }
 
@@ -190,10 +156,11 @@ TEST(ArchivePack, FormsFilesBecomeMembersInLookUpOrder)
     WriteFile(dir.filePath(u"ro-forms.txt"_s), "șurub\tȘuruburile\troți\nroată\troțile\troți\r\n");
     const Outcome packed = Pack(dir.path(), {u"en-forms.txt"_s, u"ro-forms.txt"_s});
     ASSERT_EQ(packed.exitCode, 0) << packed.stderrText.toStdString();
-    ASSERT_EQ(Extract(files::Database, dir.path(), Password, {u"ert_f.txt"_s, u"rte_f.txt"_s}).exitCode, 0);
-    EXPECT_EQ(ReadFile(dir.filePath(u"ert_f.txt"_s)), "axes\taxis\n");
+    const ArchiveContents forms = Read(dir.filePath(files::Database), {u"ert_f.txt"_s, u"rte_f.txt"_s});
+    ASSERT_TRUE(forms.ok()) << forms.message.toStdString();
+    EXPECT_EQ(*forms.member("ert_f.txt"_L1), "axes\taxis\n");
     // By the form without case and marks, then by the bytes of form and base.
-    EXPECT_EQ(ReadFile(dir.filePath(u"rte_f.txt"_s)), "roți\troată\nroți\tșurub\nroțile\troată\nȘuruburile\tșurub\n");
+    EXPECT_EQ(*forms.member("rte_f.txt"_L1), "roți\troată\nroți\tșurub\nroțile\troată\nȘuruburile\tșurub\n");
 
     WriteFile(dir.filePath(u"ro-forms.txt"_s), "roată\troți\nroată\n");
     const Outcome bad = Pack(dir.path(), {u"en-forms.txt"_s, u"ro-forms.txt"_s});
@@ -201,22 +168,59 @@ TEST(ArchivePack, FormsFilesBecomeMembersInLookUpOrder)
     EXPECT_THAT(bad.stderrText.toStdString(), HasSubstr("ro-forms.txt:2:"));
 }
 
-TEST(ArchiveExtract, RefusesMembersThatAreNotPlainFiles)
+TEST(HostileArchive, MembersThatAreNotPlainFilesAreRefused)
 {
     QTemporaryDir root;
-    const QString work = root.filePath(u"work"_s);
-    ASSERT_TRUE(QDir().mkpath(work));
-    const QByteArray outside = QFile::encodeName(root.filePath(u"abs.txt"_s));
-    const std::vector<Member> unsafe = {{"../up.txt"},           {outside},
-                                        {"sub/../../up.txt"},    {"link", outside, AE_IFLNK},
-                                        {"folder/", {}, AE_IFDIR}, {"sub/inner.txt"}};
+    const QString archive = root.filePath(u"a.db"_s);
+    const std::vector<Member> unsafe = {{"../up.txt"},        {"/abs.txt"}, {"sub/../../up.txt"},
+                                        {"link", "/etc", AE_IFLNK}, {"folder/", {}, AE_IFDIR}, {"sub/inner.txt"}};
     for (const Member &member : unsafe) {
-        WriteZip(work + u"/a.db"_s, {{"fine.txt"}, member});
-        const Outcome run = Extract(u"a.db"_s, work);
-        ExpectOneLineFailure(run, ExtractorStatus::CorruptArchive, u"refused"_s);
-        EXPECT_THAT(Entries(work), UnorderedElementsAre(u"a.db"_s)) << member.name.constData();
-        EXPECT_THAT(Entries(root.path()), UnorderedElementsAre(u"work"_s)) << member.name.constData();
+        WriteZip(archive, {{"fine.txt"}, member});
+        ExpectRefused(Read(archive), ArchiveStatus::Corrupt, u"refused"_s);
     }
+    EXPECT_EQ(Entries(root.path()), QStringList{u"a.db"_s});
+}
+
+TEST(HostileArchive, MembersPastTheLimitsAreRefused)
+{
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(u"a.db"_s);
+    const auto read = [&](const std::vector<Member> &members) {
+        WriteZip(archive, members, Password);
+        return Read(archive, {}, Password, {1000, 2500, 5});
+    };
+    const QByteArray fits(1000, 'a');
+    EXPECT_TRUE(read({{"a", fits}, {"b", fits}}).ok());
+    ExpectRefused(read({{"a", fits}, {"b", fits + 'a'}}), ArchiveStatus::TooLarge,
+                  u"\"b\" unpacks to more than 1000 bytes"_s);
+    ExpectRefused(read({{"a", fits}, {"b", fits}, {"c", fits}}), ArchiveStatus::TooLarge,
+                  u"members unpack to more than 2500 bytes"_s);
+    ExpectRefused(read(std::vector<Member>(6, {"x"})), ArchiveStatus::TooLarge, u"more than 5 members"_s);
+    // A bomb: a member of zeros that unpacks far past the bound is cut off there.
+    WriteZip(archive, {{"bomb", QByteArray(files::MaxMemberBytes + 1, '\0')}}, Password);
+    ExpectRefused(Read(archive), ArchiveStatus::TooLarge,
+                  u"\"bomb\" unpacks to more than %1 bytes"_s.arg(files::MaxMemberBytes));
+    EXPECT_EQ(Entries(dir.path()), QStringList{u"a.db"_s});
+}
+
+TEST(HostileArchive, ManyMembersNeedNoOpenFileEach)
+{
+    QTemporaryDir dir;
+    // Plain members: deriving a key for each of hundreds of encrypted ones takes long.
+    std::vector<Member> members;
+    for (int k = 0; k < 300; ++k)
+        members.push_back({"m" + QByteArray::number(k)});
+    WriteZip(dir.filePath(u"a.db"_s), members);
+
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
+    struct rlimit few = old;
+    few.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+    const ArchiveContents read = Read(dir.filePath(u"a.db"_s));
+    setrlimit(RLIMIT_NOFILE, &old);
+    ASSERT_TRUE(read.ok()) << read.message.toStdString();
+    EXPECT_EQ(read.members.size(), 300u);
 }
 
 } // namespace
