@@ -4,8 +4,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +20,11 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty())
-            return QString(label()->text()).remove(u'&');
-        return text;
+        if (kind != QAccessible::Name || !text.isEmpty())
+            return text;
+        // Named by its caption, and a picture by its tip.
+        const QString caption = QString(label()->text()).remove(u'&');
+        return caption.isEmpty() ? label()->toolTip() : caption;
     }
 
     QAccessible::State state() const override
@@ -137,6 +138,12 @@ void ClickLabel::mouseMoveEvent(QMouseEvent *event)
     emit movedAt(event->buttons(), event->globalPosition());
 }
 
+void ClickLabel::leaveEvent(QEvent *event)
+{
+    QLabel::leaveEvent(event);
+    emit left();
+}
+
 void ClickLabel::keyPressEvent(QKeyEvent *event)
 {
     const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
@@ -154,11 +161,17 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect().adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // A white line under a black dotted one, at the edge (inside a border, which marks the
+    // direction): seen on the dark pictures and on the white labels alike, at any scale.
+    QPainter painter(this);
+    const double inset = frameWidth() + 0.5;
+    const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(ring);
+    QPen dots(Qt::black, 1, Qt::DotLine);
+    dots.setCosmetic(false);
+    painter.setPen(dots);
+    painter.drawRect(ring);
 }
 
 } // namespace quillet

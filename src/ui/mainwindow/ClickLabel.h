@@ -16,7 +16,8 @@ namespace quillet {
 //
 // A label given a control role is a control for the keyboard and for assistive
 // technology as well: Tab reaches it (a click does not take the focus), it shows the
-// focus, Space or Enter press and click it, and it is presented in that role (a button,
+// focus with a ring that stands out on any picture or background, Space or Enter press
+// and click it, and it is presented in that role (a button,
 // a radio button checked while its border shows) with a press action.
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -45,12 +46,15 @@ signals:
     // buttons held and the pointer's position on the screen.
     void pressedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
     void movedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
+    // The pointer left the label.
+    void left();
     void borderStyleChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

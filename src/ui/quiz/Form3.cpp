@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -92,6 +92,11 @@ void Form3::createControls()
     SetTextColour(List3, Blue);
     SetTextColour(Label3[0], Red);
     SetTextColour(List2, Red);
+
+    // A long answer is cut short with "..." and shown whole in its tip: a horizontal
+    // scroll bar would cover the last of the nine answers.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideRight);
 }
 
 void Form3::Form_Load()
@@ -121,6 +126,15 @@ void Form3::applyTexts()
         case QuizTextTarget::List1_ToolTip: List1->setToolTip(text); break;
         }
     }
+    // Assistive technology names the choices and lists by their captions.
+    const auto name = [this](QWidget *control, QuizTextTarget caption) {
+        control->setAccessibleName(AccessibleNameOf(caption, inputs_.english));
+    };
+    name(Combo2, QuizTextTarget::Label1_3_Caption);
+    name(Combo1, QuizTextTarget::Label1_2_Caption);
+    name(List1, QuizTextTarget::Label1_1_Caption);
+    name(List3, QuizTextTarget::Label3_1_Caption);
+    name(List2, QuizTextTarget::Label3_0_Caption);
 }
 
 void Form3::Combo1_Click()
@@ -139,8 +153,14 @@ void Form3::DrawQuestion()
     QuizEngine engine = newEngine();
     const QuizQuestion &question = game_.DrawQuestion(QuizDirection(Combo2->currentText()), engine);
     List1->clear();
-    List1->addItems(question.Answers());
-    List1->horizontalScrollBar()->setValue(0); // a new question shows its lines from the start
+    // An answer too long for its line shows whole in its tip; the others keep the list's tip.
+    const QFontMetrics metrics(List1->font());
+    const int room = List1->viewport()->width() - 2 * List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
+    for (const QString &answer : question.Answers()) {
+        auto *item = new QListWidgetItem(answer, List1); // the list takes ownership of the item
+        if (metrics.horizontalAdvance(answer) > room)
+            item->setToolTip(answer);
+    }
     Label2->setText(question.Word());
 }
 

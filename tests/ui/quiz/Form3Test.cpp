@@ -117,7 +117,7 @@ private slots:
         const auto quiz = Open(false, table_);
         const QString word = quiz->Label2->text();
         QTest::mouseClick(quiz->Choose, Qt::LeftButton);
-        QCOMPARE(messages_, QStringList{u"Quillet|Alegeti intai o varianta de raspuns!"_s});
+        QCOMPARE(messages_, QStringList{u"Quillet|Alegeți întâi o variantă de răspuns!"_s});
         QCOMPARE(quiz->Label2->text(), word);
         Answer(*quiz, true);
         QCOMPARE(quiz->Label4->text(), u"Puncte: 1 din 1 (100%)"_s);
