@@ -18,7 +18,7 @@ import pyatspi
 # The roles a user reaches, presses, types into or picks from.
 CONTROLS = {
     "push button", "toggle button", "radio button", "check box", "combo box", "text",
-    "password text", "entry", "list", "list box", "table", "tree table", "tree", "menu",
+    "password text", "entry", "list", "list box", "table", "tree table", "tree", "menu", "popup menu",
     "menu item", "check menu item", "radio menu item", "link", "slider", "spin button",
     "page tab", "push button menu", "button drop down",
 }
@@ -28,7 +28,7 @@ def find_application(name, seconds=20):
     deadline = time.time() + seconds
     while time.time() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and name in (app.name or ""):
+            if app is not None and name.lower() in (app.name or "").lower():
                 return app
         time.sleep(0.5)
     return None

@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,6 +40,21 @@ public:
 
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
+    // A pop-up menu is a window of its own, which no window lists among its children: the
+    // label that opens it does, as its last child, so the menu and its items are found.
+    int childCount() const override { return QAccessibleWidget::childCount() + (menuInterface() ? 1 : 0); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        return index == own ? menuInterface() : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child != nullptr && child == menuInterface())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
     void doAction(const QString &name) override
     {
         if (name == pressAction())
@@ -49,6 +65,10 @@ public:
 
 private:
     ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
+    QAccessibleInterface *menuInterface() const
+    {
+        return label()->menu() != nullptr ? QAccessible::queryAccessibleInterface(label()->menu()) : nullptr;
+    }
 };
 
 QAccessibleInterface *ClickLabelInterface(const QString &className, QObject *object)
@@ -164,7 +184,7 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     // A white line under a black dotted one, at the edge (inside a border, which marks the
     // direction): seen on the dark pictures and on the white labels alike, at any scale.
     QPainter painter(this);
-    const double inset = frameWidth() + 0.5;
+    const double inset = frameWidth() > 0 ? frameWidth() + 1.5 : 0.5;
     const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(ring);

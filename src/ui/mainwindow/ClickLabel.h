@@ -3,6 +3,8 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -27,6 +29,9 @@ public:
     void setControlRole(QAccessible::Role role);
     // NoRole for a label that is no control (the title).
     QAccessible::Role controlRole() const { return role_; }
+    // The pop-up menu the label opens, which assistive technology then finds under it.
+    void setMenu(QMenu *menu) { menu_ = menu; }
+    QMenu *menu() const { return menu_; }
     // What Space or Enter does: a press of the left button at the label's lower left
     // corner (where a menu it opens drops down), then a click.
     void activate();
@@ -61,6 +66,7 @@ protected:
 private:
     bool pressed_ = false;
     QAccessible::Role role_ = QAccessible::NoRole;
+    QPointer<QMenu> menu_;
 };
 
 } // namespace quillet

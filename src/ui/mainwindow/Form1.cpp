@@ -207,7 +207,9 @@ void Form1::createLists()
 
 void Form1::createMenus()
 {
-    mnuOptions = new QMenu(u"Options"_s, this);
+    // The Options label's: assistive technology finds the menu under the label.
+    mnuOptions = new QMenu(u"Options"_s, Label1[0]);
+    Label1[0]->setMenu(mnuOptions);
     mnuEngRom = AddItem(mnuOptions, u"English-Romanian Dictionary"_s, true, true);
     mnuRomEng = AddItem(mnuOptions, u"Romanian-English Dictionary"_s, true, false);
     mnuOptions->addSeparator();
@@ -316,8 +318,14 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::mnuCopyRec_Caption: mnuCopyRec->setText(text); break;
         case TextTarget::mnuCopyTranslation_Caption: mnuCopyTranslation->setText(text); break;
         case TextTarget::mnuSearchAsYouType_Caption: mnuSearchAsYouType->setText(text); break;
-        case TextTarget::mnuOptions_Caption: mnuOptions->setTitle(text); break;
-        case TextTarget::mnuEdit_Caption: mnuEdit->setTitle(text); break;
+        case TextTarget::mnuOptions_Caption:
+            mnuOptions->setTitle(text);
+            mnuOptions->setAccessibleName(text);
+            break;
+        case TextTarget::mnuEdit_Caption:
+            mnuEdit->setTitle(text);
+            mnuEdit2->setAccessibleName(text); // the result lists' menu of its copy items
+            break;
         case TextTarget::PasteTitle: PasteTitle = text; break;
         case TextTarget::mnuPasteWord_Caption: mnuPasteWord->setText(text); break;
         case TextTarget::ImgSearch_ToolTip: ImgSearch->setToolTip(text); break;
@@ -353,13 +361,13 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::Image1_ToolTip: Image1->setToolTip(text); break;
         case TextTarget::Image2_ToolTip: Image2->setToolTip(text); break;
         case TextTarget::Image4_ToolTip: Image4->setToolTip(text); break;
+        case TextTarget::LoadingText: Text3->setAccessibleName(text); break;
         // Read where they are shown, in the language then in force.
         case TextTarget::BaseFormsTitle:
         case TextTarget::NearMissesTitle:
         case TextTarget::OtherCaseTitle:
         case TextTarget::FoundInEnglishRomanian:
         case TextTarget::FoundInRomanianEnglish:
-        case TextTarget::LoadingText:
         case TextTarget::LoadFailedText:
             break;
         }

@@ -93,10 +93,11 @@ void Form1::RunSearch(const QString &query)
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
     const qsizetype offered = offerBesides(d, spelled, found, diacritics);
-    // The count above the Starting-with list counts every entry it shows, offered ones too.
-    counts_ = ShownCounts{qsizetype(found.startingWith.size()) + offered,
-                          found.startingWith.size() >= std::size_t(MaxListedMatches),
-                          qsizetype(found.containing.size()),
+    // The count above the Starting-with list counts every entry it shows, offered ones too;
+    // a full list reads ">100" whatever is offered beside it.
+    const bool startingFull = found.startingWith.size() >= std::size_t(MaxListedMatches);
+    counts_ = ShownCounts{startingFull ? MaxListedMatches : qsizetype(found.startingWith.size()) + offered,
+                          startingFull, qsizetype(found.containing.size()),
                           found.containing.size() >= std::size_t(MaxListedMatches)};
     showCounts();
 }

@@ -3,6 +3,7 @@
 
 #include "ui/quiz/Form3.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -78,6 +79,30 @@ private slots:
         quiz->Combo2->setCurrentIndex(1); // "er"
         QVERIFY(quiz->Label2->text().startsWith(u'e'));
         QCOMPARE(score_.TotalCount(), 0);
+    }
+
+    // A long answer is cut short, whole in its tip, with no scroll bar over the last one;
+    // assistive technology names the drop-downs and lists by their captions.
+    void longAnswersFitAndTheControlsAreNamed()
+    {
+        DictTable table;
+        const QString longAnswer = u"a very long translation, "_s.repeated(8);
+        for (int k = 0; k <= 20; ++k) {
+            table.set(2, 1, k, u"r%1"_s.arg(k));
+            table.set(2, 2, k, longAnswer + QString::number(k));
+        }
+        table.setEntryCount(2, 20);
+        const auto quiz = Open(false, table);
+        QCOMPARE(quiz->List1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(quiz->List1->item(8)->toolTip(), quiz->List1->item(8)->text());
+        QVERIFY(quiz->List1->item(8)->toolTip().startsWith(longAnswer));
+
+        QAccessibleInterface *level = QAccessible::queryAccessibleInterface(quiz->Combo1);
+        QCOMPARE(level->role(), QAccessible::ComboBox);
+        QCOMPARE(level->text(QAccessible::Name), u"Dificultate"_s);
+        QCOMPARE(level->text(QAccessible::Value), u"3"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz->List1)->text(QAccessible::Name), u"Variante de răspuns"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz->List2)->text(QAccessible::Name), u"Răspunsuri greșite"_s);
     }
 
     void answersAreJudgedRecordedAndScored()
