@@ -4,7 +4,8 @@
 controls, named and unnamed; then presses each control of the given names (the Options
 label, the Game item ...) and walks the windows and menus they open as well.
 
-Run the program with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on the same session bus:
+Needs Debian's python3-pyatspi. Run the program with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+on the same session bus:
     dbus-run-session -- sh -c 'QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 build/bin/quillet & \
         sleep 3; tools/accessibility/walk.py --press Options'
 Exit status 0 when every control is named, 1 otherwise, 2 when no Quillet is found."""
