@@ -37,8 +37,8 @@ struct Query {
     QString expected;
 };
 
-// Inflected forms of common technical words, 30 Romanian and 30 English. A form that is
-// itself a headword is looked up as itself and gets no base forms: the report says so.
+// Inflected forms of common technical words, 30 Romanian and 33 English. A form that is
+// itself a headword is offered its base forms after its own rows: the report says which.
 const QList<Query> Inflected{
     {RE, u"rulmenților"_s, u"rulment"_s},         {RE, u"șuruburile"_s, u"șurub"_s},
     {RE, u"roțile"_s, u"roată"_s},                {RE, u"fișierului"_s, u"fișier"_s},
@@ -70,6 +70,8 @@ const QList<Query> Inflected{
     {ER, u"transistors"_s, u"transistor"_s},      {ER, u"shafts"_s, u"shaft"_s},
     {ER, u"larger"_s, u"large"_s},                {ER, u"criteria"_s, u"criterion"_s},
     {ER, u"vertices"_s, u"vertex"_s},             {ER, u"ran"_s, u"run"_s},
+    {ER, u"threaded"_s, u"thread"_s},             {ER, u"mounted"_s, u"mount"_s},
+    {ER, u"sealed"_s, u"seal"_s},
 };
 
 // One slip of the keys in a headword: a swap, a letter left out, doubled or changed.
@@ -138,7 +140,7 @@ void ReportBaseForms(const DictTable &table, WordFinder &finder)
         const bool hit = Rank(table, q.d, bases, q.expected) >= 0;
         offered += hit ? 1 : 0;
         std::printf("  %s %-18s %-14s -> %s%s\n", hit ? "yes" : "NO ", qPrintable(q.query), qPrintable(q.expected),
-                    qPrintable(Headwords(table, q.d, bases)), headword ? "  (itself a headword)" : "");
+                    qPrintable(Headwords(table, q.d, bases)), headword ? "  (itself a headword too)" : "");
     }
     std::printf("base form offered for %d of %lld\n", offered, static_cast<long long>(Inflected.size()));
 }
@@ -163,6 +165,40 @@ void ReportNearMisses(const DictTable &table, WordFinder &finder)
     }
     std::printf("intended headword among the near misses for %d of %lld, first for %d\n", among,
                 static_cast<long long>(Misspelt.size()), first);
+}
+
+// Every definite plural ("…ele", "…ile") that the Romanian forms list gives a headword:
+// whether looking it up offers that headword among its base forms.
+void ReportDefinitePlurals(const DictTable &table, WordFinder &finder)
+{
+    QFile file(QStringLiteral(QUILLET_SOURCE_DIR "/data/ro-forms.txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::printf("\nno data/ro-forms.txt to check the definite plurals against\n");
+        return;
+    }
+    int plurals = 0;
+    QStringList missed;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QStringList fields = QString::fromUtf8(line).split(u'\t');
+        const QString &base = fields.first();
+        if (fields.size() < 2 || !finder.isHeadword(RE, base, Diacritics::Distinct))
+            continue;
+        for (const QString &form : fields.sliced(1)) {
+            if (!form.endsWith(u"ele"_s) && !form.endsWith(u"ile"_s))
+                continue;
+            ++plurals;
+            // The list writes a base in lower case that the dictionary may capitalise ("Rusalii").
+            const std::vector<int> bases = finder.baseForms(RE, form, Diacritics::Distinct);
+            if (std::none_of(bases.begin(), bases.end(), [&](int k) {
+                    return table(RE, DictTable::Headword, k).compare(base, Qt::CaseInsensitive) == 0;
+                }))
+                missed.append(form + u" -> "_s + base);
+        }
+    }
+    std::printf("\ndefinite plurals of the forms list that lead to their headword: %lld of %d\n",
+                static_cast<long long>(plurals - missed.size()), plurals);
+    for (const QString &miss : missed.first(std::min<qsizetype>(missed.size(), 20)))
+        std::printf("  NO %s\n", qPrintable(miss));
 }
 
 double ThreadMicros()
@@ -280,6 +316,7 @@ int main(int argc, char **argv)
                 ResidentMiB() - before);
 
     ReportBaseForms(table, finder);
+    ReportDefinitePlurals(table, finder);
     ReportNearMisses(table, finder);
     std::printf("\n");
     ReportCost(table, finder, "inflected forms", Inflected);

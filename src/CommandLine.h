@@ -12,7 +12,7 @@ namespace quillet {
 // Exit statuses of a command-line request.
 inline constexpr int ExitFound = 0;        // the lookup matched, or --version / --help
 inline constexpr int ExitNothingFound = 1; // the lookup matched no headword
-inline constexpr int ExitError = 2;        // bad usage, or the dictionary did not load
+inline constexpr int ExitError = 2;        // bad usage, the dictionary did not load, or no display
 
 // Whether the arguments ask for the window: none of the requests below, only Qt's own
 // window options (such as -style fusion), if any. Short and long forms are the same
@@ -22,28 +22,25 @@ bool OpensWindow(const QStringList &arguments);
 // Runs a command-line request, without any window. Returns std::nullopt when the
 // arguments ask for the window (OpensWindow), else the exit status.
 //
-//   quillet -v | --version         prints "Quillet <major>.<minor>"
+//   quillet -v | --version         prints "Quillet <major>.<minor>", the dictionary's entry
+//                                  counts, the copyright and the licences
 //   quillet -h | --help            prints the usage
 //   quillet [options] WORD...      looks WORD up (several words are one phrase)
 //   quillet [options] -l | --lookup WORD
 //
 // with the options -d | --direction er|re, -i | --ignore-diacritics and
-// -f | --format text|tsv|json. A look-up loads the dictionary from `programDir` and
-// searches the trimmed WORD (its cedilla letters read as comma-below ones) in the
-// direction given (er English to Romanian, re Romanian to English), or in both,
-// English-Romanian first. It prints, in UTF-8, both result lists of each direction in
-// the format asked for (see LookupReport.h), after the words WORD is an inflected form of
-// and, when nothing else is found, its near misses (lists "base-forms" and
-// "near-misses", each only when it holds an entry); the text format, one direction:
+// -f | --format text|tsv|json (ParseCommandLine reads them). A look-up loads the
+// dictionary from `programDir` and prints, in UTF-8, what MakeReport answers in the format
+// asked for (see LookupReport.h); the text format, one direction:
 //
-//   Base forms:
+//   Same word, other case:         (only when it holds an entry; likewise the next two)
 //   <headword>\t<translation>      (at most 5 lines)
 //   <count>
 //   <empty line>
-//   Near misses:
-//   <headword>\t<translation>      (at most 5 lines)
-//   <count>
-//   <empty line>
+//   Base forms:                    (after Starting with when WORD is a headword itself)
+//   ...
+//   Near misses:                   (only when no direction found anything else)
+//   ...
 //   Starting with:
 //   <headword>\t<translation>      (at most 100 lines)
 //   <count>                        "1 word", "7 words", ">100 words"
@@ -52,10 +49,11 @@ bool OpensWindow(const QStringList &arguments);
 //   <headword>\t<translation>
 //   <count>
 //
-// The status is ExitFound when any list holds an entry, the offered ones included.
+// The status is ExitFound when any list holds an entry, the offered ones included; else
+// ExitNothingFound, and "no match" goes to `err`.
 //
-// Errors, an output that cannot be written among them, go to `err` as one line starting
-// with "quillet: ".
+// Errors, an output that cannot be written among them, go to `err` as one line in the
+// style of ErrorLine.
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err);
 

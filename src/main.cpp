@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Quillet: the dictionary window, or a look-up on the command line.
 #include "CommandLine.h"
+#include "core/app/CommandLineRequest.h"
+#include "core/app/DisplayCheck.h"
 #include "core/app/ShutdownRequests.h"
 #include "core/app/UserHome.h"
 #include "ui/mainwindow/Form1.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QList>
+#include <QProcessEnvironment>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -42,9 +49,51 @@ int RunWithoutWindow(int argc, char **argv, const QStringList &arguments)
     return status;
 }
 
-int RunWindow(int argc, char **argv)
+// While the application object connects to the display, the window system's messages are
+// held back: a display that cannot be opened ends the program with one line that says so
+// and status 2, not with an abort and Qt's advice to reinstall it. Messages of a start that
+// went well are passed on when it has.
+class DisplayWatch {
+public:
+    DisplayWatch() { previous_ = qInstallMessageHandler(&DisplayWatch::hold); }
+    ~DisplayWatch()
+    {
+        qInstallMessageHandler(previous_);
+        for (const auto &[type, message] : std::exchange(held_, {}))
+            previous_(type, QMessageLogContext(), message);
+    }
+    DisplayWatch(const DisplayWatch &) = delete;
+    DisplayWatch &operator=(const DisplayWatch &) = delete;
+
+private:
+    static void hold(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type != QtFatalMsg) {
+            held_.append({type, message});
+            if (context.category != nullptr && QByteArrayView(context.category) == "qt.qpa.xcb"
+                && message.contains(u"display"_s))
+                detail_ = message;
+            return;
+        }
+        std::fputs(qUtf8Printable(quillet::ErrorLine(quillet::CannotOpenDisplay(detail_))), stderr);
+        std::fflush(stderr);
+        std::_Exit(quillet::ExitError);
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline QList<std::pair<QtMsgType, QString>> held_;
+    static inline QString detail_;
+};
+
+int RunWindow(int argc, char **argv, const QStringList &arguments)
 {
+    if (const auto missing = quillet::MissingDisplay(QProcessEnvironment::systemEnvironment(), arguments)) {
+        std::fputs(qUtf8Printable(quillet::ErrorLine(*missing)), stderr);
+        return quillet::ExitError;
+    }
+    std::optional<DisplayWatch> watch(std::in_place);
     QApplication app(argc, argv);
+    watch.reset();
     QCoreApplication::setApplicationName(u"Quillet"_s);
     quillet::Form1Setup setup;
     setup.programDir = QCoreApplication::applicationDirPath();
@@ -84,5 +133,5 @@ int main(int argc, char **argv)
     else
         quillet::ShutdownRequests::LeaveSignalsToTheSystem();
     quillet::EnsureHomeIsSet();
-    return window ? RunWindow(argc, argv) : RunWithoutWindow(argc, argv, arguments);
+    return window ? RunWindow(argc, argv, arguments) : RunWithoutWindow(argc, argv, arguments);
 }

@@ -45,7 +45,7 @@ for licence in GPL-3+ GFDL-NIV-1.3+ CC-BY-SA-3.0 Unicode-data WordNet; do
     grep -q "^License: $licence\$" "$copyright" || fail "the copyright file has no text for $licence"
 done
 changes=$(gzip -dc "$root/share/doc/quillet/changelog.gz")
-version=$("$root/bin/quillet" --version | cut -d' ' -f2)
+version=$("$root/bin/quillet" --version | head -n1 | cut -d' ' -f2)
 [[ "$changes" == "quillet ($version) "* ]] || fail "the changelog does not start with version $version"
 
 # The shell completes the options and their values.

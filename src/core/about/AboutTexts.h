@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace quillet::about {
 
@@ -12,7 +13,7 @@ struct WordCounts {
     int romanian = 0;
 };
 
-// "Dictionar  Quillet ver. 1.1" for version 1.1.
+// "Dicționar  Quillet ver. 1.1" for version 1.1.
 QString AboutTitle(int major, int minor);
 
 // The seven lines of the information text, in both languages at once.
@@ -20,5 +21,25 @@ QStringList AboutTextLines(int major, int minor, const WordCounts &counts);
 
 // The credit line: where the dictionary's words come from, with their licences.
 QString CreditLine();
+
+// What "quillet --version" prints: the version, the dictionary's size, the copyright
+// and the licences, one line each.
+QStringList VersionLines(int major, int minor, const WordCounts &counts);
+
+// The About window's texts that follow the interface language.
+enum class AboutText {
+    WindowCaption,
+    HomePageTip,
+    MailTip,
+    LatestVersionCaption,
+    LatestVersionTip,
+    OtherProgramCaption,
+    OtherProgramTip,
+    MailName,        // what assistive technology calls the mail address
+    InformationName, // and the information text
+    CloseName,       // and the button captioned "Click!"
+};
+
+QString TextOf(AboutText text, bool english);
 
 } // namespace quillet::about

@@ -193,7 +193,10 @@ StoredSettings LoadSettings(const SettingsStore &store, bool romanianLocale)
     const QString defaultPosition = SingleText(DefaultPositionTwips);
     StoredSettings stored;
     stored.searchAsYouType = TextToBoolean(store.get(SearchAsYouTypeKey, u"True"_s));
-    stored.romanianInterface = TextToBoolean(store.get(DictLangKey, BooleanText(romanianLocale)));
+    // A language is stored once the user has chosen one; until then the locale chooses.
+    const QString language = store.get(DictLangKey, QString());
+    stored.languageChosen = !language.isEmpty();
+    stored.romanianInterface = stored.languageChosen ? TextToBoolean(language) : romanianLocale;
     stored.englishRomanian = DirectionFromText(store.get(DictKey, u"0"_s));
     stored.advancedSearch = TextToBoolean(store.get(AdvSearchKey, u"True"_s));
     stored.ignoreDiacritics = TextToBoolean(store.get(IgnoreDiacriticsKey, u"False"_s));
@@ -206,7 +209,8 @@ StoredSettings LoadSettings(const SettingsStore &store, bool romanianLocale)
 void SaveSettings(SettingsStore &store, const SettingsToSave &values)
 {
     store.save(SearchAsYouTypeKey, BooleanText(values.searchAsYouType));
-    store.save(DictLangKey, BooleanText(values.romanianInterface));
+    if (values.romanianInterface)
+        store.save(DictLangKey, BooleanText(*values.romanianInterface));
     store.save(DictKey, values.englishRomanian ? u"1"_s : u"0"_s);
     store.save(AdvSearchKey, BooleanText(values.advancedSearch));
     store.save(IgnoreDiacriticsKey, BooleanText(values.ignoreDiacritics));

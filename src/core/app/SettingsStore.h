@@ -68,6 +68,7 @@ struct StoredSettings {
     std::optional<bool> searchAsYouType;   // default on
     std::optional<bool> romanianInterface; // default off, the English interface, but on
                                            // under a Romanian locale
+    bool languageChosen = false;           // "DictLang" is stored: the user chose it
     std::optional<bool> englishRomanian;   // "Dict" 1 or 0; default 0, Romanian to English
     std::optional<bool> advancedSearch;    // default on: the Containing list is shown
     std::optional<bool> ignoreDiacritics;  // default off: ș and s are different letters
@@ -79,7 +80,7 @@ struct StoredSettings {
 // What is written at shut-down, taken from the normal (not minimised) window.
 struct SettingsToSave {
     bool searchAsYouType = true;
-    bool romanianInterface = false;
+    std::optional<bool> romanianInterface; // none while the user has chosen no language
     bool englishRomanian = false;
     bool advancedSearch = true;
     bool ignoreDiacritics = false;

@@ -111,14 +111,26 @@ QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dots
 
 bool RomanianLocale(const QProcessEnvironment &environment)
 {
+    const auto isRomanian = [](QStringView locale) {
+        return locale == u"ro" || locale.startsWith(u"ro_") || locale.startsWith(u"ro.") || locale.startsWith(u"ro@");
+    };
+    QString locale;
     for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s}) {
-        const QString locale = environment.value(name);
-        if (locale.isEmpty())
-            continue;
-        return locale == u"ro"_s || locale.startsWith(u"ro_"_s) || locale.startsWith(u"ro."_s)
-               || locale.startsWith(u"ro@"_s);
+        locale = environment.value(name);
+        if (!locale.isEmpty())
+            break;
     }
-    return false;
+    // LANGUAGE lists the languages of messages in the order wanted ("ro:en"); like gettext,
+    // it is not heeded under the C locale, which asks for untranslated messages.
+    if (locale != u"C"_s && locale != u"POSIX"_s) {
+        for (const QString &language : environment.value(u"LANGUAGE"_s).split(u':', Qt::SkipEmptyParts)) {
+            if (isRomanian(language))
+                return true;
+            if (language == u"en"_s || language.startsWith(u"en_"_s) || language == u"C"_s)
+                return false;
+        }
+    }
+    return isRomanian(locale);
 }
 
 } // namespace quillet::settings

@@ -41,9 +41,10 @@ int TwipsToPixels(float twips, double dotsPerInch);
 // controls beside it show.
 QPoint PlaceWindow(const QRect &stored, const QList<QRect> &screens, double dotsPerInch);
 
-// Whether the user's locale for messages is Romanian ("ro", "ro_RO.UTF-8", "ro_MD" ...):
-// the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty decides, as for
-// any program's messages. It chooses the interface language while none is stored.
+// Whether the user's locale for messages is Romanian ("ro", "ro_RO.UTF-8", "ro_MD" ...), as
+// for any program's messages: the first language of LANGUAGE's list that is Romanian or
+// English decides, unless the locale is C; otherwise the first of LC_ALL, LC_MESSAGES and
+// LANG that is set and not empty. It chooses the interface language while none is stored.
 bool RomanianLocale(const QProcessEnvironment &environment);
 
 } // namespace quillet::settings

@@ -10,6 +10,7 @@ namespace {
 struct Detachment {
     QStringView ending;
     QStringView replacement;
+    bool verbOrPlural = true;
 };
 
 // Nouns, verbs and adjectives, in that order; then the possessive and adverbs.
@@ -18,9 +19,10 @@ constexpr std::array<Detachment, 25> Rules{{
     {u"shes", u"sh"}, {u"men", u"man"}, {u"ies", u"y"},
     {u"es", u"e"},   {u"es", u""},    {u"ed", u"e"},   {u"ed", u""},     {u"ing", u"e"},
     {u"ing", u""},
-    {u"er", u""},    {u"est", u""},   {u"er", u"e"},   {u"est", u"e"},
+    {u"er", u"", false},  {u"est", u"", false}, {u"er", u"e", false}, {u"est", u"e", false},
     {u"'s", u""},    {u"s'", u"s"},
-    {u"ly", u""},    {u"ily", u"y"},  {u"ally", u""},  {u"bly", u"ble"}, {u"ied", u"y"},
+    {u"ly", u"", false}, {u"ily", u"y", false}, {u"ally", u"", false}, {u"bly", u"ble", false},
+    {u"ied", u"y"},
 }};
 
 // The endings after which a doubled consonant may be the doubling of a single one.
@@ -42,13 +44,18 @@ void AppendOnce(QStringList &list, const QString &word)
 
 } // namespace
 
-QStringList EnglishBaseCandidates(QStringView word)
+QStringList EnglishBaseCandidates(QStringView word, EnglishEndings endings)
 {
     const QString lower = word.toString().toLower();
     QStringList candidates;
     for (const Detachment &rule : Rules) {
+        if (endings == EnglishEndings::VerbsAndPlurals && !rule.verbOrPlural)
+            continue;
         // The stem keeps at least two letters: "is" is no form of "i".
         if (!lower.endsWith(rule.ending) || lower.size() - rule.ending.size() < 2)
+            continue;
+        // No plural ends in "ss": "glass" is no form of "glas".
+        if (rule.ending == u"s" && lower.endsWith(u"ss"))
             continue;
         const QString stem = lower.first(lower.size() - rule.ending.size());
         if (stem.back().isSpace())

@@ -16,6 +16,11 @@ namespace quillet {
 // each once, in lower case; most are not words at all, and the caller keeps those that
 // are headwords. Irregular forms ("went", "indices") are not found here but in the
 // exception lists of the forms table.
-QStringList EnglishBaseCandidates(QStringView word);
+//
+// A word that is a headword of its own ("threaded", "bearing") is also an inflection only
+// of what a verb or a plural makes: its "-er", "-est" and "-ly" are most often a word's
+// own ending ("heater", "assembly"), not a comparative or an adverb.
+enum class EnglishEndings { All, VerbsAndPlurals };
+QStringList EnglishBaseCandidates(QStringView word, EnglishEndings endings = EnglishEndings::All);
 
 } // namespace quillet

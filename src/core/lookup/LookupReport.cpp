@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lookup/LookupReport.h"
 
+#include "core/mainwindow/InterfaceTexts.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,7 +34,7 @@ void WriteText(QTextStream &out, const LookupReport &report)
             out << list.heading << '\n';
             for (const auto &[headword, translation] : list.entries)
                 out << headword << '\t' << translation << '\n';
-            out << CountText(list.entries.size(), list.limited) << '\n';
+            out << WordCount(list.entries.size(), list.limited, true) << '\n';
         }
     }
 }
@@ -94,11 +96,6 @@ std::optional<ReportFormat> ReportFormatNamed(QStringView name)
     if (name == u"json")
         return ReportFormat::Json;
     return std::nullopt;
-}
-
-QString CountText(qsizetype listed, bool limited)
-{
-    return (limited ? u">"_s : QString()) + QString::number(listed) + (listed == 1 ? u" word"_s : u" words"_s);
 }
 
 void WriteReport(QTextStream &out, const LookupReport &report, ReportFormat format)

@@ -15,7 +15,7 @@ namespace quillet {
 // output formats. A direction holds named lists of entries; a new kind of list is one
 // more ReportList, and every format writes it without further change.
 struct ReportList {
-    QString name;    // what scripts see: "starting-with", "containing"
+    QString name;    // what scripts see: "starting-with", "containing", "base-forms" ...
     QString heading; // what people see: "Starting with:"
     QList<std::pair<QString, QString>> entries; // headword, translation
     bool limited = false; // the list stopped at its limit: more entries may match
@@ -38,16 +38,13 @@ struct LookupReport {
 
 enum class ReportFormat {
     Text, // for people: headings, rows of headword TAB translation, a count under each list
+          // ("1 word", "7 words", ">100 words" for a list that stopped at its limit)
     Tsv,  // one row per entry: list TAB headword TAB translation, nothing else
     Json, // one JSON document
 };
 
 // "text", "tsv" or "json"; nullopt for anything else.
 std::optional<ReportFormat> ReportFormatNamed(QStringView name);
-
-// The count under a list in the text format: "1 word", "7 words", ">100 words" for a
-// list that stopped at its limit.
-QString CountText(qsizetype listed, bool limited);
 
 // Writes the report in the format. In the text format a report of more than one
 // direction names each direction above its lists; blank lines part the lists. In the

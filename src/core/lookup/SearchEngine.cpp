@@ -55,10 +55,4 @@ QString CommaBelowLetters(QString query)
     return query;
 }
 
-QString CountCaption(qsizetype listed, const QString &suffix)
-{
-    const QString full = listed >= MaxListedMatches ? u">"_s : QString();
-    return full + QString::number(listed) + suffix;
-}
-
 } // namespace quillet

@@ -33,8 +33,4 @@ SearchResult SearchDictionary(const DictTable &table, int d, QStringView query,
 // Romanian keyboards still type, become the comma-below letters ș ț Ș Ț of the entries.
 QString CommaBelowLetters(QString query);
 
-// The caption under a result list: ">" when the list is full, the number of listed
-// entries, then the suffix (" words" or " cuvinte").
-QString CountCaption(qsizetype listed, const QString &suffix);
-
 } // namespace quillet

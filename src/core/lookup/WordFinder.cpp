@@ -5,6 +5,7 @@
 #include "core/lookup/EnglishMorphology.h"
 #include "core/lookup/NearMisses.h"
 #include "core/lookup/RomanianMorphology.h"
+#include "core/lookup/WordKey.h"
 
 #include <algorithm>
 
@@ -128,12 +129,28 @@ QStringList WordFinder::candidateBases(int d, QStringView query, Diacritics diac
     return bases;
 }
 
+QStringList WordFinder::headwordBases(int d, QStringView query, Diacritics diacritics) const
+{
+    const FoundBases listed = forms_[Slot(d)].basesOf(query);
+    QStringList bases = listed.spelledAlike;
+    if (diacritics == Diacritics::Ignored)
+        AppendEach(bases, listed.marksApart);
+    if (d == DictTable::EnglishRomanian)
+        AppendEach(bases, EnglishBaseCandidates(query, EnglishEndings::VerbsAndPlurals));
+    return bases;
+}
+
 std::vector<int> WordFinder::baseForms(int d, QStringView query, Diacritics diacritics)
 {
     std::vector<int> entries;
-    if (!DictTable::isDirection(d) || query.isEmpty() || isHeadword(d, query, diacritics))
+    if (!DictTable::isDirection(d) || query.isEmpty())
         return entries;
-    for (const QString &base : candidateBases(d, query, diacritics)) {
+    const bool headword = isHeadword(d, query, diacritics);
+    const QString key = WordKey(query);
+    for (const QString &base : headword ? headwordBases(d, query, diacritics) : candidateBases(d, query, diacritics)) {
+        // Beside a headword, the word itself is no base form of it.
+        if (headword && WordKey(base) == key)
+            continue;
         const std::optional<int> k = entryOf(d, base, diacritics);
         if (k && std::find(entries.begin(), entries.end(), *k) == entries.end())
             entries.push_back(*k);
@@ -143,14 +160,49 @@ std::vector<int> WordFinder::baseForms(int d, QStringView query, Diacritics diac
     return entries;
 }
 
-WordFinds WordFinder::find(int d, QStringView query, const SearchResult &found, Diacritics diacritics)
+std::vector<int> WordFinder::otherCase(int d, QStringView query, Diacritics diacritics)
+{
+    std::vector<int> entries;
+    if (!DictTable::isDirection(d) || query.isEmpty())
+        return entries;
+    // As the Starting-with list compares: marks count unless they are ignored, case always.
+    const auto spelling = [diacritics](QStringView text) {
+        return diacritics == Diacritics::Ignored ? FoldDiacritics(text) : text.toString();
+    };
+    const QString asTyped = spelling(query);
+    const HeadwordText &plain = table_.headwords(d).foldedWithoutMarks();
+    for (const int k : plain.findEqual(FoldDiacritics(HeadwordIndex::fold(query)).toStdString(),
+                                       std::min(table_.EntryCount(d), plain.size()))) {
+        const QString headword = spelling(table_(d, DictTable::Headword, k));
+        if (headword != asTyped && headword.compare(asTyped, Qt::CaseInsensitive) == 0)
+            entries.push_back(k);
+        if (entries.size() == MaxBaseForms)
+            break;
+    }
+    return entries;
+}
+
+std::vector<int> WordFinder::nearMisses(int d, QStringView query)
+{
+    return DictTable::isDirection(d) ? FindNearMisses(keys(d), query) : std::vector<int>{};
+}
+
+WordFinds WordFinder::find(int d, QStringView query, const SearchResult &found, Diacritics diacritics,
+                           NearMissSearch nearMisses)
 {
     WordFinds finds;
     if (!DictTable::isDirection(d))
         return finds;
+    finds.otherCase = otherCase(d, query, diacritics);
     finds.baseForms = baseForms(d, query, diacritics);
-    if (finds.baseForms.empty() && found.startingWith.empty() && found.containing.empty())
-        finds.nearMisses = FindNearMisses(keys(d), query);
+    // A base form that differs from the query in case alone is offered once, as such.
+    std::erase_if(finds.baseForms, [&finds](int k) {
+        return std::find(finds.otherCase.begin(), finds.otherCase.end(), k) != finds.otherCase.end();
+    });
+    finds.besideHeadword = !finds.baseForms.empty() && isHeadword(d, query, diacritics);
+    if (nearMisses == NearMissSearch::WhenNothingFound && finds.isEmpty() && found.startingWith.empty()
+        && found.containing.empty())
+        finds.nearMisses = this->nearMisses(d, query);
     return finds;
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/InterfaceTexts.h"
 
+#include <algorithm>
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace quillet {
 
@@ -9,45 +12,54 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 37> Rows{{
+constexpr std::array<InterfaceText, 46> Rows{{
     // target                               English                                          Romanian
-    {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Roman Tehnic"},
-    {Label3_1_Caption,                      u"Romanian-English",                             u"Roman-Englez Tehnic"},
-    {Label3_0_ToolTip,                      u"Select English-Romanian Technical Dictionary", u"Selecteaza Dictionarul Englez-Roman Tehnic"},
-    {Label3_1_ToolTip,                      u"Select Romanian-English Technical Dictionary", u"Selecteaza Dictionarul Roman-Englez Tehnic"},
+    {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
+    {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
+    {Label3_0_ToolTip,                      u"Select English-Romanian Technical Dictionary", u"Selectează dicționarul tehnic englez-român"},
+    {Label3_1_ToolTip,                      u"Select Romanian-English Technical Dictionary", u"Selectează dicționarul tehnic român-englez"},
     {ColumnHeadings,                        {},                                              {}},
-    {Label2_0_Caption,                      u"Starting with:",                               u"Incepand cu:"},
-    {Label2_1_Caption,                      u"Containing:",                                  u"Continand:"},
-    {mnuCopyRec_Caption,                    u"Copy selected record to Clipboard",            u"Copiaza cuvantul in Clipboard"},
-    {mnuCopyTranslation_Caption,            u"Copy selected translation to Clipboard",       u"Copiaza traducerea in Clipboard"},
-    {mnuSearchAsYouType_Caption,            u"Search as you type",                           u"Cauta pe masura ce tastezi"},
-    {mnuOptions_Caption,                    u"Options",                                      u"Optiuni"},
+    {Label2_0_Caption,                      u"Starting with:",                               u"Începând cu:"},
+    {Label2_1_Caption,                      u"Containing:",                                  u"Conținând:"},
+    {mnuCopyRec_Caption,                    u"Copy selected record to Clipboard",            u"Copiază cuvântul în clipboard"},
+    {mnuCopyTranslation_Caption,            u"Copy selected translation to Clipboard",       u"Copiază traducerea în clipboard"},
+    {mnuSearchAsYouType_Caption,            u"Search as you type",                           u"Caută pe măsură ce tastezi"},
+    {mnuOptions_Caption,                    u"Options",                                      u"Opțiuni"},
     {mnuEdit_Caption,                       u"Edit",                                         u"Editare"},
-    {PasteTitle,                            u"Paste word from Clipboard",                    u"Lipeste cuvant din Clipboard"},
-    {mnuPasteWord_Caption,                  u"Paste word from Clipboard",                    u"Lipeste cuvant din Clipboard"},
-    {ImgSearch_ToolTip,                     u"Search",                                       u"Cauta"},
-    {mnuEngRom_Caption,                     u"English-Romanian Technical Dictionary",        u"Dictionar Englez-Roman Tehnic"},
-    {mnuRomEng_Caption,                     u"Romanian-English Technical Dictionary",        u"Dictionar Roman-Englez Tehnic"},
+    {PasteTitle,                            u"Paste word from Clipboard",                    u"Lipește cuvântul din clipboard"},
+    {mnuPasteWord_Caption,                  u"Paste word from Clipboard",                    u"Lipește cuvântul din clipboard"},
+    {ImgSearch_ToolTip,                     u"Search",                                       u"Caută"},
+    {mnuEngRom_Caption,                     u"English-Romanian Technical Dictionary",        u"Dicționar tehnic englez-român"},
+    {mnuRomEng_Caption,                     u"Romanian-English Technical Dictionary",        u"Dicționar tehnic român-englez"},
     {mnuAbout_Caption,                      u"About",                                        u"Despre..."},
-    {WordCountSuffix,                       u" words",                                       u" cuvinte"},
-    {Find_Caption,                          u"&Find:",                                       u"&Cauta:"},
-    {mnuAdvancedSearch_Caption,             u"Advanced Search",                              u"Cautare avansata"},
-    {Label1_0_Caption,                      u"Options",                                      u"Optiuni"},
-    {Label1_0_ToolTip,                      u"Show Options",                                 u"Arata Optiuni"},
+    {Find_Caption,                          u"&Find:",                                       u"&Caută:"},
+    {mnuAdvancedSearch_Caption,             u"Advanced Search",                              u"Căutare avansată"},
+    {Label1_0_Caption,                      u"Options",                                      u"Opțiuni"},
+    {Label1_0_ToolTip,                      u"Show Options",                                 u"Arată opțiunile"},
     {mnuGame_Caption,                       u"Game",                                         u"Joc"},
-    {Label1_1_Caption,                      u"Split",                                        u"Fragmenteaza"},
-    {Label1_1_ToolTip,                      u"Split Word",                                   u"Fragmenteaza cuvantul"},
+    {Label1_1_Caption,                      u"Split",                                        u"Fragmentează"},
+    {Label1_1_ToolTip,                      u"Split Word",                                   u"Fragmentează cuvântul"},
     {Label1_2_Caption,                      u"History",                                      u"Istoric"},
     {Label1_2_ToolTip,                      u"History",                                      u"Istoric"},
     {lblPuncte,                             u"Points: ",                                     u"Puncte: "},
     {lblPuncte1,                            u" from ",                                       u" din "},
-    {mnuExit_Caption,                       u"Exit",                                         u"Iesire (Exit)"},
+    {mnuExit_Caption,                       u"Exit",                                         u"Ieșire"},
     {mnuCopyRec2_FromCopyRec,               {},                                              {}},
     {mnuCopyTranslation2_FromCopyTranslation, {},                                            {}},
-    {mnuIgnoreDiacritics_Caption,           u"Ignore diacritics",                            u"Ignora diacriticele"},
-    {mnuWordForms_Caption,                  u"Word forms",                                   u"Formele cuvantului"},
-    {BaseFormsTitle,                        u"Base forms:",                                  u"Forme de baza:"},
+    {mnuIgnoreDiacritics_Caption,           u"Ignore diacritics",                            u"Ignoră diacriticele"},
+    {mnuWordForms_Caption,                  u"Word forms",                                   u"Formele cuvântului"},
+    {BaseFormsTitle,                        u"Base forms:",                                  u"Forme de bază:"},
     {NearMissesTitle,                       u"Near misses:",                                 u"Cuvinte apropiate:"},
+    {OtherCaseTitle,                        u"Same word, other case:",                       u"Același cuvânt, scris altfel:"},
+    {FoundInEnglishRomanian,                u"Found in English-Romanian: %1",                u"Găsit în dicționarul englez-român: %1"},
+    {FoundInRomanianEnglish,                u"Found in Romanian-English: %1",                u"Găsit în dicționarul român-englez: %1"},
+    {AdvancedSearchOffNote,                 u"Advanced search is off (%1)",                  u"Căutarea avansată este oprită (%1)"},
+    {Label4_Caption,                        u"Quillet Technical Dictionary",                 u"Dicționarul tehnic Quillet"},
+    {Image1_ToolTip,                        u"Help",                                         u"Ajutor"},
+    {Image2_ToolTip,                        u"Minimize",                                     u"Minimizează"},
+    {Image4_ToolTip,                        u"Exit",                                         u"Ieșire"},
+    {LoadingText,                           u"Loading...",                                   u"Se încarcă..."},
+    {LoadFailedText,                        u"The dictionary could not be loaded.",          u"Dicționarul nu a putut fi încărcat."},
 }};
 
 } // namespace
@@ -57,13 +69,31 @@ std::span<const InterfaceText> InterfaceTextRows()
     return Rows;
 }
 
+QString TextOf(TextTarget target, bool english)
+{
+    const auto row = std::find_if(Rows.begin(), Rows.end(), [target](const InterfaceText &r) { return r.target == target; });
+    return row == Rows.end() ? QString() : row->text(english);
+}
+
 std::pair<QString, QString> ColumnHeadings(bool english, bool romanianEnglishTicked)
 {
-    const QStringView englishName = english ? u"English" : u"Engleza";
-    const QStringView romanianName = english ? u"Romanian" : u"Romana";
+    const QStringView englishName = english ? u"English" : u"Engleză";
+    const QStringView romanianName = english ? u"Romanian" : u"Română";
     if (romanianEnglishTicked)
         return {romanianName.toString(), englishName.toString()};
     return {englishName.toString(), romanianName.toString()};
+}
+
+QString WordCount(qsizetype count, bool limited, bool english)
+{
+    const QString number = (limited ? u">"_s : QString()) + QString::number(count);
+    if (english)
+        return number + (count == 1 && !limited ? u" word"_s : u" words"_s);
+    if (count == 1 && !limited)
+        return number + u" cuvânt"_s;
+    const qsizetype lastTwo = count % 100;
+    const bool takesDe = count >= 20 && !(lastTwo >= 1 && lastTwo <= 19);
+    return number + (takesDe ? u" de cuvinte"_s : u" cuvinte"_s);
 }
 
 } // namespace quillet

@@ -12,7 +12,8 @@ namespace quillet {
 // Everything of the main window that is written in the interface language, one
 // enumerator per control and property. The three rows that carry no text of their own
 // are ColumnHeadings (see ColumnHeadings()) and the pop-up menu's two copy items, which
-// take the captions their Edit menu counterparts have just been given.
+// take the captions their Edit menu counterparts have just been given. The counts under
+// the lists are written by WordCount(), the one rule for both languages.
 enum class TextTarget {
     Label3_0_Caption,
     Label3_1_Caption,
@@ -32,7 +33,6 @@ enum class TextTarget {
     mnuEngRom_Caption,
     mnuRomEng_Caption,
     mnuAbout_Caption,
-    WordCountSuffix,
     Find_Caption,
     mnuAdvancedSearch_Caption,
     Label1_0_Caption,
@@ -51,6 +51,16 @@ enum class TextTarget {
     mnuWordForms_Caption,
     BaseFormsTitle,
     NearMissesTitle,
+    OtherCaseTitle,         // headwords that differ from the query in letter case alone
+    FoundInEnglishRomanian, // "%1" is the query, found in the other direction
+    FoundInRomanianEnglish,
+    AdvancedSearchOffNote,  // "%1" is the key that turns it on
+    Label4_Caption,         // the title, before " ver. " and the version
+    Image1_ToolTip,
+    Image2_ToolTip,
+    Image4_ToolTip,
+    LoadingText,
+    LoadFailedText,
 };
 
 // One row of the language table. The texts are used exactly as they are: blanks at
@@ -66,7 +76,19 @@ struct InterfaceText {
 // The rows in the order the window writes them.
 std::span<const InterfaceText> InterfaceTextRows();
 
+// The text of one row in the language.
+QString TextOf(TextTarget target, bool english);
+
 // The two column headings of both result lists: the headwords' language first.
 std::pair<QString, QString> ColumnHeadings(bool english, bool romanianEnglishTicked);
+
+// The count under a result list: "1 word", "7 words", ">100 words" for a list that
+// stopped at its limit; in Romanian "1 cuvânt", "7 cuvinte", "20 de cuvinte" (from 20 on,
+// "de" comes in unless the last two digits are 01 to 19: "101 cuvinte", "120 de cuvinte").
+QString WordCount(qsizetype count, bool limited, bool english);
+
+// The captions of the two interface-language items, each in its own language.
+inline constexpr QStringView EnglishInterfaceCaption = u"English interface";
+inline constexpr QStringView RomanianInterfaceCaption = u"Interfață în limba română";
 
 } // namespace quillet

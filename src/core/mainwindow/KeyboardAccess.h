@@ -30,7 +30,8 @@ enum class KeyboardControl {
 };
 
 // What assistive technology says about a control, in both interface languages. An empty
-// name leaves the control's own caption as its name, an empty description its tip.
+// name leaves the control's own caption (a picture's tip) as its name, an empty
+// description its tip.
 struct AccessibleText {
     KeyboardControl control;
     QStringView englishName;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/quiz/QuizTexts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quillet {
@@ -9,16 +10,15 @@ namespace {
 
 using T = QuizTextTarget;
 
-// "Dificulty" and the Romanian tip's lower-case start are the window's own spelling.
 constexpr std::array<QuizText, 8> Rows{{
     {T::Label1_3_Caption, u"Language:", u"Limba:"},
-    {T::Label1_2_Caption, u"Dificulty level:", u"Dificultate:"},
-    {T::Label1_1_Caption, u"Answers:", u"Variante raspuns:"},
-    {T::Label1_0_Caption, u"Word:", u"Cuvant:"},
-    {T::Choose_Caption, u"Choose the answer then click here!", u"Alege raspunsul si apasa aici!"},
-    {T::Label3_1_Caption, u"Good answers:", u"Raspunsuri bune:"},
-    {T::Label3_0_Caption, u"Wrong answers:", u"Raspunsuri gresite:"},
-    {T::List1_ToolTip, u"Double click correct answer!", u"faceti dublu-click pe raspunsul corect!"},
+    {T::Label1_2_Caption, u"Difficulty level:", u"Dificultate:"},
+    {T::Label1_1_Caption, u"Answers:", u"Variante de răspuns:"},
+    {T::Label1_0_Caption, u"Word:", u"Cuvânt:"},
+    {T::Choose_Caption, u"Choose the answer then click here!", u"Alege răspunsul și apasă aici!"},
+    {T::Label3_1_Caption, u"Good answers:", u"Răspunsuri bune:"},
+    {T::Label3_0_Caption, u"Wrong answers:", u"Răspunsuri greșite:"},
+    {T::List1_ToolTip, u"Double click correct answer!", u"Faceți dublu clic pe răspunsul corect!"},
 }};
 
 } // namespace
@@ -28,10 +28,21 @@ std::span<const QuizText> QuizTextRows()
     return Rows;
 }
 
+QString AccessibleNameOf(QuizTextTarget caption, bool inEnglish)
+{
+    const auto row = std::find_if(Rows.begin(), Rows.end(), [caption](const QuizText &r) { return r.target == caption; });
+    if (row == Rows.end())
+        return {};
+    QString name = row->text(inEnglish);
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name;
+}
+
 QString ChooseAnswerFirstMessage(bool inEnglish)
 {
     return inEnglish ? QStringLiteral("Please choose an answer first!")
-                     : QStringLiteral("Alegeti intai o varianta de raspuns!");
+                     : QStringLiteral("Alegeți întâi o variantă de răspuns!");
 }
 
 } // namespace quillet

@@ -32,6 +32,10 @@ struct QuizText {
 
 std::span<const QuizText> QuizTextRows();
 
+// The name assistive technology gives the control a caption stands for: the caption
+// without its colon ("Difficulty level").
+QString AccessibleNameOf(QuizTextTarget caption, bool inEnglish);
+
 // The one message of the quiz: shown when the answer action finds no answer selected.
 QString ChooseAnswerFirstMessage(bool inEnglish);
 

@@ -28,14 +28,14 @@ const QColor LinkHoverRed(255, 0, 0);
 } // namespace
 
 Form2::Form2(const about::WordCounts &counts, const about::AboutLinks &links, about::LinkOpener &opener,
-             QWidget *parent)
+             bool english, QWidget *parent)
     : QDialog(parent), links_(links), opener_(opener)
 {
-    setWindowTitle(u"About"_s);
     setModal(true);
     setFixedSize(Twips(0, 0, 4800, 5025).size());
     setFont(ArialFont(8));
     createControls();
+    applyTexts(english);
     connectHandlers();
     Form_Load(counts);
 }
@@ -76,28 +76,44 @@ void Form2::createControls()
 
     Command1 = new QPushButton(u"Click!"_s, this);
     Command1->setGeometry(Twips(1920, 4560, 960, 405));
+    // Enter closes the window: the button is the default one and has the focus at the
+    // start, so no link opens unless the user takes the focus to it.
+    Command1->setDefault(true);
+    Command1->setFocus();
+}
+
+void Form2::applyTexts(bool english)
+{
+    using about::AboutText;
+    const auto text = [english](AboutText which) { return about::TextOf(which, english); };
+    setWindowTitle(text(AboutText::WindowCaption));
+    Label5[0]->setToolTip(text(AboutText::HomePageTip));
+    Text2->setToolTip(text(AboutText::MailTip));
+    Text2->setAccessibleName(text(AboutText::MailName));
+    Label4->setText(text(AboutText::LatestVersionCaption));
+    Label4->setToolTip(text(AboutText::LatestVersionTip));
+    Label3->setText(text(AboutText::OtherProgramCaption));
+    Label3->setToolTip(text(AboutText::OtherProgramTip));
+    Text1->setAccessibleName(text(AboutText::InformationName));
+    Command1->setAccessibleName(text(AboutText::CloseName));
 }
 
 void Form2::createLinks()
 {
-    Label5[0] = newLink(Frame2, Twips(240, 360, 1740, 375), links_.homePage, u"Visit Author Home Page"_s);
+    Label5[0] = newLink(Frame2, Twips(240, 360, 1740, 375), links_.homePage, {});
 
     Text2 = new QLineEdit(links_.mailAddress, Frame2);
     Text2->setGeometry(Twips(2400, 360, 2205, 300));
     Text2->setReadOnly(true);
-    Text2->setToolTip(u"Email author"_s);
     Text2->setCursor(Qt::PointingHandCursor);
     Text2->setMouseTracking(true);
     Text2->installEventFilter(this);
     Text2->setAttribute(Qt::WA_NoMousePropagation);
     setText2ForeColor(LinkBlue);
 
-    Label4 = newLink(Frame2, Twips(1080, 840, 2535, 480),
-                     u"Download the latest version of Quillet Tehnical Dictionary"_s,
-                     u"Download the latest version of Quillet Dictionary"_s);
-    Label3 = newLink(Frame2, Twips(360, 1440, 2895, 480),
-                     u"Quillet Atlas: download the maker's other program"_s,
-                     u"Download Quillet Atlas, another program by the maker of Quillet"_s);
+    // Their captions and tips come with the interface language.
+    Label4 = newLink(Frame2, Twips(1080, 840, 2535, 480), {}, {});
+    Label3 = newLink(Frame2, Twips(360, 1440, 2895, 480), {}, {});
     Label3->setForeColor(OtherProgramTeal);
 }
 

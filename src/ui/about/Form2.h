@@ -21,12 +21,14 @@ class ClickLabel;
 
 // The About window: the program's name and version, the credit line, how many words
 // the dictionary holds, and links to the maker's pages and the author's mail. Built
-// afresh at every opening from what it is given.
+// afresh at every opening from what it is given; its tips and the names assistive
+// technology reads are in the interface language. Enter closes it, unless a link has
+// the focus, which Enter then opens.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
     Form2(const about::WordCounts &counts, const about::AboutLinks &links, about::LinkOpener &opener,
-          QWidget *parent = nullptr);
+          bool english, QWidget *parent = nullptr);
 
     void Command1_Click();
     void Label5_Click(int index);
@@ -58,6 +60,7 @@ protected:
 private:
     void createControls();
     void createLinks();
+    void applyTexts(bool english);
     void connectHandlers();
     void Form_Load(const about::WordCounts &counts);
     QRect Twips(int left, int top, int width, int height) const;

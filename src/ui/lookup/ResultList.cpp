@@ -16,10 +16,18 @@ namespace quillet {
 
 namespace {
 
+// What marks the notice row among the others.
+constexpr int NoticeRole = Qt::UserRole + 1;
+
+bool IsNotice(const QTreeWidgetItem *item)
+{
+    return item != nullptr && item->data(0, NoticeRole).toBool();
+}
+
 std::optional<std::pair<QString, QString>> RowTexts(const QTreeWidgetItem *item)
 {
-    // A caption row stands for no entry.
-    if (item == nullptr || item->flags() == Qt::NoItemFlags)
+    // A caption row and the notice stand for no entry.
+    if (item == nullptr || item->flags() == Qt::NoItemFlags || IsNotice(item))
         return std::nullopt;
     return std::pair{item->text(0), item->text(1)};
 }
@@ -64,8 +72,8 @@ void ResultList::appendRow(const QString &headword, const QString &translation)
     addTopLevelItem(new QTreeWidgetItem(QStringList{headword, translation}));
 }
 
-void ResultList::prependOffered(const QString &caption, const QList<std::pair<QString, QString>> &rows,
-                                const QColor &text, const QColor &background)
+void ResultList::insertOffered(int position, const QString &caption, const QList<std::pair<QString, QString>> &rows,
+                               const QColor &text, const QColor &background)
 {
     QList<QTreeWidgetItem *> items;
     auto *title = new QTreeWidgetItem(QStringList{caption});
@@ -80,10 +88,32 @@ void ResultList::prependOffered(const QString &caption, const QList<std::pair<QS
         Paint(item, text, background);
         items.append(item);
     }
-    insertTopLevelItems(0, items); // the list takes ownership of the items
+    insertTopLevelItems(position, items); // the list takes ownership of the items
     title->setFirstColumnSpanned(true);
     if (pointer_)
         emit mouseMove(*pointer_);
+}
+
+void ResultList::setNotice(const QString &text, const QColor &textColour, const QColor &background)
+{
+    auto *notice = new QTreeWidgetItem(QStringList{text});
+    notice->setData(0, NoticeRole, true);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    notice->setFont(0, underlined);
+    Paint(notice, textColour, background);
+    insertTopLevelItem(0, notice); // the list takes ownership of the item
+    notice->setFirstColumnSpanned(true);
+}
+
+bool ResultList::noticeChosen() const
+{
+    return noticeIsCurrent() && currentItem()->isSelected();
+}
+
+bool ResultList::noticeIsCurrent() const
+{
+    return IsNotice(currentItem());
 }
 
 std::optional<std::pair<QString, QString>> ResultList::selectedRow() const
@@ -159,7 +189,7 @@ void ResultList::keyPressEvent(QKeyEvent *event)
         event->accept();
     else
         QTreeWidget::keyPressEvent(event);
-    emit keyDown(event->key());
+    emit keyDown(event->key(), event->modifiers());
 }
 
 } // namespace quillet

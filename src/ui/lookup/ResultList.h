@@ -19,10 +19,18 @@ public:
     // Replaces every row with the given entries, in order.
     void setRows(const QList<std::pair<QString, QString>> &rows);
     void appendRow(const QString &headword, const QString &translation);
-    // Puts the rows above the others under a caption row, all of them in the colours
-    // given; the caption row is no entry: it cannot be selected and has no tip.
-    void prependOffered(const QString &caption, const QList<std::pair<QString, QString>> &rows,
-                        const QColor &text, const QColor &background);
+    // Puts the rows, under a caption row, before the row now at `position` (0 the top), all
+    // of them in the colours given; the caption row is no entry: it cannot be selected and
+    // has no tip.
+    void insertOffered(int position, const QString &caption, const QList<std::pair<QString, QString>> &rows,
+                       const QColor &text, const QColor &background);
+    // Puts a notice above every row, across both columns, like a link: it is no entry, but
+    // it can be chosen (noticeChosen).
+    void setNotice(const QString &text, const QColor &textColour, const QColor &background);
+    // Whether the notice is the row picked by the last click (selected), or the row the
+    // keyboard is on (current).
+    bool noticeChosen() const;
+    bool noticeIsCurrent() const;
     // The selected row's headword and translation; nullopt when no row is selected.
     std::optional<std::pair<QString, QString>> selectedRow() const;
     // The row under a point of the list's viewport; nullopt over a blank part.
@@ -41,7 +49,7 @@ signals:
     void mouseUp(Qt::MouseButton button, const QPoint &globalPosition);
     void clicked();
     void doubleClicked();
-    void keyDown(int key);
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -3,9 +3,9 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +21,11 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty())
-            return QString(label()->text()).remove(u'&');
-        return text;
+        if (kind != QAccessible::Name || !text.isEmpty())
+            return text;
+        // Named by its caption, and a picture by its tip.
+        const QString caption = QString(label()->text()).remove(u'&');
+        return caption.isEmpty() ? label()->toolTip() : caption;
     }
 
     QAccessible::State state() const override
@@ -38,6 +40,21 @@ public:
 
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
+    // A pop-up menu is a window of its own, which no window lists among its children: the
+    // label that opens it does, as its last child, so the menu and its items are found.
+    int childCount() const override { return QAccessibleWidget::childCount() + (menuInterface() ? 1 : 0); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        return index == own ? menuInterface() : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child != nullptr && child == menuInterface())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
     void doAction(const QString &name) override
     {
         if (name == pressAction())
@@ -48,6 +65,10 @@ public:
 
 private:
     ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
+    QAccessibleInterface *menuInterface() const
+    {
+        return label()->menu() != nullptr ? QAccessible::queryAccessibleInterface(label()->menu()) : nullptr;
+    }
 };
 
 QAccessibleInterface *ClickLabelInterface(const QString &className, QObject *object)
@@ -137,6 +158,12 @@ void ClickLabel::mouseMoveEvent(QMouseEvent *event)
     emit movedAt(event->buttons(), event->globalPosition());
 }
 
+void ClickLabel::leaveEvent(QEvent *event)
+{
+    QLabel::leaveEvent(event);
+    emit left();
+}
+
 void ClickLabel::keyPressEvent(QKeyEvent *event)
 {
     const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
@@ -154,11 +181,17 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect().adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // A white line under a black dotted one, at the edge (inside a border, which marks the
+    // direction): seen on the dark pictures and on the white labels alike, at any scale.
+    QPainter painter(this);
+    const double inset = frameWidth() > 0 ? frameWidth() + 1.5 : 0.5;
+    const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(ring);
+    QPen dots(Qt::black, 1, Qt::DotLine);
+    dots.setCosmetic(false);
+    painter.setPen(dots);
+    painter.drawRect(ring);
 }
 
 } // namespace quillet

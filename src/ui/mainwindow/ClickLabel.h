@@ -3,6 +3,8 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -16,7 +18,8 @@ namespace quillet {
 //
 // A label given a control role is a control for the keyboard and for assistive
 // technology as well: Tab reaches it (a click does not take the focus), it shows the
-// focus, Space or Enter press and click it, and it is presented in that role (a button,
+// focus with a ring that stands out on any picture or background, Space or Enter press
+// and click it, and it is presented in that role (a button,
 // a radio button checked while its border shows) with a press action.
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -26,6 +29,9 @@ public:
     void setControlRole(QAccessible::Role role);
     // NoRole for a label that is no control (the title).
     QAccessible::Role controlRole() const { return role_; }
+    // The pop-up menu the label opens, which assistive technology then finds under it.
+    void setMenu(QMenu *menu) { menu_ = menu; }
+    QMenu *menu() const { return menu_; }
     // What Space or Enter does: a press of the left button at the label's lower left
     // corner (where a menu it opens drops down), then a click.
     void activate();
@@ -45,18 +51,22 @@ signals:
     // buttons held and the pointer's position on the screen.
     void pressedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
     void movedAt(Qt::MouseButtons buttons, const QPointF &globalPosition);
+    // The pointer left the label.
+    void left();
     void borderStyleChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;
     QAccessible::Role role_ = QAccessible::NoRole;
+    QPointer<QMenu> menu_;
 };
 
 } // namespace quillet

@@ -8,10 +8,12 @@
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/mainwindow/Form1Layout.h"
 #include "ui/mainwindow/HoverColours.h"
+#include "core/lookup/Shortcuts.h"
 #include "core/mainwindow/InterfaceTexts.h"
 #include "ui/mainwindow/Pictures.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
@@ -56,6 +58,7 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
 {
     setWindowTitle(u"Quillet"_s);
     setFixedSize(layout::ClientSize);
+    presentAsFrame();
     createControls();
     createMenus();
     connectHandlers();
@@ -111,15 +114,18 @@ void Form1::createTitleBar()
 
     const auto picture = [this](Picture kind, const QRect &place, const QString &tip) {
         auto *button = new ClickLabel(this);
+        // A button from the start: asked for before, it would stay a plain picture.
+        button->setControlRole(QAccessible::Button);
         button->setGeometry(place);
         button->setPixmap(DrawPicture(kind, place.width()));
         button->setToolTip(tip);
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };
-    Image2 = picture(Picture::Minimise, layout::Image2, u"Minimized"_s);
-    Image4 = picture(Picture::Close, layout::Image4, u"Exit"_s);
-    Image1 = picture(Picture::Help, layout::Image1, u"Help"_s);
+    // The tips come with the interface language.
+    Image2 = picture(Picture::Minimise, layout::Image2, {});
+    Image4 = picture(Picture::Close, layout::Image4, {});
+    Image1 = picture(Picture::Help, layout::Image1, {});
     ImgSearch = picture(Picture::Search, layout::ImgSearch, {});
     Image3 = picture(Picture::Paste, layout::Image3, {});
 }
@@ -190,11 +196,20 @@ void Form1::createLists()
     };
     List2 = dropDown(layout::List2);
     List1 = dropDown(layout::List1);
+
+    AdvancedSearchNote = new QLabel(this);
+    AdvancedSearchNote->setGeometry(layout::AdvancedSearchNote);
+    QFont italic = ArialFont(9.75);
+    italic.setItalic(true);
+    AdvancedSearchNote->setFont(italic);
+    SetTextColour(AdvancedSearchNote, ListHeadingBlue);
 }
 
 void Form1::createMenus()
 {
-    mnuOptions = new QMenu(u"Options"_s, this);
+    // The Options label's: assistive technology finds the menu under the label.
+    mnuOptions = new QMenu(u"Options"_s, Label1[0]);
+    Label1[0]->setMenu(mnuOptions);
     mnuEngRom = AddItem(mnuOptions, u"English-Romanian Dictionary"_s, true, true);
     mnuRomEng = AddItem(mnuOptions, u"Romanian-English Dictionary"_s, true, false);
     mnuOptions->addSeparator();
@@ -203,8 +218,8 @@ void Form1::createMenus()
     mnuIgnoreDiacritics = AddItem(mnuOptions, u"Ignore diacritics"_s, true, false);
     mnuWordForms = AddItem(mnuOptions, u"Word forms"_s, true, true);
     mnuOptions->addSeparator();
-    mnuOptRom = AddItem(mnuOptions, u"Interfata in limba Romana"_s, true, false);
-    mnuOptEng = AddItem(mnuOptions, u"English interface"_s, true, true);
+    mnuOptRom = AddItem(mnuOptions, RomanianInterfaceCaption.toString(), true, false);
+    mnuOptEng = AddItem(mnuOptions, EnglishInterfaceCaption.toString(), true, true);
     mnuOptions->addSeparator();
     mnuGame = AddItem(mnuOptions, u"Game"_s);
     mnuOptions->addSeparator();
@@ -275,6 +290,8 @@ void Form1::Form_Resize()
     lv[1]->setVisible(advanced);
     Label2[1]->setVisible(advanced);
     Label2[3]->setVisible(advanced);
+    // Off, a note takes the Containing list's place, so its results are not missed unawares.
+    AdvancedSearchNote->setVisible(!advanced);
     if (!advanced) {
         lv[0]->resize(lv[0]->width(), layout::StartingListHeightAlone);
         return;
@@ -295,26 +312,26 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::Label3_1_Caption: Label3[1]->setText(text); break;
         case TextTarget::Label3_0_ToolTip: Label3[0]->setToolTip(text); break;
         case TextTarget::Label3_1_ToolTip: Label3[1]->setToolTip(text); break;
-        case TextTarget::ColumnHeadings: {
-            const auto [first, second] = ColumnHeadings(isEnglish, mnuRomEng->isChecked());
-            for (ResultList *list : lv)
-                list->setHeaderLabels({first, second});
-            break;
-        }
+        case TextTarget::ColumnHeadings: applyColumnHeadings(isEnglish); break;
         case TextTarget::Label2_0_Caption: Label2[0]->setText(text); break;
         case TextTarget::Label2_1_Caption: Label2[1]->setText(text); break;
         case TextTarget::mnuCopyRec_Caption: mnuCopyRec->setText(text); break;
         case TextTarget::mnuCopyTranslation_Caption: mnuCopyTranslation->setText(text); break;
         case TextTarget::mnuSearchAsYouType_Caption: mnuSearchAsYouType->setText(text); break;
-        case TextTarget::mnuOptions_Caption: mnuOptions->setTitle(text); break;
-        case TextTarget::mnuEdit_Caption: mnuEdit->setTitle(text); break;
+        case TextTarget::mnuOptions_Caption:
+            mnuOptions->setTitle(text);
+            mnuOptions->setAccessibleName(text);
+            break;
+        case TextTarget::mnuEdit_Caption:
+            mnuEdit->setTitle(text);
+            mnuEdit2->setAccessibleName(text); // the result lists' menu of its copy items
+            break;
         case TextTarget::PasteTitle: PasteTitle = text; break;
         case TextTarget::mnuPasteWord_Caption: mnuPasteWord->setText(text); break;
         case TextTarget::ImgSearch_ToolTip: ImgSearch->setToolTip(text); break;
         case TextTarget::mnuEngRom_Caption: mnuEngRom->setText(text); break;
         case TextTarget::mnuRomEng_Caption: mnuRomEng->setText(text); break;
         case TextTarget::mnuAbout_Caption: mnuAbout->setText(text); break;
-        case TextTarget::WordCountSuffix: WordCountSuffix = text; break;
         case TextTarget::Find_Caption: Find->setText(text); break;
         case TextTarget::mnuAdvancedSearch_Caption: mnuAdvancedSearch->setText(text); break;
         case TextTarget::Label1_0_Caption: Label1[0]->setText(text); break;
@@ -333,16 +350,49 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
             break;
         case TextTarget::mnuIgnoreDiacritics_Caption: mnuIgnoreDiacritics->setText(text); break;
         case TextTarget::mnuWordForms_Caption: mnuWordForms->setText(text); break;
-        case TextTarget::BaseFormsTitle: BaseFormsTitle = text; break;
-        case TextTarget::NearMissesTitle: NearMissesTitle = text; break;
+        case TextTarget::AdvancedSearchOffNote:
+            AdvancedSearchNote->setText(
+                text.arg(QKeySequence(*ShortcutLabel(ShortcutCommand::AdvancedSearch)).toString(QKeySequence::NativeText)));
+            break;
+        case TextTarget::Label4_Caption:
+            Label4->setText(text + u" ver. "_s + QString::number(QUILLET_VERSION_MAJOR) + u"."_s
+                            + QString::number(QUILLET_VERSION_MINOR));
+            break;
+        case TextTarget::Image1_ToolTip: Image1->setToolTip(text); break;
+        case TextTarget::Image2_ToolTip: Image2->setToolTip(text); break;
+        case TextTarget::Image4_ToolTip: Image4->setToolTip(text); break;
+        case TextTarget::LoadingText: Text3->setAccessibleName(text); break;
+        // Read where they are shown, in the language then in force.
+        case TextTarget::BaseFormsTitle:
+        case TextTarget::NearMissesTitle:
+        case TextTarget::OtherCaseTitle:
+        case TextTarget::FoundInEnglishRomanian:
+        case TextTarget::FoundInRomanianEnglish:
+        case TextTarget::LoadFailedText:
+            break;
         }
     }
+    // The counts under the lists speak the new language at once.
+    showCounts();
     fitCaptions();
     applyAccessibleTexts(isEnglish);
 }
 
+bool Form1::inEnglish() const
+{
+    return mnuOptEng->isChecked();
+}
+
+void Form1::applyColumnHeadings(bool isEnglish)
+{
+    const auto [first, second] = ColumnHeadings(isEnglish, mnuRomEng->isChecked());
+    for (ResultList *list : lv)
+        list->setHeaderLabels({first, second});
+}
+
 void Form1::mnuOptEng_Click()
 {
+    languageChosen_ = true;
     mnuOptEng->setChecked(!mnuOptEng->isChecked());
     mnuOptRom->setChecked(!mnuOptEng->isChecked());
     ApplyInterfaceLanguage(mnuOptEng->isChecked());
@@ -350,6 +400,7 @@ void Form1::mnuOptEng_Click()
 
 void Form1::mnuOptRom_Click()
 {
+    languageChosen_ = true;
     mnuOptRom->setChecked(true);
     mnuOptEng->setChecked(!mnuOptRom->isChecked());
     ApplyInterfaceLanguage(mnuOptEng->isChecked());
@@ -366,10 +417,45 @@ void Form1::markDirection(int d)
     Label3[1]->setBorderStyle(englishRomanian ? 0 : 1);
 }
 
+// A direction chosen from the menu or with its key: the lists and their headings follow
+// at once; the focus stays where it is. The direction already chosen changes nothing.
+void Form1::changeDirection(int d)
+{
+    const bool changed = d != CurrentDirection();
+    markDirection(d);
+    if (changed)
+        showDirection();
+}
+
+void Form1::showDirection()
+{
+    const QString query = Text1->text().trimmed();
+    if (query.isEmpty())
+        showFirstEntries();
+    else
+        RunSearch(query);
+    applyColumnHeadings(inEnglish());
+}
+
+// Without a query, the lists show the direction's first entries, as at start.
+void Form1::showFirstEntries()
+{
+    Label2[2]->clear();
+    Label2[3]->clear();
+    counts_.reset();
+    otherDirectionOffered_ = 0;
+    copyChoice_.pickForgotten();
+    fillFirstList(CurrentDirection());
+    lv[1]->clear();
+}
+
 void Form1::Label3_Click(int index)
 {
     markDirection(index != 0 ? DictTable::RomanianEnglish : DictTable::EnglishRomanian);
     Text1->setFocus();
+    // A blank query searches nothing: the lists show the new direction's first entries.
+    if (Text1->text().trimmed().isEmpty())
+        showFirstEntries();
     ImgSearch_Click();
     ApplyInterfaceLanguage(mnuOptEng->isChecked());
 }
@@ -384,12 +470,12 @@ void Form1::Label1_MouseDown(int index, Qt::MouseButton button, const QPoint &gl
 
 void Form1::mnuEngRom_Click()
 {
-    markDirection(DictTable::EnglishRomanian);
+    changeDirection(DictTable::EnglishRomanian);
 }
 
 void Form1::mnuRomEng_Click()
 {
-    markDirection(DictTable::RomanianEnglish);
+    changeDirection(DictTable::RomanianEnglish);
 }
 
 void Form1::mnuSearchAsYouType_Click()

@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -97,7 +98,7 @@ public:
     void mnuPasteWord_Click();
 
     // Result lists and copying.
-    void lv_KeyDown(int index, int key);
+    void lv_KeyDown(int index, int key, Qt::KeyboardModifiers shift = Qt::NoModifier);
     void lv_MouseDown(int index);
     void lv_MouseMove(int index, const QPoint &viewportPosition);
     void lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition);
@@ -138,6 +139,8 @@ public:
     // Hover feedback.
     void Label1_MouseMove(int index, Qt::MouseButtons button);
     void Label3_MouseMove(int index);
+    // The pointer left a label or picture: its highlight ends.
+    void Highlight_MouseLeave(ClickLabel *control);
     void ImgSearch_MouseMove();
     void Image1_MouseMove();
 
@@ -168,6 +171,7 @@ public:
     DropDownList *List1 = nullptr;          // split word
     DropDownList *List2 = nullptr;          // history
     QLineEdit *Text3 = nullptr;             // loading indicator
+    QLabel *AdvancedSearchNote = nullptr;   // where the Containing list is while advanced search is off
     QTimer *Timer1 = nullptr;
 
     QMenu *mnuOptions = nullptr;
@@ -190,12 +194,9 @@ public:
     QAction *mnuCopyRec2 = nullptr;
     QAction *mnuCopyTranslation2 = nullptr;
 
-    QString WordCountSuffix = QStringLiteral(" words");
     QString PasteTitle;
     QString lblPuncte;
     QString lblPuncte1;
-    QString BaseFormsTitle;
-    QString NearMissesTitle;
     cTooltip MainTooltip;
     qint16 ActiveListIndex = 0;
     qint16 IdleTicks = 0;
@@ -230,8 +231,17 @@ private:
     void watchClipboard();
     void showPastePicture();
     void fillFirstList(int d);
-    void offerWordForms(int d, const QString &query, const SearchResult &found, Diacritics diacritics);
+    // Offers, in the Starting-with list, what the query finds besides it (Form1WordForms.cpp);
+    // returns how many entries it offers.
+    qsizetype offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics);
+    void openOtherDirection();
     void markDirection(int d);
+    void changeDirection(int d);
+    void showDirection();
+    void showFirstEntries();
+    void applyColumnHeadings(bool isEnglish);
+    void showCounts();
+    bool inEnglish() const;
     void showHistoryEntries();
     void copyFromActiveList(int column);
     bool copyWithCtrlC();
@@ -245,6 +255,7 @@ private:
     void fitCaptions();
     void setUpKeyboardAccess();
     void applyAccessibleTexts(bool isEnglish);
+    void presentAsFrame();
     QWidget *keyboardControl(KeyboardControl control) const;
 
     Form1Setup setup_;
@@ -253,6 +264,16 @@ private:
     SearchHistory history_;
     QuizScore quizScore_; // the quiz's score lasts for the run
     CopyChoice copyChoice_;
+    // The counts under the lists, kept to be written again in another language.
+    struct ShownCounts {
+        qsizetype starting = 0;
+        bool startingLimited = false;
+        qsizetype containing = 0;
+        bool containingLimited = false;
+    };
+    std::optional<ShownCounts> counts_;
+    int otherDirectionOffered_ = 0; // the direction the Starting-with list's notice opens, if any
+    bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;
     bool unloaded_ = false;

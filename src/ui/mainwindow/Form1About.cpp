@@ -12,7 +12,7 @@ void Form1::Image1_Click()
     about::DesktopLinkOpener opener;
     const about::WordCounts counts{DictTable_->EntryCount(DictTable::EnglishRomanian),
                                    DictTable_->EntryCount(DictTable::RomanianEnglish)};
-    Form2 about(counts, about::BuiltInLinks(), opener, this);
+    Form2 about(counts, about::BuiltInLinks(), opener, inEnglish(), this);
     if (setup_.showAbout)
         setup_.showAbout(about);
     else

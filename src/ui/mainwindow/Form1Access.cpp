@@ -10,14 +10,36 @@
 #include "ui/lookup/ResultList.h"
 #include "ui/mainwindow/ClickLabel.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 
 namespace quillet {
 
+namespace {
+
+// The main window is a frame to assistive technology, as any application's main window.
+QAccessibleInterface *WindowInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1StringView(Form1::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+}
+
+} // namespace
+
+// Before anything asks for the window's accessible side (the pictures get their role as
+// they are made, for the same reason).
+void Form1::presentAsFrame()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(WindowInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
 void Form1::setUpKeyboardAccess()
 {
-    for (ClickLabel *picture : {Image1, Image2, Image4, ImgSearch, Image3})
-        picture->setControlRole(QAccessible::Button);
     Label1[0]->setControlRole(QAccessible::ButtonMenu);
     Label1[1]->setControlRole(QAccessible::ButtonDropDown);
     Label1[2]->setControlRole(QAccessible::ButtonDropDown);

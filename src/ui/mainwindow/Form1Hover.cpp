@@ -61,9 +61,11 @@ void Form1::connectHoverHandlers()
     connect(ImgSearch, &ClickLabel::movedAt, this, &Form1::ImgSearch_MouseMove);
     Image1->setMouseTracking(true);
     connect(Image1, &ClickLabel::movedAt, this, &Form1::Image1_MouseMove);
+    // A highlight ends when the pointer leaves its control, for wherever it goes.
+    for (ClickLabel *control : {Label1[0], Label1[1], Label1[2], Label3[0], Label3[1], ImgSearch, Image3, Image1})
+        connect(control, &ClickLabel::left, this, [this, control] { Highlight_MouseLeave(control); });
 
-    // Only the background and the title reset the highlights: moves over the other
-    // controls stay with them.
+    // Moves over the other controls stay with them.
     for (QWidget *control : std::initializer_list<QWidget *>{Text1, lv[0], lv[1], List1, List2, Text3})
         control->setAttribute(Qt::WA_NoMousePropagation);
 }
@@ -83,7 +85,17 @@ void Form1::Label1_MouseMove(int index, Qt::MouseButtons button)
 
 void Form1::Label3_MouseMove(int index)
 {
+    // The pointer is over one direction label at a time.
     Label3[index]->setForeColor(hover::OverRed);
+    Label3[index == 0 ? 1 : 0]->setForeColor(hover::RestBlue);
+}
+
+void Form1::Highlight_MouseLeave(ClickLabel *control)
+{
+    if (control == ImgSearch || control == Image3 || control == Image1)
+        control->setBorderStyle(0);
+    else
+        control->setForeColor(hover::RestBlue);
 }
 
 void Form1::ImgSearch_MouseMove()

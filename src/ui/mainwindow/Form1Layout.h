@@ -33,10 +33,12 @@ inline constexpr QRect Label2ContainingHeading{12, 273, 137, 22};
 inline constexpr QRect Label2ContainingCount{210, 271, 137, 15};
 inline constexpr QRect ContainingList{3, 286, 613, 165};
 inline constexpr QRect Label5{0, 445, 625, 20};
+// Below the Starting-with list, while the Containing list is hidden.
+inline constexpr QRect AdvancedSearchNote{12, 432, 590, 18};
 
-// The Starting-with list reaches the bottom of the window when it is the only list,
-// and stops above the Containing list's heading when both are shown.
-inline constexpr int StartingListHeightAlone = 375;
+// The Starting-with list reaches down to the note on advanced search when it is the only
+// list, and stops above the Containing list's heading when both are shown.
+inline constexpr int StartingListHeightAlone = 353;
 inline constexpr int StartingListHeightWithContaining = 189;
 
 // Column widths of the two lists for a list of the given width. A fraction of a pixel

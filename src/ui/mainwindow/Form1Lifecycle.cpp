@@ -11,6 +11,7 @@
 #include "ui/lookup/QueryBox.h"
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/common/ScreenTwips.h"
+#include "core/mainwindow/InterfaceTexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,12 +29,6 @@ using namespace Qt::StringLiterals;
 namespace quillet {
 
 namespace {
-
-QString TitleCaption()
-{
-    return u"Quillet Technical Dictionary"_s + u" ver. "_s + QString::number(QUILLET_VERSION_MAJOR)
-           + u"."_s + QString::number(QUILLET_VERSION_MINOR);
-}
 
 // The screens' usable areas (without the desktop's panels), the primary screen first.
 QList<QRect> ScreenAreas()
@@ -59,7 +54,7 @@ public:
     {
         form_.Text3->show();
         form_.Text3->raise();
-        form_.Text3->setText(u"Loading..."_s);
+        form_.Text3->setText(TextOf(TextTarget::LoadingText, form_.inEnglish()));
         QCoreApplication::processEvents();
     }
 
@@ -89,8 +84,7 @@ Form1::LoadOutcome Form1::Form_Load()
     DictTable_->setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
     setWindowRegion();
     LoadSettings();
-    Label4->setText(TitleCaption());
-    ApplyInterfaceLanguage(mnuOptEng->isChecked());
+    ApplyInterfaceLanguage(mnuOptEng->isChecked()); // the title among the texts
     ActiveListIndex = 0;
     MainTooltip.Create(this);
     MainTooltip.setMaxTipWidth(300);
@@ -117,7 +111,8 @@ Form1::LoadOutcome Form1::Form_Load()
             setup_.reportLoadFailure(loaded.failure);
         else
             QMessageBox::critical(nullptr, u"Quillet"_s,
-                                  u"The dictionary could not be loaded.\n\n"_s + loaded.failure.message());
+                                  TextOf(TextTarget::LoadFailedText, inEnglish()) + u"\n\n"_s
+                                      + loaded.failure.message());
         return LoadOutcome::Failed;
     }
 
@@ -161,6 +156,7 @@ void Form1::LoadSettings()
         mnuSearchAsYouType->setChecked(*stored.searchAsYouType);
     if (stored.romanianInterface)
         mnuOptRom->setChecked(*stored.romanianInterface);
+    languageChosen_ = stored.languageChosen;
     mnuOptEng->setChecked(!mnuOptRom->isChecked());
     if (stored.englishRomanian)
         markDirection(*stored.englishRomanian ? DictTable::EnglishRomanian : DictTable::RomanianEnglish);
@@ -192,7 +188,9 @@ void Form1::SaveSettings()
     const QRect frame = frameGeometry();
     settings::SettingsToSave values;
     values.searchAsYouType = mnuSearchAsYouType->isChecked();
-    values.romanianInterface = mnuOptRom->isChecked();
+    // A language the user never chose is not stored: the desktop's goes on choosing it.
+    if (languageChosen_)
+        values.romanianInterface = mnuOptRom->isChecked();
     values.englishRomanian = Label3[0]->BorderStyle() == 1;
     values.advancedSearch = mnuAdvancedSearch->isChecked();
     values.ignoreDiacritics = mnuIgnoreDiacritics->isChecked();

@@ -8,6 +8,7 @@
 #include "ui/lookup/ResultList.h"
 #include "core/lookup/SearchEngine.h"
 #include "core/lookup/Shortcuts.h"
+#include "core/mainwindow/InterfaceTexts.h"
 #include "ui/mainwindow/ClickLabel.h"
 
 #include <QAction>
@@ -62,7 +63,8 @@ void Form1::connectLookupHandlers()
 
     for (int i = 0; i < int(lv.size()); ++i) {
         ResultList *list = lv[i];
-        connect(list, &ResultList::keyDown, this, [this, i](int key) { lv_KeyDown(i, key); });
+        connect(list, &ResultList::keyDown, this,
+                [this, i](int key, Qt::KeyboardModifiers shift) { lv_KeyDown(i, key, shift); });
         connect(list, &ResultList::mouseDown, this, [this, i] { lv_MouseDown(i); });
         connect(list, &ResultList::mouseMove, this,
                 [this, i](const QPoint &at) { lv_MouseMove(i, at); });
@@ -85,14 +87,27 @@ void Form1::RunSearch(const QString &query)
     Label2[2]->clear();
     Label2[3]->clear();
     const Diacritics diacritics = mnuIgnoreDiacritics->isChecked() ? Diacritics::Ignored : Diacritics::Distinct;
-    const SearchResult found = SearchDictionary(*DictTable_, d, CommaBelowLetters(query), diacritics);
+    const QString spelled = CommaBelowLetters(query);
+    const SearchResult found = SearchDictionary(*DictTable_, d, spelled, diacritics);
     copyChoice_.pickForgotten(); // the rows are replaced
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
-    if (mnuWordForms->isChecked())
-        offerWordForms(d, CommaBelowLetters(query), found, diacritics);
-    Label2[2]->setText(CountCaption(qsizetype(found.startingWith.size()), WordCountSuffix));
-    Label2[3]->setText(CountCaption(lv[1]->topLevelItemCount(), WordCountSuffix));
+    const qsizetype offered = offerBesides(d, spelled, found, diacritics);
+    // The count above the Starting-with list counts every entry it shows, offered ones too;
+    // a full list reads ">100" whatever is offered beside it.
+    const bool startingFull = found.startingWith.size() >= std::size_t(MaxListedMatches);
+    counts_ = ShownCounts{startingFull ? MaxListedMatches : qsizetype(found.startingWith.size()) + offered,
+                          startingFull, qsizetype(found.containing.size()),
+                          found.containing.size() >= std::size_t(MaxListedMatches)};
+    showCounts();
+}
+
+void Form1::showCounts()
+{
+    if (!counts_)
+        return;
+    Label2[2]->setText(WordCount(counts_->starting, counts_->startingLimited, inEnglish()));
+    Label2[3]->setText(WordCount(counts_->containing, counts_->containingLimited, inEnglish()));
 }
 
 void Form1::ImgSearch_Click()
@@ -109,6 +124,7 @@ void Form1::Text1_Change()
 {
     Label2[3]->clear();
     Label2[2]->clear();
+    counts_.reset();
     if (mnuSearchAsYouType->isChecked())
         ImgSearch_Click();
     IdleTicks = 1;
@@ -155,20 +171,25 @@ void Form1::fillFirstList(int d)
     lv[0]->setRows(Rows(*DictTable_, d, firstEntries));
 }
 
-void Form1::lv_KeyDown(int index, int key)
+void Form1::lv_KeyDown(int index, int key, Qt::KeyboardModifiers shift)
 {
-    // A modifier held for Ctrl+B or Ctrl+C leaves the focus, and the selection, in the
-    // list, and so do the keys that move through its rows. Enter looks the selected
-    // entry up, as a double click does; any other key goes back to the query box.
+    // A modifier alone, a key with Ctrl (Ctrl+B, Ctrl+C copy the row) and the keys that
+    // move through the rows leave the focus, and the selection, in the list, so the arrows
+    // go on from there. Enter looks the selected entry up, as a double click does; any
+    // other key goes back to the query box.
     if (IsModifierKey(Qt::Key(key)))
         return;
     copyChoice_.rowPicked(); // moving in the list picks the row it lands on
-    if (IsListNavigationKey(Qt::Key(key)))
+    if (IsListNavigationKey(Qt::Key(key)) || shift.testFlag(Qt::ControlModifier))
         return;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        lv_DblClick(index);
-    else
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (lv[index]->noticeIsCurrent())
+            openOtherDirection();
+        else
+            lv_DblClick(index);
+    } else {
         Text1->setFocus();
+    }
 }
 
 void Form1::lv_MouseDown(int index)
@@ -193,9 +214,10 @@ void Form1::lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPo
 
 void Form1::lv_Click(int index)
 {
-    (void)index;
     copyChoice_.rowPicked();
     IdleTicks = 1;
+    if (lv[index]->noticeChosen())
+        openOtherDirection();
 }
 
 void Form1::lv_DblClick(int index)

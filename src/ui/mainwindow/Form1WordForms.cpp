@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's word forms: the forms tables read after the first list, and the base
-// forms and near misses offered above the Starting-with rows.
+// The main window's offers besides the lists: the forms tables read after the first list;
+// the headwords spelled as the query but for letter case, its base forms and near misses
+// offered among the Starting-with rows; and the notice that the other direction has it.
 #include "ui/mainwindow/Form1.h"
 
+#include "core/dictionary/Diacritics.h"
 #include "core/dictionary/FormsLoader.h"
+#include "core/mainwindow/InterfaceTexts.h"
 #include "ui/lookup/QueryBox.h"
 #include "ui/lookup/ResultList.h"
 
@@ -20,6 +23,9 @@ const QColor BaseFormText(0, 100, 0);
 const QColor BaseFormGround(230, 244, 230);
 const QColor NearMissText(150, 75, 0);
 const QColor NearMissGround(255, 243, 222);
+// The notice that the other direction has the word, as a link.
+const QColor OtherDirectionText(0, 0, 192);
+const QColor OtherDirectionGround(232, 236, 255);
 
 // Gives the forms loader the window's close: a window closed before the forms are read
 // reads none.
@@ -56,22 +62,70 @@ void Form1::LoadWordForms()
         RunSearch(query);
 }
 
-void Form1::offerWordForms(int d, const QString &query, const SearchResult &found, Diacritics diacritics)
+qsizetype Form1::offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics)
 {
+    otherDirectionOffered_ = 0;
     // While the table still fills, its headwords are not worth reading.
     if (loading_)
-        return;
-    const WordFinds finds = wordFinder_.find(d, query, found, diacritics);
+        return 0;
+    const bool english = inEnglish();
     const auto rows = [&](const std::vector<int> &entries) {
         QList<std::pair<QString, QString>> texts;
         for (const int k : entries)
             texts.append({DictTable_->at(d, DictTable::Headword, k), DictTable_->at(d, DictTable::Translation, k)});
         return texts;
     };
-    if (!finds.baseForms.empty())
-        lv[0]->prependOffered(BaseFormsTitle, rows(finds.baseForms), BaseFormText, BaseFormGround);
-    else if (!finds.nearMisses.empty())
-        lv[0]->prependOffered(NearMissesTitle, rows(finds.nearMisses), NearMissText, NearMissGround);
+    // The letter case is told apart by the Starting-with list alone: its other spellings are
+    // offered with the word forms on or off.
+    WordFinds finds;
+    if (mnuWordForms->isChecked())
+        finds = wordFinder_.find(d, query, found, diacritics, NearMissSearch::Never);
+    else
+        finds.otherCase = wordFinder_.otherCase(d, query, diacritics);
+    const bool nothingFound = finds.isEmpty() && found.startingWith.empty() && found.containing.empty();
+    const int other = d == DictTable::EnglishRomanian ? DictTable::RomanianEnglish : DictTable::EnglishRomanian;
+    const bool inOther = nothingFound && wordFinder_.isHeadword(other, query, diacritics);
+    if (nothingFound && !inOther && mnuWordForms->isChecked())
+        finds.nearMisses = wordFinder_.nearMisses(d, query);
+
+    // From the bottom up: each group goes above those already placed.
+    if (finds.besideHeadword) {
+        // After the word's own rows, which lead the Starting-with list.
+        const QString asTyped = diacritics == Diacritics::Ignored ? FoldDiacritics(query) : query;
+        int own = 0;
+        while (own < int(found.startingWith.size())) {
+            const QString &headword = DictTable_->at(d, DictTable::Headword, found.startingWith[std::size_t(own)]);
+            if ((diacritics == Diacritics::Ignored ? FoldDiacritics(headword) : headword) != asTyped)
+                break;
+            ++own;
+        }
+        lv[0]->insertOffered(own, TextOf(TextTarget::BaseFormsTitle, english), rows(finds.baseForms), BaseFormText,
+                             BaseFormGround);
+    }
+    if (!finds.nearMisses.empty())
+        lv[0]->insertOffered(0, TextOf(TextTarget::NearMissesTitle, english), rows(finds.nearMisses), NearMissText,
+                             NearMissGround);
+    if (!finds.besideHeadword && !finds.baseForms.empty())
+        lv[0]->insertOffered(0, TextOf(TextTarget::BaseFormsTitle, english), rows(finds.baseForms), BaseFormText,
+                             BaseFormGround);
+    if (!finds.otherCase.empty())
+        lv[0]->insertOffered(0, TextOf(TextTarget::OtherCaseTitle, english), rows(finds.otherCase), BaseFormText,
+                             BaseFormGround);
+    if (inOther) {
+        const TextTarget found = other == DictTable::EnglishRomanian ? TextTarget::FoundInEnglishRomanian
+                                                                     : TextTarget::FoundInRomanianEnglish;
+        lv[0]->setNotice(TextOf(found, english).arg(query), OtherDirectionText, OtherDirectionGround);
+        otherDirectionOffered_ = other;
+    }
+    return qsizetype(finds.otherCase.size() + finds.baseForms.size() + finds.nearMisses.size());
+}
+
+// The notice of the Starting-with list was chosen: the query is searched in the direction
+// that has it, as a click on that direction's label searches.
+void Form1::openOtherDirection()
+{
+    if (otherDirectionOffered_ != 0)
+        Label3_Click(otherDirectionOffered_ == DictTable::EnglishRomanian ? 0 : 1);
 }
 
 void Form1::mnuWordForms_Click()

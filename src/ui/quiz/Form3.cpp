@@ -7,13 +7,15 @@
 #include "ui/quiz/Form3Layout.h"
 #include "core/quiz/QuizTexts.h"
 
+#include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +32,60 @@ void SetTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+// A drop-down as assistive technology sees it, named by its caption: Qt's own names a
+// drop-down by the item it shows ("3"), which tells nothing of what is chosen.
+class CaptionedComboAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionedComboAccessible(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return combo()->accessibleName();
+        if (kind == QAccessible::Value)
+            return combo()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    // Its one child is the list of its items.
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child != nullptr && child->object() == combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = combo()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &name) override
+    {
+        if (name == showMenuAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+};
+
+constexpr const char *NamedByCaption = "namedByCaption";
+
+QAccessibleInterface *CaptionedComboInterface(const QString &className, QObject *object)
+{
+    if (className != u"QComboBox"_s || !object->property(NamedByCaption).toBool())
+        return nullptr;
+    return new CaptionedComboAccessible(static_cast<QComboBox *>(object));
 }
 
 void ShowMessageBox(QWidget *owner, const QString &title, const QString &text)
@@ -80,8 +136,15 @@ void Form3::createControls()
     Label4 = label(quizlayout::Label4);
     Label4->setFont(ArialFont(9, true));
 
+    static const bool installed = [] {
+        QAccessible::installFactory(CaptionedComboInterface);
+        return true;
+    }();
+    (void)installed;
     Combo1 = at.place(new QComboBox(this), quizlayout::Combo1);
     Combo2 = at.place(new QComboBox(this), quizlayout::Combo2);
+    for (QComboBox *combo : {Combo1, Combo2})
+        combo->setProperty(NamedByCaption, true);
     List1 = list(quizlayout::List1);
     List3 = list(quizlayout::List3);
     List2 = list(quizlayout::List2);
@@ -92,6 +155,11 @@ void Form3::createControls()
     SetTextColour(List3, Blue);
     SetTextColour(Label3[0], Red);
     SetTextColour(List2, Red);
+
+    // A long answer is cut short with "..." and shown whole in its tip: a horizontal
+    // scroll bar would cover the last of the nine answers.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideRight);
 }
 
 void Form3::Form_Load()
@@ -121,6 +189,17 @@ void Form3::applyTexts()
         case QuizTextTarget::List1_ToolTip: List1->setToolTip(text); break;
         }
     }
+    // Assistive technology names the choices and lists by their captions.
+    const auto name = [this](QWidget *control, QuizTextTarget caption) {
+        control->setAccessibleName(AccessibleNameOf(caption, inputs_.english));
+    };
+    name(Combo2, QuizTextTarget::Label1_3_Caption);
+    name(Combo2->view(), QuizTextTarget::Label1_3_Caption);
+    name(Combo1, QuizTextTarget::Label1_2_Caption);
+    name(Combo1->view(), QuizTextTarget::Label1_2_Caption);
+    name(List1, QuizTextTarget::Label1_1_Caption);
+    name(List3, QuizTextTarget::Label3_1_Caption);
+    name(List2, QuizTextTarget::Label3_0_Caption);
 }
 
 void Form3::Combo1_Click()
@@ -139,8 +218,14 @@ void Form3::DrawQuestion()
     QuizEngine engine = newEngine();
     const QuizQuestion &question = game_.DrawQuestion(QuizDirection(Combo2->currentText()), engine);
     List1->clear();
-    List1->addItems(question.Answers());
-    List1->horizontalScrollBar()->setValue(0); // a new question shows its lines from the start
+    // An answer too long for its line shows whole in its tip; the others keep the list's tip.
+    const QFontMetrics metrics(List1->font());
+    const int room = List1->viewport()->width() - 2 * List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
+    for (const QString &answer : question.Answers()) {
+        auto *item = new QListWidgetItem(answer, List1); // the list takes ownership of the item
+        if (metrics.horizontalAdvance(answer) > room)
+            item->setToolTip(answer);
+    }
     Label2->setText(question.Word());
 }
 

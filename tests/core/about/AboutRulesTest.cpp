@@ -10,11 +10,11 @@ using namespace quillet::about;
 
 TEST(AboutTexts, TitleAndSevenLinesWithBothCountsInTheirPlaces)
 {
-    EXPECT_EQ(AboutTitle(1, 1), u"Dictionar  Quillet ver. 1.1"_s);
+    EXPECT_EQ(AboutTitle(1, 1), u"Dicționar  Quillet ver. 1.1"_s);
     const QStringList lines = AboutTextLines(1, 1, {57290, 1234});
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[4], u"Acest dictionar contine 57290 cuvinte din limba Engleza si 1234 cuvinte din limba Romana."_s);
-    EXPECT_EQ(lines[6], u"This dictionary contain 57290 English words and 1234 Romanian words."_s);
+    EXPECT_EQ(lines[4], u"Acest dicționar conține 57290 de cuvinte din limba engleză și 1234 de cuvinte din limba română."_s);
+    EXPECT_EQ(lines[6], u"This dictionary contains 57290 English words and 1234 Romanian words."_s);
 }
 
 namespace {

@@ -82,6 +82,10 @@ TEST(SettingsValues, ARomanianLocaleIsTheFirstOfTheMessageVariablesSet)
     EXPECT_TRUE(romanian({{u"LC_ALL"_s, u""_s}, {u"LANG"_s, u"ro_RO"_s}}));
     EXPECT_FALSE(romanian({{u"LC_ALL"_s, u"C.UTF-8"_s}, {u"LANG"_s, u"ro_RO.UTF-8"_s}}));
     EXPECT_FALSE(romanian({{u"LANG"_s, u"rom_XX"_s}}));
+    // LANGUAGE's list comes first, as for any program's messages, but not under C.
+    EXPECT_TRUE(romanian({{u"LANGUAGE"_s, u"de:ro"_s}, {u"LANG"_s, u"en_GB.UTF-8"_s}}));
+    EXPECT_FALSE(romanian({{u"LANGUAGE"_s, u"en_GB:ro"_s}, {u"LANG"_s, u"ro_RO.UTF-8"_s}}));
+    EXPECT_FALSE(romanian({{u"LANGUAGE"_s, u"ro"_s}, {u"LC_ALL"_s, u"C"_s}}));
     EXPECT_FALSE(romanian({}));
 }
 

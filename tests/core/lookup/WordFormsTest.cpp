@@ -157,4 +157,37 @@ TEST(WordFinder, OffersHeadwordsOnlyAndNearMissesOnlyWhenNothingElseIsFound)
     EXPECT_TRUE(finder.find(RE, u"pompele", nothing, Diacritics::Distinct).nearMisses.empty());
 }
 
+TEST(WordFinder, OffersOtherLetterCaseAndBaseFormsBesideAHeadword)
+{
+    DictTable table;
+    Fill(table, ER, {u"thread"_s, u"threaded"_s, u"valve"_s, u"Valve"_s, u"heat"_s, u"heater"_s, u"bearing"_s,
+                     u"bear"_s});
+    Fill(table, RE, {u"pompă"_s, u"pompe"_s, u"pompa"_s, u"roată"_s, u"roțile"_s, u"Șurub"_s});
+    WordFinder finder(table);
+    finder.setForms(RE, FormsTable(FormsTable::encode(
+                            {{u"pompe"_s, u"pompă"_s}, {u"pompe"_s, u"pompa"_s}, {u"roțile"_s, u"roată"_s}})));
+    const SearchResult nothing;
+
+    // The spellings the Starting-with list tells apart, the query's own left out.
+    EXPECT_THAT(finder.otherCase(ER, u"VALVE", Diacritics::Distinct), ElementsAre(3, 4));
+    EXPECT_THAT(finder.otherCase(ER, u"valve", Diacritics::Distinct), ElementsAre(4));
+    EXPECT_TRUE(finder.otherCase(RE, u"Șurub", Diacritics::Distinct).empty());
+    EXPECT_TRUE(finder.otherCase(RE, u"surub", Diacritics::Distinct).empty()); // marks count
+    EXPECT_THAT(finder.otherCase(RE, u"surub", Diacritics::Ignored), ElementsAre(6));
+    const WordFinds capital = finder.find(ER, u"Threaded", nothing, Diacritics::Distinct);
+    EXPECT_THAT(capital.otherCase, ElementsAre(2));
+    EXPECT_THAT(capital.baseForms, ElementsAre(1));
+    EXPECT_TRUE(capital.nearMisses.empty());
+
+    // A headword that is also a form: its base forms, itself left out, after its own rows.
+    const WordFinds threaded = finder.find(ER, u"threaded", SearchResult{{2}, {2}}, Diacritics::Distinct);
+    EXPECT_THAT(threaded.baseForms, ElementsAre(1));
+    EXPECT_TRUE(threaded.besideHeadword);
+    EXPECT_TRUE(finder.baseForms(ER, u"heater", Diacritics::Distinct).empty()); // no comparative of "heat"
+    EXPECT_THAT(finder.baseForms(ER, u"bearing", Diacritics::Distinct), ElementsAre(8));
+    EXPECT_THAT(finder.baseForms(RE, u"pompe", Diacritics::Distinct), ElementsAre(3, 1));
+    EXPECT_THAT(finder.baseForms(RE, u"roțile", Diacritics::Distinct), ElementsAre(4));
+    EXPECT_FALSE(finder.find(ER, u"thread", SearchResult{{1}, {1, 2}}, Diacritics::Distinct).besideHeadword);
+}
+
 } // namespace

@@ -2,10 +2,12 @@
 #include "ui/about/Form2.h"
 #include "ui/mainwindow/ClickLabel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -32,7 +34,7 @@ private slots:
     void linksOpenTheirTargetsTurnRedUnderThePointerAndTheButtonCloses()
     {
         RecordingOpener opener;
-        Form2 about({10, 20}, Links, opener);
+        Form2 about({10, 20}, Links, opener, true);
         about.show();
         const QColor rest = about.Label4->ForeColor();
         QTest::mouseClick(about.Label5[0], Qt::LeftButton);
@@ -55,6 +57,29 @@ private slots:
 
         about.Command1->click();
         QVERIFY(!about.isVisible());
+    }
+
+    // Enter closes the window unless a link has the focus; assistive technology finds its
+    // controls named in the interface language.
+    void enterClosesItAndItsControlsAreNamed()
+    {
+        RecordingOpener opener;
+        Form2 about({10, 20}, Links, opener, false);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget(), about.Command1);
+        QTest::keyClick(about.Label5[0], Qt::Key_Return); // a link with the focus opens
+        QCOMPARE(opener.opened, QStringList{Links.homePage});
+        QTest::keyClick(about.Text2, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+        QCOMPARE(opener.opened.size(), 1);
+
+        QCOMPARE(about.windowTitle(), u"Despre"_s);
+        const QList<std::pair<QWidget *, QString>> names{{about.Command1, u"Închide"_s},
+                                                         {about.Text2, u"Adresa de e-mail a autorului"_s},
+                                                         {about.Text1, u"Despre dicționar"_s}};
+        for (const auto &[control, name] : names)
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
     }
 };
 

@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(form.pos(), QPoint(800 - 623, 200));
 
         QCOMPARE(form.Label4->text(), u"Quillet Technical Dictionary ver. 1.1"_s);
+        QCOMPARE(form.Image2->toolTip(), u"Minimize"_s);
         QVERIFY(form.Text3->isHidden());
         QVERIFY(form.Label2[2]->text().isEmpty());
 
@@ -127,7 +128,9 @@ private slots:
         QVERIFY(!form.mnuWordForms->isChecked());
         QVERIFY(form.lv[1]->isHidden());
         QCOMPARE(form.pos(), QPoint(121, 234));
-        QCOMPARE(form.Label2[0]->text(), u"Incepand cu:"_s);
+        QCOMPARE(form.Label2[0]->text(), u"Începând cu:"_s);
+        QCOMPARE(form.Label4->text(), u"Dicționarul tehnic Quillet ver. 1.1"_s);
+        QCOMPARE(form.Image4->toolTip(), u"Ieșire"_s);
         QCOMPARE(form.lv[0]->topLevelItem(0)->text(0), form.table()(1, DictTable::Headword, 1));
         const QStringList history{u"\"quoted\""_s, u"valve, gate"_s, u"pump"_s};
         QCOMPARE(form.history().entries(), history);
@@ -166,8 +169,11 @@ private slots:
         {
             const LoadedForm loaded = LoadForm();
             QVERIFY(loaded.form->mnuOptRom->isChecked());
-            QCOMPARE(loaded.form->Label2[0]->text(), u"Incepand cu:"_s);
+            QCOMPARE(loaded.form->Label2[0]->text(), u"Începând cu:"_s);
+            loaded.form->close(); // no language chosen: none is stored
         }
+        QVERIFY(!QSettings(SettingsFile(), QSettings::IniFormat).contains(u"Startup/DictLang"_s));
+        QVERIFY(QSettings(SettingsFile(), QSettings::IniFormat).contains(u"Startup/Dict"_s));
         Store({{u"DictLang"_s, u"False"_s}});
         const bool english = LoadForm().form->mnuOptEng->isChecked();
         UseTestFolders();

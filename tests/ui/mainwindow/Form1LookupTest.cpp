@@ -2,6 +2,7 @@
 #include "Form1Fixture.h"
 
 #include "ui/mainwindow/ClickLabel.h"
+#include "ui/mainwindow/HoverColours.h"
 
 #include <QAction>
 #include <QApplication>
@@ -338,7 +339,7 @@ private slots:
 
         QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(form().mnuOptRom->isChecked());
-        QCOMPARE(form().Label1[1]->text(), u"Fragmenteaza"_s);
+        QCOMPARE(form().Label1[1]->text(), u"Fragmentează"_s);
     }
 
     void keysInAListServeTheQueryBoxAndCtrlBAndCCopyTheSelectedResult()
@@ -356,13 +357,14 @@ private slots:
         QVERIFY(form().lv[0]->hasFocus());
         QTest::keyClick(form().lv[0], Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
-        QVERIFY(form().Text1->hasFocus());
 
         selectFirstResult();
         QTest::keyClick(form().lv[0], Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), u"pump"_s);
 
         // Ctrl+B's row is picked: Ctrl+C from the query box copies its translation too.
+        QVERIFY(form().lv[0]->hasFocus());
+        form().Text1->setFocus();
         QTest::keyClick(form().Text1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), u"pompă, inimă, cord"_s);
 
@@ -450,7 +452,7 @@ private slots:
         // Above today's (empty) lists, under a caption row that is no entry.
         search(u"șuruburile"_s);
         QCOMPARE(headwords(0), (QStringList{u"Base forms:"_s, u"șurub"_s}));
-        QCOMPARE(form().Label2[2]->text(), u"0 words"_s);
+        QCOMPARE(form().Label2[2]->text(), u"1 word"_s); // the offered entry counts
         QVERIFY(!(form().lv[0]->topLevelItem(0)->flags() & Qt::ItemIsSelectable));
         SelectRow(*form().lv[0], 1);
         form().lv_MouseDown(0);
@@ -471,6 +473,70 @@ private slots:
         QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
         search(u"șuruburile"_s);
         QCOMPARE(form().lv[0]->topLevelItemCount(), 0);
+    }
+
+    // Direction changes, capitalised queries, a word of the other direction, the note on
+    // advanced search, the counts, hover looks and the copy keys.
+    void whatNewUsersTripOverReadsRight()
+    {
+        // A direction change shows the query in the new direction at once, under its
+        // headings; found only in the other direction, a row says so and opens it.
+        search(u"pump"_s);
+        QTest::keyClick(form().Text1, Qt::Key_F3);
+        QCOMPARE(form().lv[0]->headerItem()->text(0), u"Romanian"_s);
+        QCOMPARE(headwords(0), QStringList{u"Found in English-Romanian: pump"_s});
+        QCOMPARE(form().Label2[2]->text(), u"0 words"_s);
+        ResultList &starting = *form().lv[0];
+        QTest::mouseClick(starting.viewport(), Qt::LeftButton, {},
+                          starting.visualItemRect(starting.topLevelItem(0)).center());
+        QCOMPARE(form().CurrentDirection(), int(DictTable::EnglishRomanian));
+        QCOMPARE(headwords(0).first(), u"pump"_s);
+        QCOMPARE(starting.headerItem()->text(0), u"English"_s);
+        form().Text1->clear();
+        form().mnuRomEng->trigger(); // nothing to search: the direction's first entries
+        QCOMPARE(headwords(0).first(), form().table()(DictTable::RomanianEnglish, DictTable::Headword, 1));
+        form().mnuEngRom->trigger();
+
+        // A capital letter finds its word first; the count counts it.
+        search(u"Valve"_s);
+        QCOMPARE(headwords(0), (QStringList{u"Same word, other case:"_s, u"valve"_s}));
+        QCOMPARE(form().Label2[2]->text(), u"1 word"_s);
+        form().mnuOptRom_Click(); // the counts speak the language at once
+        QCOMPARE(form().Label2[2]->text(), u"1 cuvânt"_s);
+        search(u"a"_s);
+        QCOMPARE(form().Label2[3]->text(), u">100 de cuvinte"_s);
+        form().mnuOptEng_Click();
+
+        // Advanced search off, its note stands where the Containing list was.
+        QTest::keyClick(form().Text1, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(form().AdvancedSearchNote->isVisible());
+        QCOMPARE(form().AdvancedSearchNote->text(), u"Advanced search is off (Ctrl+A)"_s);
+        QTest::keyClick(form().Text1, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!form().AdvancedSearchNote->isVisible());
+
+        // A hover look ends where the pointer leaves; one direction label is lit at a time.
+        form().Label3_MouseMove(0);
+        form().Label3_MouseMove(1);
+        QCOMPARE(form().Label3[0]->ForeColor(), hover::RestBlue);
+        QCOMPARE(form().Label3[1]->ForeColor(), hover::OverRed);
+        form().ImgSearch_MouseMove();
+        for (QWidget *control : std::initializer_list<QWidget *>{form().Label3[1], form().ImgSearch}) {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(control, &leave);
+        }
+        QCOMPARE(form().Label3[1]->ForeColor(), hover::RestBlue);
+        QCOMPARE(form().ImgSearch->BorderStyle(), 0);
+
+        // The copy keys leave the focus in the list, where the arrows go on.
+        search(u"pump"_s);
+        starting.setFocus();
+        SelectRow(starting, 0);
+        QTest::keyClick(&starting, Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(&starting, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), u"pompă, inimă, cord"_s);
+        QVERIFY(starting.hasFocus());
+        QTest::keyClick(&starting, Qt::Key_Down);
+        QCOMPARE(starting.currentItem(), starting.topLevelItem(1));
     }
 };
 

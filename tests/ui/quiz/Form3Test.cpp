@@ -3,6 +3,7 @@
 
 #include "ui/quiz/Form3.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -80,6 +81,30 @@ private slots:
         QCOMPARE(score_.TotalCount(), 0);
     }
 
+    // A long answer is cut short, whole in its tip, with no scroll bar over the last one;
+    // assistive technology names the drop-downs and lists by their captions.
+    void longAnswersFitAndTheControlsAreNamed()
+    {
+        DictTable table;
+        const QString longAnswer = u"a very long translation, "_s.repeated(8);
+        for (int k = 0; k <= 20; ++k) {
+            table.set(2, 1, k, u"r%1"_s.arg(k));
+            table.set(2, 2, k, longAnswer + QString::number(k));
+        }
+        table.setEntryCount(2, 20);
+        const auto quiz = Open(false, table);
+        QCOMPARE(quiz->List1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(quiz->List1->item(8)->toolTip(), quiz->List1->item(8)->text());
+        QVERIFY(quiz->List1->item(8)->toolTip().startsWith(longAnswer));
+
+        QAccessibleInterface *level = QAccessible::queryAccessibleInterface(quiz->Combo1);
+        QCOMPARE(level->role(), QAccessible::ComboBox);
+        QCOMPARE(level->text(QAccessible::Name), u"Dificultate"_s);
+        QCOMPARE(level->text(QAccessible::Value), u"3"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz->List1)->text(QAccessible::Name), u"Variante de răspuns"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz->List2)->text(QAccessible::Name), u"Răspunsuri greșite"_s);
+    }
+
     void answersAreJudgedRecordedAndScored()
     {
         const auto quiz = Open(true, table_);
@@ -117,7 +142,7 @@ private slots:
         const auto quiz = Open(false, table_);
         const QString word = quiz->Label2->text();
         QTest::mouseClick(quiz->Choose, Qt::LeftButton);
-        QCOMPARE(messages_, QStringList{u"Quillet|Alegeti intai o varianta de raspuns!"_s});
+        QCOMPARE(messages_, QStringList{u"Quillet|Alegeți întâi o variantă de răspuns!"_s});
         QCOMPARE(quiz->Label2->text(), word);
         Answer(*quiz, true);
         QCOMPARE(quiz->Label4->text(), u"Puncte: 1 din 1 (100%)"_s);

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/lookup/ReportBuilder.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quillet {
+
+// A request the arguments make, or the reason they make none.
+struct CommandLineRequest {
+    enum Kind { Window, Help, Version, Lookup, Invalid } kind = Window;
+    LookupRequest lookup;
+    QString problem; // for Invalid: what is wrong, in the words of every error message
+};
+
+// Reads the arguments after the program's name. Short and long forms are the same option
+// (-l and --lookup); a short option takes its value in the next argument or attached to
+// it (-dre, -fjson, -lpump); a single dash followed by a word is one option, as Qt reads
+// it (-style fusion), and such options of Qt's own for the window are accepted and left
+// to it. Without a word to look up and without -v or -h, the window opens.
+CommandLineRequest ParseCommandLine(const QStringList &arguments);
+
+// The text --help prints.
+QString UsageText();
+
+// Every error message of the command line, in one style: "quillet: " and the problem,
+// which starts in lower case and ends without a full stop, on one line.
+QString ErrorLine(const QString &problem);
+
+} // namespace quillet

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/dictionary/DictTable.h"
+#include "core/lookup/LookupReport.h"
+#include "core/lookup/SearchEngine.h"
+#include "core/lookup/WordFinder.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quillet {
+
+// What a look-up from the command line asks for.
+struct LookupRequest {
+    QString word;                 // trimmed, never empty
+    std::optional<int> direction; // none: both directions
+    Diacritics diacritics = Diacritics::Distinct;
+    ReportFormat format = ReportFormat::Text;
+};
+
+// The directions a request searches, English-Romanian first.
+QList<int> RequestedDirections(const LookupRequest &request);
+
+// The answer to the request from a loaded dictionary. Each direction holds its two
+// lists, and before them, each when it holds an entry, the headwords the word matches but
+// for letter case ("other-case"), its base forms ("base-forms"; after the Starting-with
+// list when the word is a headword itself) and its near misses ("near-misses"). Near
+// misses are looked for only when no direction asked found anything else, so a word
+// found in one direction brings no near misses of the other.
+LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request);
+
+} // namespace quillet
