@@ -13,6 +13,7 @@
 #include <QStringConverter>
 
 #include <array>
+#include <cstdio>
 #include <future>
 
 using namespace Qt::StringLiterals;
@@ -133,6 +134,29 @@ std::optional<int> RunCommandLine(const QStringList &arguments, const QString &p
         status = ExitError;
     }
     err.flush();
+    return status;
+}
+
+QStringList CommandLineArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir)
+{
+    int status = 0;
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        status = RunCommandLine(arguments, programDir, out, err).value_or(ExitError);
+    }
+    if (std::fflush(stdout) != 0 && status != ExitError) {
+        std::fputs("quillet: the output could not be written\n", stderr);
+        status = ExitError;
+    }
     return status;
 }
 

@@ -57,4 +57,11 @@ bool OpensWindow(const QStringList &arguments);
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err);
 
+// The arguments after the program's name, as the command line gave them.
+QStringList CommandLineArguments(int argc, char **argv);
+
+// RunCommandLine on the process's standard output and error, with what the C library
+// still holds for the output written too; the exit status (ExitError for the window).
+int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir);
+
 } // namespace quillet

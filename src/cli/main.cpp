@@ -18,14 +18,6 @@
 
 namespace {
 
-QStringList Arguments(int argc, char **argv)
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 // The folder of this program, as the system knows it.
 QString ProgramFolder()
 {
@@ -44,21 +36,10 @@ int RunWindowProgram(const QString &folder, char **argv)
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = Arguments(argc, argv);
+    const QStringList arguments = quillet::CommandLineArguments(argc, argv);
     const QString folder = ProgramFolder();
     if (quillet::OpensWindow(arguments))
         return RunWindowProgram(folder, argv);
     quillet::ShutdownRequests::LeaveSignalsToTheSystem();
-    int status = 0;
-    {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        status = quillet::RunCommandLine(arguments, folder, out, err).value_or(quillet::ExitError);
-    }
-    // What the C library still holds for stdout must reach it too.
-    if (std::fflush(stdout) != 0 && status != quillet::ExitError) {
-        std::fputs("quillet: the output could not be written\n", stderr);
-        status = quillet::ExitError;
-    }
-    return status;
+    return quillet::AnswerOnStandardStreams(arguments, folder);
 }
