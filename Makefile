@@ -35,8 +35,11 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The peers the program benchmark compares with are installed for it alone.
 bench: build
+	@tools/install-deps.sh sdcv stardict-tools
 	$(BUILD_DIR)/bench/quillet-program-bench
+	bench/kill-during-load.sh $(BUILD_DIR)/bin 300
 	$(BUILD_DIR)/bench/quillet-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-keystroke-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-word-forms-bench

@@ -7,7 +7,11 @@
 //     list painted (the program writes a line then, and ends), and the peak memory of a
 //     window left running until its word forms are read;
 //   - both again on an archive filled to every bound the loader accepts, for the memory
-//     bound.
+//     bound;
+//   - `quillet --lookup` beside `sdcv -n` (the console dictionary a command-line user would
+//     pick instead) on the same data, a StarDict book made from data/ with stardict-tools'
+//     tabfile: each pair run in turn, medians of wall time, processor time and peak memory,
+//     and their ratios. `make bench` installs both peers; they are never build dependencies.
 // Each figure is the median and the 90th percentile of its runs. Nothing of the user's
 // own is touched: every run has a home folder of its own.
 #include "core/dictionary/DictionaryFiles.h"
@@ -37,9 +41,15 @@ namespace {
 
 struct Run {
     double ms = 0;
+    double cpuMs = 0;
     double peakMiB = 0;
     bool ok = false;
 };
+
+double Ms(const timeval &time)
+{
+    return double(time.tv_sec) * 1000.0 + double(time.tv_usec) / 1000.0;
+}
 
 // Starts the program with its output sent to /dev/null, waits, and reads its resources.
 // With endAfterMs, the program is asked to end (SIGTERM) after that long.
@@ -71,6 +81,7 @@ Run RunOnce(const std::vector<std::string> &command, const std::vector<std::stri
         if (wait4(pid, &status, 0, &usage) == pid) {
             run.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
             run.peakMiB = double(usage.ru_maxrss) / 1024.0;
+            run.cpuMs = Ms(usage.ru_utime) + Ms(usage.ru_stime);
             run.ok = WIFEXITED(status) && WEXITSTATUS(status) <= 1;
         }
     }
@@ -101,6 +112,38 @@ bool Report(const char *what, const std::vector<std::string> &command, const std
     }
     std::printf("%-44s median %7.1f ms  p90 %7.1f ms  peak memory median %6.1f MiB (max %6.1f) over %d runs\n", what,
                 Percentile(ms, 0.5), Percentile(ms, 0.9), Percentile(peak, 0.5), Percentile(peak, 1.0), times);
+    return true;
+}
+
+// Runs the two commands in turn `times` times and prints the medians of each and their
+// ratios (first / second); false when a run failed.
+bool ReportPair(const std::string &what, const std::vector<std::string> &first, const std::vector<std::string> &second,
+                const std::vector<std::string> &environment, int times)
+{
+    std::vector<Run> runs[2];
+    for (int i = 0; i < times; ++i)
+        for (int side = 0; side < 2; ++side) {
+            runs[side].push_back(RunOnce(side == 0 ? first : second, environment));
+            if (!runs[side].back().ok) {
+                std::printf("%-58s FAILED (%s)\n", what.c_str(), (side == 0 ? first : second)[0].c_str());
+                return false;
+            }
+        }
+    double median[2][3];
+    for (int side = 0; side < 2; ++side) {
+        std::vector<double> ms, cpu, peak;
+        for (const Run &run : runs[side]) {
+            ms.push_back(run.ms);
+            cpu.push_back(run.cpuMs);
+            peak.push_back(run.peakMiB);
+        }
+        median[side][0] = Percentile(ms, 0.5);
+        median[side][1] = Percentile(cpu, 0.5);
+        median[side][2] = Percentile(peak, 0.5);
+    }
+    std::printf("%-58s wall %6.1f / %6.1f ms = %5.2fx  cpu %5.1f / %5.1f ms = %5.2fx  peak %5.1f / %5.1f MiB\n",
+                what.c_str(), median[0][0], median[1][0], median[0][0] / median[1][0], median[0][1], median[1][1],
+                median[0][1] / std::max(median[1][1], 0.1), median[0][2], median[1][2]);
     return true;
 }
 
@@ -189,6 +232,52 @@ bool ReportProgram(const QString &programDir, const QString &home, const char *l
     return Report(running.c_str(), {program}, Environment(home, Window::Running), 3, 2000) && ok;
 }
 
+// A StarDict book of each direction of data/, made with stardict-tools' tabfile, in
+// `folder`; false when the tools are missing or fail.
+bool MakeStarDictBooks(const QDir &folder)
+{
+    const QString tabfile = QStringLiteral("/usr/lib/stardict-tools/tabfile");
+    if (!QFile::exists(tabfile))
+        return false;
+    for (const QString &name : {QStringLiteral("en-ro.txt"), QStringLiteral("ro-en.txt")}) {
+        const QString copy = folder.filePath(name);
+        if (!QFile::copy(QStringLiteral(QUILLET_SOURCE_DIR "/data/") + name, copy))
+            return false;
+        QProcess convert;
+        convert.setProcessChannelMode(QProcess::MergedChannels);
+        convert.start(tabfile, {copy});
+        if (!convert.waitForFinished(120000) || convert.exitCode() != 0)
+            return false;
+        QFile::remove(copy);
+    }
+    return true;
+}
+
+// quillet against sdcv on the same words and the same data.
+bool ComparePeers(const QString &home, int times)
+{
+    const QTemporaryDir books;
+    if (QProcess::execute(QStringLiteral("sdcv"), {QStringLiteral("--version")}) != 0
+        || !MakeStarDictBooks(QDir(books.path()))) {
+        std::printf("\nsdcv or stardict-tools missing: `make bench` installs them\n");
+        return false;
+    }
+    std::printf("\nquillet / sdcv -n on the same data, pairs run in turn (%d pairs, medians)\n", times);
+    const std::string program = QDir(QStringLiteral(QUILLET_PROGRAM_DIR)).filePath(QStringLiteral("quillet")).toStdString();
+    const std::vector<std::string> environment = Environment(home, Window::None);
+    bool ok = true;
+    // A headword, a word that is no headword (its base form is found), a long phrase.
+    for (const char *word : {"water", "bearings", "acquired immune deficiency syndrome"}) {
+        const std::vector<std::string> sdcv{"/usr/bin/sdcv", "-n", "--data-dir", books.path().toStdString(), word};
+        ok = ReportPair(std::string("--lookup \"") + word + "\"", {program, "--lookup", word}, sdcv, environment, times)
+             && ok;
+        ok = ReportPair(std::string("-d er --lookup \"") + word + "\"", {program, "-d", "er", "--lookup", word}, sdcv,
+                        environment, times)
+             && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -196,7 +285,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QTemporaryDir home;
     std::printf("\nthe program itself, timed from outside (%ld cores)\n", sysconf(_SC_NPROCESSORS_ONLN));
-    bool ok = ReportProgram(QStringLiteral(QUILLET_PROGRAM_DIR), home.path(), "shipped:", 10);
+    bool ok = ComparePeers(home.path(), 21);
+    ok = ReportProgram(QStringLiteral(QUILLET_PROGRAM_DIR), home.path(), "shipped:", 10) && ok;
 
     const QTemporaryDir filled;
     if (!PackFilledFolder(QDir(filled.path()))) {

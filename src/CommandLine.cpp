@@ -13,6 +13,7 @@
 #include <QStringConverter>
 
 #include <array>
+#include <cstdio>
 #include <future>
 
 using namespace Qt::StringLiterals;
@@ -21,12 +22,16 @@ namespace quillet {
 
 namespace {
 
-// Loads the dictionary; says why on `err` when it cannot.
-bool Load(DictTable &table, const QString &programDir, QTextStream &err)
+// Loads the directions of the dictionary (both unless told); says why on `err` when it
+// cannot.
+bool Load(DictTable &table, const QString &programDir, QTextStream &err,
+          const QList<int> &directions = {DictTable::EnglishRomanian, DictTable::RomanianEnglish})
 {
     table.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
     LoadObserver quiet;
-    const LoadResult loaded = DictionaryLoader(programDir).LoadDictionary(table, quiet);
+    DictionaryLoader loader(programDir);
+    loader.setDirections(directions);
+    const LoadResult loaded = loader.LoadDictionary(table, quiet);
     if (!loaded.loaded)
         err << ErrorLine(loaded.cancelled ? u"the dictionary load was cancelled"_s : loaded.failure.message());
     return loaded.loaded;
@@ -60,11 +65,13 @@ void UseForms(WordFinder &finder, const QList<int> &directions, ReadyForms ready
 int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out, QTextStream &err)
 {
     const QList<int> directions = RequestedDirections(request);
-    // The forms are extracted on the other core while the dictionary loads.
+    // Only the directions asked for are read. Base forms are offered beside a headword
+    // too, so the forms of those directions are always read: on the other core, while
+    // the dictionary loads.
     std::future<ReadyForms> forms =
         std::async(std::launch::async, [&programDir, &directions] { return ReadForms(programDir, directions); });
     DictTable table;
-    if (!Load(table, programDir, err))
+    if (!Load(table, programDir, err, directions))
         return ExitError;
     WordFinder finder(table);
     UseForms(finder, directions, forms.get(), err);
@@ -127,6 +134,29 @@ std::optional<int> RunCommandLine(const QStringList &arguments, const QString &p
         status = ExitError;
     }
     err.flush();
+    return status;
+}
+
+QStringList CommandLineArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir)
+{
+    int status = 0;
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        status = RunCommandLine(arguments, programDir, out, err).value_or(ExitError);
+    }
+    if (std::fflush(stdout) != 0 && status != ExitError) {
+        std::fputs("quillet: the output could not be written\n", stderr);
+        status = ExitError;
+    }
     return status;
 }
 

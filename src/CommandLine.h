@@ -53,9 +53,15 @@ bool OpensWindow(const QStringList &arguments);
 // ExitNothingFound, and "no match" goes to `err`.
 //
 // Errors, an output that cannot be written among them, go to `err` as one line in the
-// style of ErrorLine. The loader waits for the extractor while letting events run, so the
-// caller creates a QCoreApplication first.
+// style of ErrorLine.
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err);
+
+// The arguments after the program's name, as the command line gave them.
+QStringList CommandLineArguments(int argc, char **argv);
+
+// RunCommandLine on the process's standard output and error, with what the C library
+// still holds for the output written too; the exit status (ExitError for the window).
+int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir);
 
 } // namespace quillet

@@ -22,31 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The arguments after the program's name, as the command line gave them.
-QStringList Arguments(int argc, char **argv)
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 int RunWithoutWindow(int argc, char **argv, const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        status = quillet::RunCommandLine(arguments, QCoreApplication::applicationDirPath(), out, err)
-                     .value_or(0);
-    }
-    // What the C library still holds for stdout must reach it too.
-    if (std::fflush(stdout) != 0 && status != quillet::ExitError) {
-        std::fputs("quillet: the output could not be written\n", stderr);
-        status = quillet::ExitError;
-    }
-    return status;
+    return quillet::AnswerOnStandardStreams(arguments, QCoreApplication::applicationDirPath());
 }
 
 // While the application object connects to the display, the window system's messages are
@@ -126,7 +105,7 @@ int main(int argc, char **argv)
     // The signals that end the program may be held back still (by the starter): the
     // window answers them with its orderly shut-down from here on, a command-line request
     // ends at them as any command does.
-    const QStringList arguments = Arguments(argc, argv);
+    const QStringList arguments = quillet::CommandLineArguments(argc, argv);
     const bool window = quillet::OpensWindow(arguments);
     if (window)
         quillet::ShutdownRequests::TakeOverSignals();

@@ -2,7 +2,7 @@
 // The command-line requests, in process and through the built program itself run as a
 // user runs it: with no display, its requests must never reach for the window; the
 // window, started on Qt's own options, stores its state when it is told to end by a
-// signal. Both use the tests' own program folder: quillet-extract beside a Database.db
+// signal. Both use the tests' own program folder: the programs beside a Database.db
 // packed from the small tables in tests/fixture.
 #include "CommandLine.h"
 
@@ -10,6 +10,7 @@
 #include "common/TestFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,6 +26,8 @@
 
 #include <array>
 #include <csignal>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -309,37 +312,84 @@ TEST(Program, EndsInOrderWhenToldAtOnce)
     EXPECT_GT(heldBack, 0) << "the signals are never held back before the program answers them";
 }
 
-TEST(Program, EndsAtOnceWhenToldWhileTheExtractorStillRuns)
+// Every file made, changed or moved into a folder while the watch lasts.
+class FolderWatch {
+public:
+    explicit FolderWatch(const QStringList &folders) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        for (const QString &folder : folders)
+            inotify_add_watch(fd_, QFile::encodeName(folder).constData(),
+                              IN_CREATE | IN_MODIFY | IN_MOVED_TO | IN_CLOSE_WRITE);
+    }
+    ~FolderWatch() { ::close(fd_); }
+    QStringList touched() const
+    {
+        QStringList names;
+        alignas(inotify_event) char buffer[64 * 1024];
+        for (ssize_t got; (got = ::read(fd_, buffer, sizeof buffer)) > 0;)
+            for (char *at = buffer; at < buffer + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                names.append(QString::fromLocal8Bit(event->len > 0 ? event->name : "?"));
+                at += sizeof(inotify_event) + event->len;
+            }
+        return names;
+    }
+
+private:
+    int fd_;
+};
+
+// The files under the folder that hold a translation of the tests' own dictionary.
+QStringList FilesWithDictionaryText(const QString &folder)
+{
+    QStringList found;
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QByteArray contents = ReadFile(path);
+        for (const char *text : {"stație de pompare", "ventil", "pompă, inimă, cord", "campanula"})
+            if (contents.contains(text) && !path.endsWith(u".db"_s))
+                found.append(path);
+    }
+    return found;
+}
+
+// The decrypted dictionary never lands on disk: while a look-up runs and while the window
+// starts, reads its word forms and ends, nothing is written to the temporary folder or the
+// program's folder, and no file anywhere the program writes holds dictionary text.
+TEST(Program, WritesNoDictionaryTextToAnyFile)
 {
     const QTemporaryDir home;
-    const QTemporaryDir programDir;
-    const QString program = programDir.filePath(u"quillet"_s);
-    ASSERT_TRUE(QFile::copy(ProgramWithFixture, program));
-    ASSERT_TRUE(QFile::copy(ProgramWithFixture + u"-app"_s, program + u"-app"_s));
-    WriteFile(programDir.filePath(u"Database.db"_s), {});
-    // An extractor that notes its process and folder, then takes its time.
-    const QString extractor = programDir.filePath(u"quillet-extract"_s);
-    WriteFile(extractor, u"#!/bin/sh\necho $$ > '%1/extractor'\npwd >> '%1/extractor'\nexec sleep 30\n"_s
-                             .arg(home.path()).toUtf8());
-    QFile::setPermissions(extractor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString temp = home.filePath(u"tmp"_s);
+    const QString runtime = home.filePath(u"runtime"_s); // the window's, which Qt would make in the temporary folder
+    ASSERT_TRUE(QDir().mkpath(temp) && QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const FolderWatch watch({temp, QStringLiteral(QUILLET_FIXTURE_DIR), home.path()});
+    QProcessEnvironment environment = Headless(home.path());
+    environment.insert(u"TMPDIR"_s, temp);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
 
-    QProcess process;
-    process.setProcessEnvironment(Headless(home.path()));
-    process.start(program, {u"-platform"_s, u"offscreen"_s});
-    const QString noted = home.filePath(u"extractor"_s);
-    for (int tries = 0; tries < 600 && ReadFile(noted).count('\n') < 2; ++tries)
-        process.waitForFinished(50);
-    const QList<QByteArray> lines = ReadFile(noted).split('\n');
-    ASSERT_GE(lines.size(), 2);
-    ::kill(pid_t(process.processId()), SIGTERM);
+    QProcess lookup;
+    lookup.setProcessEnvironment(environment);
+    lookup.start(ProgramWithFixture, {u"--lookup"_s, u"pumps"_s});
+    ASSERT_TRUE(lookup.waitForFinished(60000));
+    EXPECT_TRUE(lookup.readAllStandardOutput().contains("pompă, inimă, cord"));
+    EXPECT_EQ(watch.touched(), QStringList());
 
-    // Far less than the extractor's 30 seconds: the extractor is stopped, not waited for.
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_NE(::kill(pid_t(lines[0].toLongLong()), 0), 0) << "the extractor lives on";
-    EXPECT_FALSE(QDir(QString::fromLocal8Bit(lines[1])).exists()) << "the private folder stays";
-    EXPECT_TRUE(QFile::exists(home.filePath(u".config/Dictionar Quillet.ini"_s)));
+    QProcess window;
+    window.setProcessEnvironment(environment);
+    window.start(ProgramWithFixture, {u"-platform"_s, u"offscreen"_s});
+    ASSERT_TRUE(window.waitForStarted());
+    for (int tries = 0; tries < 600 && !Catches(window.processId(), SIGTERM); ++tries)
+        window.waitForFinished(50);
+    window.waitForFinished(1500); // the first list, then the word forms
+    ::kill(pid_t(window.processId()), SIGTERM);
+    ASSERT_TRUE(window.waitForFinished(20000));
+    for (const QString &name : watch.touched()) // the settings and history it stores alone
+        EXPECT_TRUE(name == ".config"_L1 || name == ".local"_L1) << name.toStdString() << " was written";
+    EXPECT_TRUE(Entries(temp).isEmpty());
+    EXPECT_EQ(FilesWithDictionaryText(home.path()), QStringList());
+    EXPECT_EQ(FilesWithDictionaryText(QStringLiteral(QUILLET_FIXTURE_DIR)), QStringList());
 }
 
 } // namespace

@@ -17,7 +17,7 @@ DESTDIR="$stage" "$cmake" --install "$build" --prefix "$prefix" >"$stage/install
     || fail "install failed: $(cat "$stage/install.log")"
 root="$stage$prefix"
 
-for file in bin/quillet lib/quillet/quillet-app lib/quillet/quillet-extract; do
+for file in bin/quillet lib/quillet/quillet-app lib/quillet/quillet-cli; do
     [[ -x "$root/$file" && ! -L "$root/$file" ]] || fail "$file is not installed as a program"
 done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
@@ -31,7 +31,7 @@ done
 cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
 ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-centre entry in share/metainfo"
 # Nothing of the data beside the program any more.
-[[ -z "$(ls -A "$root/lib/quillet" | grep -vx -e quillet-app -e quillet-extract)" ]] \
+[[ -z "$(ls -A "$root/lib/quillet" | grep -vx -e quillet-app -e quillet-cli)" ]] \
     || fail "lib/quillet holds $(ls "$root/lib/quillet")"
 
 # The manual page is a compressed manual page; the copyright file is machine-readable
@@ -59,8 +59,8 @@ desktop-file-validate "$root/share/applications/quillet.desktop" || fail "the me
 size=$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/48x48/apps/quillet.png" | tr -s ' ')
 [[ "$size" == " 0 0 0 48 0 0 0 48" ]] || fail "the icon's size bytes are$size"
 
-# A look-up as a user makes it, with a home of its own: the program finds its extractor
-# and the archive in the installed tree, extracts and reads the dictionary.
+# A look-up as a user makes it, with a home of its own: the program finds the archive in
+# the installed tree and reads the dictionary from it.
 mkdir -p "$stage/home"
 status=0
 HOME="$stage/home" "$root/bin/quillet" --lookup a --direction er >"$stage/out.txt" 2>"$stage/err.txt" || status=$?

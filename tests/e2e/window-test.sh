@@ -48,7 +48,7 @@ place() {
     read -r x y w h <<<"${rect//,/}"
 }
 
-# The program has settled: it runs no child (the extractor), has no dictionary files in
+# The program has settled: it runs no child, has no dictionary files in
 # its temporary folder, and has used next to no processor time for a second (a blinking
 # cursor takes a little; a load or a search takes far more, even on a busy machine).
 cpu_time() { awk '{ print $14 + $15 }' "/proc/$program_pid/stat"; }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The extractor on any archive file: it never writes outside its folder, and it is all
-// or nothing, so a failure leaves the folder empty.
-#include "ArchiveExtractor.h"
+// The archive reader on any archive file: it writes nothing anywhere, gives members only
+// when all of them were read whole, within the limits, and a refusal is one line.
+#include "core/archive/ArchiveReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,20 +20,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
 
-    QDir target(work.filePath(QStringLiteral("out")));
-    target.removeRecursively();
-    QDir().mkpath(target.path());
+    const quillet::ArchiveLimits limits;
+    const quillet::ArchiveReader reader(archive, quillet::files::ArchivePassword.toString().toUtf8(), limits);
+    const quillet::ArchiveContents contents = reader.read();
 
-    const quillet::ArchiveExtractor extractor(archive, quillet::files::ArchivePassword.toString().toUtf8(), target);
-    const quillet::ArchiveExtractor::Outcome outcome = extractor.run();
-
-    const QStringList written = target.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    if (outcome.status != quillet::ExtractorStatus::Ok && !written.isEmpty())
+    if (!contents.ok() && (!contents.members.empty() || contents.message.isEmpty() || contents.message.contains(u'\n')))
         std::abort();
-    if (outcome.status == quillet::ExtractorStatus::Ok && !outcome.message.isEmpty())
+    if (contents.ok() && !contents.message.isEmpty())
         std::abort();
-    // Nothing but the archive and the folder beside it.
-    if (QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() != 2)
+    qint64 total = 0;
+    for (const auto &[name, bytes] : contents.members) {
+        if (bytes.size() > limits.memberBytes || name.contains(u'/'))
+            std::abort();
+        total += bytes.size();
+    }
+    if (total > limits.totalBytes)
+        std::abort();
+    // Nothing but the archive.
+    if (QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() != 1)
         std::abort();
     return 0;
 }

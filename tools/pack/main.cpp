@@ -2,7 +2,8 @@
 // quillet-pack --out <Database.db> <en-ro.txt> <ro-en.txt> [<en-forms.txt> <ro-forms.txt>]
 //
 // Packs the two dictionary data files into the encrypted archive the program ships
-// with: the headwords and translations of each direction become two parallel members.
+// with: the headwords and translations of each direction become two parallel members,
+// and beside them the headwords' search index, made once here rather than at every load.
 // The forms files, when given, become one member each: the inflected forms of that
 // direction's words, ordered for the program to look them up.
 #include "ArchiveWriter.h"
@@ -10,7 +11,10 @@
 #include "FormsFileReader.h"
 #include "PackError.h"
 
+#include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryFiles.h"
+#include "core/dictionary/HeadwordIndexFile.h"
+#include "core/dictionary/TextLines.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,11 +31,24 @@ void PrintError(const QString &message)
     std::fputs((u"quillet-pack: "_s + message + u'\n').toLocal8Bit().constData(), stderr);
 }
 
+// The search index the loader would make of these headwords, as it reads them.
+QByteArray HeadwordIndexOf(const QByteArray &headwords, int d)
+{
+    std::vector<LineSpan> lines;
+    ForEachLine(headwords, [&](QByteArrayView line) {
+        lines.push_back({std::uint32_t(line.data() - headwords.constData()), std::uint32_t(line.size())});
+    });
+    DictTable table;
+    table.setLines(d, DictTable::Headword, headwords, std::move(lines));
+    return HeadwordIndexFile::encode(table.headwords(d), headwords);
+}
+
 void AddDirection(pack::ArchiveWriter &archive, const files::DirectionFiles &direction,
                   const pack::Columns &columns)
 {
     archive.add(direction.headwords, columns.headwords);
     archive.add(direction.translations, columns.translations);
+    archive.add(direction.index, HeadwordIndexOf(columns.headwords, direction.direction));
 }
 
 } // namespace

@@ -40,20 +40,25 @@ void DictTable::set(int d, int f, int k, const QString &text)
         headwords_[std::size_t(d - 1)].set(k, text);
 }
 
-void DictTable::setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines)
+void DictTable::setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines, std::optional<HeadwordIndex> index)
 {
     if (!holdsText(d, f, 0))
         return;
     if (lines.size() > std::size_t(Capacity))
         lines.resize(std::size_t(Capacity));
+    const int count = int(lines.size());
     TextColumn &target = column(d, f);
     target.takeLines(std::move(utf8), std::move(lines));
     if (f != Headword)
         return;
-    HeadwordIndex &index = headwords_[std::size_t(d - 1)];
-    index.clear();
+    HeadwordIndex &headwords = headwords_[std::size_t(d - 1)];
+    if (index && index->size() == count) {
+        headwords = std::move(*index);
+        return;
+    }
+    headwords.clear();
     for (std::size_t k = 1; target.hasLine(k); ++k)
-        index.appendUtf8(target.line(k));
+        headwords.appendUtf8(target.line(k));
 }
 
 int DictTable::EntryCount(int d) const

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace quillet {
@@ -31,8 +32,11 @@ public:
     // Writes one slot; writes outside the four text fields or 1..Capacity are ignored.
     void set(int d, int f, int k, const QString &text);
     // Fills slots 1 to lines.size() of one field at once from a file's UTF-8 lines (at
-    // most Capacity of them), as read; each line becomes a string when first read.
-    void setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines);
+    // most Capacity of them), as read; each line becomes a string when first read. The
+    // headwords' search index is made from them, unless one made before for exactly
+    // these lines is given.
+    void setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines,
+                  std::optional<HeadwordIndex> index = std::nullopt);
 
     int EntryCount(int d) const;
     void setEntryCount(int d, int count);

@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/DictionaryLoader.h"
 
-#include "core/dictionary/ArchiveExtraction.h"
+#include "core/archive/DictionaryArchive.h"
 #include "core/dictionary/DictionaryFiles.h"
-#include "core/dictionary/ExtractionFolder.h"
-#include "core/dictionary/RegularFile.h"
-#include "core/dictionary/ShellAndWait.h"
+#include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/TextLines.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -89,35 +83,36 @@ TextFile SplitTextFile(QByteArray contents, qsizetype maxLines)
     return all.isValidUtf8() ? text : InUtf8(text);
 }
 
-TextFile ReadTextFile(const QString &path, qint64 maxBytes, qsizetype maxLines)
+// Takes one member out of what was read; empty when the archive lacks it.
+QByteArray TakeMember(ArchiveContents &archive, QLatin1StringView name, bool *found = nullptr)
 {
-    QFile file;
-    switch (OpenRegularFile(file, path)) {
-    case OpenOutcome::Missing: return Problem(u"the file is missing from the archive"_s);
-    case OpenOutcome::Refused: return Problem(u"the file cannot be read"_s);
-    case OpenOutcome::Opened: break;
-    }
-    if (file.size() > maxBytes)
-        return Problem(u"the file is larger than %1 bytes"_s.arg(maxBytes));
-    // At most maxBytes + 1 bytes are read, whatever the file grew to meanwhile.
-    QByteArray contents = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Problem(u"the file cannot be read: %1"_s.arg(file.errorString()));
+    const auto member = archive.members.find(QString(name));
+    if (found)
+        *found = member != archive.members.end();
+    if (member == archive.members.end())
+        return {};
+    QByteArray contents = std::move(member->second);
+    archive.members.erase(member);
+    return contents;
+}
+
+// One text member of the archive, as read into memory, within its bound.
+TextFile MemberText(const QByteArray &contents, bool found, qint64 maxBytes, qsizetype maxLines)
+{
+    if (!found)
+        return Problem(u"the file is missing from the archive"_s);
     if (contents.size() > maxBytes)
         return Problem(u"the file is larger than %1 bytes"_s.arg(maxBytes));
-    return SplitTextFile(std::move(contents), maxLines);
+    return SplitTextFile(contents, maxLines);
 }
 
 } // namespace
 
 DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(programDir)) {}
 
-LoadResult DictionaryLoader::extractInto(const QString &folder, const LoadObserver &observer) const
+void DictionaryLoader::setDirections(QList<int> directions)
 {
-    QStringList members;
-    for (const files::DirectionFiles &set : files::Directions)
-        members << set.headwords << set.translations;
-    return ExtractMembers({programDir_, folder, members, timeLimit_, [&observer] { return observer.cancelled(); }});
+    directions_ = std::move(directions);
 }
 
 LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &observer) const
@@ -125,26 +120,36 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
     observer.extracting();
     if (observer.cancelled())
         return LoadResult{false, true, {}};
-    extraction::RemoveStaleFolders(QDir::tempPath());
-    const QTemporaryDir folder(extraction::FolderTemplate()); // private (0700), removed with everything in it
-    if (!folder.isValid())
-        return Failed(files::Database, u"no temporary folder: %1"_s.arg(folder.errorString()));
+    QStringList members;
+    for (const files::DirectionFiles &set : files::Directions)
+        if (directions_.contains(set.direction))
+            members << set.headwords << set.translations << set.index;
+    DictionaryMembers read = ReadDictionaryMembers(programDir_, members);
+    if (!read.result.loaded)
+        return read.result;
+    if (observer.cancelled())
+        return LoadResult{false, true, {}};
 
-    if (LoadResult extracted = extractInto(folder.path(), observer); !extracted.loaded)
-        return extracted;
-
-    const QDir dir(folder.path());
     for (const files::DirectionFiles &set : files::Directions) {
         const int d = set.direction;
+        if (!directions_.contains(d))
+            continue;
         const int bound = d == DictTable::EnglishRomanian && table.EntryCount(d) > 0
                               ? table.EntryCount(d) - 1
                               : DictTable::Capacity - 1;
-        TextFile headwords = ReadTextFile(dir.filePath(set.headwords), files::MaxHeadwordsBytes, bound);
+        bool found = false;
+        const QByteArray headwordsMember = TakeMember(read.archive, set.headwords, &found);
+        TextFile headwords = MemberText(headwordsMember, found, files::MaxHeadwordsBytes, bound);
         if (!headwords.problem.isEmpty())
             return Failed(set.headwords, headwords.problem);
 
         const int count = std::min<int>(bound, int(headwords.lines.size()));
-        table.setLines(d, DictTable::Headword, std::move(headwords.utf8), std::move(headwords.lines));
+        // The packer's index when it was made from these very headwords; else it is made here.
+        const QByteArray indexMember = TakeMember(read.archive, set.index);
+        std::optional<HeadwordIndex> index;
+        if (!indexMember.isEmpty() && indexMember.size() <= files::MaxIndexBytes)
+            index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(headwordsMember), count);
+        table.setLines(d, DictTable::Headword, std::move(headwords.utf8), std::move(headwords.lines), std::move(index));
         if (d == DictTable::EnglishRomanian) {
             for (int k = 1; k <= count; ++k)
                 if (!observer.lineRead(LoadPercent(k, count)))
@@ -152,15 +157,12 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
             observer.progressDone();
         }
 
-        TextFile translations =
-            ReadTextFile(dir.filePath(set.translations), files::MaxTranslationsBytes, count);
+        const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
+        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes, count);
         if (!translations.problem.isEmpty())
             return Failed(set.translations, translations.problem);
         table.setLines(d, DictTable::Translation, std::move(translations.utf8), std::move(translations.lines));
         table.setEntryCount(d, count);
-
-        RemoveFile(dir.filePath(set.headwords));
-        RemoveFile(dir.filePath(set.translations));
     }
     return LoadResult{true, false, {}};
 }

@@ -3,16 +3,15 @@
 
 #include "core/dictionary/DictTable.h"
 
+#include <QList>
 #include <QString>
-
-#include <chrono>
 
 namespace quillet {
 
 // What a start-up load reports to whoever shows its progress. The loader calls
 // lineRead() after every headword of the first direction; returning false stops the
-// load (the window was closed meanwhile). While the extractor runs, cancelled() is asked
-// a few times a second; true stops the extractor and the load.
+// load (the window was closed meanwhile). cancelled() is asked before the archive is
+// read and after; true stops the load.
 class LoadObserver {
 public:
     virtual ~LoadObserver() = default;
@@ -36,23 +35,23 @@ struct LoadResult {
 };
 
 // Fills the table from the archive the program ships with (found as ProgramFolders
-// says, beside the program or where it is installed): the extractor unpacks it
-// into a fresh private temporary folder, each text file is read whole (within its
-// bound) into its column, then deleted with its folder. EntryCount(1) is the bound given
-// by the caller (at most Capacity); each direction ends with EntryCount = the number
-// of entries actually read, at most Capacity - 1.
+// says, beside the program or where it is installed): the members of the directions
+// asked for are decrypted and unpacked straight into memory, and each text file goes
+// whole (within its bound) into its column; nothing is written to a file. EntryCount(1)
+// is the bound given by the caller (at most Capacity); each direction loaded ends with
+// EntryCount = the number of entries actually read, at most Capacity - 1.
 class DictionaryLoader {
 public:
     explicit DictionaryLoader(QString programDir);
 
-    void setTimeLimit(std::chrono::milliseconds limit) { timeLimit_ = limit; }
+    // The directions to load (1 English to Romanian, 2 Romanian to English); both unless
+    // told otherwise. The others stay empty and are not read from the archive.
+    void setDirections(QList<int> directions);
     LoadResult LoadDictionary(DictTable &table, LoadObserver &observer) const;
 
 private:
-    LoadResult extractInto(const QString &folder, const LoadObserver &observer) const;
-
     QString programDir_;
-    std::chrono::milliseconds timeLimit_ = std::chrono::seconds(60);
+    QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
 };
 
 // The percentage shown after line k of `lines`: Int(k / (lines + 1) x 100), so a full

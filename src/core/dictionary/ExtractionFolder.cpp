@@ -27,12 +27,6 @@ bool IsStale(const QFileInfo &entry, qint64 pid)
 
 } // namespace
 
-QString FolderTemplate()
-{
-    return QDir(QDir::tempPath()).filePath(Prefix + QString::number(QCoreApplication::applicationPid())
-                                           + u"-XXXXXX"_s);
-}
-
 bool IsProcessAlive(qint64 pid)
 {
     if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())

@@ -5,13 +5,10 @@
 
 namespace quillet::extraction {
 
-// The loader extracts the dictionary into a private temporary folder named after the
-// process that owns it: "quillet-<pid>-XXXXXX" in the system's temporary folder. A process
-// killed while loading cannot remove its folder, and the decrypted dictionary stays there;
-// the next load removes such folders.
-
-// The template for QTemporaryDir: the temporary folder, then "quillet-<this pid>-XXXXXX".
-QString FolderTemplate();
+// Earlier versions of the program extracted the dictionary into a private temporary
+// folder named after the process that owned it: "quillet-<pid>-XXXXXX" in the system's
+// temporary folder. A process killed while loading could not remove its folder, and the
+// decrypted dictionary stayed there; the window removes such folders when it starts.
 
 // Removes, from `tempDir`, every folder of that pattern that belongs to this user and whose
 // process no longer runs; a folder whose process is alive, or whose owner cannot be told,

@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/FormsLoader.h"
 
-#include "core/dictionary/ArchiveExtraction.h"
+#include "core/archive/DictionaryArchive.h"
 #include "core/dictionary/DictionaryFiles.h"
-#include "core/dictionary/ExtractionFolder.h"
-#include "core/dictionary/RegularFile.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -20,36 +15,25 @@ LoadedForms FormsLoader::LoadForms(const QList<int> &directions, const LoadObser
     for (const files::FormsFile &file : files::Forms)
         if (directions.contains(file.direction))
             members.append(file.name);
-    if (members.isEmpty()) {
-        loaded.result.loaded = true;
+    if (members.isEmpty() || observer.cancelled()) {
+        loaded.result.loaded = !observer.cancelled();
+        loaded.result.cancelled = observer.cancelled();
         return loaded;
     }
-    const QTemporaryDir folder(extraction::FolderTemplate());
-    if (!folder.isValid()) {
-        loaded.result = {false, false, {files::Database, u"no temporary folder: %1"_s.arg(folder.errorString())}};
-        return loaded;
-    }
-    loaded.result = ExtractMembers({programDir_, folder.path(), members, std::chrono::seconds(60),
-                                    [&observer] { return observer.cancelled(); }});
+    DictionaryMembers read = ReadDictionaryMembers(programDir_, members);
+    loaded.result = read.result;
     if (!loaded.result.loaded)
         return loaded;
 
     for (const files::FormsFile &file : files::Forms) {
-        if (!members.contains(file.name))
-            continue;
-        QFile forms;
-        const QString path = QDir(folder.path()).filePath(file.name);
-        if (OpenRegularFile(forms, path) != OpenOutcome::Opened)
+        const auto found = read.archive.members.find(QString(file.name));
+        if (!members.contains(file.name) || found == read.archive.members.end())
             continue; // an archive made before the forms were: no forms
-        if (forms.size() > MaxFileBytes) {
+        if (found->second.size() > MaxFileBytes) {
             loaded.result = {false, false, {file.name, u"larger than %1 bytes"_s.arg(MaxFileBytes)}};
             return loaded;
         }
-        loaded.lines[std::size_t(file.direction - 1)] = forms.readAll();
-        if (forms.error() != QFileDevice::NoError) {
-            loaded.result = {false, false, {file.name, u"the file cannot be read: %1"_s.arg(forms.errorString())}};
-            return loaded;
-        }
+        loaded.lines[std::size_t(file.direction - 1)] = std::move(found->second);
     }
     return loaded;
 }

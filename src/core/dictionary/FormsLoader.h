@@ -19,9 +19,8 @@ struct LoadedForms {
 };
 
 // Reads the inflected forms of the dictionary's headwords from the archive in the
-// program's folder, after the dictionary itself: the extractor unpacks only the forms
-// members of the directions asked for into a private temporary folder, which goes with
-// them once they are read.
+// program's folder, after the dictionary itself: only the forms members of the
+// directions asked for are decrypted and unpacked, straight into memory.
 class FormsLoader {
 public:
     // A forms member is a few megabytes; anything past this is not read.

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <numeric>
@@ -42,9 +43,41 @@ void HeadwordText::append(std::string_view utf8)
 {
     bytes_.append(utf8);
     bytes_.push_back(Separator);
-    starts_.push_back(bytes_.size());
+    starts_.push_back(std::uint32_t(bytes_.size()));
     byteCounts_.reset();
     byteOrder_.clear();
+}
+
+bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order)
+{
+    std::vector<std::uint32_t> starts;
+    if (bytes.empty() || bytes.front() != Separator || bytes.back() != Separator || entries < 0
+        || bytes.size() >= std::numeric_limits<std::uint32_t>::max())
+        return false;
+    starts.reserve(std::size_t(entries) + 1);
+    for (std::size_t at = 1; at < bytes.size(); ++at) {
+        const auto *next = static_cast<const char *>(std::memchr(bytes.data() + at, Separator, bytes.size() - at));
+        at = std::size_t(next - bytes.data());
+        starts.push_back(std::uint32_t(at + 1));
+    }
+    if (starts.size() != std::size_t(entries))
+        return false;
+    if (!order.empty()) {
+        std::vector<bool> seen(std::size_t(entries) + 1);
+        for (const int k : order) {
+            if (k < 1 || k > entries || seen[std::size_t(k)])
+                return false;
+            seen[std::size_t(k)] = true;
+        }
+        if (order.size() != std::size_t(entries))
+            return false;
+    }
+    bytes_ = std::move(bytes);
+    starts_.assign(1, 1);
+    starts_.insert(starts_.end(), starts.begin(), starts.end());
+    byteCounts_.reset();
+    byteOrder_ = std::move(order);
+    return true;
 }
 
 const ByteSearch::ByteCounts &HeadwordText::byteCounts() const
@@ -213,6 +246,27 @@ QString HeadwordIndex::fold(QStringView text)
         p += units;
     }
     return folded;
+}
+
+std::array<HeadwordText *, HeadwordIndex::Texts> HeadwordIndex::texts()
+{
+    return {&stored_, &folded_, &storedWithoutMarks_, &foldedWithoutMarks_};
+}
+
+std::array<const HeadwordText *, HeadwordIndex::Texts> HeadwordIndex::texts() const
+{
+    return {&stored_, &folded_, &storedWithoutMarks_, &foldedWithoutMarks_};
+}
+
+bool HeadwordIndex::assign(std::array<std::string, Texts> texts, int entries, std::array<std::vector<int>, Texts> orders)
+{
+    const std::array<HeadwordText *, Texts> mine = this->texts();
+    for (std::size_t i = 0; i < mine.size(); ++i)
+        if (!mine[i]->assign(std::move(texts[i]), entries, std::move(orders[i]))) {
+            clear();
+            return false;
+        }
+    return true;
 }
 
 void HeadwordIndex::clear()

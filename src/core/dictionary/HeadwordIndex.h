@@ -27,6 +27,10 @@ public:
 
     void clear();
     void append(std::string_view utf8);
+    // Takes headwords laid out as bytes() has them, and their byte order when it is given
+    // (else it is made when first needed). False, and nothing taken, when the bytes do not
+    // hold that many headwords or the order is not one of those entries.
+    bool assign(std::string bytes, int entries, std::vector<int> order);
 
     int size() const { return int(starts_.size()) - 1; }
     std::string_view bytes() const { return bytes_; }
@@ -57,7 +61,7 @@ private:
     const ByteSearch::ByteCounts &byteCounts() const;
 
     std::string bytes_;
-    std::vector<std::size_t> starts_; // starts_[k - 1] = offset of entry k; last = end
+    std::vector<std::uint32_t> starts_; // starts_[k - 1] = offset of entry k; last = end
     // How often each byte occurs, and the entries sorted by headword bytes (ties in table
     // order): both made at the first search that needs them, dropped when the text changes.
     mutable std::optional<ByteSearch::ByteCounts> byteCounts_;
@@ -69,6 +73,9 @@ private:
 // search that ignores diacritics.
 class HeadwordIndex {
 public:
+    // The four texts, in the order of their fields below.
+    static constexpr int Texts = 4;
+
     // Sets the headword of entry k (from 1). Entries are normally added in order; an
     // entry set out of order (or changed) makes the index rebuild itself.
     void set(int k, QStringView headword);
@@ -81,6 +88,10 @@ public:
     const HeadwordText &folded() const { return folded_; }
     const HeadwordText &storedWithoutMarks() const { return storedWithoutMarks_; }
     const HeadwordText &foldedWithoutMarks() const { return foldedWithoutMarks_; }
+    const HeadwordText &text(int i) const { return *texts()[std::size_t(i)]; }
+    // Takes the four texts as made before (by the packer), with the byte order of each
+    // that has one; false, and the index left empty, when they do not fit together.
+    bool assign(std::array<std::string, Texts> texts, int entries, std::array<std::vector<int>, Texts> orders);
 
     // Case folding one character at a time, as the case-insensitive comparison of two
     // strings does; a fold that would change a character's length in UTF-16 keeps it.
@@ -90,6 +101,8 @@ private:
     void append(QStringView headword);
     void appendAscii(std::string_view headword);
     void rebuildWith(int k, QStringView headword);
+    std::array<HeadwordText *, Texts> texts();
+    std::array<const HeadwordText *, Texts> texts() const;
 
     HeadwordText stored_;
     HeadwordText folded_;

@@ -26,9 +26,7 @@ QString FolderWith(const QString &programDir, QLatin1StringView installedFromPro
 
 ProgramFolders ProgramFolders::Locate(const QString &programDir)
 {
-    return ProgramFolders{
-        FolderWith(programDir, QLatin1StringView(QUILLET_DATA_FROM_PROGRAM), files::Database),
-        FolderWith(programDir, QLatin1StringView(QUILLET_EXTRACTOR_FROM_PROGRAM), files::Extractor)};
+    return ProgramFolders{FolderWith(programDir, QLatin1StringView(QUILLET_DATA_FROM_PROGRAM), files::Database)};
 }
 
 } // namespace quillet

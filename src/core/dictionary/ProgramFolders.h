@@ -6,13 +6,12 @@
 namespace quillet {
 
 // Where the program finds the files it ships with. They lie beside the program in a
-// build tree or an unpacked copy; an installed tree keeps the program (quillet-app, which
-// the starter in bin/ runs) and its extractor under lib/quillet and the
+// build tree or an unpacked copy; an installed tree keeps the programs (quillet-app and
+// quillet-cli, which the starter in bin/ runs) under lib/quillet and the
 // architecture-independent files (the archive, the background picture) under
 // share/quillet. Beside the program comes first.
 struct ProgramFolders {
-    QString data;      // "Database.db" and "Background.jpg"
-    QString extractor; // "quillet-extract"
+    QString data; // "Database.db" and "Background.jpg"
 
     // The folders for a program in `programDir`. A file found in neither place is looked
     // for beside the program, so a message about it names that folder.

@@ -15,32 +15,26 @@ QByteArrayView TextColumn::line(std::size_t k) const
 
 const QString &TextColumn::at(std::size_t k) const
 {
-    if (k >= cells_.size())
-        return EmptyText;
-    if (hasLine(k)) {
-        cells_[k] = QString::fromUtf8(line(k));
-        pending_[k] = false;
-    }
-    return cells_[k];
+    // A text once made stays where it is: references to it live as long as the column.
+    if (const auto made = cells_.find(k); made != cells_.end())
+        return made->second;
+    if (hasLine(k))
+        return cells_.emplace(k, QString::fromUtf8(line(k))).first->second;
+    return EmptyText;
 }
 
 void TextColumn::set(std::size_t k, const QString &text)
 {
     if (k < pending_.size())
         pending_[k] = false;
-    if (k < cells_.size())
-        cells_[k] = text;
-    else if (!text.isEmpty()) { // a slot past the end reads as empty already
-        cells_.resize(k + 1);
-        cells_.back() = text;
-    }
+    cells_[k] = text;
 }
 
 void TextColumn::takeLines(QByteArray utf8, std::vector<LineSpan> lines)
 {
     utf8_ = std::move(utf8);
     lines_ = std::move(lines);
-    cells_.assign(lines_.size() + 1, QString());
+    cells_.clear();
     pending_.assign(lines_.size() + 1, true);
     pending_[0] = false;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace quillet {
@@ -19,7 +20,8 @@ struct LineSpan {
 // One column of the dictionary table: a text for each entry number. A whole file of
 // UTF-8 lines is taken as it was read, and each line becomes a string only when it is
 // first asked for; most entries never are, and the load costs one buffer instead of a
-// string per line. Texts set one at a time are kept as given.
+// string per line, or even a slot per line: only the texts asked for or set take room.
+// Texts set one at a time are kept as given.
 class TextColumn {
 public:
     // The text of slot k; "" for a slot never filled.
@@ -34,10 +36,10 @@ public:
     QByteArrayView line(std::size_t k) const;
 
 private:
-    mutable std::vector<QString> cells_;
-    mutable std::vector<bool> pending_; // slot k's line is still to be decoded
+    mutable std::unordered_map<std::size_t, QString> cells_; // the texts made or set so far
+    std::vector<bool> pending_; // slot k's line is still the text of slot k
     QByteArray utf8_;
-    std::vector<LineSpan> lines_;       // lines_[k - 1] is slot k's line
+    std::vector<LineSpan> lines_; // lines_[k - 1] is slot k's line
 };
 
 } // namespace quillet

@@ -38,7 +38,7 @@ enum class ShortcutCommand;
 
 // What the main window needs from the world around it.
 struct Form1Setup {
-    // The folder of the program, its extractor and its archive.
+    // The folder of the program and its archive.
     QString programDir;
     // Shows a failure that leaves the program without a dictionary; a message box
     // unless a test replaces it.

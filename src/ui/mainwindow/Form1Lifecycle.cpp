@@ -7,6 +7,7 @@
 #include "core/app/SettingsStore.h"
 #include "core/app/SettingsValues.h"
 #include "core/app/StaleFiles.h"
+#include "core/dictionary/ExtractionFolder.h"
 #include "ui/lookup/QueryBox.h"
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/common/ScreenTwips.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -92,6 +94,7 @@ Form1::LoadOutcome Form1::Form_Load()
     const int d = CurrentDirection();
     show();
 
+    extraction::RemoveStaleFolders(QDir::tempPath());
     loading_ = true;
     LoadingIndicator indicator(*this);
     const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);

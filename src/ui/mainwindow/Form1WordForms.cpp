@@ -27,8 +27,8 @@ const QColor NearMissGround(255, 243, 222);
 const QColor OtherDirectionText(0, 0, 192);
 const QColor OtherDirectionGround(232, 236, 255);
 
-// Gives the forms loader the window's close: a window closed while the forms load
-// stops the extractor.
+// Gives the forms loader the window's close: a window closed before the forms are read
+// reads none.
 class ClosingWatch : public LoadObserver {
 public:
     explicit ClosingWatch(const bool &closed) : closed_(closed) {}

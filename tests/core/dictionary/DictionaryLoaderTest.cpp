@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary loader on a program folder made here: an archive packed by the built
-// quillet-pack (or written with libarchive for text the packer never writes) beside a
-// copy of the built quillet-extract.
+// quillet-pack, or written with libarchive for text the packer never writes.
+#include "core/archive/ArchiveReader.h"
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/DictionaryLoader.h"
+#include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/ProgramFolders.h"
 
 #include "common/QStringPrinter.h"
@@ -21,7 +22,6 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
-using namespace std::chrono_literals;
 using namespace quillet::testing;
 using ::testing::HasSubstr;
 
@@ -30,7 +30,7 @@ namespace {
 class RecordingObserver : public LoadObserver {
 public:
     void extracting() override { ++extractions; }
-    // True from the given ask on: 1 lets the extractor start first.
+    // True from the given ask on: 1 lets the archive be read first.
     bool cancelled() const override { return cancelFromAsk >= 0 && asked++ >= cancelFromAsk; }
     bool lineRead(int percent) override
     {
@@ -61,7 +61,6 @@ protected:
         ASSERT_TRUE(root_.isValid());
         for (const QString &sub : {program_, u"tmp"_s, u"data"_s})
             ASSERT_TRUE(QDir(root_.path()).mkpath(sub));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
         qputenv("TMPDIR", QFile::encodeName(root_.filePath(u"tmp"_s)));
     }
     void TearDown() override { qputenv("TMPDIR", oldTemp_); }
@@ -101,17 +100,17 @@ protected:
     LoadResult load()
     {
         DictionaryLoader loader(programDir());
-        loader.setTimeLimit(timeLimit_);
+        loader.setDirections(directions_);
         table_.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity); // a load may lower it
         return loader.LoadDictionary(table_, observer_);
     }
 
-    // Nothing extracted stays behind, wherever the load ended.
+    // Nothing is written anywhere, wherever the load ended.
     void expectNothingLeft() const
     {
         EXPECT_TRUE(Entries(root_.filePath(u"tmp"_s)).isEmpty()) << Entries(root_.filePath(u"tmp"_s)).join(u' ').toStdString();
         for (const QString &name : Entries(programDir()))
-            EXPECT_TRUE(name == files::Database || name == files::Extractor) << name.toStdString();
+            EXPECT_EQ(name, files::Database);
     }
 
     void expectFailure(const LoadResult &result, const QString &file, const std::string &cause) const
@@ -128,7 +127,7 @@ protected:
     QTemporaryDir root_;
     const QString program_ = u"Program's \"Quillet\" folder"_s;
     const QByteArray oldTemp_ = qgetenv("TMPDIR");
-    std::chrono::milliseconds timeLimit_ = 60s;
+    QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     DictTable table_;
     RecordingObserver observer_;
 };
@@ -152,6 +151,55 @@ TEST_F(ProgramFolder, LoadsBothDirectionsAndLeavesNoTextFile)
     EXPECT_EQ(observer_.done, 1);
     EXPECT_EQ(observer_.percents, (std::vector<int>{25, 50, 75}));
     expectNothingLeft();
+}
+
+TEST_F(ProgramFolder, ReadsOnlyTheDirectionsAskedFor)
+{
+    // An archive without the English-Romanian members still gives Romanian-English.
+    WriteZip(programPath(files::Database), {{"rte_r.txt", "oțel\n"}, {"rte_e.txt", "steel\n"}}, Password);
+    directions_ = {DictTable::RomanianEnglish};
+    const LoadResult result = load();
+    ASSERT_TRUE(result.loaded) << result.failure.message().toStdString();
+    EXPECT_EQ(column(2, 2), QStringList{u"steel"_s});
+    EXPECT_EQ(table_.headwords(1).size(), 0);
+    directions_ = {DictTable::EnglishRomanian};
+    expectFailure(load(), u"ert_e.txt"_s, "missing");
+}
+
+// The searchable texts of a direction and their byte orders, as the loaded index has them.
+std::vector<std::string> IndexTexts(const HeadwordIndex &index)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < HeadwordIndex::Texts; ++i) {
+        texts.emplace_back(index.text(i).bytes());
+        for (const int k : index.text(i).byteOrder())
+            texts.back() += ' ' + std::to_string(k);
+    }
+    return texts;
+}
+
+TEST_F(ProgramFolder, TakesThePackersIndexOrMakesItWhenItIsStale)
+{
+    pack("Șurub\tscrew\nvalve\tventil\nabc\tx\n", RoEn);
+    ASSERT_TRUE(load().loaded);
+    DictTable made; // the index made from the same headwords by the loader itself
+    made.setLines(1, DictTable::Headword, "Șurub\nvalve\nabc\n", {{0, 6}, {7, 5}, {13, 3}});
+    EXPECT_EQ(IndexTexts(table_.headwords(1)), IndexTexts(made.headwords(1)));
+
+    // The packer's index beside other headwords, or of another version, is made anew.
+    const ArchiveContents packed = ArchiveReader(programPath(files::Database), Password).read();
+    ASSERT_TRUE(packed.ok());
+    QByteArray otherVersion = *packed.member("rte_i.bin"_L1);
+    otherVersion[4] = char(HeadwordIndexFile::Version + 1);
+    WriteZip(programPath(files::Database),
+             {{"ert_e.txt", "gear\nshaft\nbolt\n"}, {"ert_r.txt", "a\nb\nc\n"}, {"ert_i.bin", *packed.member("ert_i.bin"_L1)},
+              {"rte_r.txt", *packed.member("rte_r.txt"_L1)}, {"rte_e.txt", *packed.member("rte_e.txt"_L1)},
+              {"rte_i.bin", otherVersion}},
+             Password);
+    ASSERT_TRUE(load().loaded);
+    EXPECT_EQ(table_.headwords(1).folded().bytes(), "\ngear\nshaft\nbolt\n");
+    EXPECT_EQ(table_.headwords(1).stored().byteOrder(), (std::vector<int>{3, 1, 2}));
+    EXPECT_EQ(table_.headwords(2).foldedWithoutMarks().bytes(), "\notel\nsurub\n");
 }
 
 TEST_F(ProgramFolder, ReadsOneLineFewerThanTheBoundAndProgressStaysBelow100)
@@ -192,21 +240,6 @@ TEST_F(ProgramFolder, LineEndsEncodingsAndBlankLinesKeepTheFilesPaired)
 TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
 {
     pack(EnRo, RoEn);
-    QFile::remove(programPath(files::Extractor));
-    expectFailure(load(), files::Extractor, "missing");
-
-    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexit 0\n");
-    expectFailure(load(), files::Extractor, "not executable");
-
-    // An extractor that hangs is stopped.
-    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexec sleep 30\n");
-    QFile::setPermissions(programPath(files::Extractor), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    timeLimit_ = 200ms;
-    expectFailure(load(), files::Extractor, "time limit");
-    timeLimit_ = 60s;
-
-    QFile::remove(programPath(files::Extractor));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXTRACT), programPath(files::Extractor)));
     QFile::remove(programPath(files::Database));
     expectFailure(load(), files::Database, "missing");
 
@@ -224,7 +257,7 @@ TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
     writeMembers(QByteArray(files::MaxMemberBytes + 1, '\n'), "b\n");
     expectFailure(load(), files::Database,
                   "\"ert_e.txt\" unpacks to more than " + std::to_string(files::MaxMemberBytes) + " bytes");
-    // Within what the extractor takes, but past what a headwords file may hold.
+    // Within what the reader takes, but past what a headwords file may hold.
     writeMembers(QByteArray(files::MaxHeadwordsBytes + 1, '\n'), "b\n");
     expectFailure(load(), u"ert_e.txt"_s, "larger than " + std::to_string(files::MaxHeadwordsBytes) + " bytes");
     writeMembers("a\n" + QByteArray(65 * 1024, 'x'), "b\n");
@@ -242,12 +275,13 @@ TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)
     EXPECT_EQ(observer_.done, 0);
     expectNothingLeft();
 
-    // A cancel while the extractor runs stops it rather than waiting for it.
-    WriteFile(programPath(files::Extractor), "#!/bin/sh\nexec sleep 30\n");
+    // A cancel while the archive is read stops the load before any entry.
     observer_.cancelFromAsk = 1;
+    observer_.percents.clear();
     const LoadResult stopped = load();
     EXPECT_TRUE(stopped.cancelled) << stopped.failure.message().toStdString();
     EXPECT_EQ(observer_.asked, 2);
+    EXPECT_TRUE(observer_.percents.empty());
     expectNothingLeft();
 }
 
@@ -259,18 +293,16 @@ TEST_F(ProgramFolder, FindsTheInstalledTreeFromTheProgramsFolder)
     const QDir root(root_.path());
     for (const QString &folder : {u"usr/lib/quillet"_s, u"usr/share/quillet"_s})
         ASSERT_TRUE(root.mkpath(folder));
-    ASSERT_TRUE(QFile::rename(programPath(files::Extractor), root.filePath(u"usr/lib/quillet/quillet-extract"_s)));
     ASSERT_TRUE(QFile::rename(programPath(files::Database), root.filePath(u"usr/share/quillet/Database.db"_s)));
     const QString bin = root.filePath(u"usr/lib/quillet"_s);
 
     const ProgramFolders installed = ProgramFolders::Locate(bin);
     EXPECT_EQ(installed.data, root.filePath(u"usr/share/quillet"_s));
-    EXPECT_EQ(installed.extractor, root.filePath(u"usr/lib/quillet"_s));
     EXPECT_TRUE(DictionaryLoader(bin).LoadDictionary(table_, observer_).loaded);
 
     WriteFile(QDir(bin).filePath(files::Database), "beside");
     EXPECT_EQ(ProgramFolders::Locate(bin).data, bin);
-    EXPECT_EQ(ProgramFolders::Locate(programDir()).extractor, programDir()); // found nowhere
+    EXPECT_EQ(ProgramFolders::Locate(root.filePath(u"nowhere"_s)).data, root.filePath(u"nowhere"_s));
 }
 
 } // namespace

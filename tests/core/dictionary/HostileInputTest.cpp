@@ -1,27 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hostile input made here at run time: archives past the size limits or with more
-// members than open files allowed (in-process with small limits), endless lines, the
-// folders of a killed load, and an extractor whose parent was killed.
-#include "core/dictionary/DictionaryLoader.h"
+// Hostile input made here at run time: endless lines, and the folders of a load that an
+// earlier version left when it was killed.
 #include "core/dictionary/ExtractionFolder.h"
 #include "core/dictionary/TextLines.h"
-#include "extractor/ArchiveExtractor.h"
 
 #include "common/QStringPrinter.h"
-#include "common/TestArchives.h"
+#include "common/TestFiles.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,47 +23,6 @@ using namespace quillet::testing;
 using ::testing::HasSubstr;
 
 namespace {
-
-const QByteArray Password(files::ArchivePassword.data(), files::ArchivePassword.size());
-
-TEST(HostileArchive, MembersPastTheLimitsAreRefusedAndNothingStays)
-{
-    QTemporaryDir dir;
-    const QString archive = dir.filePath(u"a.db"_s);
-    const auto extract = [&](const std::vector<Member> &members) {
-        WriteZip(archive, members, Password);
-        return ArchiveExtractor(archive, Password, QDir(dir.filePath(u"out"_s)), {1000, 2500, 5}).run();
-    };
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"out"_s));
-    const QByteArray fits(1000, 'a');
-    ArchiveExtractor::Outcome run = extract({{"a", fits}, {"b", fits + 'a'}});
-    EXPECT_EQ(run.status, ExtractorStatus::TooLarge);
-    EXPECT_THAT(run.message.toStdString(), HasSubstr("\"b\" unpacks to more than 1000 bytes"));
-    run = extract({{"a", fits}, {"b", fits}, {"c", fits}});
-    EXPECT_THAT(run.message.toStdString(), HasSubstr("members unpack to more than 2500 bytes"));
-    EXPECT_EQ(extract(std::vector<Member>(6, {"x"})).status, ExtractorStatus::TooLarge);
-    EXPECT_TRUE(Entries(dir.filePath(u"out"_s)).isEmpty());
-}
-
-TEST(HostileArchive, ManyMembersNeedOneOpenFileAtATime)
-{
-    QTemporaryDir dir;
-    // Plain members: deriving a key for each of hundreds of encrypted ones takes long.
-    std::vector<Member> members;
-    for (int k = 0; k < 300; ++k)
-        members.push_back({"m" + QByteArray::number(k)});
-    WriteZip(dir.filePath(u"a.db"_s), members);
-
-    struct rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
-    struct rlimit few = old;
-    few.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
-    const ArchiveExtractor::Outcome run = ArchiveExtractor(dir.filePath(u"a.db"_s), Password, QDir(dir.path())).run();
-    setrlimit(RLIMIT_NOFILE, &old);
-    ASSERT_EQ(run.status, ExtractorStatus::Ok) << run.message.toStdString();
-    EXPECT_EQ(Entries(dir.path()).size(), 301);
-}
 
 ReadLinesResult Read(const QByteArray &contents, qsizetype maxLines = 10, qsizetype maxKept = 0)
 {
@@ -124,36 +75,6 @@ TEST(ExtractionFolders, OnlyFoldersOfProcessesThatAreGoneAreRemoved)
     EXPECT_EQ(extraction::RemoveStaleFolders(dir.path()), 1);
     kept.sort();
     EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), kept);
-}
-
-bool Running(const QByteArray &pid)
-{
-    QFile stat(u"/proc/%1/stat"_s.arg(QString::fromLatin1(pid)));
-    const QByteArray text = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
-    const qsizetype state = text.lastIndexOf(')') + 2;
-    return state > 1 && state < text.size() && text[state] != 'Z';
-}
-
-TEST(ChildProcess, DiesWithTheProgramThatWaitsForIt)
-{
-    QTemporaryDir dir;
-    QProcess parent;
-    parent.setWorkingDirectory(dir.path());
-    parent.start(QStringLiteral(QUILLET_SHELL_PARENT), {u"echo $$ > c.tmp && mv c.tmp c.pid && exec sleep 30"_s});
-    QFile pidFile(dir.filePath(u"c.pid"_s));
-    QElapsedTimer waited;
-    waited.start();
-    while (!pidFile.exists() && waited.elapsed() < 5000)
-        QThread::msleep(10);
-    ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
-    const QByteArray child = pidFile.readAll().trimmed();
-    ASSERT_TRUE(Running(child));
-
-    ::kill(pid_t(parent.processId()), SIGKILL);
-    parent.waitForFinished();
-    while (Running(child) && waited.elapsed() < 10000)
-        QThread::msleep(10);
-    EXPECT_FALSE(Running(child));
 }
 
 } // namespace

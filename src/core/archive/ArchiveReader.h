@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/dictionary/DictionaryFiles.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+
+struct archive;
+struct archive_entry;
+
+namespace quillet {
+
+// What the reader is willing to unpack: no more than the loader reads. The shipped
+// dictionary is a few megabytes; anything far beyond that is a damaged or hostile
+// archive, refused before it fills the program's memory.
+struct ArchiveLimits {
+    qint64 memberBytes = files::MaxMemberBytes;
+    qint64 totalBytes = files::MaxArchiveBytes;
+    int members = 10'000;
+};
+
+// Why a read gave no members.
+enum class ArchiveStatus {
+    Ok,
+    Missing,       // the archive does not exist or cannot be opened
+    WrongPassword,
+    Corrupt,       // damaged, truncated, not an archive, or a member that is no plain file
+    TooLarge,      // a member, or all of them together, unpack past the limits
+};
+
+// The members read, by name; a member asked for that the archive lacks is not there.
+struct ArchiveContents {
+    ArchiveStatus status = ArchiveStatus::Ok;
+    QString message; // one line naming the archive (and member) and the cause; empty when Ok
+    std::map<QString, QByteArray> members;
+
+    bool ok() const { return status == ArchiveStatus::Ok; }
+    // The member's bytes, or nullptr when the archive lacks it.
+    const QByteArray *member(QLatin1StringView name) const;
+};
+
+// Reads members of the password-protected ZIP archive (AES-256, as the packer writes it)
+// straight into memory: nothing decrypted is ever written to a file. All or nothing: a
+// member is given only when every member asked for was read through without error, which
+// is when libarchive has checked its authentication code or CRC. Every member passed on
+// the way must be a regular file with a plain name, and each is counted against the
+// limits; members not asked for are passed over without being decrypted.
+class ArchiveReader {
+public:
+    ArchiveReader(QString archivePath, QByteArray password, ArchiveLimits limits = {});
+
+    // The members named, or every member when none is named.
+    ArchiveContents read(const QStringList &wanted = {}) const;
+
+private:
+    struct ArchiveFree {
+        void operator()(struct archive *archive) const;
+    };
+    using ArchivePtr = std::unique_ptr<struct archive, ArchiveFree>;
+
+    ArchivePtr open() const;
+    void readAll(struct archive *archive, const QStringList &wanted, ArchiveContents &contents) const;
+    QString checkedName(struct archive_entry *entry) const;
+    QByteArray readMember(struct archive *archive, struct archive_entry *entry, const QString &name,
+                          qint64 roomLeft, bool passwordProven) const;
+
+    QString archivePath_;
+    QByteArray password_;
+    ArchiveLimits limits_;
+};
+
+} // namespace quillet

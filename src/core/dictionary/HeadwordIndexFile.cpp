@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/dictionary/HeadwordIndexFile.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace quillet {
+
+namespace {
+
+constexpr QByteArrayView Magic("QLHI");
+
+// A hash of the headwords member, the same on every machine: FNV-1a over its bytes, eight
+// at a time.
+quint64 HeadwordsHash(QByteArrayView bytes)
+{
+    quint64 hash = 14695981039346656037ull;
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8)
+        hash = (hash ^ qFromLittleEndian<quint64>(bytes.data() + at)) * 1099511628211ull;
+    for (; at < bytes.size(); ++at)
+        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * 1099511628211ull;
+    return hash;
+}
+
+template <typename Number>
+void Put(QByteArray &out, Number value)
+{
+    char bytes[sizeof(Number)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(Number));
+}
+
+// Reads the file from the front; a read past its end fails every read after it.
+class Reader {
+public:
+    explicit Reader(QByteArrayView file) : rest_(file) {}
+    bool failed() const { return failed_; }
+    bool atEnd() const { return rest_.isEmpty(); }
+
+    QByteArrayView take(qsizetype size)
+    {
+        if (failed_ || size < 0 || size > rest_.size()) {
+            failed_ = true;
+            return {};
+        }
+        const QByteArrayView taken = rest_.first(size);
+        rest_ = rest_.sliced(size);
+        return taken;
+    }
+    template <typename Number>
+    Number number()
+    {
+        const QByteArrayView bytes = take(sizeof(Number));
+        return failed_ ? Number(0) : qFromLittleEndian<Number>(bytes.data());
+    }
+
+private:
+    QByteArrayView rest_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+QByteArray HeadwordIndexFile::encode(const HeadwordIndex &index, QByteArrayView headwords)
+{
+    QByteArray out(Magic.data(), Magic.size());
+    Put(out, Version);
+    Put(out, quint32(index.size()));
+    Put(out, quint64(headwords.size()));
+    Put(out, HeadwordsHash(headwords));
+    for (int i = 1; i < HeadwordIndex::Texts; ++i) {
+        const std::string_view bytes = index.text(i).bytes();
+        Put(out, quint32(bytes.size()));
+        out.append(bytes.data(), qsizetype(bytes.size()));
+    }
+    for (int i = 0; i < HeadwordIndex::Texts; ++i) {
+        // The folded text is only ever scanned, never searched in its byte order.
+        static const std::vector<int> None;
+        const std::vector<int> &order = i == 1 ? None : index.text(i).byteOrder();
+        Put(out, quint32(order.size()));
+        for (const int k : order)
+            Put(out, quint32(k));
+    }
+    return out;
+}
+
+std::optional<HeadwordIndex> HeadwordIndexFile::decode(QByteArrayView file, QByteArrayView headwords, int entries)
+{
+    Reader in(file);
+    if (in.take(Magic.size()) != Magic || in.number<quint32>() != Version || in.number<quint32>() != quint32(entries)
+        || in.number<quint64>() != quint64(headwords.size()) || in.number<quint64>() != HeadwordsHash(headwords)
+        || in.failed() || !headwords.endsWith('\n'))
+        return std::nullopt;
+    // The headwords as they were packed: valid UTF-8, one a line, each ended by a line feed.
+    std::array<std::string, HeadwordIndex::Texts> texts;
+    texts[0].reserve(std::size_t(headwords.size()) + 1);
+    texts[0] += HeadwordText::Separator;
+    texts[0].append(headwords.data(), std::size_t(headwords.size()));
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        const QByteArrayView bytes = in.take(in.number<quint32>());
+        texts[i].assign(bytes.data(), std::size_t(bytes.size()));
+    }
+    std::array<std::vector<int>, HeadwordIndex::Texts> orders;
+    for (std::vector<int> &order : orders) {
+        const quint32 count = in.number<quint32>();
+        const QByteArrayView words = in.take(qsizetype(count) * 4);
+        order.resize(in.failed() ? 0 : count);
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = int(qFromLittleEndian<quint32>(words.data() + 4 * k));
+    }
+    HeadwordIndex index;
+    if (in.failed() || !in.atEnd() || !index.assign(std::move(texts), entries, std::move(orders)))
+        return std::nullopt;
+    return index;
+}
+
+} // namespace quillet
