@@ -2,9 +2,11 @@
 #include "gendict/GenError.h"
 #include "gendict/GlossarySpelling.h"
 
+#include "WordSetChecker.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -12,30 +14,11 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillet::gendict;
+using quillet::gendict::test::WordSetChecker;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace {
-
-// Knows the words it was given; cuts texts at blanks.
-class WordSet : public SpellChecker {
-public:
-    explicit WordSet(QSet<QString> words) : words_(std::move(words)) {}
-    QSet<QString> unknownWords(const QStringList &texts) const override
-    {
-        QSet<QString> unknown;
-        for (const QString &text : texts) {
-            for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
-                if (!words_.contains(word))
-                    unknown.insert(word);
-            }
-        }
-        return unknown;
-    }
-
-private:
-    QSet<QString> words_;
-};
 
 void write(const QString &path, const QByteArray &text)
 {
@@ -56,8 +39,8 @@ TEST(GlossarySpellingTest, UnknownWordsFailUnlessTheirFieldAllowsThem)
     write(root + u"/spelling/1-tools.txt"_s, "# allowed\nen\tTIG\tabbreviation\nro\tTIG\tabbreviation\n");
     const Glossary glossary = Glossary::read(root);
     ASSERT_THAT(glossary.files(), ElementsAre(u"1-tools.txt"_s, u"2-pipes.txt"_s));
-    const WordSet english({u"drill"_s, u"bit"_s, u"torch"_s, u"elbow"_s, u"weld"_s});
-    const WordSet romanian({u"burghiu"_s, u"pistolet"_s, u"cot"_s, u"sudură"_s});
+    const WordSetChecker english({u"drill"_s, u"bit"_s, u"torch"_s, u"elbow"_s, u"weld"_s});
+    const WordSetChecker romanian({u"burghiu"_s, u"pistolet"_s, u"cot"_s, u"sudură"_s});
 
     // "TIG" is allowed in the first field only: the second field's use of it fails,
     // named by file, line and language.

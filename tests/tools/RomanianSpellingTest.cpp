@@ -2,35 +2,13 @@
 #include "gendict/RomanianSpelling.h"
 
 #include "QtPrinters.h"
+#include "WordSetChecker.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillet::gendict;
-
-namespace {
-
-// Knows the words it was given; cuts texts into runs of letters.
-class WordSet : public SpellChecker {
-public:
-    explicit WordSet(QSet<QString> words) : words_(std::move(words)) {}
-    QSet<QString> unknownWords(const QStringList &texts) const override
-    {
-        QSet<QString> unknown;
-        for (const QString &text : texts) {
-            for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
-                if (!words_.contains(word))
-                    unknown.insert(word);
-            }
-        }
-        return unknown;
-    }
-
-private:
-    QSet<QString> words_;
-};
-
-} // namespace
+using quillet::gendict::test::WordSetChecker;
 
 TEST(RomanianSpelling, InnerIBecomesAExceptAfterAPrefixOrWhereTheCheckerSaysNo)
 {
@@ -44,7 +22,7 @@ TEST(RomanianSpelling, InnerIBecomesAExceptAfterAPrefixOrWhereTheCheckerSaysNo)
 
     // The checker knows "câine" and "coîntîmpla" (a made-up word spelt the old way on
     // purpose): the first is rewritten, the second kept.
-    const WordSet checker({u"câine"_s, u"coîntîmpla"_s});
+    const WordSetChecker checker({u"câine"_s, u"coîntîmpla"_s});
     RomanianSpelling spelling;
     spelling.learn({u"un cîine mare"_s, u"a coîntîmpla"_s, u"pînză"_s}, &checker);
     EXPECT_EQ(spelling.modern(u"a mîngîia un cîine"_s), u"a mîngîia un câine"_s);
@@ -58,7 +36,7 @@ TEST(RomanianSpelling, HeadwordsWithoutTheirDiacriticsGoWhenMisspelt)
     QList<DictEntry> entries{{u"rețetă"_s, u"recipe"_s}, {u"reteta"_s, u"recipe"_s},  {u"țară"_s, u"country"_s},
                              {u"tara"_s, u"tare"_s},     {u"mașină de cusut"_s, u"x"_s}, {u"masina de cusut"_s, u"x"_s},
                              {u"masa"_s, u"x"_s}};
-    const WordSet checker({u"tara"_s, u"de"_s, u"cusut"_s, u"masa"_s});
+    const WordSetChecker checker({u"tara"_s, u"de"_s, u"cusut"_s, u"masa"_s});
     EXPECT_EQ(RomanianSpelling::dropUnmarkedDuplicates(entries, nullptr), 0);
     EXPECT_EQ(RomanianSpelling::dropUnmarkedDuplicates(entries, &checker), 2);
     QStringList left;
