@@ -19,7 +19,10 @@ for side in a b; do
     for ((i = 0; i < 20000; i++)); do echo "$side term $i,traducere $side $i,both,note $i"; done
   } > "$work/$side.csv"
 done
+# How long an import takes here, start to end: the kills fall anywhere in it.
+start=$(date +%s%N)
 "$program_dir/quillet" --import "$work/a.csv" --replace >/dev/null
+span_ms=$((($(date +%s%N) - start) / 1000000 + 1))
 
 killed=0
 damaged=0
@@ -27,7 +30,8 @@ for ((run = 0; run < kills; run++)); do
   side=$([[ $((run % 2)) -eq 0 ]] && echo b || echo a)
   "$program_dir/quillet" --import "$work/$side.csv" --replace >/dev/null 2>&1 &
   pid=$!
-  sleep "0.$(printf '%03d' $((RANDOM % 200)))"
+  delay_ms=$(((RANDOM * 32768 + RANDOM) % span_ms))
+  sleep "$((delay_ms / 1000)).$(printf '%03d' $((delay_ms % 1000)))"
   if kill -KILL "$pid" 2>/dev/null; then
     killed=$((killed + 1))
   fi
@@ -37,5 +41,6 @@ for ((run = 0; run < kills; run++)); do
     damaged=$((damaged + 1))
   fi
 done
-echo "kills during a save of My terms: $kills runs, $killed killed while running; $damaged damaged files"
+echo "kills during a save of My terms: $kills runs over a ${span_ms} ms import, $killed killed while running;" \
+  "$damaged damaged files"
 [[ $damaged -eq 0 ]]

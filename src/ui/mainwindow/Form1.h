@@ -18,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -132,8 +133,8 @@ public:
     void mnuWordForms_Click();
     void mnuGame_Click();
 
-    // My terms and My list (Form1Terms.cpp): read after the first list shows, or at the
-    // first search before that.
+    // My terms and My list (Form1Terms.cpp): read on another thread while the dictionary
+    // loads, and taken in once the first list shows (or at the first search before that).
     void LoadPersonalWords();
     void mnuMyTerms_Click();
     // Offers the selected row (or the query, with no row selected) to My terms.
@@ -265,6 +266,8 @@ private:
     void offerToAdd(const QString &query);
     void openMyTerms(std::optional<PersonalTerm> proposed);
     void connectTermsHandlers();
+    // Reads My terms and My list on another thread, while the dictionary loads.
+    void startReadingPersonalWords();
     void reportProblem(const QString &problem);
     void refreshTermIndex();
     void markDirection(int d);
@@ -310,6 +313,12 @@ private:
     TermIndex termIndex_;
     int indexedGeneration_ = -1;    // the generation of My terms termIndex_ was made from
     bool personalLoaded_ = false;
+    struct PersonalRead {
+        PersonalWords words;
+        TermIndex index;
+        QStringList problems;
+    };
+    std::future<PersonalRead> personalRead_;
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;

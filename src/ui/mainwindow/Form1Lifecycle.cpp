@@ -95,6 +95,7 @@ Form1::LoadOutcome Form1::Form_Load()
     show();
 
     extraction::RemoveStaleFolders(QDir::tempPath());
+    startReadingPersonalWords();
     loading_ = true;
     LoadingIndicator indicator(*this);
     const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);

@@ -25,17 +25,32 @@ void Form1::connectTermsHandlers()
     connect(mnuKeep, &QAction::triggered, this, &Form1::mnuKeep_Click);
 }
 
+void Form1::startReadingPersonalWords()
+{
+    if (personalRead_.valid() || personalLoaded_)
+        return;
+    // What a save that was killed left beside the files goes first.
+    RemoveStaleSaveLeftovers(personal_.files().terms);
+    RemoveStaleSaveLeftovers(personal_.files().kept);
+    personalRead_ = std::async(std::launch::async, [files = personal_.files()] {
+        PersonalRead read{PersonalWords(files), {}, {}};
+        read.problems = read.words.load();
+        read.index = TermIndex(read.words.terms());
+        return read;
+    });
+}
+
 void Form1::LoadPersonalWords()
 {
     if (personalLoaded_)
         return;
+    startReadingPersonalWords();
     personalLoaded_ = true;
-    // What a save that was killed left beside the files goes first.
-    RemoveStaleSaveLeftovers(personal_.files().terms);
-    RemoveStaleSaveLeftovers(personal_.files().kept);
-    const QStringList problems = personal_.load();
-    refreshTermIndex();
-    for (const QString &problem : problems)
+    PersonalRead read = personalRead_.get();
+    personal_ = std::move(read.words);
+    termIndex_ = std::move(read.index);
+    indexedGeneration_ = personal_.termsGeneration();
+    for (const QString &problem : read.problems)
         reportProblem(problem);
 }
 
