@@ -42,9 +42,11 @@ settings_sound() {
   [[ ! -e "$settings.unreadable" ]]
 }
 
-# Files that are neither the two the program keeps nor its folders.
+# Files that are neither the two the program keeps nor its folders; their names, with the
+# process numbers and random parts masked, are noted in $work/kinds.
 leftovers() {
-  find "$TMPDIR" "$HOME" -mindepth 1 ! -type d ! -path "$history" ! -path "$settings" | wc -l
+  find "$TMPDIR" "$HOME" -mindepth 1 ! -type d ! -path "$history" ! -path "$settings" -printf '%P\n' |
+    sed -E 's/[0-9]+-[A-Za-z0-9]{6}/PID-XXXXXX/; s/\.[A-Za-z0-9]{6}$/.XXXXXX/' | tee -a "$work/kinds" | wc -l
 }
 
 wait_until_catching() { # until the window answers SIGTERM and has had time to load
@@ -100,4 +102,8 @@ left_after=$(leftovers)
 echo "kills during a close and save: $kills runs (a close takes about $((span - 5)) ms), $killed killed while" \
   "running; damaged files: $damaged; leftovers: at most $seen at once, $left_before before the next start," \
   "$left_after after it"
+if [[ -s "$work/kinds" ]]; then
+  echo "leftovers seen (how often, which):"
+  sort "$work/kinds" | uniq -c
+fi
 [[ $settings_sound_first -eq 1 && $damaged -eq 0 && $left_after -eq 0 ]]
