@@ -40,11 +40,12 @@ QString Unusable(const QString &path)
     return {};
 }
 
-// Whether the bytes read as an INI file: UTF-8 text without control characters but tabs
-// and line breaks, every line blank, a comment, a group's name in brackets or a key and
-// its value (a line ending in a backslash goes on on the next). Anything else is not a
-// settings file that QSettings wrote or that a person edited, and would be rewritten
-// into junk.
+// Whether the bytes can be read as an INI file: UTF-8 text without control characters
+// but tabs and line breaks, with at least one group's name in brackets or key and value
+// when it has any line that is not blank or a comment. A stray line among settings is
+// passed over as QSettings passes it over; random bytes, or a text with no setting at
+// all, are no settings file that QSettings wrote or a person edited, and would be
+// rewritten into junk.
 bool ReadsAsSettings(QByteArrayView contents)
 {
     contents = WithoutByteOrderMark(contents);
@@ -53,16 +54,16 @@ bool ReadsAsSettings(QByteArrayView contents)
     const auto control = [](char c) { return uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; };
     if (std::any_of(contents.begin(), contents.end(), control))
         return false;
-    bool continued = false;
+    bool anyText = false;
     for (const QByteArray &raw : contents.toByteArray().split('\n')) {
         const QByteArray line = raw.trimmed();
-        const bool fine = continued || line.isEmpty() || line.startsWith(';') || line.startsWith('#')
-            || (line.startsWith('[') && line.endsWith(']')) || line.contains('=');
-        if (!fine)
-            return false;
-        continued = line.endsWith('\\');
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if ((line.startsWith('[') && line.endsWith(']')) || line.contains('='))
+            return true;
+        anyText = true;
     }
-    return true;
+    return !anyText;
 }
 
 // Tells one file from another and a file from itself once rewritten.
