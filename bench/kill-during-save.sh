@@ -14,13 +14,9 @@
 set -euo pipefail
 program_dir=$(cd "$1" && pwd)
 kills=${2:-1000}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-export XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8
+source "$(dirname "$0")/private-home.sh"
 [[ -n "${DISPLAY:-}" ]] || export QT_QPA_PLATFORM=offscreen
-mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/Quillet"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_DATA_HOME/Quillet"
 history="$XDG_DATA_HOME/Quillet/Dic.ini"
 settings="$XDG_CONFIG_HOME/Dictionar Quillet.ini"
 
