@@ -9,13 +9,8 @@
 set -euo pipefail
 program_dir=$(cd "$1" && pwd)
 kills=${2:-300}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-# The window's runtime folder, which Qt would otherwise make in the temporary folder.
-export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
-mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/private-home.sh"
+export QT_QPA_PLATFORM=offscreen
 before=$(ls -A "$program_dir" | sort)
 
 killed=0

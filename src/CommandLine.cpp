@@ -16,8 +16,12 @@
 #include <QStringConverter>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <future>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -30,7 +34,6 @@ namespace {
 bool Load(DictTable &table, const QString &programDir, QTextStream &err,
           const QList<int> &directions = {DictTable::EnglishRomanian, DictTable::RomanianEnglish})
 {
-    table.setEntryCount(DictTable::EnglishRomanian, DictTable::Capacity);
     LoadObserver quiet;
     DictionaryLoader loader(programDir);
     loader.setDirections(directions);
@@ -214,6 +217,12 @@ QStringList CommandLineArguments(int argc, char **argv)
 
 int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir)
 {
+    // A closed output would give its number to the first file opened (the archive), and
+    // the answer would go there: nothing is read, and the user is told.
+    if (::fcntl(STDOUT_FILENO, F_GETFD) == -1 && errno == EBADF) {
+        std::fputs(qUtf8Printable(ErrorLine(u"the output could not be written: the output is closed"_s)), stderr);
+        return ExitError;
+    }
     // The user's files are found under the program's own name, as the window finds them.
     QCoreApplication::setApplicationName(u"Quillet"_s);
     int status = 0;

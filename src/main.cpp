@@ -91,7 +91,7 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, shutDown, Qt::DirectConnection);
 
     switch (form.Form_Load()) {
-    case quillet::Form1::LoadOutcome::Failed: return 1;
+    case quillet::Form1::LoadOutcome::Failed: return quillet::ExitError;
     case quillet::Form1::LoadOutcome::Closed: return 0;
     case quillet::Form1::LoadOutcome::Loaded: break;
     }

@@ -194,6 +194,9 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
     const Finished full = Start(ProgramWithFixture, {u"--lookup"_s, u"a"_s}, u"/dev/full"_s);
     EXPECT_EQ(full.status, 2);
     EXPECT_TRUE(full.err.startsWith(u"quillet: the output could not be written"_s)) << full.err.toStdString();
+    const Finished closed = Start(u"sh"_s, {u"-c"_s, u"exec \"$0\" --lookup a >&-"_s, ProgramWithFixture});
+    EXPECT_EQ(closed.status, 2);
+    EXPECT_EQ(closed.err, u"quillet: the output could not be written: the output is closed\n"_s);
 }
 
 // No display: a clear line and status 2; short options with their values attached; every
@@ -308,8 +311,20 @@ TEST(Program, EndsInOrderWhenToldAtOnce)
         ASSERT_TRUE(process.waitForFinished(20000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << run;
         EXPECT_EQ(process.exitCode(), 0) << run;
+        // An end asked for is no failure: nothing of the program's own is said.
+        EXPECT_FALSE(process.readAllStandardError().contains("quillet:")) << run;
     }
     EXPECT_GT(heldBack, 0) << "the signals are never held back before the program answers them";
+
+    // A look-up told to end while it loads ends as any command does, saying nothing.
+    const QTemporaryDir home;
+    QProcess lookup;
+    lookup.setProcessEnvironment(Headless(home.path()));
+    lookup.start(ProgramWithFixture, {u"--lookup"_s, u"pumps"_s});
+    ASSERT_TRUE(lookup.waitForStarted());
+    ::kill(pid_t(lookup.processId()), SIGTERM);
+    ASSERT_TRUE(lookup.waitForFinished(20000));
+    EXPECT_EQ(lookup.readAllStandardError(), QByteArray());
 }
 
 // Every file made, changed or moved into a folder while the watch lasts.

@@ -2,6 +2,9 @@
 #include "core/app/SettingsStore.h"
 
 #include "core/app/SettingsValues.h"
+#include "core/app/StaleFiles.h"
+#include "core/dictionary/RegularFile.h"
+#include "core/dictionary/TextLines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -34,6 +38,32 @@ QString Unusable(const QString &path)
     if (file.size() > SettingsStore::MaxFileBytes)
         return u"larger than %1 bytes"_s.arg(SettingsStore::MaxFileBytes);
     return {};
+}
+
+// Whether the bytes can be read as an INI file: UTF-8 text without control characters
+// but tabs and line breaks, with at least one group's name in brackets or key and value
+// when it has any line that is not blank or a comment. A stray line among settings is
+// passed over as QSettings passes it over; random bytes, or a text with no setting at
+// all, are no settings file that QSettings wrote or a person edited, and would be
+// rewritten into junk.
+bool ReadsAsSettings(QByteArrayView contents)
+{
+    contents = WithoutByteOrderMark(contents);
+    if (!contents.isValidUtf8())
+        return false;
+    const auto control = [](char c) { return uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; };
+    if (std::any_of(contents.begin(), contents.end(), control))
+        return false;
+    bool anyText = false;
+    for (const QByteArray &raw : contents.toByteArray().split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if ((line.startsWith('[') && line.endsWith(']')) || line.contains('='))
+            return true;
+        anyText = true;
+    }
+    return !anyText;
 }
 
 // Tells one file from another and a file from itself once rewritten.
@@ -89,13 +119,29 @@ qint64 WrittenSize(const Entries &entries, const QString &trial)
 
 SettingsStore::SettingsStore() : path_(filePath()), problem_(Unusable(path_))
 {
-    if (!problem_.isEmpty())
+    if (!problem_.isEmpty() || !setAsideUnreadable())
         return;
     settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
     settings_->beginGroup(Group);
 }
 
 SettingsStore::~SettingsStore() = default;
+
+bool SettingsStore::setAsideUnreadable()
+{
+    QFile file;
+    if (OpenRegularFile(file, path_) != OpenOutcome::Opened || ReadsAsSettings(file.read(MaxFileBytes + 1)))
+        return true;
+    file.close();
+    // Replaces a file set aside before, which was reported when it was.
+    const QString aside = path_ + UnreadableSuffix;
+    if (std::rename(QFile::encodeName(path_).constData(), QFile::encodeName(aside).constData()) == 0) {
+        setAside_ = aside;
+        return true;
+    }
+    problem_ = u"the file cannot be read as settings, nor set aside"_s;
+    return false;
+}
 
 QString SettingsStore::filePath()
 {
@@ -132,7 +178,8 @@ qsizetype SettingsStore::dropKeysPastTheLimit()
     // This program's own keys take a few hundred bytes: only the others can outgrow the
     // file. With others, the file is written afresh from the entries as tried out.
     if (kept > 0) {
-        const QTemporaryDir folder;
+        // Named after this process, so that a start removes it if the save is killed.
+        const QTemporaryDir folder(PrivateFolderTemplate(QDir::tempPath()));
         const QString trial = folder.filePath(u"trial.ini"_s);
         const auto fits = [&](qsizetype others) {
             const qint64 size = WrittenSize(entries.first(own + others), trial);

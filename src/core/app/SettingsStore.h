@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QSettings>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -14,11 +15,14 @@ namespace quillet {
 // configuration folder, every value a text under a key of the group "Startup". Only a
 // readable regular file of a settings file's size is ever read or replaced: anything else
 // in its place (a FIFO, a link to a device, a huge or unreadable file) is left alone, reads
-// give the defaults and a save fails.
+// give the defaults and a save fails. A file that is no INI text at all (random bytes, a
+// picture saved under its name) is moved aside to "<name>.unreadable" and reads give the
+// defaults; when it cannot be moved, it is left alone as above.
 class SettingsStore {
 public:
     // A settings file is a few hundred bytes; a bigger one is not read.
     static constexpr qint64 MaxFileBytes = 64 * 1024;
+    static constexpr QLatin1StringView UnreadableSuffix{".unreadable"};
 
     SettingsStore();
     ~SettingsStore();
@@ -38,11 +42,16 @@ public:
     qsizetype droppedKeys() const { return dropped_; }
 
     QString fileName() const { return path_; }
+    // Where the file that could not be read as settings went, when this store moved one
+    // aside; empty otherwise.
+    QString setAside() const { return setAside_; }
 
 private:
+    bool setAsideUnreadable();
     qsizetype dropKeysPastTheLimit();
 
     QString path_;
+    QString setAside_;
     QString problem_;
     qsizetype dropped_ = 0;
     std::unique_ptr<QSettings> settings_; // none when the file is not one to touch

@@ -49,6 +49,8 @@ inline constexpr std::array<FormsFile, 2> Forms{{{1, QLatin1StringView{"ert_f.tx
 inline constexpr qint64 MaxHeadwordsBytes = 4 * 1024 * 1024;
 inline constexpr qint64 MaxTranslationsBytes = 8 * 1024 * 1024;
 inline constexpr qint64 MaxFormsBytes = 16 * 1024 * 1024;
+// The longest line any text member may have; real entries and forms are far shorter.
+inline constexpr qsizetype MaxLineBytes = 64 * 1024;
 // The index holds three more texts of the headwords' size and four numbers an entry.
 inline constexpr qint64 MaxIndexBytes = 3 * MaxHeadwordsBytes + 4 * 4 * 200'000 + 1024;
 inline constexpr qint64 MaxMemberBytes = MaxFormsBytes;

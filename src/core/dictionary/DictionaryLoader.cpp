@@ -6,8 +6,6 @@
 #include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/TextLines.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace quillet {
@@ -15,6 +13,11 @@ namespace quillet {
 QString LoadFailure::message() const
 {
     return u"%1: %2"_s.arg(file, cause);
+}
+
+QString LongLineProblem(qsizetype line)
+{
+    return u"line %1 is longer than %2 bytes"_s.arg(line).arg(files::MaxLineBytes);
 }
 
 int LoadPercent(int k, int lines)
@@ -29,8 +32,8 @@ LoadResult Failed(QString file, QString cause)
     return LoadResult{false, false, LoadFailure{std::move(file), std::move(cause)}};
 }
 
-// The longest line a dictionary file may have; real entries are far shorter.
-constexpr qsizetype MaxLineBytes = 64 * 1024;
+// The most entries a direction holds: every line of a file fills one.
+constexpr qsizetype MaxEntries = DictTable::Capacity;
 
 // The first lines of one extracted text file, as UTF-8. A missing or empty file, one
 // larger than its bound, or one with a line past the limit leaves no dictionary.
@@ -60,18 +63,21 @@ TextFile InUtf8(const TextFile &text)
     return converted;
 }
 
-// Finds the first maxLines lines of the file's bytes, read whole, in place; a UTF-8 byte
-// order mark at the start is skipped. One read of a file of known size costs a few
-// milliseconds where reading line by line cost a buffer per line.
-TextFile SplitTextFile(QByteArray contents, qsizetype maxLines)
+// Finds the lines of the file's bytes, read whole, in place; a UTF-8 byte order mark at
+// the start is skipped. One read of a file of known size costs a few milliseconds where
+// reading line by line cost a buffer per line. A file of more lines than a direction
+// holds is refused, as is one with a line past the limit.
+TextFile SplitTextFile(QByteArray contents)
 {
     const QByteArrayView all(contents);
     TextFile text;
     ForEachLine(WithoutByteOrderMark(all), [&](QByteArrayView line) {
-        if (qsizetype(text.lines.size()) >= maxLines || !text.problem.isEmpty())
+        if (!text.problem.isEmpty())
             return;
-        if (line.size() > MaxLineBytes)
-            text.problem = u"line %1 is longer than %2 bytes"_s.arg(text.lines.size() + 1).arg(MaxLineBytes);
+        if (qsizetype(text.lines.size()) >= MaxEntries)
+            text.problem = u"the file has more than %1 lines, the most a direction holds"_s.arg(MaxEntries);
+        else if (line.size() > files::MaxLineBytes)
+            text.problem = LongLineProblem(qsizetype(text.lines.size()) + 1);
         else
             text.lines.push_back({std::uint32_t(line.data() - all.data()), std::uint32_t(line.size())});
     });
@@ -97,13 +103,13 @@ QByteArray TakeMember(ArchiveContents &archive, QLatin1StringView name, bool *fo
 }
 
 // One text member of the archive, as read into memory, within its bound.
-TextFile MemberText(const QByteArray &contents, bool found, qint64 maxBytes, qsizetype maxLines)
+TextFile MemberText(const QByteArray &contents, bool found, qint64 maxBytes)
 {
     if (!found)
         return Problem(u"the file is missing from the archive"_s);
     if (contents.size() > maxBytes)
         return Problem(u"the file is larger than %1 bytes"_s.arg(maxBytes));
-    return SplitTextFile(contents, maxLines);
+    return SplitTextFile(contents);
 }
 
 } // namespace
@@ -134,16 +140,13 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         const int d = set.direction;
         if (!directions_.contains(d))
             continue;
-        const int bound = d == DictTable::EnglishRomanian && table.EntryCount(d) > 0
-                              ? table.EntryCount(d) - 1
-                              : DictTable::Capacity - 1;
         bool found = false;
         const QByteArray headwordsMember = TakeMember(read.archive, set.headwords, &found);
-        TextFile headwords = MemberText(headwordsMember, found, files::MaxHeadwordsBytes, bound);
+        TextFile headwords = MemberText(headwordsMember, found, files::MaxHeadwordsBytes);
         if (!headwords.problem.isEmpty())
             return Failed(set.headwords, headwords.problem);
 
-        const int count = std::min<int>(bound, int(headwords.lines.size()));
+        const int count = int(headwords.lines.size());
         // The packer's index when it was made from these very headwords; else it is made here.
         const QByteArray indexMember = TakeMember(read.archive, set.index);
         std::optional<HeadwordIndex> index;
@@ -158,9 +161,12 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         }
 
         const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
-        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes, count);
+        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
         if (!translations.problem.isEmpty())
             return Failed(set.translations, translations.problem);
+        // Translations past the last headword translate nothing.
+        if (qsizetype(translations.lines.size()) > count)
+            translations.lines.resize(std::size_t(count));
         table.setLines(d, DictTable::Translation, std::move(translations.utf8), std::move(translations.lines));
         table.setEntryCount(d, count);
     }

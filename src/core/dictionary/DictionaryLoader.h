@@ -37,9 +37,10 @@ struct LoadResult {
 // Fills the table from the archive the program ships with (found as ProgramFolders
 // says, beside the program or where it is installed): the members of the directions
 // asked for are decrypted and unpacked straight into memory, and each text file goes
-// whole (within its bound) into its column; nothing is written to a file. EntryCount(1)
-// is the bound given by the caller (at most Capacity); each direction loaded ends with
-// EntryCount = the number of entries actually read, at most Capacity - 1.
+// whole into its column; nothing is written to a file. A direction holds at most
+// Capacity entries: a file with more lines, like one past any other bound, is refused
+// with its name and the cause, never cut short. Each direction loaded ends with
+// EntryCount = the number of its headwords.
 class DictionaryLoader {
 public:
     explicit DictionaryLoader(QString programDir);
@@ -53,6 +54,9 @@ private:
     QString programDir_;
     QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
 };
+
+// Why a file with a line longer than files::MaxLineBytes is refused; `line` counts from 1.
+QString LongLineProblem(qsizetype line);
 
 // The percentage shown after line k of `lines`: Int(k / (lines + 1) x 100), so a full
 // file ends at 99.

@@ -3,6 +3,7 @@
 
 #include "core/archive/DictionaryArchive.h"
 #include "core/dictionary/DictionaryFiles.h"
+#include "core/dictionary/TextLines.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,9 +30,15 @@ LoadedForms FormsLoader::LoadForms(const QList<int> &directions, const LoadObser
         const auto found = read.archive.members.find(QString(file.name));
         if (!members.contains(file.name) || found == read.archive.members.end())
             continue; // an archive made before the forms were: no forms
-        if (found->second.size() > MaxFileBytes) {
-            loaded.result = {false, false, {file.name, u"larger than %1 bytes"_s.arg(MaxFileBytes)}};
-            return loaded;
+        // A member past a bound is left out, and named; the other direction's forms serve.
+        QString problem;
+        if (found->second.size() > MaxFileBytes)
+            problem = u"the file is larger than %1 bytes"_s.arg(MaxFileBytes);
+        else if (const qsizetype line = FirstLineLongerThan(found->second, files::MaxLineBytes); line > 0)
+            problem = LongLineProblem(line);
+        if (!problem.isEmpty()) {
+            loaded.result = {false, false, {file.name, problem}};
+            continue;
         }
         loaded.lines[std::size_t(file.direction - 1)] = std::move(found->second);
     }

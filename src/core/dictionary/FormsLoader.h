@@ -20,7 +20,9 @@ struct LoadedForms {
 
 // Reads the inflected forms of the dictionary's headwords from the archive in the
 // program's folder, after the dictionary itself: only the forms members of the
-// directions asked for are decrypted and unpacked, straight into memory.
+// directions asked for are decrypted and unpacked, straight into memory. The forms are
+// optional: a member past a bound (its size, or a line longer than files::MaxLineBytes)
+// is left out and named in the result, and the others are given all the same.
 class FormsLoader {
 public:
     // A forms member is a few megabytes; anything past this is not read.

@@ -19,11 +19,11 @@ namespace quillet {
 
 namespace {
 
-QByteArray FileText(const QStringList &entries, const QByteArrayList &kept)
+QByteArray FileText(const QStringList &entries, const QByteArrayList &fileBytes, const QByteArrayList &kept)
 {
     QByteArray text;
-    for (const QString &entry : entries) {
-        text += entry.toUtf8();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        text += fileBytes[i].isEmpty() ? entries[i].toUtf8() : fileBytes[i];
         text += "\r\n";
     }
     for (const QByteArray &line : kept) {
@@ -53,17 +53,24 @@ void SearchHistory::AddToHistory(const QString &searched)
     const QString word = OneLine(searched);
     if (word.size() < MinimumWordLength || word.trimmed().isEmpty() || word.toUtf8().size() > ReadLineBytes)
         return;
-    if (!entries_.isEmpty() && entries_.front() == QStringView(word).chopped(1))
+    if (!entries_.isEmpty() && entries_.front() == QStringView(word).chopped(1)) {
         entries_.removeFirst();
-    entries_.removeIf([&word](const QString &entry) {
-        return entry.compare(word, Qt::CaseInsensitive) == 0;
-    });
+        fileBytes_.removeFirst();
+    }
+    for (qsizetype i = entries_.size() - 1; i >= 0; --i) {
+        if (entries_[i].compare(word, Qt::CaseInsensitive) == 0) {
+            entries_.removeAt(i);
+            fileBytes_.removeAt(i);
+        }
+    }
     entries_.prepend(word);
+    fileBytes_.prepend(QByteArray());
 }
 
 SearchHistory::LoadOutcome SearchHistory::load(const QString &path)
 {
     entries_.clear();
+    fileBytes_.clear();
     kept_.clear();
     unreadableFile_.clear();
     QFile file;
@@ -73,9 +80,11 @@ SearchHistory::LoadOutcome SearchHistory::load(const QString &path)
     case OpenOutcome::Opened: break;
     }
     ReadLinesResult read = ReadLines(file, {ReadLineLimit, ReadLineBytes, KeptBytesLimit});
-    for (QString &line : read.lines) {
-        if (!line.trimmed().isEmpty())
-            entries_.append(std::move(line));
+    for (qsizetype i = 0; i < read.lines.size(); ++i) {
+        if (read.lines[i].trimmed().isEmpty())
+            continue;
+        entries_.append(std::move(read.lines[i]));
+        fileBytes_.append(read.notUtf8.value(i));
     }
     kept_ = std::move(read.kept);
     if (read.complete())
@@ -91,7 +100,8 @@ bool SearchHistory::save(const QString &path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray text = FileText(entries_.first(std::min(entries_.size(), SavedEntryLimit)), kept_);
+    const qsizetype saved = std::min(entries_.size(), SavedEntryLimit);
+    const QByteArray text = FileText(entries_.first(saved), fileBytes_.first(saved), kept_);
     // commit() does not notice a write that fails while its buffer is flushed and would
     // put a cut-off file in place, so the text goes out before the commit.
     if (file.write(text) != text.size() || !file.flush()) {

@@ -21,7 +21,11 @@ public:
     static constexpr qsizetype SavedEntryLimit = 100;
 
     const QStringList &entries() const { return entries_; }
-    void setEntries(QStringList entries) { entries_ = std::move(entries); }
+    void setEntries(QStringList entries)
+    {
+        entries_ = std::move(entries);
+        fileBytes_ = QByteArrayList(entries_.size());
+    }
 
     // Puts a searched word at the top, each of its line breaks stored as one blank. While
     // searching as the user types, the entry just searched one letter shorter gives way,
@@ -29,12 +33,13 @@ public:
     // blank one, or one longer than ReadLineBytes as UTF-8) is not recorded.
     void AddToHistory(const QString &searched);
 
-    // The file is read no further than this many lines, each at most this long. Lines that
-    // do not fit (longer ones, and those after the first ReadLineLimit) are kept as they
-    // are, up to KeptBytesLimit in all, and written back after the entries.
-    static constexpr qsizetype ReadLineLimit = 2000;
+    // The file's first ReadLineLimit lines, each at most ReadLineBytes long, are the
+    // entries: as many as a save writes. Lines that do not fit (longer ones, and all those
+    // after the first ReadLineLimit) are kept as they are, up to KeptBytesLimit in all, and
+    // written back after the entries in their order, so that no word the file holds is lost.
+    static constexpr qsizetype ReadLineLimit = SavedEntryLimit;
     static constexpr qsizetype ReadLineBytes = 4096;
-    static constexpr qsizetype KeptBytesLimit = 1024 * 1024;
+    static constexpr qsizetype KeptBytesLimit = 2 * 1024 * 1024;
 
     enum class LoadOutcome { Loaded, Missing, Unreadable, ReadInPart };
 
@@ -50,14 +55,18 @@ public:
     // The lines of the last file read that are no entries but are kept for the next save.
     const QByteArrayList &keptLines() const { return kept_; }
 
-    // Writes the newest SavedEntryLimit entries, one per line ended by CR LF, in UTF-8,
-    // then the kept lines as they were read, creating the file's folder when needed. The
+    // Writes the newest SavedEntryLimit entries, one per line ended by CR LF, in UTF-8 (an
+    // entry read from a line that was not UTF-8 as the bytes it was read from), then the
+    // kept lines as they were read, creating the file's folder when needed. The
     // file is replaced only when the whole text is written, so a failed save leaves the
     // previous file as it was.
     bool save(const QString &path) const;
 
 private:
     QStringList entries_;
+    // Beside each entry, the bytes of the line it was read from when that line was not
+    // UTF-8 (a file from an older Windows machine); empty for the others.
+    QByteArrayList fileBytes_;
     QByteArrayList kept_;
     QString unreadableFile_;
 };

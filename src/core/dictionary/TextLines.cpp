@@ -86,7 +86,10 @@ ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits)
         if (!pastLastLine && line.size() <= limits.maxLineBytes) {
             QString text = decoder.decode(line);
             // A Windows-1250 line grows as UTF-8, the form it is written back in.
-            if (line.isValidUtf8() || text.toUtf8().size() <= limits.maxLineBytes) {
+            const bool utf8 = line.isValidUtf8();
+            if (utf8 || text.toUtf8().size() <= limits.maxLineBytes) {
+                if (!utf8)
+                    result.notUtf8.insert(result.lines.size(), line.toByteArray());
                 result.lines.append(std::move(text));
                 continue;
             }
@@ -99,6 +102,18 @@ ReadLinesResult ReadLines(QIODevice &device, const LineLimits &limits)
         result.kept.append(line.toByteArray());
     }
     return result;
+}
+
+qsizetype FirstLineLongerThan(QByteArrayView contents, qsizetype maxBytes)
+{
+    qsizetype number = 0;
+    qsizetype found = 0;
+    ForEachLine(contents, [&](QByteArrayView line) {
+        ++number;
+        if (found == 0 && line.size() > maxBytes)
+            found = number;
+    });
+    return found;
 }
 
 QStringList SplitLines(const QByteArray &contents)

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QByteArrayView>
+#include <QHash>
 #include <QIODevice>
 #include <QString>
 #include <QStringDecoder>
@@ -51,6 +52,10 @@ void ForEachLine(QByteArrayView contents, Take &&take)
     }
 }
 
+// The number, from 1, of the first line of contents longer than maxBytes without its line
+// break (lines as ForEachLine divides them); 0 when no line is.
+qsizetype FirstLineLongerThan(QByteArrayView contents, qsizetype maxBytes);
+
 // Bounds on what ReadLines takes from a file: at most maxLines lines, each at most
 // maxLineBytes long without its line break (and as UTF-8, the form the program writes).
 // The lines that do not fit (longer ones, and those after the first maxLines) can be kept
@@ -69,6 +74,7 @@ struct ReadLinesResult {
         ReadFailed,
     };
     QStringList lines;      // the lines taken in, before the end
+    QHash<qsizetype, QByteArray> notUtf8; // the bytes of lines[i] that were not UTF-8, by i
     QByteArrayList kept;    // the lines that did not fit, without their line breaks, in order
     End end = End::Complete;
     bool complete() const { return end == End::Complete; }

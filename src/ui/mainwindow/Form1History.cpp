@@ -26,9 +26,11 @@ void Form1::LoadHistory()
     const QString path = HistoryFile::readPath(setup_.programDir);
     history_.load(path);
     if (const qsizetype kept = history_.keptLines().size(); kept > 0)
-        qWarning("quillet: %lld lines of the search history in %s are too long or too many to read; "
-                 "the file keeps them as they are",
-                 static_cast<long long>(kept), qUtf8Printable(path));
+        qWarning("quillet: %lld lines of the search history in %s are not shown (those after the first %lld, "
+                 "and those longer than %lld bytes); the file keeps them as they are",
+                 static_cast<long long>(kept), qUtf8Printable(path),
+                 static_cast<long long>(SearchHistory::ReadLineLimit),
+                 static_cast<long long>(SearchHistory::ReadLineBytes));
     showHistoryEntries();
 }
 

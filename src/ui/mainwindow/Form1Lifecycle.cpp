@@ -7,7 +7,6 @@
 #include "core/app/SettingsStore.h"
 #include "core/app/SettingsValues.h"
 #include "core/app/StaleFiles.h"
-#include "core/dictionary/ExtractionFolder.h"
 #include "ui/lookup/QueryBox.h"
 #include "ui/mainwindow/ClickLabel.h"
 #include "ui/common/ScreenTwips.h"
@@ -94,7 +93,7 @@ Form1::LoadOutcome Form1::Form_Load()
     const int d = CurrentDirection();
     show();
 
-    extraction::RemoveStaleFolders(QDir::tempPath());
+    RemoveStaleFolders(QDir::tempPath());
     startReadingPersonalWords();
     loading_ = true;
     LoadingIndicator indicator(*this);
@@ -151,6 +150,9 @@ void Form1::LoadSettings()
 {
     RemoveStaleSaveLeftovers(SettingsStore::filePath());
     const SettingsStore store;
+    if (!store.setAside().isEmpty())
+        qWarning("quillet: %s could not be read as settings; it is kept as %s, and the defaults are used",
+                 qUtf8Printable(store.fileName()), qUtf8Printable(store.setAside()));
     // While no language is stored, the user's locale chooses it.
     const bool romanianLocale = settings::RomanianLocale(QProcessEnvironment::systemEnvironment());
     const settings::StoredSettings stored = settings::LoadSettings(store, romanianLocale);

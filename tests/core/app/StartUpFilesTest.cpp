@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,6 +55,39 @@ TEST(StaleFiles, OldSaveLeftoversAndDeadLocksGoTheRestStays)
     ASSERT_TRUE(held.tryLock(0));
     EXPECT_EQ(RemoveStaleSaveLeftovers(target), 0);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), kept);
+}
+
+// The private folders of processes that are gone (a settings save killed while it tried
+// its file out, an earlier version killed while it extracted), and the unnamed trial
+// folders of earlier versions once they are old; nothing else.
+TEST(StaleFiles, FoldersOfProcessesThatAreGoneAndOldTrialFoldersAreRemoved)
+{
+    const pid_t deadPid = ::fork();
+    if (deadPid == 0)
+        ::_exit(0);
+    ::waitpid(deadPid, nullptr, 0);
+    QTemporaryDir temp;
+    const QDir dir(temp.path());
+    const QString dead = QString::number(deadPid);
+    const QStringList stale{u"quillet-%1-aB3dE9"_s.arg(dead), u"Quillet-oLd123"_s};
+    QStringList kept{QFileInfo(PrivateFolderTemplate(dir.path())).fileName().replace(u"XXXXXX"_s, u"aB3dE9"_s),
+                     u"quillet-1-aB3dE9"_s, u"quillet-%1-longer7"_s.arg(dead), u"other-%1-aB3dE9"_s.arg(dead),
+                     u"Quillet-fResh1"_s, u"Quillet-mInE22"_s, u"target"_s};
+    for (const QString &name : kept + stale)
+        ASSERT_TRUE(dir.mkdir(name));
+    Write(dir.filePath(stale[0] + u"/trial.ini"_s), 0);
+    Write(dir.filePath(u"Quillet-oLd123/trial.ini.lock"_s), 0);
+    Write(dir.filePath(u"Quillet-mInE22/notes.txt"_s), 0);
+    for (const QString &old : {u"Quillet-oLd123"_s, u"Quillet-mInE22"_s}) {
+        const timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(dir.filePath(old)).constData(), times, 0), 0);
+    }
+    kept.append(u"quillet-%1-lInK99"_s.arg(dead));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"target"_s), dir.filePath(kept.last())));
+
+    EXPECT_EQ(RemoveStaleFolders(dir.path()), 2);
+    kept.sort();
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), kept);
 }
 
 TEST(UserHome, AnUnsetOrEmptyHomeComesFromThePasswordDatabase)
@@ -117,15 +152,13 @@ TEST(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorReplaced)
     EXPECT_EQ(QFileInfo(path).size(), huge.size());
 
     // Keys of another program's fill the file up to the limit no further; the file that
-    // comes out is read at the next start. A 60,000-byte file of garbage grew past it once.
+    // comes out is read at the next start. A 60,000-byte file whose values double when
+    // written (each tab becomes \t) grew past it once.
     fresh();
-    QByteArray garbage;
-    QRandomGenerator random(19);
-    while (garbage.size() < 60000) {
-        const int c = random.bounded(32, 256);
-        garbage += random.bounded(12) == 0 ? '\n' : random.bounded(12) == 0 ? '=' : char(c);
-    }
-    quillet::testing::WriteFile(path, garbage);
+    QByteArray others = "[Other]\n";
+    for (int k = 0; others.size() < 60000; ++k)
+        others += "key" + QByteArray::number(k) + "=a" + QByteArray(60, '\t') + "b\n";
+    quillet::testing::WriteFile(path, others);
     {
         SettingsStore store;
         store.save(u"Dict", u"1"_s);
@@ -134,6 +167,25 @@ TEST(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorReplaced)
     }
     EXPECT_LE(QFileInfo(path).size(), SettingsStore::MaxFileBytes);
     EXPECT_EQ(SettingsStore().get(u"Dict", u"0"_s), u"1"_s);
+
+    // A file that is no settings text at all is moved aside once, and the defaults serve.
+    fresh();
+    QByteArray garbage(4000, '\0');
+    QRandomGenerator(19).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
+    quillet::testing::WriteFile(path, garbage);
+    const QString aside = path + u".unreadable"_s;
+    QFile::remove(aside);
+    {
+        SettingsStore store;
+        EXPECT_EQ(store.setAside(), aside);
+        EXPECT_EQ(store.get(u"Dict", u"0"_s), u"0"_s);
+        store.save(u"Dict", u"1"_s);
+        ASSERT_TRUE(store.sync());
+    }
+    EXPECT_EQ(quillet::testing::ReadFile(aside), garbage);
+    EXPECT_EQ(quillet::testing::ReadFile(path), "[Startup]\nDict=1\n");
+    EXPECT_TRUE(SettingsStore().setAside().isEmpty());
+    QFile::remove(aside);
 
     // A read-only file is read but not replaced; the failed save is reported.
     if (geteuid() != 0) {

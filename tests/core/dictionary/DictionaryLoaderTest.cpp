@@ -4,6 +4,7 @@
 #include "core/archive/ArchiveReader.h"
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/DictionaryLoader.h"
+#include "core/dictionary/FormsLoader.h"
 #include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/ProgramFolders.h"
 
@@ -202,25 +203,41 @@ TEST_F(ProgramFolder, TakesThePackersIndexOrMakesItWhenItIsStale)
     EXPECT_EQ(table_.headwords(2).foldedWithoutMarks().bytes(), "\notel\nsurub\n");
 }
 
-TEST_F(ProgramFolder, ReadsOneLineFewerThanTheBoundAndProgressStaysBelow100)
+// Every entry up to the bound loads, the progress ending at 99; one more is refused, never
+// cut off.
+TEST_F(ProgramFolder, TheEntryBoundIsExactAndNeverSilent)
 {
     QByteArray many;
-    for (int k = 1; k <= 250; ++k)
-        many += "w" + QByteArray::number(k) + "\tt" + QByteArray::number(k) + "\n";
-    pack(many, RoEn);
+    for (int k = 1; k <= DictTable::Capacity; ++k)
+        many += "w" + QByteArray::number(k) + "\n";
+    writeMembers(many, many, many, many);
     ASSERT_TRUE(load().loaded);
-    EXPECT_EQ(table_.EntryCount(1), 250);
+    EXPECT_EQ(table_.EntryCount(1), DictTable::Capacity);
+    EXPECT_EQ(table_.EntryCount(2), DictTable::Capacity);
+    EXPECT_EQ(table_(1, 2, DictTable::Capacity), u"w200000"_s);
+    EXPECT_EQ(table_.headwords(2).size(), DictTable::Capacity);
     EXPECT_EQ(observer_.percents.back(), 99);
-    EXPECT_EQ(table_(1, 2, 250), u"t250"_s);
 
-    DictTable bounded;
-    bounded.setEntryCount(1, 101);
-    RecordingObserver observer;
-    ASSERT_TRUE(DictionaryLoader(programDir()).LoadDictionary(bounded, observer).loaded);
-    EXPECT_EQ(bounded.EntryCount(1), 100);
-    EXPECT_EQ(bounded(1, 1, 100), u"w100"_s);
-    EXPECT_EQ(bounded(1, 2, 101), QString());
-    expectNothingLeft();
+    writeMembers(many, "only one\n", many + "w200001\n", many);
+    expectFailure(load(), u"rte_r.txt"_s, "more than 200000 lines");
+    writeMembers(many, many + "w200001\n");
+    expectFailure(load(), u"ert_r.txt"_s, "more than 200000 lines");
+}
+
+// The forms are read as far as their bounds: a member with a line past them is left out
+// and named, the other direction's forms are given all the same.
+TEST_F(ProgramFolder, AFormsMemberWithOverlongLinesIsRefused)
+{
+    const QByteArray longLine = "form\t" + QByteArray(1024 * 1024, 'b') + "\n";
+    WriteZip(programPath(files::Database),
+             {{"ert_e.txt", "a\n"}, {"ert_r.txt", "b\n"}, {"ert_f.txt", "went\tgo\n" + longLine},
+              {"rte_f.txt", "roți\troată\n"}},
+             Password);
+    const LoadedForms forms = FormsLoader(programDir()).LoadForms({1, 2}, observer_);
+    EXPECT_FALSE(forms.result.loaded);
+    EXPECT_EQ(forms.result.failure.message(), u"ert_f.txt: line 2 is longer than 65536 bytes"_s);
+    EXPECT_TRUE(forms.lines[0].isEmpty());
+    EXPECT_EQ(forms.lines[1], "roți\troată\n");
 }
 
 TEST_F(ProgramFolder, LineEndsEncodingsAndBlankLinesKeepTheFilesPaired)

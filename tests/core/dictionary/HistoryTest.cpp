@@ -128,15 +128,19 @@ TEST_F(HistoryFileTest, OnlyARegularFileIsReadAndOnlyAsFarAsTheLimits)
         EXPECT_EQ(history.unreadableFile(), path(odd));
         EXPECT_EQ(Loaded(path(odd)), QStringList());
     }
+    // A long history loses no line: the first hundred are shown, and every line after them
+    // is written back in its place.
     QByteArray lines;
-    for (int k = 0; k < 5000; ++k)
+    for (int k = 0; k < 100000; ++k)
         lines += "w" + QByteArray::number(k) + "\r\n";
     WriteFile(path(), lines);
     EXPECT_EQ(history.load(path()), SearchHistory::LoadOutcome::Loaded);
     EXPECT_TRUE(history.unreadableFile().isEmpty());
-    EXPECT_EQ(history.entries().size(), SearchHistory::ReadLineLimit);
-    EXPECT_EQ(history.keptLines().size(), 5000 - SearchHistory::ReadLineLimit);
-    EXPECT_EQ(history.keptLines().back(), "w4999");
+    EXPECT_EQ(history.entries().size(), SearchHistory::SavedEntryLimit);
+    EXPECT_EQ(history.entries().back(), u"w99"_s);
+    EXPECT_EQ(history.keptLines().size(), 100000 - SearchHistory::SavedEntryLimit);
+    ASSERT_TRUE(history.save(path()));
+    EXPECT_EQ(ReadFile(path()), lines);
 
     // More than can be kept: what was read is shown, the file is not to be replaced.
     WriteFile(path(), "pump\n" + QByteArray(SearchHistory::KeptBytesLimit + 1, 'x') + "\nvalve\n");
@@ -164,6 +168,15 @@ TEST_F(HistoryFileTest, LinesThatCannotBeTakenInSurviveEverySave)
     history.AddToHistory(u" \u2028 "_s);
     ASSERT_TRUE(history.save(path()));
     EXPECT_EQ(ReadFile(path()), "nut\r\npump\r\nvalve\r\ngear\r\n" + longLine + "\r\n" + longCedillas + "\r\n");
+
+    // Lines that are not UTF-8 are shown as Windows-1250 and written back byte for byte.
+    const QByteArray foreign = "\xBA" "urub\r\nnit\r\n\xFF\xFE\x81 odd\r\n";
+    WriteFile(path(), foreign);
+    history.load(path());
+    EXPECT_EQ(history.entries().first(2), (QStringList{u"\u015Furub"_s, u"nit"_s}));
+    history.AddToHistory(u"gear"_s);
+    ASSERT_TRUE(history.save(path()));
+    EXPECT_EQ(ReadFile(path()), "gear\r\n" + foreign);
 
     // A first entry that begins with a mark keeps it behind the file's own.
     const QStringList marked{u"\uFEFF\uFEFFgear"_s, u"\uFEFFnut"_s};
