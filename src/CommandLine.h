@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/terms/PersonalWords.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -27,6 +29,12 @@ bool OpensWindow(const QStringList &arguments);
 //   quillet -h | --help            prints the usage
 //   quillet [options] WORD...      looks WORD up (several words are one phrase)
 //   quillet [options] -l | --lookup WORD
+//   quillet --import FILE [--replace] [--format tbx|csv|tsv]
+//                                  adds FILE's pairs to My terms and prints what it did:
+//                                  "N added, N already there, N refused" and a line for
+//                                  each refused pair
+//   quillet --export FILE [--format tbx|csv|tsv]
+//                                  writes My terms to FILE
 //
 // with the options -d | --direction er|re, -i | --ignore-diacritics and
 // -f | --format text|tsv|json (ParseCommandLine reads them). A look-up loads the
@@ -52,10 +60,14 @@ bool OpensWindow(const QStringList &arguments);
 // The status is ExitFound when any list holds an entry, the offered ones included; else
 // ExitNothingFound, and "no match" goes to `err`.
 //
+// The user's own pairs (My terms, from `files`) lead both lists; when there are any,
+// the TSV and JSON formats say where each entry comes from (see LookupReport.h).
+//
 // Errors, an output that cannot be written among them, go to `err` as one line in the
 // style of ErrorLine.
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
-                                  QTextStream &out, QTextStream &err);
+                                  QTextStream &out, QTextStream &err,
+                                  const PersonalWordFiles &files = PersonalWordFiles::InDataFolder());
 
 // The arguments after the program's name, as the command line gave them.
 QStringList CommandLineArguments(int argc, char **argv);

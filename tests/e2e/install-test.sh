@@ -60,7 +60,7 @@ fi
 # The shell completes the options and their values.
 completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet --format ""); COMP_CWORD=2; _quillet; echo "${COMPREPLY[*]}"' \
     _ "$root/share/bash-completion/completions/quillet")
-[[ "$completions" == "text tsv json" ]] || fail "--format completes to: $completions"
+[[ "$completions" == "text tsv json tbx csv" ]] || fail "--format completes to: $completions"
 completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet -- --f); COMP_CWORD=2; _quillet; echo "${COMPREPLY[*]}"' \
     _ "$root/share/bash-completion/completions/quillet")
 [[ -z "$completions" ]] || fail "after -- the word --f completes to: $completions"

@@ -12,7 +12,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 46> Rows{{
+constexpr std::array<InterfaceText, 51> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
@@ -60,6 +60,11 @@ constexpr std::array<InterfaceText, 46> Rows{{
     {Image4_ToolTip,                        u"Exit",                                         u"Ieșire"},
     {LoadingText,                           u"Loading...",                                   u"Se încarcă..."},
     {LoadFailedText,                        u"The dictionary could not be loaded.",          u"Dicționarul nu a putut fi încărcat."},
+    {mnuMyTerms_Caption,                    u"My terms and My list...",                      u"Termenii mei și Lista mea..."},
+    {mnuAddTerm_Caption,                    u"Add to my terms...",                           u"Adaugă la termenii mei..."},
+    {mnuKeep_Caption,                       u"Add to My list",                               u"Adaugă în Lista mea"},
+    {AddWordNotice,                         u"Add \"%1\" to my terms...",                    u"Adaugă „%1” la termenii mei..."},
+    {PersonalRowTip,                        u"(my term)",                                    u"(termen propriu)"},
 }};
 
 } // namespace

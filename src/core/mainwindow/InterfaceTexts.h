@@ -61,6 +61,11 @@ enum class TextTarget {
     Image4_ToolTip,
     LoadingText,
     LoadFailedText,
+    mnuMyTerms_Caption,
+    mnuAddTerm_Caption,
+    mnuKeep_Caption,
+    AddWordNotice,          // "%1" is the query that found nothing
+    PersonalRowTip,         // under the tip of a row of My terms
 };
 
 // One row of the language table. The texts are used exactly as they are: blanks at
