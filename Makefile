@@ -137,13 +137,13 @@ fuzz: deps
 	if [ -n "$$failed" ]; then echo "fuzz targets that failed:$$failed (inputs in $(FUZZ_DIR)/crashes)"; exit 1; fi
 
 # Regenerates the shipped dictionary under data/ from the source data (SOURCES), WordNet,
-# the glossary and the stop list.
+# the glossary and the stop list; every word of the glossary is checked with hunspell.
 SOURCES ?= ../shared/data
 data: configure
-	@tools/install-deps.sh wordnet-base
+	@tools/install-deps.sh wordnet-base hunspell hunspell-ro hunspell-en-us
 	@cmake --build $(BUILD_DIR) --target quillet-gendict
 	$(BUILD_DIR)/tools/quillet-gendict --sources $(SOURCES) --wordnet /usr/share/wordnet \
-		--stoplist tools/gendict/stoplist.txt --glossary data/glossary --out data
+		--stoplist tools/gendict/stoplist.txt --glossary data/glossary --spelling /usr/share/hunspell --out data
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR) $(DEB_DIR)-1 $(DEB_DIR)-2 $(DIST_DIR)

@@ -76,3 +76,24 @@ TEST(DictionaryJoin, SynsetKeysReadAsTheOmwWritesThem)
                                 u"1349339a-n", u"13493399-nn"})
         EXPECT_FALSE(SynsetKey::parse(bad).has_value()) << QString::fromUtf16(bad).toStdString();
 }
+
+TEST(DictionaryJoin, PiecesOfNamesAreNoHeadwords)
+{
+    const WordNet wordNet = sampleWordNet();
+    Lexicon lexicon;
+    lexicon.romanianLemmas.insert(u"republică"_s);
+    lexicon.romanianForms.add(u"republica"_s, u"republică"_s);
+    Assembly assembly(std::move(lexicon));
+    DictionaryJoin join(wordNet, assembly);
+    join.setNameHeads({u"Coasta"_s, u"Republica"_s, u"Cehia"_s});
+    // A word of the English name, itself no English lemma.
+    EXPECT_TRUE(join.isNamePiece(u"El"_s, {u"El Salvador"_s, u"Salvador"_s}));
+    EXPECT_FALSE(join.isNamePiece(u"Monaco"_s, {u"Monaco"_s, u"Principality of Monaco"_s}));
+    // The head of a longer name, where every English name is longer too or where it is
+    // a form of a common word.
+    EXPECT_TRUE(join.isNamePiece(u"Coasta"_s, {u"Ivory Coast"_s, u"Cote d'Ivoire"_s}));
+    EXPECT_TRUE(join.isNamePiece(u"Republica"_s, {u"Moldova"_s, u"Republic of Moldova"_s}));
+    EXPECT_FALSE(join.isNamePiece(u"Cehia"_s, {u"Czech Republic"_s, u"Czechia"_s}));
+    EXPECT_FALSE(join.isNamePiece(u"Vatican"_s, {u"Vatican City"_s, u"Holy See"_s}));
+    EXPECT_FALSE(join.isNamePiece(u"coasta"_s, {u"coast"_s}));
+}

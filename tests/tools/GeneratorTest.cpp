@@ -113,7 +113,7 @@ protected:
     GeneratorSummary run()
     {
         return Generator::run({dir_.filePath(u"src"_s), dir_.filePath(u"wordnet"_s), dir_.filePath(u"stoplist.txt"_s),
-                               dir_.filePath(u"out"_s), dir_.filePath(u"glossary"_s)});
+                               dir_.filePath(u"out"_s), dir_.filePath(u"glossary"_s), QString()});
     }
 
     QString errorOf(const QMap<QString, QByteArray> &changes)

@@ -43,8 +43,8 @@ TEST(HeadwordOrder, AlphabeticalIgnoringCaseAndDiacriticsThenByThem)
         // so "țara" comes before "Țară" although "Ț" precedes "ț".
         u"Tara"_s, u"tara"_s, u"\u021Bara"_s, u"\u021Aar\u0103"_s,
         u"tare"_s,
-        // Affixes come after every word.
-        u"-a"_s, u"-ism"_s, u"anti-"_s,
+        // Affixes and headwords that start with a digit come after every word.
+        u"-a"_s, u"-ism"_s, u"1-ul"_s, u"100 metri"_s, u"2"_s, u"anti-"_s,
     };
     EXPECT_EQ(sortedHeadwords(expected), expected);
 }

@@ -78,3 +78,17 @@ TEST(Ranking, GlossaryThenTechnicalSensesFirstRegisterAndDefinitionsLast)
     EXPECT_EQ(moves.value(TranslationTable::LateMove), 1);
     EXPECT_EQ(table.glossaryOnlyPairs(), 2);
 }
+
+TEST(Ranking, DefinitionsAfterTranslationsAndNoUnmarkedDuplicates)
+{
+    TranslationTable english(Language::English);
+    english.add(u"putinei"_s, {Source::Entries, 1, false, 0}, u"a barrel used for churning butter at home"_s);
+    english.add(u"putinei"_s, {Source::Entries, 2, false, 1}, u"churn"_s, {true, 0});
+    EXPECT_EQ(translation(english), u"churn; a barrel used for churning butter at home"_s);
+
+    TranslationTable romanian(Language::Romanian);
+    romanian.add(u"sewing machine"_s, {Source::Entries, 1, false, 0}, u"masina de cusut"_s);
+    romanian.add(u"sewing machine"_s, {Source::Entries, 2, false, 1}, u"mașină de cusut"_s);
+    romanian.add(u"sewing machine"_s, {Source::Entries, 3, false, 2}, u"tara"_s);
+    EXPECT_EQ(translation(romanian), u"mașină de cusut; tara"_s);
+}

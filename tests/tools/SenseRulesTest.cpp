@@ -80,6 +80,43 @@ TEST(Gloss, TellsDefinitionsFromEquivalents)
     EXPECT_FALSE(Gloss::isDefinitionLike(u"a player", Language::Romanian));
 }
 
+TEST(Gloss, DefinitionsLetterDescriptionsAndSayings)
+{
+    EXPECT_TRUE(Gloss::isDefinition(u"a ruler or straight edge used to verify"));
+    EXPECT_TRUE(Gloss::isDefinition(u"a native of Cluj"));
+    EXPECT_FALSE(Gloss::isDefinition(u"barrel used for churning butter"));
+    EXPECT_FALSE(Gloss::isDefinition(u"a ruler"));
+    const auto isWord = [](const QString &word) { return word == u"a"_s || word == u"the"_s; };
+    EXPECT_EQ(Gloss::lowerCased(u"A designated minister of charity"_s, isWord), u"a designated minister of charity"_s);
+    EXPECT_EQ(Gloss::lowerCased(u"The Romanian name of the river"_s, isWord), u"the Romanian name of the river"_s);
+    EXPECT_EQ(Gloss::lowerCased(u"Danube River delta of Europe"_s, isWord), u"Danube River delta of Europe"_s);
+    EXPECT_EQ(Gloss::lowerCased(u"Dog"_s, isWord), u"Dog"_s);
+
+    EXPECT_TRUE(Gloss::describesALetter(u"The first letter of the Romanian alphabet, written in the Latin script"));
+    EXPECT_TRUE(Gloss::describesALetter(u"the letter ă"));
+    EXPECT_FALSE(Gloss::describesALetter(u"a letter, an epistle"));
+
+    // A saying keeps its comma; other glosses split at it.
+    EXPECT_EQ(Gloss::renderingsOfGloss(u"like father, like son", u"așchia"), QStringList{u"like father, like son"_s});
+    EXPECT_EQ(Gloss::renderingsOfGloss(u"first come, first served", u"cine, ce"),
+              QStringList{u"first come, first served"_s});
+    EXPECT_EQ(Gloss::renderingsOfGloss(u"to strike, to hit", u"lovi"), (QStringList{u"to strike"_s, u"to hit"_s}));
+    EXPECT_EQ(Gloss::renderingsOfGloss(u"dog, hound", u"câine"), (QStringList{u"dog"_s, u"hound"_s}));
+}
+
+TEST(Gloss, DropsStrayMarksOfTableTranslations)
+{
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"tâță :sâni"), u"tâță"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"grădinar : (often by vegetable garden)"), u"grădinar"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"douăzeci și două &"), u"douăzeci și două"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"asigurări f"), u"asigurări"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"thailandeze f pl"), u"thailandeze"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"șofer m"), u"șofer"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"pl"), u""_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"vitamina B"), u"vitamina B"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"semn & (și)"), u"semn & (și)"_s);
+}
+
 TEST(Gloss, DropsTableMarkersAndKeepsQualifiersAndTags)
 {
     QString qualifiers;
@@ -106,6 +143,8 @@ TEST(RomanianVerb, BareHeadwordAndLongInfinitive)
     check(u"(a se) certa"_s, u"certa"_s, u"a se certa"_s);
     check(u"se ridica"_s, u"ridica"_s, u"a se ridica"_s);
     check(u"a"_s, u""_s, u""_s);
+    // A particle joined to its pronoun is not doubled.
+    check(u"a-și da duhul"_s, u"a-și da duhul"_s, u"a-și da duhul"_s);
 }
 
 TEST(StopList, MatchesWholeWordsAndStemsInAnyCase)
@@ -133,6 +172,14 @@ TEST(StopList, MatchesWholeWordsAndStemsInAnyCase)
     EXPECT_FALSE(marked.namesAnObsceneSense(u"whore", Language::English));
     EXPECT_TRUE(marked.namesAnObsceneSense(u"fuck up", Language::English));
     EXPECT_TRUE(marked.holdsAWordOf(u"fucker", Language::English));
+
+    // A phrase is its words one after the other, whatever stands between them.
+    const StopList phrases = StopList::fromWords({u"jerk off"_s}, {u"face labă"_s});
+    EXPECT_TRUE(phrases.holdsAWordOf(u"to jerk  off", Language::English));
+    EXPECT_TRUE(phrases.holdsAWordOf(u"a face labă", Language::Romanian));
+    EXPECT_FALSE(phrases.holdsAWordOf(u"jerk", Language::English));
+    EXPECT_FALSE(phrases.holdsAWordOf(u"off jerk", Language::English));
+    EXPECT_FALSE(phrases.holdsAWordOf(u"labă", Language::Romanian));
 }
 
 TEST(Affixes, FunctionWordAffixesGoAndAffixesSortLast)

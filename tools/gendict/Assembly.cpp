@@ -7,6 +7,7 @@
 #include "gendict/SenseLabel.h"
 #include "gendict/TechnicalEvidence.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +29,7 @@ const QString Assembly::NotAWordRule = u"not a word: markup, punctuation or a lo
 const QString Assembly::BesideBaseFormRule = u"plural or feminine form beside its base form in a table line"_s;
 const QString Assembly::InflectedFormRule = u"inflected Romanian form, replaced by its headword"_s;
 const QString Assembly::AmbiguousFormRule = u"inflected Romanian form of several headwords"_s;
+const QString Assembly::LetterRule = u"description of a letter of the alphabet"_s;
 
 namespace {
 
@@ -35,15 +37,20 @@ namespace {
 constexpr qint64 Unranked = 1 << 20;
 
 // A headword starts with a letter or digit (or with an apostrophe or hyphen before a
-// letter: "'s Gravenhage", "-ism") and holds no markup; a translation holds at least
+// letter: "'s Gravenhage", "-ism"), not with a list number ("1.", "2. ribon"), and holds
+// no markup; a translation holds at least
 // a letter or digit.
 bool looksLikeAWord(const QString &text, bool headword)
 {
-    static const QString markup = u"{}|[]<>`"_s;
+    static const QString markup = u"{}|[]<>`="_s;
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return markup.contains(c); }))
         return false;
     if (!headword)
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    // A list number left in front ("1.", "2. ribon") is no word.
+    static const QRegularExpression listNumber(u"^\\d+\\.(?:\\s|$)"_s);
+    if (listNumber.match(text).hasMatch())
+        return false;
     const QChar first = text.front();
     if (first.isLetterOrNumber())
         return true;
@@ -118,6 +125,11 @@ std::optional<PartOfSpeech> wordNetClass(const QString &tablePos)
 
 } // namespace
 
+bool Assembly::isFormOfAWord(const QString &word) const
+{
+    return !lexicon_.romanianLemmas.contains(word) && !lexicon_.romanianForms.headwordsOf(word).isEmpty();
+}
+
 bool Assembly::isOffensive(const QString &word, Language language) const
 {
     if (language == Language::Romanian)
@@ -147,7 +159,8 @@ void Assembly::offer(Direction &direction, const QString &headword, const QStrin
         direction.removed.count(StopListRule);
         return;
     }
-    const QString romanian = withoutStressMarks(romanianHeadword ? *cleanHeadword : *cleanRendering);
+    const QString romanian =
+        lexicon_.romanianSpelling.modern(withoutStressMarks(romanianHeadword ? *cleanHeadword : *cleanRendering));
     const QString english = romanianHeadword ? *cleanRendering : *cleanHeadword;
     if (isOffensive(romanian, Language::Romanian) || isOffensive(english, Language::English)) {
         direction.removed.count(OffensiveWordRule);
@@ -236,8 +249,11 @@ void Assembly::addTableSense(const TableSense &sense)
     QList<TableTranslation> translations;
     for (const QString &written : sense.translations) {
         TableTranslation translation;
-        translation.text = Gloss::withoutMarkers(written, &translation.qualifiers, &translation.tags);
-        if (kind == SenseKind::Excluded || SenseLabel::classify(translation.qualifiers) == SenseKind::Excluded)
+        translation.text = Gloss::withoutStrayMarks(
+            Gloss::withoutMarkers(written, &translation.qualifiers, &translation.tags));
+        if (translation.text.isEmpty())
+            countInBoth(NotAWordRule, 1);
+        else if (kind == SenseKind::Excluded || SenseLabel::classify(translation.qualifiers) == SenseKind::Excluded)
             countInBoth(LabelRule, 1);
         else
             translations.append(translation);
@@ -295,7 +311,7 @@ void Assembly::addRomanianEntry(const QString &headword, const QList<ArticleSect
         const ArticleSection &section = sections[s];
         for (qsizetype g = 0; g < section.glosses.size(); ++g) {
             const LabelledText gloss = SenseLabel::splitLeading(section.glosses[g]);
-            const QStringList renderings = Gloss::renderings(gloss.text);
+            const QStringList renderings = Gloss::renderingsOfGloss(gloss.text, headword);
             if (const QString *rule = ruleLeavingOut(section, gloss, renderings)) {
                 countInBoth(*rule, renderings.size());
                 continue;
@@ -317,6 +333,8 @@ const QString *Assembly::ruleLeavingOut(const ArticleSection &section, const Lab
         return &LabelRule;
     if (Gloss::isFormOf(gloss.text))
         return &FormOfRule;
+    if (Gloss::describesALetter(gloss.text))
+        return &LetterRule;
     // A gloss naming a stop-list word among its synonyms is that word's sense.
     const bool obscene = std::any_of(renderings.begin(), renderings.end(), [&](const QString &rendering) {
         return lexicon_.stopList.holdsAWordOf(rendering, Language::English);
@@ -341,7 +359,8 @@ void Assembly::addGloss(const QString &headword, const ArticleSection &section, 
         const bool equivalent = english && !english->contains(u':') && !english->contains(u'"');
         // A verb's short equivalent reads as an English verb: "unknot" is "to unknot".
         const bool addTo = section.isVerb() && equivalent && !startsWithTo;
-        offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + rendering : rendering, sense, {late, position});
+        const QString written = Gloss::lowerCased(rendering, [&](const QString &w) { return lexicon_.isEnglishWord(w); });
+        offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + written : written, sense, {late, position});
         if (!equivalent) {
             englishRomanian_.removed.count(LongGlossRule);
             continue;
@@ -363,7 +382,7 @@ void Assembly::countInBoth(const QString &rule, qsizetype pairs)
 }
 
 void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &english, bool offensive,
-                               const QString &romanian)
+                               const QString &written)
 {
     // A synset listing a word that names an obscene sense is that sense.
     const bool obscene = std::any_of(english.begin(), english.end(), [&](const QString &word) {
@@ -379,6 +398,10 @@ void Assembly::addWordNetLemma(const SynsetKey &synset, const QStringList &engli
     for (const QString &word : english)
         synsetCount += index ? index->tagCount(word, synset) : 0;
     const bool isVerb = synset.pos() == PartOfSpeech::Verb;
+    // Some lemmas carry a gender letter ("șofer m").
+    const QString romanian = Gloss::withoutStrayMarks(written);
+    if (romanian.isEmpty())
+        return;
     const RomanianVerb verb = RomanianVerb::parse(romanian);
     // Verbs come as infinitives; other lemmas may be plurals ("misiuni").
     const std::optional<QString> lemma =

@@ -44,6 +44,7 @@ public:
     static const QString BesideBaseFormRule;
     static const QString InflectedFormRule;
     static const QString AmbiguousFormRule;
+    static const QString LetterRule;
 
     explicit Assembly(Lexicon lexicon) : lexicon_(std::move(lexicon)) {}
 
@@ -59,6 +60,10 @@ public:
     void addGlossaryPair(const GlossaryPair &pair);
     // Counts the pairs of a Wordnet synset that names a person, left out.
     void countPersonName(qsizetype pairs) { countInBoth(NameRule, pairs); }
+
+    // True for an inflected form of a Romanian headword that is no headword itself
+    // ("coasta", "republica").
+    bool isFormOfAWord(const QString &word) const;
 
     const Direction &englishRomanian() const { return englishRomanian_; }
     const Direction &romanianEnglish() const { return romanianEnglish_; }

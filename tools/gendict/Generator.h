@@ -16,6 +16,15 @@ struct GeneratorPaths {
     QString stopList;    // the stop list file
     QString outDir;      // receives en-ro.txt and ro-en.txt
     QString glossaryDir; // the glossary's folder; none when empty
+    QString spellingDir; // holds hunspell's en_US and ro_RO dictionaries; no spelling check when empty
+};
+
+// What the glossary gives in one field.
+struct GlossaryField {
+    QString file;
+    qsizetype pairs = 0;
+    qsizetype attested = 0;     // pairs another source gives too, in either direction
+    qsizetype allowedWords = 0; // words on the field's spelling allow list
 };
 
 // What became of one direction.
@@ -31,8 +40,9 @@ struct GeneratorSummary {
     DirectionSummary englishRomanian;
     DirectionSummary romanianEnglish;
     qsizetype unresolvedLines = 0; // lemma lines whose synset WordNet lacks
-    qsizetype namePieceLines = 0;  // CLDR lemma lines that are only a word of a longer name
+    qsizetype namePieceLines = 0;  // lemma lines that are only a piece of a longer name
     QMap<quint32, qsizetype> shiftedLines; // lemma lines matched to a moved synset, per shift
+    QList<GlossaryField> glossaryFields;
 };
 
 // The whole run: reads the English-to-Romanian translation tables, the Romanian
@@ -45,12 +55,14 @@ public:
     static const QString TranslationTablesFile; // under the source folder
     static const QString RomanianEntriesFile;   // under the source folder
     static const QString AffixRule;
+    static const QString UnmarkedRule;
 
     // The .tab files under the source folder, in the order they are joined; the last is
     // the CLDR set of names.
     static QStringList omwFiles(const QString &sourceDir);
 
-    // Throws GenError on a missing or malformed input or an unwritable output.
+    // Throws GenError on a missing or malformed input, a glossary word misspelt, or an
+    // unwritable output.
     static GeneratorSummary run(const GeneratorPaths &paths);
 };
 

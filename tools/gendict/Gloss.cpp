@@ -149,4 +149,49 @@ QString Gloss::withoutMarkers(QStringView translation, QString *qualifiers, QStr
     return out;
 }
 
+QString Gloss::withoutStrayMarks(QStringView translation)
+{
+    QString text = translation.toString();
+    if (const qsizetype colon = text.indexOf(u" :"_s); colon >= 0)
+        text.truncate(colon);
+    static const QRegularExpression trailing(u"(?:\\s+&|(?:^|\\s+)(?:[mfn](?:,?\\s*pl)?|pl))\\s*$"_s);
+    text.remove(trailing);
+    return text.trimmed();
+}
+
+bool Gloss::describesALetter(QStringView gloss)
+{
+    static const QRegularExpression pattern(
+        u"\\bletter of the (?:[\\w-]+ )*alphabet\\b|^the (?:name of the )?(?:\\w+ )?letter\\b"_s,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    return pattern.match(gloss.toString()).hasMatch();
+}
+
+bool Gloss::isDefinition(QStringView gloss)
+{
+    static const QStringList articles{u"a "_s, u"an "_s, u"the "_s};
+    const QString text = withoutNotes(gloss);
+    if (text.startsWith(u"a native of "_s, Qt::CaseInsensitive))
+        return true;
+    const bool article = std::any_of(articles.begin(), articles.end(),
+                                     [&](const QString &a) { return text.startsWith(a, Qt::CaseInsensitive); });
+    return article && wordCount(text) > MaxRenderingWords;
+}
+
+QStringList Gloss::renderingsOfGloss(QStringView gloss, QStringView headword)
+{
+    QStringList pieces = renderings(gloss);
+    if (pieces.size() < 2 || gloss.contains(u';'))
+        return pieces;
+    static const QStringList particles{u"to"_s, u"a"_s, u"an"_s, u"the"_s, u"of"_s, u"in"_s, u"on"_s, u"be"_s};
+    const auto firstWord = [](const QString &piece) { return piece.section(u' ', 0, 0).toCaseFolded(); };
+    const bool verbs = std::any_of(pieces.begin(), pieces.end(), [](const QString &p) { return p.startsWith(u"to "_s); });
+    const bool saying = headword.contains(u',') || (wordCount(headword) >= 4 && !verbs);
+    const bool halves = pieces.size() == 2 && wordCount(pieces[0]) > 1 && wordCount(pieces[1]) > 1
+                     && firstWord(pieces[0]) == firstWord(pieces[1]) && !particles.contains(firstWord(pieces[0]));
+    if (saying || halves)
+        return {pieces.join(u", "_s)};
+    return pieces;
+}
+
 } // namespace quillet::gendict

@@ -42,6 +42,34 @@ public:
     // brackets of a table's translation: "piuliță {f}" is "piuliță". The bracketed
     // qualifiers, if any, go to *qualifiers, the markers in braces to *tags ("f", "m-p").
     static QString withoutMarkers(QStringView translation, QString *qualifiers, QStringList *tags = nullptr);
+    // A table's translation without what typing left around the word: what follows a
+    // blank and a colon ("tâță :sâni", "grădinar :"), a trailing "&", gender and number
+    // letters written without braces ("asigurări f", "șofer m", "thailandeze f pl"); a
+    // translation that is only such letters ("pl") becomes empty.
+    static QString withoutStrayMarks(QStringView translation);
+    // A gloss that describes a letter of the alphabet ("The first letter of the Romanian
+    // alphabet", "the letter ă"): no translation.
+    static bool describesALetter(QStringView gloss);
+    // A gloss that is a definition, not a translation: a sentence of more than
+    // MaxRenderingWords words starting with an article, or "a native of ...".
+    static bool isDefinition(QStringView gloss);
+    // A definition written as a sentence, in lower case ("A designated minister" is "a
+    // designated minister"), unless its first word is a name: one isWord does not know in
+    // lower case.
+    template <typename IsWord>
+    static QString lowerCased(const QString &definition, const IsWord &isWord)
+    {
+        if (definition.isEmpty() || !definition.front().isUpper() || !isDefinition(definition))
+            return definition;
+        const QString first = definition.section(u' ', 0, 0);
+        if (first.size() > 1 && !isWord(first.toLower()))
+            return definition;
+        return definition.front().toLower() + definition.sliced(1);
+    }
+    // Splits a gloss into renderings as renderings() does, unless it is a saying: the
+    // halves of "like father, like son" start alike, and a headword of four or more words
+    // or one with a comma is a saying whose gloss is one.
+    static QStringList renderingsOfGloss(QStringView gloss, QStringView headword);
 };
 
 } // namespace quillet::gendict

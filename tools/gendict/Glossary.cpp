@@ -18,6 +18,7 @@ Glossary Glossary::read(const QString &dir)
     const QStringList names = folder.entryList({u"*.txt"_s}, QDir::Files, QDir::Name);
     for (qsizetype i = 0; i < names.size(); ++i)
         glossary.addFile(SourceFile::read(folder.filePath(names[i])), i);
+    glossary.files_ = names;
     return glossary;
 }
 

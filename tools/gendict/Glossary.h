@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quillet::gendict {
 
@@ -30,13 +31,17 @@ public:
     // Reads every ".txt" file of the folder in file-name order; throws GenError on a
     // missing folder or a malformed line.
     static Glossary read(const QString &dir);
+
+    const QList<GlossaryPair> &pairs() const { return pairs_; }
+    // The file name of each field, in field order.
+    const QStringList &files() const { return files_; }
+
+private:
     // Adds the pairs of one file.
     void addFile(const SourceFile &file, qsizetype field);
 
-    const QList<GlossaryPair> &pairs() const { return pairs_; }
-
-private:
     QList<GlossaryPair> pairs_;
+    QStringList files_;
 };
 
 } // namespace quillet::gendict

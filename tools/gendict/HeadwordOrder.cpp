@@ -19,7 +19,7 @@ QString HeadwordOrder::baseForm(const QString &headword)
 void HeadwordOrder::sort(QList<DictEntry> &entries)
 {
     struct Keyed {
-        bool affix;
+        bool afterWords; // an affix, or a headword starting with a digit
         QString base;
         QString folded;
         DictEntry entry;
@@ -28,11 +28,12 @@ void HeadwordOrder::sort(QList<DictEntry> &entries)
     keyed.reserve(entries.size());
     for (DictEntry &entry : entries) {
         const QString folded = entry.headword.toCaseFolded();
-        keyed.push_back({Affixes::isAffix(entry.headword), baseForm(entry.headword), folded, std::move(entry)});
+        const bool afterWords = Affixes::isAffix(entry.headword) || entry.headword.front().isDigit();
+        keyed.push_back({afterWords, baseForm(entry.headword), folded, std::move(entry)});
     }
     std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        return std::tie(a.affix, a.base, a.folded, a.entry.headword)
-             < std::tie(b.affix, b.base, b.folded, b.entry.headword);
+        return std::tie(a.afterWords, a.base, a.folded, a.entry.headword)
+             < std::tie(b.afterWords, b.base, b.folded, b.entry.headword);
     });
     entries.clear();
     for (Keyed &k : keyed)

@@ -8,7 +8,8 @@
 
 namespace quillet::gendict {
 
-// The order of the dictionary files: words before affixes ("-ism", "anti-"), each
+// The order of the dictionary files: words before affixes ("-ism", "anti-") and headwords
+// that start with a digit ("1-ul", "100 metri"), each
 // alphabetical regardless of case and diacritics, and the same on every machine (no
 // locale). Entries compare by the case-folded headword without its diacritics, then by
 // the case-folded headword, then by the headword itself, each in Unicode code-unit order.

@@ -5,6 +5,7 @@
 #include "gendict/InflectedForms.h"
 #include "gendict/RomanianArticle.h"
 #include "gendict/SenseMatch.h"
+#include "gendict/RomanianSpelling.h"
 #include "gendict/StopList.h"
 #include "gendict/TechnicalEvidence.h"
 #include "gendict/WiktionaryTable.h"
@@ -21,6 +22,8 @@ namespace quillet::gendict {
 // so small tests set only what they test.
 struct Lexicon {
     StopList stopList;
+    // The old spellings of the sources' Romanian words and their new ones.
+    RomanianSpelling romanianSpelling;
     // Romanian inflected forms and the headwords they belong to.
     InflectedForms romanianForms;
     // Romanian words a source gives as lemmas: the Romanian entries' headwords with a

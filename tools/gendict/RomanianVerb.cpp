@@ -30,7 +30,8 @@ RomanianVerb RomanianVerb::parse(QStringView text)
 
 QString RomanianVerb::longInfinitive() const
 {
-    if (bare_.isEmpty())
+    // "a-și da duhul" carries its particle joined to a pronoun already.
+    if (bare_.isEmpty() || bare_.startsWith(u"a-"_s))
         return bare_;
     return (reflexive_ ? u"a se "_s : u"a "_s) + bare_;
 }

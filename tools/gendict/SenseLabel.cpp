@@ -34,6 +34,12 @@ const QSet<QString> &technicalWords()
         u"topography"_s, u"surveying"_s, u"cartography"_s, u"railways"_s, u"rail"_s,
         u"electromagnetism"_s, u"materials"_s, u"manufacturing"_s, u"petroleum"_s,
         u"carpentry"_s, u"plumbing"_s, u"masonry"_s, u"machining"_s, u"informatics"_s,
+        // the glossary's fields, as the sources label them
+        u"fasteners"_s, u"tools"_s, u"metrology"_s, u"drafting"_s, u"vehicles"_s,
+        u"motoring"_s, u"soldering"_s, u"brazing"_s, u"pneumatics"_s, u"heating"_s,
+        u"ventilation"_s, u"refrigeration"_s, u"hvac"_s, u"sanitation"_s, u"electrotechnology"_s,
+        u"automation"_s, u"robotics"_s, u"woodworking"_s, u"joinery"_s, u"metalwork"_s,
+        u"metallurgical"_s, u"laboratory"_s, u"networks"_s, u"hardware"_s,
     };
     return words;
 }

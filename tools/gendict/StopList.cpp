@@ -52,7 +52,9 @@ void StopList::Words::add(QString entry)
     word.remove(u'*');
     if (word.isEmpty())
         return;
-    if (anywhere)
+    if (word.contains(u' '))
+        phrases.append(u' ' + word.simplified() + u' ');
+    else if (anywhere)
         infixes.append(word);
     else if (stem)
         prefixes.append(word);
@@ -72,15 +74,19 @@ bool StopList::Words::matches(const QString &word) const
 bool StopList::Words::holdIn(QStringView text) const
 {
     const QString folded = text.toString().normalized(QString::NormalizationForm_C).toCaseFolded() + u' ';
-    // Each run of letters is a word, and so is each hyphenated compound ("half-breed").
+    // Each run of letters is a word, and so is each hyphenated compound ("half-breed");
+    // a phrase is listed words one after the other.
     QString word;
     QString compound;
+    QString words = u" "_s;
     for (const QChar c : folded) {
         if (c.isLetter() || c.isMark()) {
             word += c;
             compound += c;
             continue;
         }
+        if (!word.isEmpty())
+            words += word + u' ';
         if (matches(word))
             return true;
         word.clear();
@@ -92,7 +98,7 @@ bool StopList::Words::holdIn(QStringView text) const
             return true;
         compound.clear();
     }
-    return false;
+    return std::any_of(phrases.begin(), phrases.end(), [&](const QString &p) { return words.contains(p); });
 }
 
 bool StopList::holdsAWordOf(QStringView text, Language language) const

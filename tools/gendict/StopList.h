@@ -14,7 +14,7 @@ enum class Language { English, Romanian };
 // beside the generator lists one entry a line under "[English]" or "[Romanian]" (English
 // "cur" is a dog, Romanian "cur" is not): a word ("cunt"), a stem that begins words
 // ("pizd*": "pizdă", "pizdos") or a stem found anywhere in a word ("*fuck*":
-// "motherfucker"). An entry marked with a leading "!" is a word that names an obscene
+// "motherfucker"), or a phrase of words one after the other ("jerk off"). An entry marked with a leading "!" is a word that names an obscene
 // sense wherever it is listed: a WordNet synset with it among its lemmas is that sense
 // and goes whole. '#' starts a comment line.
 class StopList {
@@ -35,6 +35,7 @@ private:
         QSet<QString> whole;
         QStringList prefixes;
         QStringList infixes;
+        QStringList phrases; // " jerk off ": its words between blanks
 
         void add(QString entry);
         bool matches(const QString &word) const;

@@ -22,6 +22,13 @@ const QSet<QString> &technicalThings()
         u"programming"_s, u"engine"_s, u"engines"_s, u"motor"_s, u"fastener"_s, u"fasteners"_s,
         u"metal"_s, u"metallic"_s, u"alloy"_s, u"chemical"_s, u"chemistry"_s, u"semiconductor"_s,
         u"transistor"_s, u"physics"_s, u"engineering"_s, u"technical"_s,
+        // the things of the glossary's fields
+        u"vehicle"_s, u"vehicles"_s, u"automobile"_s, u"valve"_s, u"valves"_s, u"pipe"_s, u"pipes"_s,
+        u"piping"_s, u"screw"_s, u"screws"_s, u"bolt"_s, u"bolts"_s, u"welding"_s, u"soldering"_s,
+        u"solder"_s, u"compressor"_s, u"boiler"_s, u"piston"_s, u"lathe"_s, u"wrench"_s,
+        u"plumbing"_s, u"hydraulic"_s, u"pneumatic"_s, u"sensor"_s, u"wiring"_s, u"lubricant"_s,
+        u"coolant"_s, u"refrigeration"_s, u"ventilation"_s, u"carpentry"_s, u"workshop"_s,
+        u"forging"_s, u"machining"_s, u"gearbox"_s, u"shaft"_s, u"axle"_s,
     };
     return words;
 }

@@ -2,6 +2,7 @@
 #include "gendict/TranslationTable.h"
 
 #include "gendict/Gloss.h"
+#include "gendict/HeadwordOrder.h"
 
 #include <QSet>
 
@@ -120,10 +121,28 @@ QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const
                                                const Prominence &prominence, bool lateLast, QStringList *grouped) const
 {
     QSet<QString> listed;
+    // A Romanian rendering typed without its diacritics ("masina de cusut") goes when the
+    // entry has it with them ("mașină de cusut").
+    if (language_ == Language::Romanian) {
+        QSet<QString> accented;
+        for (auto it = row.evidence.cbegin(); it != row.evidence.cend(); ++it) {
+            const QString base = HeadwordOrder::baseForm(it.key());
+            if (base != it.key())
+                accented.insert(base);
+        }
+        for (auto it = row.evidence.cbegin(); it != row.evidence.cend(); ++it) {
+            if (accented.contains(it.key()))
+                listed.insert(it.key());
+        }
+    }
     QStringList flat;
     QStringList normalGroups;
     QStringList lateGroups;
     QStringList lateFlat;
+    // English definitions ("a seller of onions") come after every translation, labelled
+    // ones too.
+    QStringList definitionGroups;
+    QStringList definitionFlat;
     for (const Sense *sense : senses) {
         QList<const Rendering *> renderings;
         for (const Rendering &rendering : sense->renderings)
@@ -139,22 +158,27 @@ QStringList TranslationTable::rankedRenderings(const Row &row, const QList<const
         });
         QStringList normal;
         QStringList late;
+        QStringList definitions;
         for (const Rendering *rendering : renderings) {
             if (listed.contains(rendering->key))
                 continue;
             listed.insert(rendering->key);
-            (lateLast && isLate(row, *rendering) ? late : normal).append(rendering->text);
+            const bool definition = lateLast && language_ == Language::English && !glossary
+                                 && Gloss::isDefinition(rendering->text);
+            (definition ? definitions : lateLast && isLate(row, *rendering) ? late : normal).append(rendering->text);
         }
         flat += normal;
         lateFlat += late;
-        if (!normal.isEmpty())
-            normalGroups.append(normal.join(u", "_s));
-        if (!late.isEmpty())
-            lateGroups.append(late.join(u", "_s));
+        definitionFlat += definitions;
+        for (const auto &[group, groups] : {std::pair{&normal, &normalGroups}, {&late, &lateGroups},
+                                            {&definitions, &definitionGroups}}) {
+            if (!group->isEmpty())
+                groups->append(group->join(u", "_s));
+        }
     }
     if (grouped)
-        *grouped = normalGroups + lateGroups;
-    return flat + lateFlat;
+        *grouped = normalGroups + lateGroups + definitionGroups;
+    return flat + lateFlat + definitionFlat;
 }
 
 QList<TableEntry> TranslationTable::entries(Tally *moves) const
@@ -202,6 +226,14 @@ qsizetype TranslationTable::glossaryOnlyPairs() const
             count += evidence.sources == SourceMask(Source::Glossary) ? 1 : 0;
     }
     return count;
+}
+
+SourceMask TranslationTable::sourcesOf(const QString &headword, const QString &rendering) const
+{
+    const auto row = rowOf_.constFind(headword);
+    if (row == rowOf_.constEnd())
+        return 0;
+    return rows_[*row].evidence.value(Gloss::withoutNotes(rendering).toCaseFolded()).sources;
 }
 
 } // namespace quillet::gendict

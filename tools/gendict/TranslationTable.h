@@ -71,14 +71,19 @@ public:
     // - within a sense the most attested rendering first, then the source's order, then
     //   the commoner word;
     // - renderings every source labels by register, and definition-like ones, go to the
-    //   end in their senses' order; the glossary's never do;
+    //   end in their senses' order; the glossary's never do; English definitions ("a
+    //   seller of onions") come after them;
     // - a rendering already listed, alike but for case and notes in parentheses, is not
-    //   repeated; renderings of a sense are joined by ", ", senses by "; ".
+    //   repeated, nor a Romanian one written without the diacritics of another;
+    //   renderings of a sense are joined by ", ", senses by "; ".
     // moves, when given, counts the entries each ranking step changed.
     QList<TableEntry> entries(Tally *moves = nullptr) const;
 
     // Glossary pairs that no other source gives.
     qsizetype glossaryOnlyPairs() const;
+    // The sources that give a headword this rendering (notes and case aside); none when
+    // no source does.
+    SourceMask sourcesOf(const QString &headword, const QString &rendering) const;
 
 private:
     struct Rendering {

@@ -36,7 +36,12 @@ WiktionaryTable WiktionaryTable::parse(const SourceFile &file)
                 gloss = gloss.sliced(1, gloss.size() - 2);
             sense.gloss = gloss.toString();
         }
-        sense.translations = Gloss::renderings(line.sliced(separator + 4));
+        // A saying's translation is a saying too: its commas are its own
+        // ("cum a venit, așa a plecat").
+        const bool saying = sense.partOfSpeech == u"proverb"_s || sense.partOfSpeech == u"phrase"_s;
+        const QStringView translations = line.sliced(separator + 4);
+        sense.translations =
+            saying ? QStringList{translations.trimmed().toString()} : Gloss::renderings(translations);
         table.senses_.append(sense);
     }
     return table;

@@ -59,6 +59,14 @@ void printDirection(QTextStream &out, const QString &file, const DirectionSummar
     out << "  glossary pairs no other source gives: " << summary.glossaryOnlyPairs << '\n';
 }
 
+void printGlossary(QTextStream &out, const QList<quillet::gendict::GlossaryField> &fields)
+{
+    out << "glossary: pairs, attested by another source, unattested, words on the spelling allow list\n";
+    for (const quillet::gendict::GlossaryField &field : fields)
+        out << "  " << field.file << ": " << field.pairs << ", " << field.attested << ", "
+            << field.pairs - field.attested << ", " << field.allowedWords << '\n';
+}
+
 void printForms(QTextStream &out, const QString &file, const quillet::gendict::FormsSummary &summary)
 {
     out << file << ": " << summary.forms << " forms of " << summary.bases << " base forms\n";
@@ -82,7 +90,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption out(u"out"_s, u"Folder to write the dictionary files into."_s, u"DIR"_s);
     const QCommandLineOption glossary(u"glossary"_s, u"Folder of the glossary of technical terms (optional)."_s,
                                       u"DIR"_s);
-    parser.addOptions({sources, wordNet, stopList, out, glossary});
+    const QCommandLineOption spelling(
+        u"spelling"_s, u"Folder of hunspell's en_US and ro_RO dictionaries, to check the glossary (optional)."_s,
+        u"DIR"_s);
+    parser.addOptions({sources, wordNet, stopList, out, glossary, spelling});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -94,7 +105,7 @@ int main(int argc, char *argv[])
 
     try {
         const GeneratorPaths paths{parser.value(sources), parser.value(wordNet), parser.value(stopList),
-                                   parser.value(out), parser.value(glossary)};
+                                   parser.value(out), parser.value(glossary), parser.value(spelling)};
         const GeneratorSummary summary = Generator::run(paths);
         const WordForms::Summary forms = WordForms::run(paths);
         QTextStream stream(stdout);
@@ -102,7 +113,8 @@ int main(int argc, char *argv[])
         printDirection(stream, Generator::RomanianEnglishFile, summary.romanianEnglish);
         stream << "Wordnet join: " << shiftReport(summary.shiftedLines) << "; " << summary.unresolvedLines
                << " lemma lines skipped: synset not in WordNet; " << summary.namePieceLines
-               << " CLDR lemma lines skipped: only a word of a longer name\n";
+               << " lemma lines skipped: only a piece of a longer name\n";
+        printGlossary(stream, summary.glossaryFields);
         printForms(stream, WordForms::EnglishFile, forms.english);
         printForms(stream, WordForms::RomanianFile, forms.romanian);
     } catch (const GenError &error) {
