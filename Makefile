@@ -13,10 +13,15 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := text-lines history settings-values archive
 # `make install` goes to /usr/local unless PREFIX says otherwise; DESTDIR stages it.
 PREFIX ?=
-# The Debian package is built in a folder of its own, with Debian's build flags.
+# The Debian package is built in a folder of its own, from the release tarball and
+# debian/ of the last commit; the release tarball goes to DIST_DIR.
 DEB_DIR ?= build-deb
+DIST_DIR ?= dist
+VERSION := $(shell sed -n 's/^project.Quillet VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+TARBALL := $(DIST_DIR)/quillet-$(VERSION).tar.gz
 
-.PHONY: all deps configure build run test bench data clean install package lint-package test-asan fuzz
+.PHONY: all deps configure build run test bench data clean install dist package lint-package test-package \
+  reproducible lint-reuse test-asan fuzz
 
 all: build
 
@@ -49,18 +54,57 @@ bench: build
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
 
-# A Debian package, $(DEB_DIR)/quillet_<version>_<arch>.deb, of what `make install`
-# installs under /usr, built with the flags dpkg-buildflags gives (hardening included).
-package: deps
-	@cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DQUILLET_DEBIAN_PACKAGE=ON -DQUILLET_TESTS=OFF >/dev/null
-	@cmake --build $(DEB_DIR) -j $(JOBS) --target package
+# The release tarball of the last commit, quillet-VERSION.tar.gz, which debian/watch finds
+# beside each tag vVERSION and dpkg-source takes as the .orig tarball: the tree as git
+# has it (the generated dictionary under data/ included), without debian/, with the
+# files' times those of the commit and no name or time in the compression.
+dist:
+	@mkdir -p $(DIST_DIR)
+	git archive --format=tar --prefix=quillet-$(VERSION)/ HEAD -- . ':!debian' | gzip -9 -n >$(TARBALL)
+	@echo "$(TARBALL)"
 
-# Debian's package checker on the package: any error or warning fails, the info tags
-# are shown.
+# The Debian source and binary packages, built by dpkg-buildpackage (debian/) in
+# $(DEB_DIR) from the release tarball and debian/ of the last commit, after installing
+# what debian/control asks for. DEB_BUILD_OPTIONS passes on (nocheck leaves the tests
+# out); the build uses JOBS processors.
+DEB_SOURCE_DIR := $(DEB_DIR)/quillet-$(VERSION)
+package: dist
+	@tools/install-deps.sh --build-deps-of debian/control
+	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)
+	cp $(TARBALL) $(DEB_DIR)/quillet_$(VERSION).orig.tar.gz
+	tar -xzf $(TARBALL) -C $(DEB_DIR)
+	git archive --format=tar HEAD debian | tar -xf - -C $(DEB_SOURCE_DIR)
+	cd $(DEB_SOURCE_DIR) && DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" dpkg-buildpackage -us -uc
+	@ls $(DEB_DIR)/*.changes $(DEB_DIR)/*.deb
+
+# Debian's package checker on the .changes (the source and binary packages) as a
+# sponsor runs it: any error or warning fails; the tags it still shows are explained in
+# debian/source/lintian-overrides and debian/quillet.lintian-overrides.
 lint-package: package
 	@tools/install-deps.sh lintian
-	lintian --fail-on error,warning --display-info $(DEB_DIR)/quillet_*.deb
+	lintian --pedantic -E -i --fail-on error,warning $(DEB_DIR)/quillet_*.changes
+
+# The installed package's own tests (debian/tests) run on this machine, which gets the
+# package installed (root or sudo).
+test-package: package
+	@tools/install-deps.sh autopkgtest
+	autopkgtest $(DEB_DIR)/quillet_*.changes -- null
+
+# The package built twice in two folders gives the same bytes: the .deb files' hashes
+# are compared, and diffoscope shows what differs when they are not.
+reproducible: dist
+	@tools/install-deps.sh diffoscope-minimal
+	$(MAKE) package DEB_DIR=$(DEB_DIR)-1 DEB_BUILD_OPTIONS="nocheck $(DEB_BUILD_OPTIONS)"
+	$(MAKE) package DEB_DIR=$(DEB_DIR)-2 DEB_BUILD_OPTIONS="nocheck $(DEB_BUILD_OPTIONS)"
+	@cd $(DEB_DIR)-1 && sha256sum *.deb
+	@status=0; for deb in $(DEB_DIR)-1/*.deb; do \
+	  cmp -s $$deb $(DEB_DIR)-2/$$(basename $$deb) || { diffoscope $$deb $(DEB_DIR)-2/$$(basename $$deb); status=1; }; \
+	done; if [ $$status = 0 ]; then echo "both builds are byte for byte the same"; fi; exit $$status
+
+# Every file of the tree names its copyright and licence, itself or in REUSE.toml.
+lint-reuse:
+	@tools/install-deps.sh reuse
+	tools/release/reuse-lint.sh .
 
 # The whole suite built with AddressSanitizer and UBSan; the first fault stops the test.
 # The tools the build runs (the packer, the picture drawer) are checked the same way.
@@ -102,4 +146,4 @@ data: configure
 		--stoplist tools/gendict/stoplist.txt --glossary data/glossary --spelling /usr/share/hunspell --out data
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEB_DIR) $(DEB_DIR)-1 $(DEB_DIR)-2 $(DIST_DIR)

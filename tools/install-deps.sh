@@ -17,7 +17,16 @@ packages=(
   man-db appstream
 )
 # Callers may ask for more, e.g. `install-deps.sh wordnet-base` for regenerating the data
-# or `install-deps.sh lintian` for checking the Debian package.
+# or `install-deps.sh lintian` for checking the Debian package; `--build-deps-of
+# debian/control` adds debhelper and the packages the Debian package's build depends on.
+if [[ ${1:-} == --build-deps-of ]]; then
+  control=$2
+  shift 2
+  packages+=(debhelper dpkg-dev)
+  # Build-Depends' packages: the names before any version, architecture or profile.
+  packages+=($(sed -n '/^Build-Depends:/,/^[^ ]/p' "$control" | sed '1s/^Build-Depends://; /^[^ ]/d' \
+    | tr ',' '\n' | sed 's/[(<\[].*//; s/^ *//; s/ *$//' | grep -v '^$' | grep -v '^debhelper-compat$'))
+fi
 packages+=("$@")
 
 missing=()

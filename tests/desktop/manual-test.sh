@@ -16,7 +16,7 @@ warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -
 [[ -z "$warnings" ]] || fail "groff warns about $page: $warnings"
 
 shown=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null | col -b)
-for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" ENVIRONMENT FILES; do
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" ENVIRONMENT FILES "REPORTING BUGS" "SEE ALSO"; do
     grep -q "^$section" <<<"$shown" || fail "no $section section"
 done
 options=$("$program" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)

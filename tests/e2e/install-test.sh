@@ -3,10 +3,12 @@
 # Installs the build into a staging folder (DESTDIR) under the default prefix, checks
 # what lands where and runs the installed program the way a user does from a terminal.
 #
-# usage: install-test.sh CMAKE BUILD_DIR
+# usage: install-test.sh CMAKE BUILD_DIR [debian]
+# With "debian" (the Debian package's build) the copyright file, the changelog and the
+# licence texts are left to debhelper and not looked for.
 set -euo pipefail
 
-cmake=$1 build=$2
+cmake=$1 build=$2 debian=${3:-}
 prefix=/usr/local
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/quillet-install.XXXXXX")
@@ -17,47 +19,60 @@ DESTDIR="$stage" "$cmake" --install "$build" --prefix "$prefix" >"$stage/install
     || fail "install failed: $(cat "$stage/install.log")"
 root="$stage$prefix"
 
-for file in bin/quillet lib/quillet/quillet-app lib/quillet/quillet-cli; do
+for file in bin/quillet libexec/quillet/quillet-app libexec/quillet/quillet-cli; do
     [[ -x "$root/$file" && ! -L "$root/$file" ]] || fail "$file is not installed as a program"
 done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
     share/man/man1/quillet.1.gz share/bash-completion/completions/quillet \
-    share/doc/quillet/copyright share/doc/quillet/changelog.gz share/doc/quillet/LICENSE \
-    share/doc/quillet/data/README.md share/doc/quillet/data/CC-BY-SA-3.0.txt \
+    share/doc/quillet/data/README.md \
     share/applications/quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
-    share/icons/hicolor/48x48/apps/quillet.png; do
+    share/icons/hicolor/16x16/apps/quillet.png share/icons/hicolor/256x256/apps/quillet.png; do
     [[ -s "$root/$file" ]] || fail "$file is not installed"
 done
 cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
 ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-centre entry in share/metainfo"
 # Nothing of the data beside the program any more.
-[[ -z "$(ls -A "$root/lib/quillet" | grep -vx -e quillet-app -e quillet-cli)" ]] \
-    || fail "lib/quillet holds $(ls "$root/lib/quillet")"
+[[ -z "$(ls -A "$root/libexec/quillet" | grep -vx -e quillet-app -e quillet-cli)" ]] \
+    || fail "libexec/quillet holds $(ls "$root/libexec/quillet")"
 
-# The manual page is a compressed manual page; the copyright file is machine-readable
-# and names each licence; the changelog is a Debian changelog of this version.
+# The manual page is a compressed manual page.
 manual=$(gzip -dc "$root/share/man/man1/quillet.1.gz")
 grep -q '^\.TH QUILLET 1' <<<"$manual" || fail "the manual page is not one"
-copyright="$root/share/doc/quillet/copyright"
-grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' "$copyright" \
-    || fail "the copyright file is not machine-readable"
-for licence in GPL-3+ GFDL-NIV-1.3+ CC-BY-SA-3.0 Unicode-data WordNet; do
-    grep -q "^License: $licence\$" "$copyright" || fail "the copyright file has no text for $licence"
-done
-changes=$(gzip -dc "$root/share/doc/quillet/changelog.gz")
 version=$("$root/bin/quillet" --version | head -n1 | cut -d' ' -f2)
-[[ "$changes" == "quillet ($version) "* ]] || fail "the changelog does not start with version $version"
+
+# The copyright file is machine-readable and names each licence; the changelog is
+# NEWS.md, this version first.
+if [[ $debian != debian ]]; then
+    for file in share/doc/quillet/copyright share/doc/quillet/changelog.gz share/doc/quillet/LICENSE \
+        share/doc/quillet/data/CC-BY-SA-3.0.txt; do
+        [[ -s "$root/$file" ]] || fail "$file is not installed"
+    done
+    copyright="$root/share/doc/quillet/copyright"
+    grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' "$copyright" \
+        || fail "the copyright file is not machine-readable"
+    for licence in GPL-3+ GFDL-NIV-1.3+ CC-BY-SA-3.0 Unicode-data WordNet; do
+        grep -q "^License: $licence\$" "$copyright" || fail "the copyright file has no text for $licence"
+    done
+    changes=$(gzip -dc "$root/share/doc/quillet/changelog.gz")
+    grep -m1 '^## ' <<<"$changes" | grep -q "^## $version " || fail "the changelog's first version is not $version"
+fi
 
 # The shell completes the options and their values.
 completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet --format ""); COMP_CWORD=2; _quillet; echo "${COMPREPLY[*]}"' \
     _ "$root/share/bash-completion/completions/quillet")
 [[ "$completions" == "text tsv json tbx csv" ]] || fail "--format completes to: $completions"
+completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet -- --f); COMP_CWORD=2; _quillet; echo "${COMPREPLY[*]}"' \
+    _ "$root/share/bash-completion/completions/quillet")
+[[ -z "$completions" ]] || fail "after -- the word --f completes to: $completions"
 
-# The menu entry is valid and the picture icon is 48 by 48 (a PNG's width and height are
-# the big-endian words at bytes 16 and 20).
+# The menu entry is valid and each picture icon is as large as its folder says (a PNG's
+# width and height are the big-endian words at bytes 16 and 20).
 desktop-file-validate "$root/share/applications/quillet.desktop" || fail "the menu entry is not valid"
-size=$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/48x48/apps/quillet.png" | tr -s ' ')
-[[ "$size" == " 0 0 0 48 0 0 0 48" ]] || fail "the icon's size bytes are$size"
+for size in 16 22 24 32 48 64 128 256; do
+    bytes=$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/${size}x$size/apps/quillet.png" | tr -s ' ')
+    [[ "$bytes" == " 0 0 $((size / 256)) $((size % 256)) 0 0 $((size / 256)) $((size % 256))" ]] \
+        || fail "the $size-pixel icon's size bytes are$bytes"
+done
 
 # A look-up as a user makes it, with a home of its own: the program finds the archive in
 # the installed tree and reads the dictionary from it.

@@ -2,8 +2,8 @@
 #include "ArchiveWriter.h"
 
 #include "PackError.h"
+#include "ReproducibleBuild.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -67,7 +67,7 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
     archive_entry_set_filetype(entry.get(), AE_IFREG);
     archive_entry_set_perm(entry.get(), 0644);
     archive_entry_set_size(entry.get(), contents.size());
-    archive_entry_set_mtime(entry.get(), QDateTime::currentSecsSinceEpoch(), 0);
+    archive_entry_set_mtime(entry.get(), MemberTime(), 0);
 
     struct archive *const a = archive_.get();
     if (archive_write_header(a, entry.get()) != ARCHIVE_OK)

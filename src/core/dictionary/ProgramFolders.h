@@ -7,7 +7,7 @@ namespace quillet {
 
 // Where the program finds the files it ships with. They lie beside the program in a
 // build tree or an unpacked copy; an installed tree keeps the programs (quillet-app and
-// quillet-cli, which the starter in bin/ runs) under lib/quillet and the
+// quillet-cli, which the starter in bin/ runs) under libexec/quillet and the
 // architecture-independent files (the archive, the background picture) under
 // share/quillet. Beside the program comes first.
 struct ProgramFolders {

@@ -302,16 +302,16 @@ TEST_F(ProgramFolder, AnObserverThatSaysStopCancelsTheLoad)
     expectNothingLeft();
 }
 
-// An installed tree keeps the program and its extractor in lib/quillet and the archive in
+// An installed tree keeps the program and its extractor in libexec/quillet and the archive in
 // share/quillet; what lies beside the program still comes first.
 TEST_F(ProgramFolder, FindsTheInstalledTreeFromTheProgramsFolder)
 {
     pack(EnRo, RoEn);
     const QDir root(root_.path());
-    for (const QString &folder : {u"usr/lib/quillet"_s, u"usr/share/quillet"_s})
+    for (const QString &folder : {u"usr/libexec/quillet"_s, u"usr/share/quillet"_s})
         ASSERT_TRUE(root.mkpath(folder));
     ASSERT_TRUE(QFile::rename(programPath(files::Database), root.filePath(u"usr/share/quillet/Database.db"_s)));
-    const QString bin = root.filePath(u"usr/lib/quillet"_s);
+    const QString bin = root.filePath(u"usr/libexec/quillet"_s);
 
     const ProgramFolders installed = ProgramFolders::Locate(bin);
     EXPECT_EQ(installed.data, root.filePath(u"usr/share/quillet"_s));
