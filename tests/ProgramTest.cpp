@@ -60,7 +60,7 @@ QProcessEnvironment Headless(const QString &home)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_CONFIG_HOME"_s,
-                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s})
+                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"DBUS_SESSION_BUS_ADDRESS"_s})
         environment.remove(name);
     environment.insert(u"HOME"_s, home);
     return environment;

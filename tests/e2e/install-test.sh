@@ -24,8 +24,9 @@ for file in share/quillet/Database.db share/quillet/Background.jpg \
     share/man/man1/quillet.1.gz share/bash-completion/completions/quillet \
     share/doc/quillet/copyright share/doc/quillet/changelog.gz share/doc/quillet/LICENSE \
     share/doc/quillet/data/README.md share/doc/quillet/data/CC-BY-SA-3.0.txt \
-    share/applications/quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
-    share/icons/hicolor/48x48/apps/quillet.png; do
+    share/applications/org.example.quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
+    share/icons/hicolor/48x48/apps/quillet.png share/dbus-1/services/org.example.quillet.service \
+    share/dbus-1/interfaces/org.example.quillet.Dictionary.xml; do
     [[ -s "$root/$file" ]] || fail "$file is not installed"
 done
 cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
@@ -55,7 +56,7 @@ completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet --format ""); COMP_CWORD
 
 # The menu entry is valid and the picture icon is 48 by 48 (a PNG's width and height are
 # the big-endian words at bytes 16 and 20).
-desktop-file-validate "$root/share/applications/quillet.desktop" || fail "the menu entry is not valid"
+desktop-file-validate "$root/share/applications/org.example.quillet.desktop" || fail "the menu entry is not valid"
 size=$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/48x48/apps/quillet.png" | tr -s ' ')
 [[ "$size" == " 0 0 0 48 0 0 0 48" ]] || fail "the icon's size bytes are$size"
 

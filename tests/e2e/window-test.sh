@@ -82,7 +82,7 @@ within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb
 export DISPLAY=":$(head -n1 "$work/display")"
 
 HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
-    env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+    env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u DBUS_SESSION_BUS_ADDRESS \
     "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 

@@ -136,6 +136,29 @@ CommandLineRequest ParseLookup(const QCommandLineParser &parser, const LookupOpt
     return CommandLineRequest{CommandLineRequest::Lookup, request, {}};
 }
 
+// --show WORD or --selection, for the window: alone, without a look-up's options.
+CommandLineRequest ParseWindowRequest(const QCommandLineParser &parser, const QCommandLineOption &show,
+                                      const QCommandLineOption &selection, const LookupOptions &lookup)
+{
+    if (parser.isSet(show) && parser.isSet(selection))
+        return Invalid(u"give --show or --selection, not both"_s);
+    if (!parser.positionalArguments().isEmpty())
+        return Invalid(u"--%1 takes no other word (\"%2\")"_s.arg(parser.isSet(show) ? u"show"_s : u"selection"_s,
+                                                                   parser.positionalArguments().join(u' ')));
+    for (const QCommandLineOption &option : lookup.all())
+        if (parser.isSet(option))
+            return Invalid(u"--%1 is an option of a look-up, not of the window"_s.arg(option.names().constLast()));
+    if (parser.isSet(selection))
+        return CommandLineRequest{CommandLineRequest::Selection, {}, {}};
+    if (parser.values(show).size() > 1)
+        return Invalid(u"--show may be given only once"_s);
+    LookupRequest request;
+    request.word = parser.value(show).trimmed();
+    if (request.word.isEmpty())
+        return Invalid(u"the word to show is empty"_s);
+    return CommandLineRequest{CommandLineRequest::Show, request, {}};
+}
+
 } // namespace
 
 CommandLineRequest ParseCommandLine(const QStringList &arguments)
@@ -145,8 +168,10 @@ CommandLineRequest ParseCommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({u"h"_s, u"help"_s}, QString());
     const QCommandLineOption version({u"v"_s, u"version"_s}, QString());
+    const QCommandLineOption show(u"show"_s, QString(), u"WORD"_s);
+    const QCommandLineOption selection(u"selection"_s, QString());
     const LookupOptions lookup;
-    QList<QCommandLineOption> options{help, version};
+    QList<QCommandLineOption> options{help, version, show, selection};
     options += lookup.all();
     options += WindowSystemOptions();
     parser.addOptions(options);
@@ -157,6 +182,8 @@ CommandLineRequest ParseCommandLine(const QStringList &arguments)
         return CommandLineRequest{CommandLineRequest::Help, {}, {}};
     if (parser.isSet(version))
         return CommandLineRequest{CommandLineRequest::Version, {}, {}};
+    if (parser.isSet(show) || parser.isSet(selection))
+        return ParseWindowRequest(parser, show, selection, lookup);
     if (parser.isSet(lookup.lookup) || !parser.positionalArguments().isEmpty())
         return ParseLookup(parser, lookup);
     for (const QCommandLineOption &option : lookup.all())
@@ -182,12 +209,16 @@ QString UsageText()
            "                            text (the default): headings, rows, counts;\n"
            "                            tsv: list TAB headword TAB translation, one row per entry;\n"
            "                            json: one JSON document\n"
+           "  --show WORD               shows WORD searched in the dictionary window (the one\n"
+           "                            that runs, or a new one)\n"
+           "  --selection               looks the selected text up in a pop-up beside the pointer\n"
            "  -v, --version             prints the version, the dictionary's size and the licence\n"
            "  -h, --help                prints this text\n"
            "A short option takes its value apart or attached: -d re or -dre.\n"
            "Exit status: 0 something found, 1 nothing found (\"no match\" on stderr), 2 error.\n"
-           "Without a word the dictionary window opens; Qt's own options\n"
-           "(such as -style fusion) go to it. See quillet(1).\n"_s;
+           "Without a word the dictionary window opens, or the one that runs comes to the front;\n"
+           "Qt's own options (such as -style fusion) go to it. A look-up asks the window that\n"
+           "runs, when one does. See quillet(1).\n"_s;
 }
 
 QString ErrorLine(const QString &problem)

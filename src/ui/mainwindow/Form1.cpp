@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/Form1.h"
 
+#include "ui/bus/LookupPopup.h"
 #include "ui/lookup/DropDownList.h"
 #include "ui/lookup/QueryBox.h"
 #include "ui/lookup/ResultList.h"

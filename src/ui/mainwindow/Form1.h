@@ -5,6 +5,7 @@
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/SearchHistory.h"
 #include "core/lookup/CopyChoice.h"
+#include "core/lookup/ReportBuilder.h"
 #include "core/lookup/WordFinder.h"
 #include "core/mainwindow/WindowDrag.h"
 #include "core/quiz/QuizScore.h"
@@ -31,6 +32,7 @@ class ClickLabel;
 class Form2;
 class DropDownList;
 class Form3;
+class LookupPopup;
 class QueryBox;
 class ResultList;
 enum class KeyboardControl;
@@ -125,7 +127,18 @@ public:
     // Word forms: the forms tables are read from the archive after the first list shows
     // (or when the option is first turned on), and the search runs again with them.
     void LoadWordForms();
+    // Reads the forms tables, the option on or off; false when the window closed meanwhile.
+    bool readWordForms();
     const WordFinder &wordFinder() const { return wordFinder_; }
+
+    // The session bus (Form1Bus.cpp): a word searched as if typed, with the window raised;
+    // the look-up a caller asks for, answered as the command line answers it; the pop-up
+    // with a word's first entries beside the pointer.
+    void ShowWord(const QString &word);
+    void RaiseWindow();
+    LookupReport LookupForCaller(const LookupRequest &request);
+    void ShowPopup(const QString &word);
+    LookupPopup *popup() const { return popup_.get(); }
 
     // Settings.
     void LoadSettings();
@@ -279,6 +292,7 @@ private:
     bool unloaded_ = false;
     QPixmap background_;
     WindowDrag drag_;
+    std::unique_ptr<LookupPopup> popup_;
 };
 
 } // namespace quillet

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# One dictionary a session, on a private session bus (run it under dbus-run-session) and
+# a virtual display of its own: a second start raises the window that runs and ends,
+# --show and --selection reach it, the bus methods answer and refuse bad arguments with
+# a clear message, a look-up from the command line is answered by the window byte for
+# byte as the loading path answers it, and the history then holds the words shown.
+#
+# usage: bus-test.sh PROGRAM_DIR   (the starter, its two programs and a Database.db)
+set -euo pipefail
+
+source_dir=$1
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus.XXXXXX")
+xvfb_pid="" program_pid="" xclip_pid=""
+cleanup() {
+    set +e
+    for pid in $program_pid $xclip_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null && sleep 0.2
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+[[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no session bus: run under dbus-run-session"
+
+# A copy of the programs, so the dictionary can be taken away while the window runs.
+program="$work/program"
+mkdir -p "$program" "$work/home" "$work/tmp" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/Database.db "$program"
+
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")" HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=xcb QUILLET_POPUP_PAINTED_LOG="$work/popup.log"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+
+name=org.example.quillet path=/org/example/quillet
+call() { gdbus call --session --dest "$name" --object-path "$path" --method "$@"; }
+# The window processes of this copy (the starter keeps its name, "quillet", for them).
+windows() {
+    local count=0 exe
+    for exe in /proc/[0-9]*/exe; do
+        [[ "$(readlink "$exe" 2>/dev/null)" == "$program/quillet-app" ]] && count=$((count + 1))
+    done
+    echo "$count"
+}
+
+"$program/quillet" >"$work/window.log" 2>&1 &
+program_pid=$!
+within 30 call $name.Dictionary.Lookup pump er false >/dev/null 2>&1 || fail "the window did not answer: $(cat "$work/window.log")"
+
+# A second start raises the one window and ends.
+timeout 20 "$program/quillet" || fail "the second start failed"
+[[ $(windows) == 1 ]] || fail "$(windows) windows run after a second start"
+call org.freedesktop.Application.Activate '{}' >/dev/null || fail "Activate failed"
+
+timeout 20 "$program/quillet" --show pump || fail "--show failed"
+call $name.Dictionary.ShowWord bearing >/dev/null || fail "ShowWord failed"
+[[ $(windows) == 1 ]] || fail "$(windows) windows run after --show"
+
+# The selection, trimmed to its first word, in a pop-up.
+printf '  “bearing”, and more\n' | xclip -selection primary -loops 1 >/dev/null 2>&1 &
+xclip_pid=$!
+sleep 0.3
+timeout 20 "$program/quillet" --selection || fail "--selection failed"
+within 10 test -s "$work/popup.log" || fail "no pop-up was painted"
+popup=$(xdotool search --onlyvisible --pid "$program_pid" --name '^bearing$' 2>/dev/null | head -n1 || true)
+[[ -n "$popup" ]] || fail "no pop-up named bearing shows"
+call $name.Dictionary.ShowPopup valve >/dev/null || fail "ShowPopup failed"
+
+# Bad arguments: an error that says what is wrong, and the window goes on.
+expect_error() {
+    local expected=$1 out
+    shift
+    if out=$(call "$@" 2>&1); then fail "$* was accepted"; fi
+    grep -q "$expected" <<<"$out" || fail "$*: $out"
+}
+expect_error 'InvalidArgument: the word is empty' $name.Dictionary.Lookup '' er false
+expect_error 'InvalidArgument: the word is 102400 characters long' $name.Dictionary.Lookup "$(head -c 102400 /dev/zero | tr '\0' a)" er false
+expect_error 'InvalidArgument: unknown direction "xx"' $name.Dictionary.Lookup pump xx false
+expect_error 'InvalidArgument: the word is not valid UTF-8 text' $name.Dictionary.ShowWord $'pu\x01mp'
+expect_error 'InvalidArgument: the word is empty' $name.Dictionary.ShowPopup '   '
+# Many at once: every one answered.
+callers=()
+for i in $(seq 40); do
+    call $name.Dictionary.Lookup pump '' false >"$work/many.$i" 2>&1 &
+    callers+=($!)
+done
+wait "${callers[@]}" || true
+for i in $(seq 40); do grep -q "'pompă, inimă, cord'" "$work/many.$i" || fail "call $i: $(cat "$work/many.$i")"; done
+
+# The command line asks the window: with the dictionary taken away, it still answers,
+# byte for byte as the loading path does once it is back.
+mv "$program/Database.db" "$work/Database.db"
+queries=("pump" "-d re casa" "-i pompa" "pumpx" "-d er shaft")
+for format in text tsv json; do
+    for i in "${!queries[@]}"; do
+        # shellcheck disable=SC2086
+        "$program/quillet" -f "$format" ${queries[$i]} >"$work/bus.$format.$i" 2>&1 || true
+    done
+done
+mv "$work/Database.db" "$program/Database.db"
+for format in text tsv json; do
+    for i in "${!queries[@]}"; do
+        # shellcheck disable=SC2086
+        env -u DBUS_SESSION_BUS_ADDRESS "$program/quillet" -f "$format" ${queries[$i]} >"$work/load.$format.$i" 2>&1 || true
+        cmp -s "$work/bus.$format.$i" "$work/load.$format.$i" \
+            || fail "--format $format ${queries[$i]} differs:"$'\n'"$(diff "$work/load.$format.$i" "$work/bus.$format.$i")"
+    done
+done
+grep -q "pompă" "$work/bus.text.0" || fail "the window's answer lacks pump's translation: $(cat "$work/bus.text.0")"
+
+# Told to end, the window stores the history: the words shown both ways are in it.
+kill -TERM "$program_pid"
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+((status == 0)) || fail "the window ended with status $status: $(cat "$work/window.log")"
+history="$work/home/.local/share/Quillet/Dic.ini"
+for word in pump bearing valve; do
+    tr -d '\r' <"$history" | grep -qx "$word" || fail "the history lacks $word: $(cat "$history")"
+done
+echo "session bus test passed"
