@@ -40,6 +40,7 @@ bench: build
 	@tools/install-deps.sh sdcv stardict-tools
 	$(BUILD_DIR)/bench/quillet-program-bench
 	bench/kill-during-load.sh $(BUILD_DIR)/bin 300
+	bench/bus-bench.sh $(BUILD_DIR)/bin
 	$(BUILD_DIR)/bench/quillet-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-keystroke-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-word-forms-bench

@@ -14,42 +14,16 @@ fi
 bin=$(cd "$1" && pwd) runs=${2:-20}
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus-bench.XXXXXX")
 pids=()
-cleanup() {
-    set +e
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    sleep 0.3
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do ((SECONDS < deadline)) || return 1; sleep 0.05; done
-}
+source "$(dirname "$0")/../tests/e2e/session.sh"
+trap end_session EXIT
 now_us() { date +%s%6N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
 
-mkdir -p "$work/home" "$work/tmp" "$work/runtime"
-chmod 700 "$work/runtime"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-within 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")" HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
-export QT_QPA_PLATFORM=xcb QUILLET_POPUP_PAINTED_LOG="$work/popup.log"
-unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+start_display
 openbox >/dev/null 2>&1 &
 pids+=($!)
 
-call() { gdbus call --session --dest org.example.quillet --object-path /org/example/quillet --method "$@"; }
-window_processes() {
-    local count=0 exe
-    for exe in /proc/[0-9]*/exe; do
-        [[ "$(readlink "$exe" 2>/dev/null)" == "$bin/quillet-app" ]] && count=$((count + 1))
-    done
-    echo "$count"
-}
+window_count() { window_processes "$bin/quillet-app"; }
 "$bin/quillet" >"$work/window.log" 2>&1 &
 window=$!
 pids+=("$window")
@@ -59,7 +33,7 @@ sleep 1
 echo "== quillet --show pump, a window running"
 start=$(now_us)
 "$bin/quillet" --show pump || fail "--show pump failed"
-echo "exit 0 in $(( ($(now_us) - start) / 1000 )) ms; window processes: $(window_processes)"
+echo "exit 0 in $(( ($(now_us) - start) / 1000 )) ms; window processes: $(window_count)"
 
 echo "== quillet --selection (primary selection \"bearing\"), a window running: command to pop-up painted"
 printf bearing | xclip -selection primary >/dev/null 2>&1 &

@@ -11,54 +11,22 @@ set -euo pipefail
 
 source_dir=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus.XXXXXX")
-xvfb_pid="" program_pid="" xclip_pid=""
-cleanup() {
-    set +e
-    for pid in $program_pid $xclip_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null && sleep 0.2
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+pids=()
+source "$(dirname "$0")/session.sh"
+trap end_session EXIT
 [[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no session bus: run under dbus-run-session"
 
 # A copy of the programs, so the dictionary can be taken away while the window runs.
 program="$work/program"
-mkdir -p "$program" "$work/home" "$work/tmp" "$work/runtime"
-chmod 700 "$work/runtime"
+start_display
+mkdir -p "$program"
 cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/Database.db "$program"
-
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")" HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
-export QT_QPA_PLATFORM=xcb QUILLET_POPUP_PAINTED_LOG="$work/popup.log"
-unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
-
-name=org.example.quillet path=/org/example/quillet
-call() { gdbus call --session --dest "$name" --object-path "$path" --method "$@"; }
-# The window processes of this copy (the starter keeps its name, "quillet", for them).
-windows() {
-    local count=0 exe
-    for exe in /proc/[0-9]*/exe; do
-        [[ "$(readlink "$exe" 2>/dev/null)" == "$program/quillet-app" ]] && count=$((count + 1))
-    done
-    echo "$count"
-}
+name=org.example.quillet
+windows() { window_processes "$program/quillet-app"; }
 
 "$program/quillet" >"$work/window.log" 2>&1 &
 program_pid=$!
+pids+=("$program_pid")
 within 30 call $name.Dictionary.Lookup pump er false >/dev/null 2>&1 || fail "the window did not answer: $(cat "$work/window.log")"
 
 # A second start raises the one window and ends.
@@ -72,7 +40,7 @@ call $name.Dictionary.ShowWord bearing >/dev/null || fail "ShowWord failed"
 
 # The selection, trimmed to its first word, in a pop-up.
 printf '  “bearing”, and more\n' | xclip -selection primary -loops 1 >/dev/null 2>&1 &
-xclip_pid=$!
+pids+=($!)
 sleep 0.3
 timeout 20 "$program/quillet" --selection || fail "--selection failed"
 within 10 test -s "$work/popup.log" || fail "no pop-up was painted"
@@ -126,7 +94,6 @@ grep -q "pompă" "$work/bus.text.0" || fail "the window's answer lacks pump's tr
 kill -TERM "$program_pid"
 status=0
 wait "$program_pid" || status=$?
-program_pid=""
 ((status == 0)) || fail "the window ended with status $status: $(cat "$work/window.log")"
 history="$work/home/.local/share/Quillet/Dic.ini"
 for word in pump bearing valve; do

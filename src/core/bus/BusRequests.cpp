@@ -3,6 +3,7 @@
 
 #include "core/bus/BusNames.h"
 #include "core/dictionary/DictTable.h"
+#include "core/lookup/QueryLength.h"
 
 #include <algorithm>
 

@@ -13,10 +13,6 @@ namespace quillet {
 // At most this many matches of a pass are listed.
 inline constexpr int MaxListedMatches = 100;
 
-// The longest query, in UTF-16 code units: what the query box takes, and what a word sent
-// over the session bus may be.
-inline constexpr int MaxQueryLength = 1000;
-
 // The entries a query finds in one direction, as entry numbers in table order.
 struct SearchResult {
     std::vector<int> startingWith; // headword begins with the query, letter case counts

@@ -61,6 +61,8 @@ enum class TextTarget {
     Image4_ToolTip,
     LoadingText,
     LoadFailedText,
+    mnuSelectionKey_Caption, // how to look up the selection of any program with a key
+    SelectionKeyText,        // "%1" is the command to bind
 };
 
 // One row of the language table. The texts are used exactly as they are: blanks at

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/lookup/SearchEngine.h"
+#include "core/lookup/QueryLength.h"
 
 #include <QLineEdit>
 

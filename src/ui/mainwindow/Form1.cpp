@@ -223,6 +223,7 @@ void Form1::createMenus()
     mnuOptEng = AddItem(mnuOptions, EnglishInterfaceCaption.toString(), true, true);
     mnuOptions->addSeparator();
     mnuGame = AddItem(mnuOptions, u"Game"_s);
+    mnuSelectionKey = AddItem(mnuOptions, u"Look up from any program..."_s);
     mnuOptions->addSeparator();
     mnuExit = AddItem(mnuOptions, u"Exit"_s);
 
@@ -271,6 +272,7 @@ void Form1::connectHandlers()
     connectItem(mnuOptRom, &Form1::mnuOptRom_Click);
     connectItem(mnuOptEng, &Form1::mnuOptEng_Click);
     connect(mnuGame, &QAction::triggered, this, &Form1::mnuGame_Click);
+    connect(mnuSelectionKey, &QAction::triggered, this, &Form1::mnuSelectionKey_Click);
 
     connect(List2, &DropDownList::picked, this, &Form1::List2_Click);
     connect(List2, &DropDownList::lostFocus, this, &Form1::List2_LostFocus);
@@ -338,6 +340,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::Label1_0_Caption: Label1[0]->setText(text); break;
         case TextTarget::Label1_0_ToolTip: Label1[0]->setToolTip(text); break;
         case TextTarget::mnuGame_Caption: mnuGame->setText(text); break;
+        case TextTarget::mnuSelectionKey_Caption: mnuSelectionKey->setText(text); break;
         case TextTarget::Label1_1_Caption: Label1[1]->setText(text); break;
         case TextTarget::Label1_1_ToolTip: Label1[1]->setToolTip(text); break;
         case TextTarget::Label1_2_Caption: Label1[2]->setText(text); break;
@@ -370,6 +373,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::FoundInEnglishRomanian:
         case TextTarget::FoundInRomanianEnglish:
         case TextTarget::LoadFailedText:
+        case TextTarget::SelectionKeyText:
             break;
         }
     }

@@ -51,6 +51,8 @@ struct Form1Setup {
     // Shows the quiz window; runs it modally over the main window unless a test
     // replaces it.
     std::function<void(Form3 &)> showQuiz = {};
+    // Shows a message: a message box over the window unless a test replaces it.
+    std::function<void(const QString &title, const QString &text)> showMessage = {};
 };
 
 // The main window: the query box, the two result lists and everything around them. The
@@ -138,6 +140,8 @@ public:
     void RaiseWindow();
     LookupReport LookupForCaller(const LookupRequest &request);
     void ShowPopup(const QString &word);
+    // How to bind `quillet --selection` to a key in the desktop's own shortcut settings.
+    void mnuSelectionKey_Click();
     LookupPopup *popup() const { return popup_.get(); }
 
     // Settings.
@@ -197,6 +201,7 @@ public:
     QAction *mnuOptRom = nullptr;
     QAction *mnuOptEng = nullptr;
     QAction *mnuGame = nullptr;
+    QAction *mnuSelectionKey = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuCopyRec = nullptr;

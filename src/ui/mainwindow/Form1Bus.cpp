@@ -4,12 +4,14 @@
 #include "ui/mainwindow/Form1.h"
 
 #include "core/bus/PopupText.h"
+#include "core/mainwindow/InterfaceTexts.h"
 #include "ui/bus/LookupPopup.h"
 #include "ui/lookup/QueryBox.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +73,21 @@ void Form1::ShowPopup(const QString &word)
         connect(popup_.get(), &LookupPopup::openRequested, this, &Form1::ShowWord);
     }
     popup_->showFor(word, PopupText(report, inEnglish()), PointerPosition());
+}
+
+// A program cannot take a key for itself on every desktop (not under Wayland): the
+// desktop's own shortcut settings run the command.
+void Form1::mnuSelectionKey_Click()
+{
+    const QString title = mnuSelectionKey->text().remove(u"..."_s);
+    const QString text = TextOf(TextTarget::SelectionKeyText, inEnglish()).arg(u"quillet --selection"_s);
+    if (setup_.showMessage) {
+        setup_.showMessage(title, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 } // namespace quillet
