@@ -41,6 +41,8 @@ bench: build
 	$(BUILD_DIR)/bench/quillet-program-bench
 	bench/kill-during-load.sh $(BUILD_DIR)/bin 300
 	bench/bus-bench.sh $(BUILD_DIR)/bin
+	bench/kill-during-terms-save.sh $(BUILD_DIR)/bin 300
+	$(BUILD_DIR)/bench/quillet-terms-bench
 	$(BUILD_DIR)/bench/quillet-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-keystroke-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/quillet-word-forms-bench

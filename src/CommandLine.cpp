@@ -10,7 +10,10 @@
 #include "core/dictionary/FormsLoader.h"
 #include "core/lookup/ReportBuilder.h"
 #include "core/lookup/WordFinder.h"
+#include "core/terms/PersonalWords.h"
+#include "core/terms/TermIndex.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringConverter>
 
@@ -74,12 +77,28 @@ int Answer(const LookupReport &report, const LookupRequest &request, QTextStream
     return ExitNothingFound;
 }
 
-int RunLookup(const LookupRequest &request, const QString &programDir, QTextStream &out, QTextStream &err,
-              const RunningLookup &running)
+// The user's own pairs, read on the other core while the dictionary loads; a file that
+// cannot be read is said on `err` and the look-up goes on without them.
+TermIndex ReadTerms(const PersonalWordFiles &files, QString &problem)
+{
+    QByteArray text;
+    TermList terms;
+    problem = ReadUserFile(files.terms, text);
+    if (problem.isEmpty())
+        if (const QString damage = terms.readFileText(text); !damage.isEmpty())
+            problem = u"%1 cannot be read: %2"_s.arg(files.terms, damage);
+    return TermIndex(terms);
+}
+
+int RunLookup(const LookupRequest &request, const QString &programDir, const PersonalWordFiles &files,
+              QTextStream &out, QTextStream &err, const RunningLookup &running)
 {
     if (running)
         if (const std::optional<LookupReport> answered = running(request))
             return Answer(*answered, request, out, err);
+    QString termsProblem;
+    std::future<TermIndex> terms =
+        std::async(std::launch::async, [&files, &termsProblem] { return ReadTerms(files, termsProblem); });
     const QList<int> directions = RequestedDirections(request);
     // Only the directions asked for are read. Base forms are offered beside a headword
     // too, so the forms of those directions are always read: on the other core, while
@@ -91,7 +110,48 @@ int RunLookup(const LookupRequest &request, const QString &programDir, QTextStre
         return ExitError;
     WordFinder finder(table);
     UseForms(finder, directions, forms.get(), err);
-    return Answer(MakeReport(table, finder, request), request, out, err);
+    const TermIndex personal = terms.get();
+    if (!termsProblem.isEmpty())
+        err << ErrorLine(u"my terms are left out: "_s + termsProblem);
+    return Answer(MakeReport(table, finder, request, &personal), request, out, err);
+}
+
+// Adds the pairs of a file to My terms (or puts them in their place), and says what it did.
+int RunImport(const CommandLineRequest &request, const PersonalWordFiles &files, QTextStream &out, QTextStream &err)
+{
+    PersonalWords words(files);
+    if (const QStringList problems = words.load(); !words.termsDamage().isEmpty()) {
+        err << ErrorLine(problems.constFirst() + u"; nothing was imported"_s);
+        return ExitError;
+    }
+    TermList terms = words.terms();
+    const ImportReport report = ImportTerms(request.file, request.exchangeFormat, terms, request.replace);
+    if (report.failed()) {
+        err << ErrorLine(report.failure);
+        return ExitError;
+    }
+    if (const QString problem = words.setTerms(terms); !problem.isEmpty()) {
+        err << ErrorLine(problem + u"; nothing was imported"_s);
+        return ExitError;
+    }
+    out << report.summary() << '\n';
+    return ExitFound;
+}
+
+int RunExport(const CommandLineRequest &request, const PersonalWordFiles &files, QTextStream &out, QTextStream &err)
+{
+    PersonalWords words(files);
+    if (const QStringList problems = words.load(); !words.termsDamage().isEmpty()) {
+        err << ErrorLine(problems.constFirst());
+        return ExitError;
+    }
+    if (const QString problem = ExportTerms(request.file, request.exchangeFormat, words.terms()); !problem.isEmpty()) {
+        err << ErrorLine(problem);
+        return ExitError;
+    }
+    out << words.terms().size() << (words.terms().size() == 1 ? " pair" : " pairs") << " written to " << request.file
+        << '\n';
+    return ExitFound;
 }
 
 int PrintVersion(const QString &programDir, QTextStream &out, QTextStream &err)
@@ -147,7 +207,8 @@ std::optional<int> HandToRunningWindow(const QStringList &arguments, QTextStream
 }
 
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
-                                  QTextStream &out, QTextStream &err, const RunningLookup &running)
+                                  QTextStream &out, QTextStream &err, const PersonalWordFiles &files,
+                                  const RunningLookup &running)
 {
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
@@ -169,7 +230,13 @@ std::optional<int> RunCommandLine(const QStringList &arguments, const QString &p
         status = PrintVersion(programDir, out, err);
         break;
     case CommandLineRequest::Lookup:
-        status = RunLookup(request.lookup, programDir, out, err, running);
+        status = RunLookup(request.lookup, programDir, files, out, err, running);
+        break;
+    case CommandLineRequest::Import:
+        status = RunImport(request, files, out, err);
+        break;
+    case CommandLineRequest::Export:
+        status = RunExport(request, files, out, err);
         break;
     }
     out.flush();
@@ -192,13 +259,16 @@ QStringList CommandLineArguments(int argc, char **argv)
 
 int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir)
 {
+    // The user's files are found under the program's own name, as the window finds them.
+    QCoreApplication::setApplicationName(u"Quillet"_s);
     int status = 0;
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
         bus::RunningDictionary window;
         const RunningLookup running = [&window](const LookupRequest &request) { return window.lookup(request); };
-        status = RunCommandLine(arguments, programDir, out, err, running).value_or(ExitError);
+        status = RunCommandLine(arguments, programDir, out, err, PersonalWordFiles::InDataFolder(), running)
+                     .value_or(ExitError);
     }
     if (std::fflush(stdout) != 0 && status != ExitError) {
         std::fputs("quillet: the output could not be written\n", stderr);

@@ -3,6 +3,7 @@
 
 #include "core/lookup/LookupReport.h"
 #include "core/lookup/ReportBuilder.h"
+#include "core/terms/PersonalWords.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,12 @@ bool OpensWindow(const QStringList &arguments);
 //   quillet -h | --help            prints the usage
 //   quillet [options] WORD...      looks WORD up (several words are one phrase)
 //   quillet [options] -l | --lookup WORD
+//   quillet --import FILE [--replace] [--format tbx|csv|tsv]
+//                                  adds FILE's pairs to My terms and prints what it did:
+//                                  "N added, N already there, N refused" and a line for
+//                                  each refused pair
+//   quillet --export FILE [--format tbx|csv|tsv]
+//                                  writes My terms to FILE
 //
 // with the options -d | --direction er|re, -i | --ignore-diacritics and
 // -f | --format text|tsv|json (ParseCommandLine reads them). A look-up loads the
@@ -56,6 +63,9 @@ bool OpensWindow(const QStringList &arguments);
 // The status is ExitFound when any list holds an entry, the offered ones included; else
 // ExitNothingFound, and "no match" goes to `err`.
 //
+// The user's own pairs (My terms, from `files`) lead both lists; when there are any,
+// the TSV and JSON formats say where each entry comes from (see LookupReport.h).
+//
 // Errors, an output that cannot be written among them, go to `err` as one line in the
 // style of ErrorLine.
 //
@@ -64,7 +74,9 @@ bool OpensWindow(const QStringList &arguments);
 // byte; when it answers nothing, the dictionary is loaded.
 using RunningLookup = std::function<std::optional<LookupReport>(const LookupRequest &)>;
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
-                                  QTextStream &out, QTextStream &err, const RunningLookup &running = {});
+                                  QTextStream &out, QTextStream &err,
+                                  const PersonalWordFiles &files = PersonalWordFiles::InDataFolder(),
+                                  const RunningLookup &running = {});
 
 // Hands --show WORD, --selection or the window's start to the window that runs in the
 // session, if one does. Returns the exit status when it answered (or refused, said on

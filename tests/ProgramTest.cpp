@@ -98,7 +98,7 @@ TEST(CommandLine, OneParserTellsTheWindowFromARequest)
           QStringList{u"-style"_s, u"fusion"_s, u"--lookup=pump"_s}, QStringList{u"-x"_s}, QStringList{u"pump"_s},
           QStringList{u"--format=tsv"_s}, QStringList{u"--show"_s}, QStringList{u"--show"_s, u" "_s},
           QStringList{u"--selection"_s, u"pump"_s}, QStringList{u"--show=pump"_s, u"--selection"_s},
-          QStringList{u"--selection"_s, u"-dre"_s}})
+          QStringList{u"--selection"_s, u"-dre"_s}, QStringList{u"--show=pump"_s, u"--import"_s, u"t.csv"_s}})
         EXPECT_FALSE(OpensWindow(request)) << request.join(u' ').toStdString();
     EXPECT_EQ(Request({u"-style"_s, u"fusion"_s}).status, std::nullopt);
 }

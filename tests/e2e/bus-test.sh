@@ -4,7 +4,8 @@
 # a virtual display of its own: a second start raises the window that runs and ends,
 # --show and --selection reach it, the bus methods answer and refuse bad arguments with
 # a clear message, a look-up from the command line is answered by the window byte for
-# byte as the loading path answers it, and the history then holds the words shown.
+# byte as the loading path answers it (the user's own pairs and their source too), and
+# the history then holds the words shown.
 #
 # usage: bus-test.sh PROGRAM_DIR   (the starter, its two programs and a Database.db)
 set -euo pipefail
@@ -21,6 +22,9 @@ program="$work/program"
 start_display
 mkdir -p "$program"
 cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/Database.db "$program"
+# A pair of the user's own, so that the answers below say where each entry comes from.
+printf 'headword,translation\npump rotor,rotor de pompa\n' >"$work/terms.csv"
+"$program/quillet" --import "$work/terms.csv" >/dev/null || fail "the user's pair was not imported"
 name=org.example.quillet
 windows() { window_processes "$program/quillet-app"; }
 
@@ -89,6 +93,8 @@ for format in text tsv json; do
     done
 done
 grep -q "pompă" "$work/bus.text.0" || fail "the window's answer lacks pump's translation: $(cat "$work/bus.text.0")"
+grep -q $'^er.starting-with\tpump rotor\trotor de pompa\tuser$' "$work/bus.tsv.0" \
+    || fail "the window's answer lacks the user's pair: $(cat "$work/bus.tsv.0")"
 
 # Told to end, the window stores the history: the words shown both ways are in it.
 kill -TERM "$program_pid"

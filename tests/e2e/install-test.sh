@@ -52,7 +52,7 @@ version=$("$root/bin/quillet" --version | head -n1 | cut -d' ' -f2)
 # The shell completes the options and their values.
 completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet --format ""); COMP_CWORD=2; _quillet; echo "${COMPREPLY[*]}"' \
     _ "$root/share/bash-completion/completions/quillet")
-[[ "$completions" == "text tsv json" ]] || fail "--format completes to: $completions"
+[[ "$completions" == "text tsv json tbx csv" ]] || fail "--format completes to: $completions"
 
 # The menu entry is valid and the picture icon is 48 by 48 (a PNG's width and height are
 # the big-endian words at bytes 16 and 20).

@@ -61,16 +61,24 @@ QString CreditLine()
 
 QStringList AboutTextLines(int major, int minor, const WordCounts &counts)
 {
+    const int n = counts.personal;
+    const bool takesDe = n >= 20 && !(n % 100 >= 1 && n % 100 <= 19);
+    const QString personalRomanian =
+        n > 0 ? u" Termenii mei: "_s + QString::number(n)
+                    + (n == 1 ? u" pereche."_s : takesDe ? u" de perechi."_s : u" perechi."_s)
+              : QString();
+    const QString personalEnglish =
+        n > 0 ? u" My terms: "_s + QString::number(n) + (n == 1 ? u" pair."_s : u" pairs."_s) : QString();
     return {
         u"Dicționar englez-român tehnic"_s,
         u"ver. "_s + Version(major, minor),
         CreditLine(),
         QString(),
         u"Acest dicționar conține "_s + WordCount(counts.english, false, false) + u" din limba engleză și "_s
-            + WordCount(counts.romanian, false, false) + u" din limba română."_s,
+            + WordCount(counts.romanian, false, false) + u" din limba română."_s + personalRomanian,
         QString(),
         u"This dictionary contains "_s + EnglishWords(counts.english, u"English") + u" and "_s
-            + EnglishWords(counts.romanian, u"Romanian") + u"."_s,
+            + EnglishWords(counts.romanian, u"Romanian") + u"."_s + personalEnglish,
     };
 }
 

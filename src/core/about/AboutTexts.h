@@ -11,12 +11,14 @@ namespace quillet::about {
 struct WordCounts {
     int english = 0;
     int romanian = 0;
+    int personal = 0; // the user's own pairs (My terms)
 };
 
 // "Dicționar  Quillet ver. 1.1" for version 1.1.
 QString AboutTitle(int major, int minor);
 
-// The seven lines of the information text, in both languages at once.
+// The seven lines of the information text, in both languages at once; the user's own
+// pairs, when there are any, are counted after the dictionary's words.
 QStringList AboutTextLines(int major, int minor, const WordCounts &counts);
 
 // The credit line: where the dictionary's words come from, with their licences.

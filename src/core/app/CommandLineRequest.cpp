@@ -16,7 +16,44 @@ namespace {
 
 CommandLineRequest Invalid(QString problem)
 {
-    return CommandLineRequest{CommandLineRequest::Invalid, {}, std::move(problem)};
+    return CommandLineRequest{CommandLineRequest::Invalid, {}, std::move(problem), {}, {}, false};
+}
+
+// The options that exchange My terms with a file.
+struct ExchangeOptions {
+    QCommandLineOption importFile{{u"import"_s}, QString(), u"FILE"_s};
+    QCommandLineOption exportFile{{u"export"_s}, QString(), u"FILE"_s};
+    QCommandLineOption replace{{u"replace"_s}, QString()};
+
+    QList<QCommandLineOption> all() const { return {importFile, exportFile, replace}; }
+};
+
+CommandLineRequest ParseExchange(const QCommandLineParser &parser, const ExchangeOptions &options,
+                                 const QCommandLineOption &format)
+{
+    if (parser.isSet(options.importFile) && parser.isSet(options.exportFile))
+        return Invalid(u"give --import or --export, not both"_s);
+    if (!parser.positionalArguments().isEmpty())
+        return Invalid(u"--import and --export take no word to look up"_s);
+    const bool importing = parser.isSet(options.importFile);
+    const QCommandLineOption &fileOption = importing ? options.importFile : options.exportFile;
+    if (parser.values(fileOption).size() > 1 || parser.values(format).size() > 1)
+        return Invalid(u"--%1 and --format may be given only once"_s.arg(fileOption.names().constLast()));
+    CommandLineRequest request{importing ? CommandLineRequest::Import : CommandLineRequest::Export, {}, {},
+                               parser.value(fileOption), std::nullopt, parser.isSet(options.replace)};
+    if (request.file.isEmpty())
+        return Invalid(u"the file name is empty"_s);
+    if (request.replace && !importing)
+        return Invalid(u"--replace goes with --import"_s);
+    if (parser.isSet(format)) {
+        request.exchangeFormat = ExchangeFormatNamed(parser.value(format));
+        if (!request.exchangeFormat)
+            return Invalid(u"unknown format \"%1\" for My terms (use tbx, csv or tsv)"_s.arg(parser.value(format)));
+    } else if (!ExchangeFormatOfPath(request.file)) {
+        return Invalid(u"the format of \"%1\" is not known from its name (give --format tbx, csv or tsv)"_s
+                           .arg(request.file));
+    }
+    return request;
 }
 
 std::optional<int> DirectionOf(const QString &code)
@@ -133,30 +170,32 @@ CommandLineRequest ParseLookup(const QCommandLineParser &parser, const LookupOpt
     }
     if (parser.isSet(options.ignoreDiacritics))
         request.diacritics = Diacritics::Ignored;
-    return CommandLineRequest{CommandLineRequest::Lookup, request, {}};
+    return CommandLineRequest{CommandLineRequest::Lookup, request, {}, {}, {}, false};
 }
 
-// --show WORD or --selection, for the window: alone, without a look-up's options.
+// --show WORD or --selection, for the window: alone, without a look-up's options nor
+// those of My terms (`others`).
 CommandLineRequest ParseWindowRequest(const QCommandLineParser &parser, const QCommandLineOption &show,
-                                      const QCommandLineOption &selection, const LookupOptions &lookup)
+                                      const QCommandLineOption &selection, const QList<QCommandLineOption> &others)
 {
     if (parser.isSet(show) && parser.isSet(selection))
         return Invalid(u"give --show or --selection, not both"_s);
+    const QString asked = parser.isSet(show) ? u"show"_s : u"selection"_s;
     if (!parser.positionalArguments().isEmpty())
-        return Invalid(u"--%1 takes no other word (\"%2\")"_s.arg(parser.isSet(show) ? u"show"_s : u"selection"_s,
-                                                                   parser.positionalArguments().join(u' ')));
-    for (const QCommandLineOption &option : lookup.all())
+        return Invalid(u"--%1 takes no other word (\"%2\")"_s.arg(asked, parser.positionalArguments().join(u' ')));
+    for (const QCommandLineOption &option : others)
         if (parser.isSet(option))
-            return Invalid(u"--%1 is an option of a look-up, not of the window"_s.arg(option.names().constLast()));
+            return Invalid(u"--%1 does not go with --%2: it is not an option of the window"_s.arg(
+                option.names().constLast(), asked));
     if (parser.isSet(selection))
-        return CommandLineRequest{CommandLineRequest::Selection, {}, {}};
+        return CommandLineRequest{CommandLineRequest::Selection, {}, {}, {}, {}, false};
     if (parser.values(show).size() > 1)
         return Invalid(u"--show may be given only once"_s);
     LookupRequest request;
     request.word = parser.value(show).trimmed();
     if (request.word.isEmpty())
         return Invalid(u"the word to show is empty"_s);
-    return CommandLineRequest{CommandLineRequest::Show, request, {}};
+    return CommandLineRequest{CommandLineRequest::Show, request, {}, {}, {}, false};
 }
 
 } // namespace
@@ -171,19 +210,25 @@ CommandLineRequest ParseCommandLine(const QStringList &arguments)
     const QCommandLineOption show(u"show"_s, QString(), u"WORD"_s);
     const QCommandLineOption selection(u"selection"_s, QString());
     const LookupOptions lookup;
+    const ExchangeOptions exchange;
     QList<QCommandLineOption> options{help, version, show, selection};
     options += lookup.all();
+    options += exchange.all();
     options += WindowSystemOptions();
     parser.addOptions(options);
     // The parser takes the program's name first; it is not looked at.
     if (!parser.parse(QStringList{u"quillet"_s} + WithAttachedValuesApart(arguments, options)))
         return Invalid(ParseProblem(parser, arguments));
     if (parser.isSet(help))
-        return CommandLineRequest{CommandLineRequest::Help, {}, {}};
+        return CommandLineRequest{CommandLineRequest::Help, {}, {}, {}, {}, false};
     if (parser.isSet(version))
-        return CommandLineRequest{CommandLineRequest::Version, {}, {}};
+        return CommandLineRequest{CommandLineRequest::Version, {}, {}, {}, {}, false};
     if (parser.isSet(show) || parser.isSet(selection))
-        return ParseWindowRequest(parser, show, selection, lookup);
+        return ParseWindowRequest(parser, show, selection, lookup.all() + exchange.all());
+    if (parser.isSet(exchange.importFile) || parser.isSet(exchange.exportFile))
+        return ParseExchange(parser, exchange, lookup.format);
+    if (parser.isSet(exchange.replace))
+        return Invalid(u"--replace goes with --import"_s);
     if (parser.isSet(lookup.lookup) || !parser.positionalArguments().isEmpty())
         return ParseLookup(parser, lookup);
     for (const QCommandLineOption &option : lookup.all())
@@ -209,9 +254,13 @@ QString UsageText()
            "                            text (the default): headings, rows, counts;\n"
            "                            tsv: list TAB headword TAB translation, one row per entry;\n"
            "                            json: one JSON document\n"
-           "  --show WORD               shows WORD searched in the dictionary window (the one\n"
+           "      --import FILE         adds the pairs of FILE (TBX, CSV or TSV) to My terms\n"
+           "      --replace             with --import: the pairs of FILE take the place of My terms\n"
+           "      --export FILE         writes My terms to FILE; the format is FILE's extension\n"
+           "                            (.tbx, .csv, .tsv) or --format tbx|csv|tsv\n"
+           "      --show WORD           shows WORD searched in the dictionary window (the one\n"
            "                            that runs, or a new one)\n"
-           "  --selection               looks the selected text up in a pop-up beside the pointer\n"
+           "      --selection           looks the selected text up in a pop-up beside the pointer\n"
            "  -v, --version             prints the version, the dictionary's size and the licence\n"
            "  -h, --help                prints this text\n"
            "A short option takes its value apart or attached: -d re or -dre.\n"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/lookup/ReportBuilder.h"
+#include "core/terms/TermExchange.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,9 +15,14 @@ namespace quillet {
 struct CommandLineRequest {
     // Window, Show and Selection are the window's: Show raises it with lookup.word searched,
     // Selection shows the pop-up for the selected text beside the pointer.
-    enum Kind { Window, Show, Selection, Help, Version, Lookup, Invalid } kind = Window;
+    enum Kind { Window, Show, Selection, Help, Version, Lookup, Import, Export, Invalid } kind = Window;
     LookupRequest lookup;
     QString problem; // for Invalid: what is wrong, in the words of every error message
+    // For Import and Export: the file, its format when --format names one (else its
+    // extension tells), and whether the import replaces My terms (--replace).
+    QString file;
+    std::optional<ExchangeFormat> exchangeFormat;
+    bool replace = false;
 };
 
 // Reads the arguments after the program's name. Short and long forms are the same option

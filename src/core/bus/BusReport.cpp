@@ -8,7 +8,7 @@ namespace quillet {
 QDBusArgument &operator<<(QDBusArgument &argument, const ReportList &list)
 {
     argument.beginStructure();
-    argument << list.name << list.heading << list.limited << list.entries;
+    argument << list.name << list.heading << list.limited << int(list.personal) << list.entries;
     argument.endStructure();
     return argument;
 }
@@ -16,7 +16,9 @@ QDBusArgument &operator<<(QDBusArgument &argument, const ReportList &list)
 const QDBusArgument &operator>>(const QDBusArgument &argument, ReportList &list)
 {
     argument.beginStructure();
-    argument >> list.name >> list.heading >> list.limited >> list.entries;
+    int personal = 0;
+    argument >> list.name >> list.heading >> list.limited >> personal >> list.entries;
+    list.personal = qBound(0, qsizetype(personal), list.entries.size());
     argument.endStructure();
     return argument;
 }

@@ -70,12 +70,12 @@ std::optional<LookupReport> RunningDictionary::lookup(const LookupRequest &reque
     RegisterReportTypes();
     const bool ignore = request.diacritics == Diacritics::Ignored;
     if (call(u"Lookup"_s, {request.word, DirectionCode(request), ignore}) != Outcome::Answered
-        || reply_.arguments().size() != 1)
+        || reply_.arguments().size() != 2 || reply_.arguments().at(1).metaType() != QMetaType::fromType<bool>())
         return std::nullopt;
     const auto argument = reply_.arguments().constFirst().value<QDBusArgument>();
-    if (argument.currentSignature() != "a(ssa(ssba(ss)))"_L1)
+    if (argument.currentSignature() != ReportSignature)
         return std::nullopt;
-    LookupReport report{request.word, ignore, {}};
+    LookupReport report{request.word, ignore, {}, reply_.arguments().at(1).toBool()};
     argument >> report.directions;
     return report;
 }

@@ -32,11 +32,21 @@ void WriteText(QTextStream &out, const LookupReport &report)
             if (&list != &direction.lists.constFirst())
                 out << '\n';
             out << list.heading << '\n';
-            for (const auto &[headword, translation] : list.entries)
-                out << headword << '\t' << translation << '\n';
+            for (qsizetype i = 0; i < list.entries.size(); ++i) {
+                const auto &[headword, translation] = list.entries[i];
+                out << headword << '\t' << translation;
+                if (i < list.personal)
+                    out << "\t(my term)";
+                out << '\n';
+            }
             out << WordCount(list.entries.size(), list.limited, true) << '\n';
         }
     }
+}
+
+QString SourceOf(const ReportList &list, qsizetype i)
+{
+    return i < list.personal ? u"user"_s : u"dictionary"_s;
 }
 
 // A TSV field holds no tab and no line break.
@@ -52,8 +62,13 @@ void WriteTsv(QTextStream &out, const LookupReport &report)
     for (const ReportDirection &direction : report.directions)
         for (const ReportList &list : direction.lists) {
             const QString name = direction.code + u'.' + list.name;
-            for (const auto &[headword, translation] : list.entries)
-                out << name << '\t' << TsvField(headword) << '\t' << TsvField(translation) << '\n';
+            for (qsizetype i = 0; i < list.entries.size(); ++i) {
+                const auto &[headword, translation] = list.entries[i];
+                out << name << '\t' << TsvField(headword) << '\t' << TsvField(translation);
+                if (report.withSource)
+                    out << '\t' << SourceOf(list, i);
+                out << '\n';
+            }
         }
 }
 
@@ -64,8 +79,13 @@ void WriteJson(QTextStream &out, const LookupReport &report)
         QJsonArray lists;
         for (const ReportList &list : direction.lists) {
             QJsonArray entries;
-            for (const auto &[headword, translation] : list.entries)
-                entries.append(QJsonObject{{u"headword"_s, headword}, {u"translation"_s, translation}});
+            for (qsizetype i = 0; i < list.entries.size(); ++i) {
+                const auto &[headword, translation] = list.entries[i];
+                QJsonObject entry{{u"headword"_s, headword}, {u"translation"_s, translation}};
+                if (report.withSource)
+                    entry.insert(u"source"_s, SourceOf(list, i));
+                entries.append(entry);
+            }
             lists.append(QJsonObject{{u"list"_s, list.name}, {u"limited"_s, list.limited}, {u"entries"_s, entries}});
         }
         directions.append(QJsonObject{{u"direction"_s, direction.code}, {u"name"_s, direction.name}, {u"lists"_s, lists}});

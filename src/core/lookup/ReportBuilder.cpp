@@ -28,9 +28,22 @@ struct DirectionFinds {
     int d;
     SearchResult found;
     WordFinds offered;
+    PersonalFinds personal;
 
-    bool isEmpty() const { return found.startingWith.empty() && found.containing.empty() && offered.isEmpty(); }
+    bool isEmpty() const
+    {
+        return found.startingWith.empty() && found.containing.empty() && offered.isEmpty()
+               && personal.startingWith.isEmpty() && personal.containing.isEmpty();
+    }
 };
+
+// The user's pairs go first, before the dictionary's entries.
+ReportList WithPersonal(ReportList list, const QList<std::pair<QString, QString>> &personal)
+{
+    list.entries = personal + list.entries;
+    list.personal = personal.size();
+    return list;
+}
 
 ReportDirection DirectionReport(const DictTable &table, const DirectionFinds &finds)
 {
@@ -49,10 +62,14 @@ ReportDirection DirectionReport(const DictTable &table, const DirectionFinds &fi
     if (!offered.besideHeadword)
         add(u"base-forms", TextTarget::BaseFormsTitle, offered.baseForms);
     add(u"near-misses", TextTarget::NearMissesTitle, offered.nearMisses);
-    direction.lists.append(ListOf(u"starting-with", TextTarget::Label2_0_Caption, finds.found.startingWith, table, d));
+    direction.lists.append(WithPersonal(
+        ListOf(u"starting-with", TextTarget::Label2_0_Caption, finds.found.startingWith, table, d),
+        finds.personal.startingWith));
     if (offered.besideHeadword)
         add(u"base-forms", TextTarget::BaseFormsTitle, offered.baseForms);
-    direction.lists.append(ListOf(u"containing", TextTarget::Label2_1_Caption, finds.found.containing, table, d));
+    direction.lists.append(WithPersonal(
+        ListOf(u"containing", TextTarget::Label2_1_Caption, finds.found.containing, table, d),
+        finds.personal.containing));
     return direction;
 }
 
@@ -64,19 +81,22 @@ QList<int> RequestedDirections(const LookupRequest &request)
                              : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
 }
 
-LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request)
+LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request,
+                        const TermIndex *terms)
 {
+    const bool withTerms = terms != nullptr && !terms->isEmpty();
     const QString query = CommaBelowLetters(request.word);
     std::vector<DirectionFinds> directions;
     for (const int d : RequestedDirections(request)) {
         const SearchResult found = SearchDictionary(table, d, query, request.diacritics);
-        directions.push_back({d, found, finder.find(d, query, found, request.diacritics, NearMissSearch::Never)});
+        directions.push_back({d, found, finder.find(d, query, found, request.diacritics, NearMissSearch::Never),
+                              withTerms ? terms->find(d, query, request.diacritics) : PersonalFinds{}});
     }
     if (std::all_of(directions.begin(), directions.end(), [](const DirectionFinds &f) { return f.isEmpty(); }))
         for (DirectionFinds &finds : directions)
             finds.offered.nearMisses = finder.nearMisses(finds.d, query);
 
-    LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}};
+    LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}, withTerms};
     for (const DirectionFinds &finds : directions)
         report.directions.append(DirectionReport(table, finds));
     return report;

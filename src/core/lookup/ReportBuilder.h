@@ -5,6 +5,7 @@
 #include "core/lookup/LookupReport.h"
 #include "core/lookup/SearchEngine.h"
 #include "core/lookup/WordFinder.h"
+#include "core/terms/TermIndex.h"
 
 #include <QString>
 
@@ -28,7 +29,10 @@ QList<int> RequestedDirections(const LookupRequest &request);
 // for letter case ("other-case"), its base forms ("base-forms"; after the Starting-with
 // list when the word is a headword itself) and its near misses ("near-misses"). Near
 // misses are looked for only when no direction asked found anything else, so a word
-// found in one direction brings no near misses of the other.
-LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request);
+// found in one direction brings no near misses of the other. The user's own pairs, when
+// given and there are any, lead the Starting-with and Containing lists, and the report is
+// withSource.
+LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request,
+                        const TermIndex *terms = nullptr);
 
 } // namespace quillet

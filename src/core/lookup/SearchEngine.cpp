@@ -26,8 +26,12 @@ SearchResult SearchDictionary(const DictTable &table, int d, QStringView query, 
     if (query.isEmpty() || query.contains(QLatin1Char(HeadwordText::Separator)) || !DictTable::isDirection(d))
         return {};
     const HeadwordIndex &index = table.headwords(d);
-    const int entries = std::min(table.EntryCount(d), index.size());
-    if (entries <= 0)
+    return SearchHeadwords(index, std::min(table.EntryCount(d), index.size()), query, diacritics);
+}
+
+SearchResult SearchHeadwords(const HeadwordIndex &index, int entries, QStringView query, Diacritics diacritics)
+{
+    if (entries <= 0 || query.isEmpty() || query.contains(QLatin1Char(HeadwordText::Separator)))
         return {};
     const QString folded = HeadwordIndex::fold(query);
     if (diacritics == Diacritics::Ignored) {

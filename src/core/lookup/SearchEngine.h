@@ -29,6 +29,10 @@ enum class Diacritics { Distinct, Ignored };
 SearchResult SearchDictionary(const DictTable &table, int d, QStringView query,
                               Diacritics diacritics = Diacritics::Distinct);
 
+// Both passes over entries 1 to `entries` of a headword index, as SearchDictionary makes them.
+SearchResult SearchHeadwords(const HeadwordIndex &index, int entries, QStringView query,
+                             Diacritics diacritics = Diacritics::Distinct);
+
 // The query as the dictionary spells it: the cedilla letters ş ţ Ş Ţ, which some
 // Romanian keyboards still type, become the comma-below letters ș ț Ș Ț of the entries.
 QString CommaBelowLetters(QString query);

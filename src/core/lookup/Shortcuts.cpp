@@ -12,7 +12,7 @@ using enum ShortcutCommand;
 using enum KeyRule;
 using enum KeyAfter;
 
-constexpr std::array<Shortcut, 11> Table{{
+constexpr std::array<Shortcut, 13> Table{{
     {EnglishRomanian,   QKeyCombination(Qt::Key_F2),                     AnyModifiers, true},
     {RomanianEnglish,   QKeyCombination(Qt::Key_F3),                     AnyModifiers, true},
     {SearchAsYouType,   QKeyCombination(Qt::ControlModifier, Qt::Key_S), CtrlAlone,    true},
@@ -24,6 +24,8 @@ constexpr std::array<Shortcut, 11> Table{{
     {PasteWord,         QKeyCombination(Qt::ControlModifier, Qt::Key_V), LabelOnly,    true},
     {WordForms,         QKeyCombination(Qt::ControlModifier, Qt::Key_W), CtrlAlone,    true, UsedUp},
     {About,             QKeyCombination(Qt::Key_F1),                     AnyModifiers, true, UsedUp},
+    {MyTerms,           QKeyCombination(Qt::ControlModifier, Qt::Key_T), CtrlAlone,    true, UsedUp},
+    {KeepEntry,         QKeyCombination(Qt::ControlModifier, Qt::Key_M), CtrlAlone,    true, UsedUp},
 }};
 
 // The modifiers a shortcut tells apart; the keypad and group-switch flags say nothing

@@ -21,6 +21,8 @@ enum class ShortcutCommand {
     PasteWord,
     WordForms,
     About,
+    MyTerms,   // opens My terms and My list
+    KeepEntry, // puts the selected entry in My list
 };
 
 // How the window's key handler answers a key.

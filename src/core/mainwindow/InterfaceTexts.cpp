@@ -12,7 +12,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 48> Rows{{
+constexpr std::array<InterfaceText, 53> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
@@ -73,6 +73,11 @@ constexpr std::array<InterfaceText, 48> Rows{{
      u"GNOME: Configurări, Tastatură, Vezi și personalizează scurtăturile, Scurtături personalizate.\n"
      u"KDE Plasma: Configurări sistem, Scurtături, Adaugă comandă.\n"
      u"Xfce: Configurări, Tastatură, Scurtături aplicații, Adaugă."},
+    {mnuMyTerms_Caption,                    u"My terms and My list...",                      u"Termenii mei și Lista mea..."},
+    {mnuAddTerm_Caption,                    u"Add to my terms...",                           u"Adaugă la termenii mei..."},
+    {mnuKeep_Caption,                       u"Add to My list",                               u"Adaugă în Lista mea"},
+    {AddWordNotice,                         u"Add \"%1\" to my terms...",                    u"Adaugă „%1” la termenii mei..."},
+    {PersonalRowTip,                        u"(my term)",                                    u"(termen propriu)"},
 }};
 
 } // namespace

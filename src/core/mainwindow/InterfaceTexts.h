@@ -63,6 +63,11 @@ enum class TextTarget {
     LoadFailedText,
     mnuSelectionKey_Caption, // how to look up the selection of any program with a key
     SelectionKeyText,        // "%1" is the command to bind
+    mnuMyTerms_Caption,
+    mnuAddTerm_Caption,
+    mnuKeep_Caption,
+    AddWordNotice,          // "%1" is the query that found nothing
+    PersonalRowTip,         // under the tip of a row of My terms
 };
 
 // One row of the language table. The texts are used exactly as they are: blanks at

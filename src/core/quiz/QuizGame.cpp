@@ -128,7 +128,7 @@ void QuizGame::setDifficulty(int level)
 
 const QuizQuestion &QuizGame::DrawQuestion(int d, QuizEngine &engine)
 {
-    question_ = DrawQuizQuestion(table_, d, CandidatesPerLevel * difficulty_, engine);
+    question_ = DrawQuizQuestion(*table_, d, CandidatesNeeded(), engine);
     return question_;
 }
 

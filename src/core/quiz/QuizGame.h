@@ -59,7 +59,13 @@ public:
 
     enum class Verdict { NoAnswer, Correct, Wrong };
 
-    QuizGame(const DictTable &table, QuizScore &score) : table_(table), score_(score) {}
+    QuizGame(const DictTable &table, QuizScore &score) : table_(&table), score_(score) {}
+
+    // Draws the next questions from another table (another source of words).
+    void setTable(const DictTable &table) { table_ = &table; }
+    const DictTable &table() const { return *table_; }
+    // How many candidates a question of the current level takes.
+    int CandidatesNeeded() const { return CandidatesPerLevel * difficulty_; }
 
     qint16 Difficulty() const { return difficulty_; }
     // Levels outside 1..3 are ignored.
@@ -76,7 +82,7 @@ public:
     const QuizScore &score() const { return score_; }
 
 private:
-    const DictTable &table_;
+    const DictTable *table_;
     QuizScore &score_;
     qint16 difficulty_ = OpeningDifficulty;
     QuizQuestion question_;

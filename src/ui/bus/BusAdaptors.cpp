@@ -30,23 +30,29 @@ void DictionaryAdaptor::waitForLoad(std::function<void()> request)
         refuse(bus::TooManyWaiting());
 }
 
-QList<ReportDirection> DictionaryAdaptor::Lookup(const QString &word, const QString &direction, bool ignoreDiacritics)
+QList<ReportDirection> DictionaryAdaptor::Lookup(const QString &word, const QString &direction, bool ignoreDiacritics,
+                                                 bool &withSource)
 {
+    withSource = false;
     const std::variant<LookupRequest, bus::BusError> arguments = bus::LookupArguments(word, direction, ignoreDiacritics);
     if (const auto *problem = std::get_if<bus::BusError>(&arguments)) {
         refuse(*problem);
         return {};
     }
     const LookupRequest request = std::get<LookupRequest>(arguments);
-    if (bus_.loaded())
-        return bus_.form().LookupForCaller(request).directions;
+    if (bus_.loaded()) {
+        const LookupReport report = bus_.form().LookupForCaller(request);
+        withSource = report.withSource;
+        return report.directions;
+    }
     // Answered once the dictionary has loaded.
     call_.setDelayedReply(true);
     const QDBusMessage call = call_.message();
     QDBusConnection bus = call_.connection();
     WindowBus &window = bus_;
     waitForLoad([call, bus, request, &window]() mutable {
-        bus.send(call.createReply(QVariant::fromValue(window.form().LookupForCaller(request).directions)));
+        const LookupReport report = window.form().LookupForCaller(request);
+        bus.send(call.createReply(QVariantList{QVariant::fromValue(report.directions), report.withSource}));
     });
     return {};
 }

@@ -32,8 +32,11 @@ public:
     DictionaryAdaptor(ExportedObject *exported, WindowBus &bus);
 
 public slots:
-    // The lists --lookup prints for the word: direction "er", "re" or "" for both.
-    QList<ReportDirection> Lookup(const QString &word, const QString &direction, bool ignoreDiacritics);
+    // The lists --lookup prints for the word: direction "er", "re" or "" for both;
+    // withSource when the user has pairs of their own (the lists then count those that
+    // lead them).
+    QList<ReportDirection> Lookup(const QString &word, const QString &direction, bool ignoreDiacritics,
+                                  bool &withSource);
     // Raises the window with the word searched, as if typed, and puts it in the history.
     void ShowWord(const QString &word);
     // The pop-up with the word's first entries beside the pointer.

@@ -16,8 +16,9 @@ namespace quillet {
 
 namespace {
 
-// What marks the notice row among the others.
+// What marks the notice row among the others, and the user's own rows.
 constexpr int NoticeRole = Qt::UserRole + 1;
+constexpr int PersonalRole = Qt::UserRole + 2;
 
 bool IsNotice(const QTreeWidgetItem *item)
 {
@@ -92,6 +93,31 @@ void ResultList::insertOffered(int position, const QString &caption, const QList
     title->setFirstColumnSpanned(true);
     if (pointer_)
         emit mouseMove(*pointer_);
+}
+
+void ResultList::insertPersonal(const QList<std::pair<QString, QString>> &rows, const QString &mark)
+{
+    if (rows.isEmpty())
+        return;
+    QList<QTreeWidgetItem *> items;
+    QFont bold = font();
+    bold.setBold(true);
+    for (const auto &[headword, translation] : rows) {
+        auto *item = new QTreeWidgetItem(QStringList{headword, translation});
+        item->setData(0, PersonalRole, true);
+        item->setFont(0, bold);
+        item->setData(0, Qt::AccessibleDescriptionRole, mark);
+        items.append(item);
+    }
+    insertTopLevelItems(0, items); // the list takes ownership of the items
+    if (pointer_)
+        emit mouseMove(*pointer_);
+}
+
+bool ResultList::personalAt(const QPoint &viewportPosition) const
+{
+    const QTreeWidgetItem *item = itemAt(viewportPosition);
+    return item != nullptr && item->data(0, PersonalRole).toBool();
 }
 
 void ResultList::setNotice(const QString &text, const QColor &textColour, const QColor &background)

@@ -24,6 +24,13 @@ public:
     // has no tip.
     void insertOffered(int position, const QString &caption, const QList<std::pair<QString, QString>> &rows,
                        const QColor &text, const QColor &background);
+    // Puts the user's own rows above every row, marked (bold, and for assistive technology
+    // by `mark` in their description); they are entries like the others.
+    void insertPersonal(const QList<std::pair<QString, QString>> &rows, const QString &mark);
+    // Whether the row under a point of the viewport is one of the user's own.
+    bool personalAt(const QPoint &viewportPosition) const;
+    // How many rows the list holds, captions and notice included.
+    int rowCount() const { return topLevelItemCount(); }
     // Puts a notice above every row, across both columns, like a link: it is no entry, but
     // it can be chosen (noticeChosen).
     void setNotice(const QString &text, const QColor &textColour, const QColor &background);

@@ -55,7 +55,8 @@ QAction *AddItem(QMenu *menu, const QString &caption, bool checkable = false, bo
 } // namespace
 
 Form1::Form1(Form1Setup setup, QWidget *parent)
-    : QWidget(parent), setup_(std::move(setup)), DictTable_(std::make_unique<DictTable>())
+    : QWidget(parent), setup_(std::move(setup)), DictTable_(std::make_unique<DictTable>()),
+      personal_(setup_.personalFiles.value_or(PersonalWordFiles::InDataFolder()))
 {
     setWindowTitle(u"Quillet"_s);
     setFixedSize(layout::ClientSize);
@@ -64,6 +65,7 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
     createMenus();
     connectHandlers();
     connectLookupHandlers();
+    connectTermsHandlers();
     setUpFrame();
     connectHoverHandlers();
     connectSplitWordHandlers();
@@ -223,6 +225,7 @@ void Form1::createMenus()
     mnuOptEng = AddItem(mnuOptions, EnglishInterfaceCaption.toString(), true, true);
     mnuOptions->addSeparator();
     mnuGame = AddItem(mnuOptions, u"Game"_s);
+    mnuMyTerms = AddItem(mnuOptions, u"My terms and My list..."_s);
     mnuSelectionKey = AddItem(mnuOptions, u"Look up from any program..."_s);
     mnuOptions->addSeparator();
     mnuExit = AddItem(mnuOptions, u"Exit"_s);
@@ -237,6 +240,9 @@ void Form1::createMenus()
     mnuEdit2 = new QMenu(u"PopUp"_s, this);
     mnuCopyRec2 = AddItem(mnuEdit2, u"Copy selected record to clipboard"_s);
     mnuCopyTranslation2 = AddItem(mnuEdit2, u"Copy selected translation to clipboard"_s);
+    mnuEdit2->addSeparator();
+    mnuAddTerm = AddItem(mnuEdit2, u"Add to my terms..."_s);
+    mnuKeep = AddItem(mnuEdit2, u"Add to My list"_s);
     applyShortcutLabels();
 }
 
@@ -354,6 +360,9 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
             break;
         case TextTarget::mnuIgnoreDiacritics_Caption: mnuIgnoreDiacritics->setText(text); break;
         case TextTarget::mnuWordForms_Caption: mnuWordForms->setText(text); break;
+        case TextTarget::mnuMyTerms_Caption: mnuMyTerms->setText(text); break;
+        case TextTarget::mnuAddTerm_Caption: mnuAddTerm->setText(text); break;
+        case TextTarget::mnuKeep_Caption: mnuKeep->setText(text); break;
         case TextTarget::AdvancedSearchOffNote:
             AdvancedSearchNote->setText(
                 text.arg(QKeySequence(*ShortcutLabel(ShortcutCommand::AdvancedSearch)).toString(QKeySequence::NativeText)));
@@ -374,6 +383,8 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::FoundInRomanianEnglish:
         case TextTarget::LoadFailedText:
         case TextTarget::SelectionKeyText:
+        case TextTarget::AddWordNotice:
+        case TextTarget::PersonalRowTip:
             break;
         }
     }

@@ -9,6 +9,8 @@
 #include "core/lookup/WordFinder.h"
 #include "core/mainwindow/WindowDrag.h"
 #include "core/quiz/QuizScore.h"
+#include "core/terms/PersonalWords.h"
+#include "core/terms/TermIndex.h"
 #include "ui/tooltip/cTooltip.h"
 
 #include <QPixmap>
@@ -17,6 +19,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -33,6 +36,7 @@ class Form2;
 class DropDownList;
 class Form3;
 class LookupPopup;
+class MyTermsWindow;
 class QueryBox;
 class ResultList;
 enum class KeyboardControl;
@@ -53,6 +57,13 @@ struct Form1Setup {
     std::function<void(Form3 &)> showQuiz = {};
     // Shows a message: a message box over the window unless a test replaces it.
     std::function<void(const QString &title, const QString &text)> showMessage = {};
+    // Shows My terms and My list; runs the window modally unless a test replaces it.
+    std::function<void(MyTermsWindow &)> showMyTerms = {};
+    // Tells the user of a problem with their own files; a message box unless a test
+    // replaces it.
+    std::function<void(const QString &)> showProblem = {};
+    // Where My terms and My list are kept: the user's data folder unless a test says.
+    std::optional<PersonalWordFiles> personalFiles = {};
 };
 
 // The main window: the query box, the two result lists and everything around them. The
@@ -125,6 +136,16 @@ public:
     void mnuIgnoreDiacritics_Click();
     void mnuWordForms_Click();
     void mnuGame_Click();
+
+    // My terms and My list (Form1Terms.cpp): read on another thread while the dictionary
+    // loads, and taken in once the first list shows (or at the first search before that).
+    void LoadPersonalWords();
+    void mnuMyTerms_Click();
+    // Offers the selected row (or the query, with no row selected) to My terms.
+    void mnuAddTerm_Click();
+    // Puts the selected row in My list.
+    void mnuKeep_Click();
+    const PersonalWords &personalWords() const { return personal_; }
 
     // Word forms: the forms tables are read from the archive after the first list shows
     // (or when the option is first turned on), and the search runs again with them.
@@ -202,6 +223,7 @@ public:
     QAction *mnuOptEng = nullptr;
     QAction *mnuGame = nullptr;
     QAction *mnuSelectionKey = nullptr;
+    QAction *mnuMyTerms = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuCopyRec = nullptr;
@@ -211,6 +233,8 @@ public:
     QMenu *mnuEdit2 = nullptr;
     QAction *mnuCopyRec2 = nullptr;
     QAction *mnuCopyTranslation2 = nullptr;
+    QAction *mnuAddTerm = nullptr;
+    QAction *mnuKeep = nullptr;
 
     QString PasteTitle;
     QString lblPuncte;
@@ -253,6 +277,17 @@ private:
     // returns how many entries it offers.
     qsizetype offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics);
     void openOtherDirection();
+    // The Starting-with list's notice was chosen: the other direction, or adding the word.
+    void chooseNotice();
+    // Puts what My terms find above both lists; returns how many rows each list got.
+    std::pair<qsizetype, qsizetype> showPersonalFinds(int d, const QString &query, Diacritics diacritics);
+    void offerToAdd(const QString &query);
+    void openMyTerms(std::optional<PersonalTerm> proposed);
+    void connectTermsHandlers();
+    // Reads My terms and My list on another thread, while the dictionary loads.
+    void startReadingPersonalWords();
+    void reportProblem(const QString &problem);
+    void refreshTermIndex();
     void markDirection(int d);
     void changeDirection(int d);
     void showDirection();
@@ -291,6 +326,17 @@ private:
     };
     std::optional<ShownCounts> counts_;
     int otherDirectionOffered_ = 0; // the direction the Starting-with list's notice opens, if any
+    QString addOffered_;            // the word the notice offers to add to My terms, if any
+    PersonalWords personal_;
+    TermIndex termIndex_;
+    int indexedGeneration_ = -1;    // the generation of My terms termIndex_ was made from
+    bool personalLoaded_ = false;
+    struct PersonalRead {
+        PersonalWords words;
+        TermIndex index;
+        QStringList problems;
+    };
+    std::future<PersonalRead> personalRead_;
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;

@@ -10,8 +10,9 @@ namespace quillet {
 void Form1::Image1_Click()
 {
     about::DesktopLinkOpener opener;
+    LoadPersonalWords();
     const about::WordCounts counts{DictTable_->EntryCount(DictTable::EnglishRomanian),
-                                   DictTable_->EntryCount(DictTable::RomanianEnglish)};
+                                   DictTable_->EntryCount(DictTable::RomanianEnglish), int(personal_.terms().size())};
     Form2 about(counts, about::BuiltInLinks(), opener, inEnglish(), this);
     if (setup_.showAbout)
         setup_.showAbout(about);

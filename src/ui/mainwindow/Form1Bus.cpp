@@ -52,7 +52,10 @@ LookupReport Form1::LookupForCaller(const LookupRequest &request)
     // The command line always offers the word's forms; so does its answer from here.
     if (!wordFormsLoaded_)
         readWordForms();
-    return MakeReport(*DictTable_, wordFinder_, request);
+    // The user's own pairs lead the lists, as they do when the dictionary is loaded.
+    LoadPersonalWords();
+    refreshTermIndex();
+    return MakeReport(*DictTable_, wordFinder_, request, &termIndex_);
 }
 
 void Form1::ShowPopup(const QString &word)

@@ -95,6 +95,7 @@ Form1::LoadOutcome Form1::Form_Load()
     show();
 
     extraction::RemoveStaleFolders(QDir::tempPath());
+    startReadingPersonalWords();
     loading_ = true;
     LoadingIndicator indicator(*this);
     const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);
@@ -124,6 +125,8 @@ Form1::LoadOutcome Form1::Form_Load()
     lv[0]->repaint();
     Timer1->start();
     QTimer::singleShot(0, this, &Form1::LoadWordForms);
+    // My terms and My list too; a search before then reads them first.
+    QTimer::singleShot(0, this, &Form1::LoadPersonalWords);
     return LoadOutcome::Loaded;
 }
 

@@ -93,13 +93,17 @@ void Form1::RunSearch(const QString &query)
     lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
     lv[1]->setRows(Rows(*DictTable_, d, found.containing));
     const qsizetype offered = offerBesides(d, spelled, found, diacritics);
-    // The count above the Starting-with list counts every entry it shows, offered ones too;
-    // a full list reads ">100" whatever is offered beside it.
+    const auto [personalStarting, personalContaining] = showPersonalFinds(d, spelled, diacritics);
+    // The count above the Starting-with list counts every entry it shows, offered ones and
+    // the user's own too; a full list reads ">100" whatever is shown beside it.
     const bool startingFull = found.startingWith.size() >= std::size_t(MaxListedMatches);
-    counts_ = ShownCounts{startingFull ? MaxListedMatches : qsizetype(found.startingWith.size()) + offered,
-                          startingFull, qsizetype(found.containing.size()),
-                          found.containing.size() >= std::size_t(MaxListedMatches)};
+    const bool containingFull = found.containing.size() >= std::size_t(MaxListedMatches);
+    counts_ = ShownCounts{startingFull ? MaxListedMatches : qsizetype(found.startingWith.size()) + offered + personalStarting,
+                          startingFull,
+                          containingFull ? MaxListedMatches : qsizetype(found.containing.size()) + personalContaining,
+                          containingFull};
     showCounts();
+    offerToAdd(spelled);
 }
 
 void Form1::showCounts()
@@ -184,7 +188,7 @@ void Form1::lv_KeyDown(int index, int key, Qt::KeyboardModifiers shift)
         return;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (lv[index]->noticeIsCurrent())
-            openOtherDirection();
+            chooseNotice();
         else
             lv_DblClick(index);
     } else {
@@ -202,7 +206,10 @@ void Form1::lv_MouseMove(int index, const QPoint &viewportPosition)
     // Over a blank part of the list there is nothing to describe, and no tip shows.
     const auto row = lv[index]->rowAt(viewportPosition);
     MainTooltip.AddTool(lv[index]);
-    MainTooltip.setToolText(lv[index], row ? RowTip(*row) : QString());
+    QString tip = row ? RowTip(*row) : QString();
+    if (row && lv[index]->personalAt(viewportPosition))
+        tip += u"\r\n"_s + TextOf(TextTarget::PersonalRowTip, inEnglish());
+    MainTooltip.setToolText(lv[index], tip);
 }
 
 void Form1::lv_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition)
@@ -217,7 +224,7 @@ void Form1::lv_Click(int index)
     copyChoice_.rowPicked();
     IdleTicks = 1;
     if (lv[index]->noticeChosen())
-        openOtherDirection();
+        chooseNotice();
 }
 
 void Form1::lv_DblClick(int index)

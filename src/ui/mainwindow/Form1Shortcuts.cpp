@@ -35,6 +35,8 @@ void Form1::applyShortcutLabels()
         case ShortcutCommand::CopyTranslation: return mnuCopyTranslation2;
         case ShortcutCommand::PasteWord: return mnuPasteWord;
         case ShortcutCommand::About: return mnuAbout;
+        case ShortcutCommand::MyTerms: return mnuMyTerms;
+        case ShortcutCommand::KeepEntry: return mnuKeep;
         }
         return nullptr;
     };
@@ -73,6 +75,8 @@ void Form1::runShortcut(ShortcutCommand command)
     case ShortcutCommand::WordForms: mnuWordForms_Click(); break;
     case ShortcutCommand::PasteWord: break; // Ctrl+V stays the focused control's own paste
     case ShortcutCommand::About: Image1_Click(); break;
+    case ShortcutCommand::MyTerms: mnuMyTerms_Click(); break;
+    case ShortcutCommand::KeepEntry: mnuKeep_Click(); break;
     }
 }
 

@@ -3,6 +3,7 @@
 // the headwords spelled as the query but for letter case, its base forms and near misses
 // offered among the Starting-with rows; and the notice that the other direction has it.
 #include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/HoverColours.h"
 
 #include "core/dictionary/Diacritics.h"
 #include "core/dictionary/FormsLoader.h"
@@ -23,9 +24,6 @@ const QColor BaseFormText(0, 100, 0);
 const QColor BaseFormGround(230, 244, 230);
 const QColor NearMissText(150, 75, 0);
 const QColor NearMissGround(255, 243, 222);
-// The notice that the other direction has the word, as a link.
-const QColor OtherDirectionText(0, 0, 192);
-const QColor OtherDirectionGround(232, 236, 255);
 
 // Gives the forms loader the window's close: a window closed before the forms are read
 // reads none.
@@ -121,7 +119,7 @@ qsizetype Form1::offerBesides(int d, const QString &query, const SearchResult &f
     if (inOther) {
         const TextTarget found = other == DictTable::EnglishRomanian ? TextTarget::FoundInEnglishRomanian
                                                                      : TextTarget::FoundInRomanianEnglish;
-        lv[0]->setNotice(TextOf(found, english).arg(query), OtherDirectionText, OtherDirectionGround);
+        lv[0]->setNotice(TextOf(found, english).arg(query), NoticeLinkText, NoticeLinkGround);
         otherDirectionOffered_ = other;
     }
     return qsizetype(finds.otherCase.size() + finds.baseForms.size() + finds.nearMisses.size());

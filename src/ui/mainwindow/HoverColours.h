@@ -15,3 +15,12 @@ inline const QColor OverRed(255, 0, 0);
 inline const QColor PressedCyan(0, 255, 255);
 
 } // namespace quillet::hover
+
+namespace quillet {
+
+// A notice atop the Starting-with list (the other direction has the word, or the word can
+// be added to My terms), as a link.
+inline const QColor NoticeLinkText(0, 0, 192);
+inline const QColor NoticeLinkGround(232, 236, 255);
+
+} // namespace quillet

@@ -3,11 +3,11 @@
 
 #include "core/app/SettingsValues.h"
 #include "ui/common/ArialFont.h"
+#include "ui/common/CaptionedCombo.h"
 #include "ui/common/ScreenTwips.h"
 #include "ui/quiz/Form3Layout.h"
 #include "core/quiz/QuizTexts.h"
 
-#include <QAccessibleWidget>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -34,60 +34,6 @@ void SetTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-// A drop-down as assistive technology sees it, named by its caption: Qt's own names a
-// drop-down by the item it shows ("3"), which tells nothing of what is chosen.
-class CaptionedComboAccessible : public QAccessibleWidget {
-public:
-    explicit CaptionedComboAccessible(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return combo()->accessibleName();
-        if (kind == QAccessible::Value)
-            return combo()->currentText();
-        return QAccessibleWidget::text(kind);
-    }
-    // Its one child is the list of its items.
-    int childCount() const override { return 1; }
-    QAccessibleInterface *child(int index) const override
-    {
-        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return child != nullptr && child->object() == combo()->view() ? 0 : -1;
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.expandable = true;
-        state.expanded = combo()->view()->isVisible();
-        state.collapsed = !state.expanded;
-        return state;
-    }
-    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
-    void doAction(const QString &name) override
-    {
-        if (name == showMenuAction())
-            combo()->showPopup();
-        else
-            QAccessibleWidget::doAction(name);
-    }
-
-private:
-    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
-};
-
-constexpr const char *NamedByCaption = "namedByCaption";
-
-QAccessibleInterface *CaptionedComboInterface(const QString &className, QObject *object)
-{
-    if (className != u"QComboBox"_s || !object->property(NamedByCaption).toBool())
-        return nullptr;
-    return new CaptionedComboAccessible(static_cast<QComboBox *>(object));
-}
-
 void ShowMessageBox(QWidget *owner, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
@@ -107,6 +53,7 @@ Form3::Form3(Form3Inputs inputs, QWidget *parent)
     Form_Load();
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Form3::Combo1_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &Form3::Combo2_Click);
+    connect(Combo3, &QComboBox::currentIndexChanged, this, &Form3::Combo3_Click);
     connect(Choose, &QPushButton::clicked, this, &Form3::Choose_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &Form3::List1_DblClick);
     List1->installEventFilter(this);
@@ -136,15 +83,12 @@ void Form3::createControls()
     Label4 = label(quizlayout::Label4);
     Label4->setFont(ArialFont(9, true));
 
-    static const bool installed = [] {
-        QAccessible::installFactory(CaptionedComboInterface);
-        return true;
-    }();
-    (void)installed;
     Combo1 = at.place(new QComboBox(this), quizlayout::Combo1);
     Combo2 = at.place(new QComboBox(this), quizlayout::Combo2);
-    for (QComboBox *combo : {Combo1, Combo2})
-        combo->setProperty(NamedByCaption, true);
+    Label5 = label(quizlayout::Label5Source);
+    Combo3 = at.place(new QComboBox(this), quizlayout::Combo3);
+    for (QComboBox *combo : {Combo1, Combo2, Combo3})
+        NameByCaption(combo);
     List1 = list(quizlayout::List1);
     List3 = list(quizlayout::List3);
     List2 = list(quizlayout::List2);
@@ -171,6 +115,9 @@ void Form3::Form_Load()
     Combo1->setCurrentIndex(2);
     Combo2->addItems({u"re"_s, u"er"_s});
     Combo2->setCurrentIndex(0);
+    Combo3->addItem(QuizSourceName(QuizSource::Dictionary, inputs_.english));
+    for (const auto &[source, table] : inputs_.otherSources)
+        Combo3->addItem(QuizSourceName(source, inputs_.english));
     DrawQuestion();
 }
 
@@ -197,6 +144,9 @@ void Form3::applyTexts()
     name(Combo2->view(), QuizTextTarget::Label1_3_Caption);
     name(Combo1, QuizTextTarget::Label1_2_Caption);
     name(Combo1->view(), QuizTextTarget::Label1_2_Caption);
+    Label5->setText(QuizSourceCaption(inputs_.english));
+    Combo3->setAccessibleName(QString(QuizSourceCaption(inputs_.english)).remove(u':'));
+    Combo3->view()->setAccessibleName(Combo3->accessibleName());
     name(List1, QuizTextTarget::Label1_1_Caption);
     name(List3, QuizTextTarget::Label3_1_Caption);
     name(List2, QuizTextTarget::Label3_0_Caption);
@@ -205,11 +155,31 @@ void Form3::applyTexts()
 void Form3::Combo1_Click()
 {
     game_.setDifficulty(Combo1->currentText().toInt());
-    DrawQuestion();
+    Combo3_Click();
 }
 
 void Form3::Combo2_Click()
 {
+    Combo3_Click();
+}
+
+void Form3::Combo3_Click()
+{
+    const int chosen = Combo3->currentIndex() - 1;
+    if (chosen >= 0 && chosen < int(inputs_.otherSources.size())) {
+        const auto &[source, table] = inputs_.otherSources[std::size_t(chosen)];
+        const int available = QuizCandidatesIn(*table, QuizDirection(Combo2->currentText()));
+        if (available >= game_.CandidatesNeeded()) {
+            game_.setTable(*table);
+            DrawQuestion();
+            return;
+        }
+        showMessage(inputs_.programTitle,
+                    TooFewWordsMessage(source, available, game_.CandidatesNeeded(), inputs_.english));
+        const QSignalBlocker quiet(Combo3);
+        Combo3->setCurrentIndex(0);
+    }
+    game_.setTable(inputs_.table);
     DrawQuestion();
 }
 

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "core/quiz/QuizGame.h"
+#include "core/quiz/QuizSources.h"
 
 #include <QDialog>
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -27,6 +30,8 @@ struct Form3Inputs {
     QString lblPuncte;  // "Points: "
     QString lblPuncte1; // " from "
     QString programTitle;
+    // The sources of words besides the whole dictionary (`table`), each with its table.
+    std::vector<std::pair<QuizSource, const DictTable *>> otherSources = {};
 };
 
 // The quiz window: a word, candidate translations to pick from, the answers given so far
@@ -44,6 +49,9 @@ public:
     void Form_Load();
     void Combo1_Click();
     void Combo2_Click();
+    // Another source of words was chosen; one with too few words says so, and the
+    // quiz goes on with the whole dictionary.
+    void Combo3_Click();
     void DrawQuestion();
     void Choose_Click();
     void List1_DblClick();
@@ -58,6 +66,8 @@ public:
     QLabel *Label4 = nullptr;         // score line
     QComboBox *Combo1 = nullptr;      // level
     QComboBox *Combo2 = nullptr;      // direction
+    QLabel *Label5 = nullptr;         // source caption
+    QComboBox *Combo3 = nullptr;      // where the words come from
     QListWidget *List1 = nullptr;     // candidate answers
     QListWidget *List2 = nullptr;     // wrong answers
     QListWidget *List3 = nullptr;     // good answers

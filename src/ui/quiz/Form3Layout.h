@@ -17,6 +17,8 @@ inline constexpr QRect Combo2{5355, 0, 555, 315};
 inline constexpr QRect Label1Level{4320, 360, 1050, 195};
 inline constexpr QRect Combo1{5355, 315, 555, 315};
 inline constexpr QRect Label1Answers{45, 450, 2490, 240};
+inline constexpr QRect Label5Source{2580, 450, 780, 240};
+inline constexpr QRect Combo3{3360, 375, 930, 315};
 inline constexpr QRect List1{0, 720, 5910, 1815};
 inline constexpr QRect Label4{45, 2565, 2265, 285};
 inline constexpr QRect Choose{3060, 2565, 2850, 330};

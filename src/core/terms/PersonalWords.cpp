@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/terms/PersonalWords.h"
+
+#include "core/dictionary/RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+PersonalWordFiles PersonalWordFiles::InDataFolder()
+{
+    return In(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+PersonalWordFiles PersonalWordFiles::In(const QString &folder)
+{
+    const QDir dir(folder);
+    return {dir.filePath(TermsFileName), dir.filePath(KeptFileName)};
+}
+
+QString ReadUserFile(const QString &path, QByteArray &text, bool *missing)
+{
+    text.clear();
+    if (missing != nullptr)
+        *missing = false;
+    QFile file;
+    switch (OpenRegularFile(file, path)) {
+    case OpenOutcome::Missing:
+        if (missing != nullptr)
+            *missing = true;
+        return {};
+    case OpenOutcome::Refused: return u"%1 is no file that can be read"_s.arg(path);
+    case OpenOutcome::Opened: break;
+    }
+    if (file.size() > TermBounds::MaxFileBytes)
+        return u"%1 is larger than %2 MB"_s.arg(path).arg(TermBounds::MaxFileBytes >> 20);
+    text = file.read(TermBounds::MaxFileBytes + 1);
+    if (text.size() > TermBounds::MaxFileBytes)
+        return u"%1 is larger than %2 MB"_s.arg(path).arg(TermBounds::MaxFileBytes >> 20);
+    if (file.error() != QFileDevice::NoError)
+        return u"%1 could not be read: %2"_s.arg(path, file.errorString());
+    return {};
+}
+
+QString WriteUserFile(const QString &path, const QByteArray &text)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return u"the folder of %1 could not be made"_s.arg(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return u"%1 could not be written: %2"_s.arg(path, file.errorString());
+    // The text goes out before the commit, which would not notice a failed last flush.
+    if (file.write(text) != text.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return u"%1 could not be written: %2"_s.arg(path, why);
+    }
+    if (!file.commit())
+        return u"%1 could not be written: %2"_s.arg(path, file.errorString());
+    return {};
+}
+
+PersonalWords::PersonalWords(PersonalWordFiles files) : files_(std::move(files)) {}
+
+namespace {
+
+// Reads one list from its file; the damage, or "".
+template <typename List>
+QString LoadList(const QString &path, List &list)
+{
+    QByteArray text;
+    if (QString problem = ReadUserFile(path, text); !problem.isEmpty())
+        return problem;
+    if (QString problem = list.readFileText(text); !problem.isEmpty())
+        return u"%1 cannot be read: %2"_s.arg(path, problem);
+    return {};
+}
+
+} // namespace
+
+QStringList PersonalWords::load()
+{
+    terms_ = {};
+    kept_ = {};
+    termsDamage_ = LoadList(files_.terms, terms_);
+    keptDamage_ = LoadList(files_.kept, kept_);
+    ++termsGeneration_;
+    QStringList problems;
+    for (const QString *damage : {&termsDamage_, &keptDamage_})
+        if (!damage->isEmpty())
+            problems.append(*damage + u"; it is left as it is"_s);
+    return problems;
+}
+
+namespace {
+
+// Changes a copy of the list and writes it; the list takes the copy only once it is
+// written. A list whose file could not be read takes no change.
+template <typename List>
+QString ChangeList(List &list, const QString &path, const QString &damage, const QString &name,
+                   const std::function<QString(List &)> &change)
+{
+    if (!damage.isEmpty())
+        return damage + u"; nothing changes in %1 until the file is mended or moved away"_s.arg(name);
+    List changed = list;
+    if (QString problem = change(changed); !problem.isEmpty())
+        return problem;
+    if (QString problem = WriteUserFile(path, changed.fileText()); !problem.isEmpty())
+        return problem;
+    list = std::move(changed);
+    return {};
+}
+
+} // namespace
+
+QString PersonalWords::changeTerms(const std::function<QString(TermList &)> &change)
+{
+    const QString problem = ChangeList(terms_, files_.terms, termsDamage_, u"My terms"_s, change);
+    if (problem.isEmpty())
+        ++termsGeneration_;
+    return problem;
+}
+
+QString PersonalWords::changeKept(const std::function<QString(KeptList &)> &change)
+{
+    return ChangeList(kept_, files_.kept, keptDamage_, u"My list"_s, change);
+}
+
+QString PersonalWords::addTerm(const PersonalTerm &term)
+{
+    return changeTerms([&term](TermList &list) {
+        QString why;
+        return list.add(term, &why) == AddOutcome::Refused ? why : QString();
+    });
+}
+
+QString PersonalWords::replaceTerm(qsizetype i, const PersonalTerm &term)
+{
+    return changeTerms([&](TermList &list) {
+        QString why;
+        return list.replace(i, term, &why) ? QString() : why;
+    });
+}
+
+QString PersonalWords::removeTerm(qsizetype i)
+{
+    return changeTerms([i](TermList &list) {
+        list.remove(i);
+        return QString();
+    });
+}
+
+QString PersonalWords::setTerms(const TermList &terms)
+{
+    return changeTerms([&terms](TermList &list) {
+        list = terms;
+        return QString();
+    });
+}
+
+QString PersonalWords::keep(const KeptEntry &entry)
+{
+    return changeKept([&entry](KeptList &list) {
+        QString why;
+        return list.add(entry, &why) == AddOutcome::Refused ? why : QString();
+    });
+}
+
+QString PersonalWords::removeKept(qsizetype i)
+{
+    return changeKept([i](KeptList &list) {
+        list.remove(i);
+        return QString();
+    });
+}
+
+} // namespace quillet

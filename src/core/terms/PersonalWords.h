@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/terms/TermList.h"
+
+#include <QByteArray>
+#include <QLatin1StringView>
+#include <QString>
+
+#include <functional>
+
+namespace quillet {
+
+// Where the user's own words live: beside the search history, in the user's data folder.
+struct PersonalWordFiles {
+    static constexpr QLatin1StringView TermsFileName{"terms.tsv"};
+    static constexpr QLatin1StringView KeptFileName{"mylist.tsv"};
+
+    QString terms;
+    QString kept;
+
+    // The files in the user's data folder.
+    static PersonalWordFiles InDataFolder();
+    // The files in the given folder.
+    static PersonalWordFiles In(const QString &folder);
+};
+
+// Reads the file whole, at most TermBounds::MaxFileBytes of it; a missing file gives
+// an empty text. The problem ("" when read) says why a file could not be read.
+QString ReadUserFile(const QString &path, QByteArray &text, bool *missing = nullptr);
+
+// Writes the text in place of the file at once (QSaveFile), making its folder when
+// needed: a save cut short leaves the previous file whole. The problem, or "".
+QString WriteUserFile(const QString &path, const QByteArray &text);
+
+// My terms and My list as the program keeps them: read from their files at start, and
+// every change written back at once. A file that is there but cannot be read is left as
+// it is and its list takes no changes (the problem says why), so an empty list never
+// takes the place of the user's words. A change that cannot be written is undone.
+class PersonalWords {
+public:
+    explicit PersonalWords(PersonalWordFiles files = PersonalWordFiles::InDataFolder());
+
+    // Reads both files; the problems, one line each, of those that could not be read.
+    QStringList load();
+    const PersonalWordFiles &files() const { return files_; }
+
+    const TermList &terms() const { return terms_; }
+    const KeptList &kept() const { return kept_; }
+    // Why a list takes no changes: its file could not be read at start ("" when it can).
+    const QString &termsDamage() const { return termsDamage_; }
+    const QString &keptDamage() const { return keptDamage_; }
+
+    // Each change is written to its file before it returns; "" when done, else what
+    // went wrong, and the list is as it was. Adding a pair already there is done.
+    QString addTerm(const PersonalTerm &term);
+    QString replaceTerm(qsizetype i, const PersonalTerm &term);
+    QString removeTerm(qsizetype i);
+    // Puts the whole list in place of My terms (an import that replaces them).
+    QString setTerms(const TermList &terms);
+    QString keep(const KeptEntry &entry);
+    QString removeKept(qsizetype i);
+
+    // Bumped at every change of My terms: a search index made for one generation is
+    // out of date at the next.
+    int termsGeneration() const { return termsGeneration_; }
+
+private:
+    QString changeTerms(const std::function<QString(TermList &)> &change);
+    QString changeKept(const std::function<QString(KeptList &)> &change);
+
+    PersonalWordFiles files_;
+    TermList terms_;
+    KeptList kept_;
+    QString termsDamage_;
+    QString keptDamage_;
+    int termsGeneration_ = 0;
+};
+
+} // namespace quillet

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The My terms window opened from the main window: a pair added there leads the lists.
+#include "Form1Fixture.h"
+
+#include "ui/terms/MyTermsWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::testing;
+
+class MyTermsWindowTest : public Form1Suite {
+    Q_OBJECT
+
+private slots:
+    void init() { ForgetStoredState(); }
+    void cleanup() { dropForm(); }
+
+    void aPairAddedInTheWindowIsFoundFirst()
+    {
+        QTemporaryDir folder;
+        Form1Setup setup;
+        setup.personalFiles = PersonalWordFiles::In(folder.path());
+        setup.showProblem = [](const QString &problem) { QFAIL(qPrintable(problem)); };
+        int opened = 0;
+        QString proposed;
+        setup.showMyTerms = [&](MyTermsWindow &window) {
+            ++opened;
+            proposed = window.headwordEdit->text();
+            window.headwordEdit->setText(u"a001"_s);
+            window.translationEdit->setText(u"my own translation"_s);
+            window.directionBox->setCurrentIndex(form().CurrentDirection() - 1);
+            window.addButton->click();
+            QCOMPARE(window.status->text(), u"Added."_s);
+            QCOMPARE(window.termsTable->rowCount(), 1);
+        };
+        loadForm(setup);
+
+        // A word found nowhere offers itself; choosing the offer opens the window with it.
+        search(u"zzqq"_s);
+        QCOMPARE(form().lv[0]->topLevelItemCount(), 1);
+        QVERIFY(form().lv[0]->topLevelItem(0)->text(0).contains(u"zzqq"_s));
+        form().lv[0]->setCurrentItem(form().lv[0]->topLevelItem(0));
+        form().lv_Click(0);
+        QCOMPARE(opened, 1);
+        QCOMPARE(proposed, u"zzqq"_s);
+
+        search(u"a001"_s);
+        const QTreeWidgetItem *first = form().lv[0]->topLevelItem(0);
+        QCOMPARE(first->text(1), u"my own translation"_s);
+        QVERIFY(first->font(0).bold());
+        QCOMPARE(form().lv[0]->topLevelItem(1)->text(0), u"a001"_s); // the dictionary's own after it
+        QVERIFY(QFile::exists(folder.filePath(u"terms.tsv"_s)));
+
+        // Starred from the list, the entry is in My list.
+        form().lv[0]->setCurrentItem(form().lv[0]->topLevelItem(1));
+        form().mnuKeep->trigger();
+        QCOMPARE(form().personalWords().kept().size(), 1);
+    }
+};
+
+QTEST_MAIN(MyTermsWindowTest)
+#include "MyTermsWindowTest.moc"
