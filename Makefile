@@ -45,6 +45,7 @@ bench: build
 	@tools/install-deps.sh sdcv stardict-tools
 	$(BUILD_DIR)/bench/quillet-program-bench
 	bench/kill-during-load.sh $(BUILD_DIR)/bin 300
+	bench/bus-bench.sh $(BUILD_DIR)/bin
 	bench/kill-during-terms-save.sh $(BUILD_DIR)/bin 300
 	$(BUILD_DIR)/bench/quillet-terms-bench
 	$(BUILD_DIR)/bench/quillet-bench

@@ -3,6 +3,8 @@
 
 #include "core/about/AboutTexts.h"
 #include "core/app/CommandLineRequest.h"
+#include "core/bus/BusNames.h"
+#include "core/bus/RunningDictionary.h"
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/FormsLoader.h"
@@ -68,6 +70,16 @@ void UseForms(WordFinder &finder, const QList<int> &directions, ReadyForms ready
         finder.setForms(d, std::move(ready.tables[std::size_t(d - 1)]));
 }
 
+// The answer written, its status, and "no match" said when nothing matched.
+int Answer(const LookupReport &report, const LookupRequest &request, QTextStream &out, QTextStream &err)
+{
+    WriteReport(out, report, request.format);
+    if (report.found())
+        return ExitFound;
+    err << ErrorLine(u"no match for \"%1\""_s.arg(request.word));
+    return ExitNothingFound;
+}
+
 // The user's own pairs, read on the other core while the dictionary loads; a file that
 // cannot be read is said on `err` and the look-up goes on without them.
 TermIndex ReadTerms(const PersonalWordFiles &files, QString &problem)
@@ -82,8 +94,11 @@ TermIndex ReadTerms(const PersonalWordFiles &files, QString &problem)
 }
 
 int RunLookup(const LookupRequest &request, const QString &programDir, const PersonalWordFiles &files,
-              QTextStream &out, QTextStream &err)
+              QTextStream &out, QTextStream &err, const RunningLookup &running)
 {
+    if (running)
+        if (const std::optional<LookupReport> answered = running(request))
+            return Answer(*answered, request, out, err);
     QString termsProblem;
     std::future<TermIndex> terms =
         std::async(std::launch::async, [&files, &termsProblem] { return ReadTerms(files, termsProblem); });
@@ -101,12 +116,7 @@ int RunLookup(const LookupRequest &request, const QString &programDir, const Per
     const TermIndex personal = terms.get();
     if (!termsProblem.isEmpty())
         err << ErrorLine(u"my terms are left out: "_s + termsProblem);
-    const LookupReport report = MakeReport(table, finder, request, &personal);
-    WriteReport(out, report, request.format);
-    if (report.found())
-        return ExitFound;
-    err << ErrorLine(u"no match for \"%1\""_s.arg(request.word));
-    return ExitNothingFound;
+    return Answer(MakeReport(table, finder, request, &personal), request, out, err);
 }
 
 // Adds the pairs of a file to My terms (or puts them in their place), and says what it did.
@@ -164,11 +174,44 @@ int PrintVersion(const QString &programDir, QTextStream &out, QTextStream &err)
 
 bool OpensWindow(const QStringList &arguments)
 {
-    return ParseCommandLine(arguments).kind == CommandLineRequest::Window;
+    const CommandLineRequest::Kind kind = ParseCommandLine(arguments).kind;
+    return kind == CommandLineRequest::Window || kind == CommandLineRequest::Show
+           || kind == CommandLineRequest::Selection;
+}
+
+std::optional<int> HandToRunningWindow(const QStringList &arguments, QTextStream &err)
+{
+    const CommandLineRequest request = ParseCommandLine(arguments);
+    bus::RunningDictionary running;
+    bus::RunningDictionary::Outcome outcome = bus::RunningDictionary::Outcome::NoWindow;
+    switch (request.kind) {
+    case CommandLineRequest::Window:
+        outcome = running.call(u"Activate"_s, {QVariant::fromValue(QVariantMap())}, bus::ApplicationInterfaceName());
+        break;
+    case CommandLineRequest::Show:
+        outcome = running.call(u"ShowWord"_s, {request.lookup.word});
+        break;
+    case CommandLineRequest::Selection:
+        outcome = running.call(u"ShowSelection"_s, {});
+        break;
+    default:
+        return std::nullopt;
+    }
+    switch (outcome) {
+    case bus::RunningDictionary::Outcome::Answered: return ExitFound;
+    case bus::RunningDictionary::Outcome::NoBus:
+    case bus::RunningDictionary::Outcome::NoWindow: return std::nullopt;
+    case bus::RunningDictionary::Outcome::Refused: break;
+    }
+    err.setEncoding(QStringConverter::Utf8);
+    err << ErrorLine(running.problem());
+    err.flush();
+    return ExitError;
 }
 
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
-                                  QTextStream &out, QTextStream &err, const PersonalWordFiles &files)
+                                  QTextStream &out, QTextStream &err, const PersonalWordFiles &files,
+                                  const RunningLookup &running)
 {
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
@@ -176,6 +219,8 @@ std::optional<int> RunCommandLine(const QStringList &arguments, const QString &p
     int status = ExitFound;
     switch (request.kind) {
     case CommandLineRequest::Window:
+    case CommandLineRequest::Show:
+    case CommandLineRequest::Selection:
         return std::nullopt;
     case CommandLineRequest::Invalid:
         err << ErrorLine(request.problem + u" (see --help)"_s);
@@ -188,7 +233,7 @@ std::optional<int> RunCommandLine(const QStringList &arguments, const QString &p
         status = PrintVersion(programDir, out, err);
         break;
     case CommandLineRequest::Lookup:
-        status = RunLookup(request.lookup, programDir, files, out, err);
+        status = RunLookup(request.lookup, programDir, files, out, err, running);
         break;
     case CommandLineRequest::Import:
         status = RunImport(request, files, out, err);
@@ -229,7 +274,10 @@ int AnswerOnStandardStreams(const QStringList &arguments, const QString &program
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
-        status = RunCommandLine(arguments, programDir, out, err).value_or(ExitError);
+        bus::RunningDictionary window;
+        const RunningLookup running = [&window](const LookupRequest &request) { return window.lookup(request); };
+        status = RunCommandLine(arguments, programDir, out, err, PersonalWordFiles::InDataFolder(), running)
+                     .value_or(ExitError);
     }
     if (std::fflush(stdout) != 0 && status != ExitError) {
         std::fputs("quillet: the output could not be written\n", stderr);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/lookup/LookupReport.h"
+#include "core/lookup/ReportBuilder.h"
 #include "core/terms/PersonalWords.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
 #include <optional>
 
 namespace quillet {
@@ -17,7 +20,7 @@ inline constexpr int ExitNothingFound = 1; // the lookup matched no headword
 inline constexpr int ExitError = 2;        // bad usage, the dictionary did not load, or no display
 
 // Whether the arguments ask for the window: none of the requests below, only Qt's own
-// window options (such as -style fusion), if any. Short and long forms are the same
+// window options (such as -style fusion), if any, or --show WORD or --selection. Short and long forms are the same
 // option (-l and --lookup); a single dash followed by a word is one option, as Qt reads it.
 bool OpensWindow(const QStringList &arguments);
 
@@ -65,15 +68,27 @@ bool OpensWindow(const QStringList &arguments);
 //
 // Errors, an output that cannot be written among them, go to `err` as one line in the
 // style of ErrorLine.
+//
+// A look-up is first put to `running` (the window that runs, over the session bus), when
+// given: what it answers is written as the loaded dictionary's answer would be, byte for
+// byte; when it answers nothing, the dictionary is loaded.
+using RunningLookup = std::function<std::optional<LookupReport>(const LookupRequest &)>;
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err,
-                                  const PersonalWordFiles &files = PersonalWordFiles::InDataFolder());
+                                  const PersonalWordFiles &files = PersonalWordFiles::InDataFolder(),
+                                  const RunningLookup &running = {});
+
+// Hands --show WORD, --selection or the window's start to the window that runs in the
+// session, if one does. Returns the exit status when it answered (or refused, said on
+// `err`); nullopt when no window runs, or there is no session bus: then the caller starts one.
+std::optional<int> HandToRunningWindow(const QStringList &arguments, QTextStream &err);
 
 // The arguments after the program's name, as the command line gave them.
 QStringList CommandLineArguments(int argc, char **argv);
 
-// RunCommandLine on the process's standard output and error, with what the C library
-// still holds for the output written too; the exit status (ExitError for the window).
+// RunCommandLine on the process's standard output and error, a look-up put to the window
+// that runs first, with what the C library still holds for the output written too; the
+// exit status (ExitError for the window).
 int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir);
 
 } // namespace quillet

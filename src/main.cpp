@@ -5,6 +5,7 @@
 #include "core/app/DisplayCheck.h"
 #include "core/app/ShutdownRequests.h"
 #include "core/app/UserHome.h"
+#include "ui/bus/WindowBus.h"
 #include "ui/mainwindow/Form1.h"
 
 #include <QApplication>
@@ -78,6 +79,35 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
     setup.programDir = QCoreApplication::applicationDirPath();
     quillet::Form1 form(setup);
 
+    // One window a session: a window that runs already takes the request and comes to the
+    // front; this start ends. Without a session bus every start is a window of its own.
+    quillet::WindowBus windowBus(form);
+    switch (windowBus.claim()) {
+    case quillet::WindowBus::Claim::Taken: {
+        QTextStream err(stderr);
+        if (const std::optional<int> handed = quillet::HandToRunningWindow(arguments, err))
+            return *handed;
+        break; // it ended meanwhile
+    }
+    case quillet::WindowBus::Claim::NoBus:
+        std::fputs(qUtf8Printable(quillet::ErrorLine(
+                       u"no session bus (%1): this window runs on its own, and --show, --selection and "
+                       "a second start open windows of their own"_s.arg(windowBus.problem()))),
+                   stderr);
+        break;
+    case quillet::WindowBus::Claim::Claimed: break;
+    }
+    // What the command line asked of the window waits for the dictionary, as a request
+    // over the bus would.
+    const quillet::CommandLineRequest request = quillet::ParseCommandLine(arguments);
+    if (request.kind == quillet::CommandLineRequest::Show)
+        windowBus.whenLoaded([&form, word = request.lookup.word] { form.ShowWord(word); });
+    else if (request.kind == quillet::CommandLineRequest::Selection)
+        windowBus.whenLoaded([&form] {
+            if (const QString word = quillet::WindowBus::SelectedWord(); !word.isEmpty())
+                form.ShowPopup(word);
+        });
+
     // Being told to end from outside (a signal, the desktop session closing) ends the
     // program as closing the window does: the settings and the history are stored first.
     // Told before the window loads, it ends at the first moment the load lets events in,
@@ -95,6 +125,7 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
     case quillet::Form1::LoadOutcome::Closed: return 0;
     case quillet::Form1::LoadOutcome::Loaded: break;
     }
+    windowBus.windowLoaded();
     return QApplication::exec();
 }
 

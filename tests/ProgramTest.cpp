@@ -5,6 +5,7 @@
 // signal. Both use the tests' own program folder: the programs beside a Database.db
 // packed from the small tables in tests/fixture.
 #include "CommandLine.h"
+#include "core/app/CommandLineRequest.h"
 
 #include "common/QStringPrinter.h"
 #include "common/TestFiles.h"
@@ -60,7 +61,7 @@ QProcessEnvironment Headless(const QString &home)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_CONFIG_HOME"_s,
-                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s})
+                                u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"DBUS_SESSION_BUS_ADDRESS"_s})
         environment.remove(name);
     environment.insert(u"HOME"_s, home);
     return environment;
@@ -89,10 +90,15 @@ TEST(CommandLine, OneParserTellsTheWindowFromARequest)
     EXPECT_TRUE(OpensWindow({}));
     EXPECT_TRUE(OpensWindow({u"-style"_s, u"fusion"_s, u"--platform=offscreen"_s, u"-reverse"_s}));
     EXPECT_TRUE(OpensWindow({u"-session"_s, u"id"_s}));
+    EXPECT_TRUE(OpensWindow({u"--show"_s, u" pump "_s}));
+    EXPECT_TRUE(OpensWindow({u"--selection"_s}));
+    EXPECT_EQ(ParseCommandLine({u"--show"_s, u" pump "_s}).lookup.word, u"pump"_s);
     for (const QStringList &request :
          {QStringList{u"-v"_s}, QStringList{u"-h"_s}, QStringList{u"-l"_s, u"pump"_s, u"-d"_s, u"er"_s},
           QStringList{u"-style"_s, u"fusion"_s, u"--lookup=pump"_s}, QStringList{u"-x"_s}, QStringList{u"pump"_s},
-          QStringList{u"--format=tsv"_s}})
+          QStringList{u"--format=tsv"_s}, QStringList{u"--show"_s}, QStringList{u"--show"_s, u" "_s},
+          QStringList{u"--selection"_s, u"pump"_s}, QStringList{u"--show=pump"_s, u"--selection"_s},
+          QStringList{u"--selection"_s, u"-dre"_s}, QStringList{u"--show=pump"_s, u"--import"_s, u"t.csv"_s}})
         EXPECT_FALSE(OpensWindow(request)) << request.join(u' ').toStdString();
     EXPECT_EQ(Request({u"-style"_s, u"fusion"_s}).status, std::nullopt);
 }

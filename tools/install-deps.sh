@@ -13,6 +13,8 @@ packages=(
   librsvg2-bin dpkg-dev
   # the end-to-end tests: a virtual display, typing and clicking, a screenshot, the menu entry
   xvfb xdotool imagemagick desktop-file-utils
+  # the session bus's test and benchmark: a private bus, its command-line client, a selection
+  dbus libglib2.0-bin xclip openbox
   # the manual page's check (man -l) and the software-centre entry's (appstreamcli validate)
   man-db appstream
 )

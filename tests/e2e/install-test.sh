@@ -25,7 +25,8 @@ done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
     share/man/man1/quillet.1.gz share/bash-completion/completions/quillet \
     share/doc/quillet/data/README.md \
-    share/applications/quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
+    share/applications/org.example.quillet.desktop share/icons/hicolor/scalable/apps/quillet.svg \
+    share/dbus-1/services/org.example.quillet.service share/dbus-1/interfaces/org.example.quillet.Dictionary.xml \
     share/icons/hicolor/16x16/apps/quillet.png share/icons/hicolor/256x256/apps/quillet.png; do
     [[ -s "$root/$file" ]] || fail "$file is not installed"
 done
@@ -67,7 +68,7 @@ completions=$(bash -c 'source "$1"; COMP_WORDS=(quillet -- --f); COMP_CWORD=2; _
 
 # The menu entry is valid and each picture icon is as large as its folder says (a PNG's
 # width and height are the big-endian words at bytes 16 and 20).
-desktop-file-validate "$root/share/applications/quillet.desktop" || fail "the menu entry is not valid"
+desktop-file-validate "$root/share/applications/org.example.quillet.desktop" || fail "the menu entry is not valid"
 for size in 16 22 24 32 48 64 128 256; do
     bytes=$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/${size}x$size/apps/quillet.png" | tr -s ' ')
     [[ "$bytes" == " 0 0 $((size / 256)) $((size % 256)) 0 0 $((size / 256)) $((size % 256))" ]] \

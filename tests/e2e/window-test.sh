@@ -28,17 +28,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/session.sh" # fail, within
 
 # A control's rectangle from the layout table, into x, y, w and h.
 place() {
@@ -82,7 +72,7 @@ within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb
 export DISPLAY=":$(head -n1 "$work/display")"
 
 HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
-    env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+    env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u DBUS_SESSION_BUS_ADDRESS \
     "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 

@@ -173,6 +173,31 @@ CommandLineRequest ParseLookup(const QCommandLineParser &parser, const LookupOpt
     return CommandLineRequest{CommandLineRequest::Lookup, request, {}, {}, {}, false};
 }
 
+// --show WORD or --selection, for the window: alone, without a look-up's options nor
+// those of My terms (`others`).
+CommandLineRequest ParseWindowRequest(const QCommandLineParser &parser, const QCommandLineOption &show,
+                                      const QCommandLineOption &selection, const QList<QCommandLineOption> &others)
+{
+    if (parser.isSet(show) && parser.isSet(selection))
+        return Invalid(u"give --show or --selection, not both"_s);
+    const QString asked = parser.isSet(show) ? u"show"_s : u"selection"_s;
+    if (!parser.positionalArguments().isEmpty())
+        return Invalid(u"--%1 takes no other word (\"%2\")"_s.arg(asked, parser.positionalArguments().join(u' ')));
+    for (const QCommandLineOption &option : others)
+        if (parser.isSet(option))
+            return Invalid(u"--%1 does not go with --%2: it is not an option of the window"_s.arg(
+                option.names().constLast(), asked));
+    if (parser.isSet(selection))
+        return CommandLineRequest{CommandLineRequest::Selection, {}, {}, {}, {}, false};
+    if (parser.values(show).size() > 1)
+        return Invalid(u"--show may be given only once"_s);
+    LookupRequest request;
+    request.word = parser.value(show).trimmed();
+    if (request.word.isEmpty())
+        return Invalid(u"the word to show is empty"_s);
+    return CommandLineRequest{CommandLineRequest::Show, request, {}, {}, {}, false};
+}
+
 } // namespace
 
 CommandLineRequest ParseCommandLine(const QStringList &arguments)
@@ -182,9 +207,11 @@ CommandLineRequest ParseCommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({u"h"_s, u"help"_s}, QString());
     const QCommandLineOption version({u"v"_s, u"version"_s}, QString());
+    const QCommandLineOption show(u"show"_s, QString(), u"WORD"_s);
+    const QCommandLineOption selection(u"selection"_s, QString());
     const LookupOptions lookup;
     const ExchangeOptions exchange;
-    QList<QCommandLineOption> options{help, version};
+    QList<QCommandLineOption> options{help, version, show, selection};
     options += lookup.all();
     options += exchange.all();
     options += WindowSystemOptions();
@@ -196,6 +223,8 @@ CommandLineRequest ParseCommandLine(const QStringList &arguments)
         return CommandLineRequest{CommandLineRequest::Help, {}, {}, {}, {}, false};
     if (parser.isSet(version))
         return CommandLineRequest{CommandLineRequest::Version, {}, {}, {}, {}, false};
+    if (parser.isSet(show) || parser.isSet(selection))
+        return ParseWindowRequest(parser, show, selection, lookup.all() + exchange.all());
     if (parser.isSet(exchange.importFile) || parser.isSet(exchange.exportFile))
         return ParseExchange(parser, exchange, lookup.format);
     if (parser.isSet(exchange.replace))
@@ -229,12 +258,16 @@ QString UsageText()
            "      --replace             with --import: the pairs of FILE take the place of My terms\n"
            "      --export FILE         writes My terms to FILE; the format is FILE's extension\n"
            "                            (.tbx, .csv, .tsv) or --format tbx|csv|tsv\n"
+           "      --show WORD           shows WORD searched in the dictionary window (the one\n"
+           "                            that runs, or a new one)\n"
+           "      --selection           looks the selected text up in a pop-up beside the pointer\n"
            "  -v, --version             prints the version, the dictionary's size and the licence\n"
            "  -h, --help                prints this text\n"
            "A short option takes its value apart or attached: -d re or -dre.\n"
            "Exit status: 0 something found, 1 nothing found (\"no match\" on stderr), 2 error.\n"
-           "Without a word the dictionary window opens; Qt's own options\n"
-           "(such as -style fusion) go to it. See quillet(1).\n"_s;
+           "Without a word the dictionary window opens, or the one that runs comes to the front;\n"
+           "Qt's own options (such as -style fusion) go to it. A look-up asks the window that\n"
+           "runs, when one does. See quillet(1).\n"_s;
 }
 
 QString ErrorLine(const QString &problem)

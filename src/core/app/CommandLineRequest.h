@@ -13,7 +13,9 @@ namespace quillet {
 
 // A request the arguments make, or the reason they make none.
 struct CommandLineRequest {
-    enum Kind { Window, Help, Version, Lookup, Import, Export, Invalid } kind = Window;
+    // Window, Show and Selection are the window's: Show raises it with lookup.word searched,
+    // Selection shows the pop-up for the selected text beside the pointer.
+    enum Kind { Window, Show, Selection, Help, Version, Lookup, Import, Export, Invalid } kind = Window;
     LookupRequest lookup;
     QString problem; // for Invalid: what is wrong, in the words of every error message
     // For Import and Export: the file, its format when --format names one (else its
@@ -27,7 +29,8 @@ struct CommandLineRequest {
 // (-l and --lookup); a short option takes its value in the next argument or attached to
 // it (-dre, -fjson, -lpump); a single dash followed by a word is one option, as Qt reads
 // it (-style fusion), and such options of Qt's own for the window are accepted and left
-// to it. Without a word to look up and without -v or -h, the window opens.
+// to it. Without a word to look up and without -v or -h, the window opens; --show WORD and
+// --selection go to it as well.
 CommandLineRequest ParseCommandLine(const QStringList &arguments);
 
 // The text --help prints.

@@ -12,7 +12,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 51> Rows{{
+constexpr std::array<InterfaceText, 53> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
@@ -60,6 +60,19 @@ constexpr std::array<InterfaceText, 51> Rows{{
     {Image4_ToolTip,                        u"Exit",                                         u"Ieșire"},
     {LoadingText,                           u"Loading...",                                   u"Se încarcă..."},
     {LoadFailedText,                        u"The dictionary could not be loaded.",          u"Dicționarul nu a putut fi încărcat."},
+    {mnuSelectionKey_Caption,               u"Look up from any program...",                  u"Caută din orice program..."},
+    {SelectionKeyText,
+     u"Select a word in any program and press a key of your choice: a pop-up beside the pointer shows its "
+     u"translation.\n\nTo choose the key, add a custom keyboard shortcut that runs the command\n\n    %1\n\n"
+     u"GNOME: Settings, Keyboard, View and Customise Shortcuts, Custom Shortcuts.\n"
+     u"KDE Plasma: System Settings, Shortcuts, Add Command.\n"
+     u"Xfce: Settings, Keyboard, Application Shortcuts, Add.",
+     u"Selectează un cuvânt în orice program și apasă o tastă aleasă de tine: lângă indicator apare "
+     u"traducerea lui.\n\nPentru a alege tasta, adaugă o scurtătură de tastatură personalizată care rulează "
+     u"comanda\n\n    %1\n\n"
+     u"GNOME: Configurări, Tastatură, Vezi și personalizează scurtăturile, Scurtături personalizate.\n"
+     u"KDE Plasma: Configurări sistem, Scurtături, Adaugă comandă.\n"
+     u"Xfce: Configurări, Tastatură, Scurtături aplicații, Adaugă."},
     {mnuMyTerms_Caption,                    u"My terms and My list...",                      u"Termenii mei și Lista mea..."},
     {mnuAddTerm_Caption,                    u"Add to my terms...",                           u"Adaugă la termenii mei..."},
     {mnuKeep_Caption,                       u"Add to My list",                               u"Adaugă în Lista mea"},

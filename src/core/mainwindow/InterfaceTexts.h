@@ -61,6 +61,8 @@ enum class TextTarget {
     Image4_ToolTip,
     LoadingText,
     LoadFailedText,
+    mnuSelectionKey_Caption, // how to look up the selection of any program with a key
+    SelectionKeyText,        // "%1" is the command to bind
     mnuMyTerms_Caption,
     mnuAddTerm_Caption,
     mnuKeep_Caption,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/lookup/QueryLength.h"
+
 #include <QLineEdit>
 
 namespace quillet {
@@ -13,7 +15,7 @@ public:
     // The longest query, in UTF-16 units: far above any headword, and a query of it fits
     // one line of the history file whatever its letters (at most 3 bytes a unit in UTF-8),
     // so a pasted page is cut to it rather than lost.
-    static constexpr int MaxLength = 1000;
+    static constexpr int MaxLength = MaxQueryLength;
 
     explicit QueryBox(QWidget *parent = nullptr);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/Form1.h"
 
+#include "ui/bus/LookupPopup.h"
 #include "ui/lookup/DropDownList.h"
 #include "ui/lookup/QueryBox.h"
 #include "ui/lookup/ResultList.h"
@@ -225,6 +226,7 @@ void Form1::createMenus()
     mnuOptions->addSeparator();
     mnuGame = AddItem(mnuOptions, u"Game"_s);
     mnuMyTerms = AddItem(mnuOptions, u"My terms and My list..."_s);
+    mnuSelectionKey = AddItem(mnuOptions, u"Look up from any program..."_s);
     mnuOptions->addSeparator();
     mnuExit = AddItem(mnuOptions, u"Exit"_s);
 
@@ -276,6 +278,7 @@ void Form1::connectHandlers()
     connectItem(mnuOptRom, &Form1::mnuOptRom_Click);
     connectItem(mnuOptEng, &Form1::mnuOptEng_Click);
     connect(mnuGame, &QAction::triggered, this, &Form1::mnuGame_Click);
+    connect(mnuSelectionKey, &QAction::triggered, this, &Form1::mnuSelectionKey_Click);
 
     connect(List2, &DropDownList::picked, this, &Form1::List2_Click);
     connect(List2, &DropDownList::lostFocus, this, &Form1::List2_LostFocus);
@@ -343,6 +346,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::Label1_0_Caption: Label1[0]->setText(text); break;
         case TextTarget::Label1_0_ToolTip: Label1[0]->setToolTip(text); break;
         case TextTarget::mnuGame_Caption: mnuGame->setText(text); break;
+        case TextTarget::mnuSelectionKey_Caption: mnuSelectionKey->setText(text); break;
         case TextTarget::Label1_1_Caption: Label1[1]->setText(text); break;
         case TextTarget::Label1_1_ToolTip: Label1[1]->setToolTip(text); break;
         case TextTarget::Label1_2_Caption: Label1[2]->setText(text); break;
@@ -378,6 +382,7 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::FoundInEnglishRomanian:
         case TextTarget::FoundInRomanianEnglish:
         case TextTarget::LoadFailedText:
+        case TextTarget::SelectionKeyText:
         case TextTarget::AddWordNotice:
         case TextTarget::PersonalRowTip:
             break;

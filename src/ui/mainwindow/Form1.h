@@ -5,6 +5,7 @@
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/SearchHistory.h"
 #include "core/lookup/CopyChoice.h"
+#include "core/lookup/ReportBuilder.h"
 #include "core/lookup/WordFinder.h"
 #include "core/mainwindow/WindowDrag.h"
 #include "core/quiz/QuizScore.h"
@@ -34,6 +35,7 @@ class ClickLabel;
 class Form2;
 class DropDownList;
 class Form3;
+class LookupPopup;
 class MyTermsWindow;
 class QueryBox;
 class ResultList;
@@ -53,6 +55,8 @@ struct Form1Setup {
     // Shows the quiz window; runs it modally over the main window unless a test
     // replaces it.
     std::function<void(Form3 &)> showQuiz = {};
+    // Shows a message: a message box over the window unless a test replaces it.
+    std::function<void(const QString &title, const QString &text)> showMessage = {};
     // Shows My terms and My list; runs the window modally unless a test replaces it.
     std::function<void(MyTermsWindow &)> showMyTerms = {};
     // Tells the user of a problem with their own files; a message box unless a test
@@ -146,7 +150,20 @@ public:
     // Word forms: the forms tables are read from the archive after the first list shows
     // (or when the option is first turned on), and the search runs again with them.
     void LoadWordForms();
+    // Reads the forms tables, the option on or off; false when the window closed meanwhile.
+    bool readWordForms();
     const WordFinder &wordFinder() const { return wordFinder_; }
+
+    // The session bus (Form1Bus.cpp): a word searched as if typed, with the window raised;
+    // the look-up a caller asks for, answered as the command line answers it; the pop-up
+    // with a word's first entries beside the pointer.
+    void ShowWord(const QString &word);
+    void RaiseWindow();
+    LookupReport LookupForCaller(const LookupRequest &request);
+    void ShowPopup(const QString &word);
+    // How to bind `quillet --selection` to a key in the desktop's own shortcut settings.
+    void mnuSelectionKey_Click();
+    LookupPopup *popup() const { return popup_.get(); }
 
     // Settings.
     void LoadSettings();
@@ -205,6 +222,7 @@ public:
     QAction *mnuOptRom = nullptr;
     QAction *mnuOptEng = nullptr;
     QAction *mnuGame = nullptr;
+    QAction *mnuSelectionKey = nullptr;
     QAction *mnuMyTerms = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;
@@ -325,6 +343,7 @@ private:
     bool unloaded_ = false;
     QPixmap background_;
     WindowDrag drag_;
+    std::unique_ptr<LookupPopup> popup_;
 };
 
 } // namespace quillet

@@ -43,21 +43,28 @@ void Form1::LoadWordForms()
     // Read once, and only for a user who has the option on.
     if (unloaded_ || loading_ || wordFormsLoaded_ || !mnuWordForms->isChecked())
         return;
+    if (!readWordForms())
+        return;
+    // A query typed while the forms loaded is shown again with its base forms.
+    const QString query = Text1->text().trimmed();
+    if (mnuWordForms->isChecked() && !query.isEmpty())
+        RunSearch(query);
+}
+
+bool Form1::readWordForms()
+{
     wordFormsLoaded_ = true;
     wordFinder_.prepare();
     const ClosingWatch watch(unloaded_);
     LoadedForms loaded = FormsLoader(setup_.programDir)
                                    .LoadForms({DictTable::EnglishRomanian, DictTable::RomanianEnglish}, watch);
     if (unloaded_ || loaded.result.cancelled)
-        return;
+        return false;
     if (!loaded.result.loaded)
         qWarning("quillet: the word forms could not be loaded: %s", qUtf8Printable(loaded.result.failure.message()));
     for (const int d : {DictTable::EnglishRomanian, DictTable::RomanianEnglish})
         wordFinder_.setForms(d, FormsTable(std::move(loaded.lines[std::size_t(d - 1)])));
-    // A query typed while the forms loaded is shown again with its base forms.
-    const QString query = Text1->text().trimmed();
-    if (mnuWordForms->isChecked() && !query.isEmpty())
-        RunSearch(query);
+    return true;
 }
 
 qsizetype Form1::offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics)

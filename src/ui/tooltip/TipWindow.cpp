@@ -20,7 +20,7 @@ constexpr int BorderWidth = 1;
 
 } // namespace
 
-TipWindow::TipWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
+TipWindow::TipWindow(Qt::WindowFlags flags) : QLabel(nullptr, flags)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);

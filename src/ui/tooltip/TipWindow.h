@@ -11,7 +11,8 @@ namespace quillet {
 class TipWindow : public QLabel {
     Q_OBJECT
 public:
-    TipWindow();
+    // A tip by default; the look-up pop-up is a pop-up window of the same look.
+    explicit TipWindow(Qt::WindowFlags flags = Qt::ToolTip | Qt::FramelessWindowHint);
 
     void setColours(const QColor &back, const QColor &fore);
     QColor backColour() const;

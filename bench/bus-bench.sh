@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The one dictionary of a session, timed from outside as the user meets it, on a virtual
+# display and a private session bus of its own: --show reaching the window that runs,
+# --selection until its pop-up is painted, --lookup answered by the window (whole
+# process, and its output against the loading path's), and 1,000 Lookup calls from 10
+# clients at once with the window's memory before and after.
+#
+# usage: bus-bench.sh BIN_DIR [RUNS]   (the built programs beside the shipped Database.db)
+set -euo pipefail
+if [[ -z "${QUILLET_BENCH_BUS:-}" ]]; then
+    QUILLET_BENCH_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+bin=$(cd "$1" && pwd) runs=${2:-20}
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus-bench.XXXXXX")
+pids=()
+source "$(dirname "$0")/../tests/e2e/session.sh"
+trap end_session EXIT
+now_us() { date +%s%6N; }
+median() { sort -n | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
+
+start_display
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+window_count() { window_processes "$bin/quillet-app"; }
+"$bin/quillet" >"$work/window.log" 2>&1 &
+window=$!
+pids+=("$window")
+within 60 call org.example.quillet.Dictionary.Lookup pump er false >/dev/null 2>&1 || fail "the window did not answer"
+sleep 1
+
+echo "== quillet --show pump, a window running"
+start=$(now_us)
+"$bin/quillet" --show pump || fail "--show pump failed"
+echo "exit 0 in $(( ($(now_us) - start) / 1000 )) ms; window processes: $(window_count)"
+
+echo "== quillet --selection (primary selection \"bearing\"), a window running: command to pop-up painted"
+printf bearing | xclip -selection primary >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.3
+: >"$work/selection.times"
+: >"$work/popup.log"
+for _ in $(seq "$runs"); do
+    before=$(wc -l <"$work/popup.log" 2>/dev/null || echo 0)
+    start=$(now_us)
+    "$bin/quillet" --selection || fail "--selection failed"
+    within 10 test "$(wc -l <"$work/popup.log" 2>/dev/null || echo 0)" -gt "$before" || fail "no pop-up painted"
+    painted=$(sed -n "$((before + 1))p" "$work/popup.log")
+    echo $((painted - start)) >>"$work/selection.times"
+    xdotool key Escape
+    sleep 0.3
+done
+echo "median $(median <"$work/selection.times") ms over $runs runs (target <= 150 ms)"
+
+echo "== quillet --lookup valve, a window running: whole process"
+: >"$work/lookup.times"
+for _ in $(seq "$runs"); do
+    start=$(now_us)
+    "$bin/quillet" --lookup valve >"$work/bus.txt"
+    echo $(($(now_us) - start)) >>"$work/lookup.times"
+done
+echo "median $(median <"$work/lookup.times") ms over $runs runs (target <= 30 ms)"
+: >"$work/load.times"
+for _ in $(seq 5); do
+    start=$(now_us)
+    env -u DBUS_SESSION_BUS_ADDRESS "$bin/quillet" --lookup valve >"$work/load.txt"
+    echo $(($(now_us) - start)) >>"$work/load.times"
+done
+echo "the loading path: median $(median <"$work/load.times") ms over 5 runs"
+for format in text tsv json; do
+    "$bin/quillet" --format "$format" valve >"$work/bus.$format"
+    env -u DBUS_SESSION_BUS_ADDRESS "$bin/quillet" --format "$format" valve >"$work/load.$format"
+    cmp -s "$work/bus.$format" "$work/load.$format" && echo "$format output identical" || echo "$format output DIFFERS"
+done
+
+echo "== 1,000 Lookup calls from 10 clients at once, twice"
+rss() { awk '/^VmRSS/ { print $2 }' "/proc/$window/status"; }
+echo "window memory before: $(rss) kB"
+for round in 1 2; do
+    start=$(now_us)
+    clients=()
+    for c in $(seq 10); do
+        (for i in $(seq 100); do call org.example.quillet.Dictionary.Lookup "pump" '' false >/dev/null || echo x; done \
+            >"$work/failures.$c") &
+        clients+=($!)
+    done
+    sleep 0.5
+    probe=$(now_us)
+    call org.example.quillet.Dictionary.Lookup valve er false >/dev/null
+    probe=$(( ($(now_us) - probe) / 1000 ))
+    wait "${clients[@]}"
+    failures=$(cat "$work"/failures.* | wc -l)
+    echo "round $round: $((1000 - failures)) of 1000 answered in $(( ($(now_us) - start) / 1000 )) ms;" \
+         "a call meanwhile answered in $probe ms; window memory $(rss) kB"
+done

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/bus/RunningDictionary.h"
+
+#include "core/bus/BusNames.h"
+#include "core/bus/BusReport.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet::bus {
+
+namespace {
+
+// A window that loads its dictionary answers once the load ends, within seconds.
+constexpr int CallTimeoutMs = 60'000;
+
+QString DirectionCode(const LookupRequest &request)
+{
+    if (!request.direction)
+        return {};
+    return *request.direction == DictTable::EnglishRomanian ? u"er"_s : u"re"_s;
+}
+
+} // namespace
+
+bool SessionBusExpected(const QProcessEnvironment &environment)
+{
+    if (!environment.value(u"DBUS_SESSION_BUS_ADDRESS"_s).isEmpty())
+        return true;
+    const QString runtime = environment.value(u"XDG_RUNTIME_DIR"_s);
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + u"/bus"_s);
+}
+
+RunningDictionary::RunningDictionary(const QProcessEnvironment &environment)
+    : busExpected_(SessionBusExpected(environment))
+{
+}
+
+RunningDictionary::Outcome RunningDictionary::call(const QString &method, const QVariantList &arguments,
+                                                   const QString &interface)
+{
+    problem_.clear();
+    if (!busExpected_)
+        return Outcome::NoBus;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        problem_ = bus.lastError().message();
+        return Outcome::NoBus;
+    }
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        ServiceName(), ObjectPath(), interface.isEmpty() ? InterfaceName() : interface, method);
+    message.setArguments(arguments);
+    message.setAutoStartService(false);
+    reply_ = bus.call(message, QDBus::Block, CallTimeoutMs);
+    if (reply_.type() == QDBusMessage::ReplyMessage)
+        return Outcome::Answered;
+    const QString error = reply_.errorName();
+    if (error == "org.freedesktop.DBus.Error.ServiceUnknown"_L1 || error == "org.freedesktop.DBus.Error.NameHasNoOwner"_L1)
+        return Outcome::NoWindow;
+    problem_ = reply_.errorMessage().isEmpty() ? error : reply_.errorMessage();
+    return Outcome::Refused;
+}
+
+std::optional<LookupReport> RunningDictionary::lookup(const LookupRequest &request)
+{
+    RegisterReportTypes();
+    const bool ignore = request.diacritics == Diacritics::Ignored;
+    if (call(u"Lookup"_s, {request.word, DirectionCode(request), ignore}) != Outcome::Answered
+        || reply_.arguments().size() != 2 || reply_.arguments().at(1).metaType() != QMetaType::fromType<bool>())
+        return std::nullopt;
+    const auto argument = reply_.arguments().constFirst().value<QDBusArgument>();
+    if (argument.currentSignature() != ReportSignature)
+        return std::nullopt;
+    LookupReport report{request.word, ignore, {}, reply_.arguments().at(1).toBool()};
+    argument >> report.directions;
+    return report;
+}
+
+} // namespace quillet::bus

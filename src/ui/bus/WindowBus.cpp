@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/bus/WindowBus.h"
+
+#include "core/bus/BusNames.h"
+#include "core/bus/BusReport.h"
+#include "core/bus/RunningDictionary.h"
+#include "core/bus/SelectionWord.h"
+#include "ui/bus/BusAdaptors.h"
+
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusError>
+#include <QGuiApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace quillet {
+
+WindowBus::WindowBus(Form1 &form) : form_(form), exported_(std::make_unique<ExportedObject>())
+{
+    bus::RegisterReportTypes();
+    new DictionaryAdaptor(exported_.get(), *this); // owned by exported_, as Qt D-Bus wants adaptors
+    new ApplicationAdaptor(exported_.get(), *this);
+}
+
+WindowBus::~WindowBus()
+{
+    if (!claimed_)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(bus::ServiceName());
+    bus.unregisterObject(bus::ObjectPath());
+}
+
+WindowBus::Claim WindowBus::claim()
+{
+    if (!bus::SessionBusExpected(QProcessEnvironment::systemEnvironment())) {
+        problem_ = u"DBUS_SESSION_BUS_ADDRESS is not set"_s;
+        return Claim::NoBus;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        problem_ = bus.lastError().message();
+        return Claim::NoBus;
+    }
+    if (!bus.registerObject(bus::ObjectPath(), exported_.get(), QDBusConnection::ExportAdaptors)) {
+        problem_ = bus.lastError().message();
+        return Claim::NoBus;
+    }
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
+        bus::ServiceName(), QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
+    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+        claimed_ = true;
+        return Claim::Claimed;
+    }
+    bus.unregisterObject(bus::ObjectPath());
+    if (!reply.isValid()) {
+        problem_ = reply.error().message();
+        return Claim::NoBus;
+    }
+    return Claim::Taken;
+}
+
+void WindowBus::windowLoaded()
+{
+    loaded_ = true;
+    waiting_.runAll();
+}
+
+bool WindowBus::whenLoaded(std::function<void()> request)
+{
+    if (!loaded_)
+        return waiting_.add(std::move(request));
+    request();
+    return true;
+}
+
+QString WindowBus::SelectedWord()
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return {};
+    QString word;
+    if (clipboard->supportsSelection())
+        word = SelectionWord(clipboard->text(QClipboard::Selection));
+    if (word.isEmpty())
+        word = SelectionWord(clipboard->text(QClipboard::Clipboard));
+    return word;
+}
+
+} // namespace quillet

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/bus/BusRequests.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace quillet {
+
+class ExportedObject;
+class Form1;
+
+// The window's place on the session bus: the program's name, held by one window a
+// session, and the object that answers the dictionary's interface and
+// org.freedesktop.Application. Requests that come while the dictionary loads wait and
+// run, in order, once it has.
+class WindowBus : public QObject {
+    Q_OBJECT
+public:
+    enum class Claim {
+        Claimed, // this window holds the name
+        Taken,   // another window holds it
+        NoBus,   // there is no session bus: see problem()
+    };
+
+    explicit WindowBus(Form1 &form);
+    ~WindowBus() override;
+
+    // Exports the object and takes the name.
+    Claim claim();
+    const QString &problem() const { return problem_; }
+
+    // The load has ended: the requests that waited run.
+    void windowLoaded();
+    bool loaded() const { return loaded_; }
+    // Runs the request now, or once the window has loaded; false when too many wait.
+    bool whenLoaded(std::function<void()> request);
+
+    Form1 &form() const { return form_; }
+
+    // The text selected in any program, or the clipboard's when the platform has no
+    // selection or nothing is selected, trimmed to the word or phrase it is looked up by.
+    static QString SelectedWord();
+
+private:
+    Form1 &form_;
+    std::unique_ptr<ExportedObject> exported_; // carries the two interfaces
+    bus::WaitingRequests waiting_;
+    bool loaded_ = false;
+    bool claimed_ = false;
+    QString problem_;
+};
+
+} // namespace quillet

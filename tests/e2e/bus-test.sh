@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# One dictionary a session, on a private session bus (run it under dbus-run-session) and
+# a virtual display of its own: a second start raises the window that runs and ends,
+# --show and --selection reach it, the bus methods answer and refuse bad arguments with
+# a clear message, a look-up from the command line is answered by the window byte for
+# byte as the loading path answers it (the user's own pairs and their source too), and
+# the history then holds the words shown.
+#
+# usage: bus-test.sh PROGRAM_DIR   (the starter, its two programs and a Database.db)
+set -euo pipefail
+
+source_dir=$1
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus.XXXXXX")
+pids=()
+source "$(dirname "$0")/session.sh"
+trap end_session EXIT
+[[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no session bus: run under dbus-run-session"
+
+# A copy of the programs, so the dictionary can be taken away while the window runs.
+program="$work/program"
+start_display
+mkdir -p "$program"
+cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/Database.db "$program"
+# A pair of the user's own, so that the answers below say where each entry comes from.
+printf 'headword,translation\npump rotor,rotor de pompa\n' >"$work/terms.csv"
+"$program/quillet" --import "$work/terms.csv" >/dev/null || fail "the user's pair was not imported"
+name=org.example.quillet
+windows() { window_processes "$program/quillet-app"; }
+
+"$program/quillet" >"$work/window.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+within 30 call $name.Dictionary.Lookup pump er false >/dev/null 2>&1 || fail "the window did not answer: $(cat "$work/window.log")"
+
+# A second start raises the one window and ends.
+timeout 20 "$program/quillet" || fail "the second start failed"
+[[ $(windows) == 1 ]] || fail "$(windows) windows run after a second start"
+call org.freedesktop.Application.Activate '{}' >/dev/null || fail "Activate failed"
+
+timeout 20 "$program/quillet" --show pump || fail "--show failed"
+call $name.Dictionary.ShowWord bearing >/dev/null || fail "ShowWord failed"
+[[ $(windows) == 1 ]] || fail "$(windows) windows run after --show"
+
+# The selection, trimmed to its first word, in a pop-up.
+printf '  “bearing”, and more\n' | xclip -selection primary -loops 1 >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.3
+timeout 20 "$program/quillet" --selection || fail "--selection failed"
+within 10 test -s "$work/popup.log" || fail "no pop-up was painted"
+popup=$(xdotool search --onlyvisible --pid "$program_pid" --name '^bearing$' 2>/dev/null | head -n1 || true)
+[[ -n "$popup" ]] || fail "no pop-up named bearing shows"
+call $name.Dictionary.ShowPopup valve >/dev/null || fail "ShowPopup failed"
+
+# Bad arguments: an error that says what is wrong, and the window goes on.
+expect_error() {
+    local expected=$1 out
+    shift
+    if out=$(call "$@" 2>&1); then fail "$* was accepted"; fi
+    grep -q "$expected" <<<"$out" || fail "$*: $out"
+}
+expect_error 'InvalidArgument: the word is empty' $name.Dictionary.Lookup '' er false
+expect_error 'InvalidArgument: the word is 102400 characters long' $name.Dictionary.Lookup "$(head -c 102400 /dev/zero | tr '\0' a)" er false
+expect_error 'InvalidArgument: unknown direction "xx"' $name.Dictionary.Lookup pump xx false
+expect_error 'InvalidArgument: the word is not valid UTF-8 text' $name.Dictionary.ShowWord $'pu\x01mp'
+expect_error 'InvalidArgument: the word is empty' $name.Dictionary.ShowPopup '   '
+# Many at once: every one answered.
+callers=()
+for i in $(seq 40); do
+    call $name.Dictionary.Lookup pump '' false >"$work/many.$i" 2>&1 &
+    callers+=($!)
+done
+wait "${callers[@]}" || true
+for i in $(seq 40); do grep -q "'pompă, inimă, cord'" "$work/many.$i" || fail "call $i: $(cat "$work/many.$i")"; done
+
+# The command line asks the window: with the dictionary taken away, it still answers,
+# byte for byte as the loading path does once it is back.
+mv "$program/Database.db" "$work/Database.db"
+queries=("pump" "-d re casa" "-i pompa" "pumpx" "-d er shaft")
+for format in text tsv json; do
+    for i in "${!queries[@]}"; do
+        # shellcheck disable=SC2086
+        "$program/quillet" -f "$format" ${queries[$i]} >"$work/bus.$format.$i" 2>&1 || true
+    done
+done
+mv "$work/Database.db" "$program/Database.db"
+for format in text tsv json; do
+    for i in "${!queries[@]}"; do
+        # shellcheck disable=SC2086
+        env -u DBUS_SESSION_BUS_ADDRESS "$program/quillet" -f "$format" ${queries[$i]} >"$work/load.$format.$i" 2>&1 || true
+        cmp -s "$work/bus.$format.$i" "$work/load.$format.$i" \
+            || fail "--format $format ${queries[$i]} differs:"$'\n'"$(diff "$work/load.$format.$i" "$work/bus.$format.$i")"
+    done
+done
+grep -q "pompă" "$work/bus.text.0" || fail "the window's answer lacks pump's translation: $(cat "$work/bus.text.0")"
+grep -q $'^er.starting-with\tpump rotor\trotor de pompa\tuser$' "$work/bus.tsv.0" \
+    || fail "the window's answer lacks the user's pair: $(cat "$work/bus.tsv.0")"
+
+# Told to end, the window stores the history: the words shown both ways are in it.
+kill -TERM "$program_pid"
+status=0
+wait "$program_pid" || status=$?
+((status == 0)) || fail "the window ended with status $status: $(cat "$work/window.log")"
+history="$work/home/.local/share/Quillet/Dic.ini"
+for word in pump bearing valve; do
+    tr -d '\r' <"$history" | grep -qx "$word" || fail "the history lacks $word: $(cat "$history")"
+done
+echo "session bus test passed"
