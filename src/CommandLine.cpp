@@ -260,14 +260,18 @@ QStringList CommandLineArguments(int argc, char **argv)
     return arguments;
 }
 
+bool SaidOutputClosed()
+{
+    if (::fcntl(STDOUT_FILENO, F_GETFD) != -1 || errno != EBADF)
+        return false;
+    std::fputs(qUtf8Printable(ErrorLine(u"the output could not be written: the output is closed"_s)), stderr);
+    return true;
+}
+
 int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir)
 {
-    // A closed output would give its number to the first file opened (the archive), and
-    // the answer would go there: nothing is read, and the user is told.
-    if (::fcntl(STDOUT_FILENO, F_GETFD) == -1 && errno == EBADF) {
-        std::fputs(qUtf8Printable(ErrorLine(u"the output could not be written: the output is closed"_s)), stderr);
+    if (SaidOutputClosed())
         return ExitError;
-    }
     // The user's files are found under the program's own name, as the window finds them.
     QCoreApplication::setApplicationName(u"Quillet"_s);
     int status = 0;

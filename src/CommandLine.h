@@ -91,4 +91,9 @@ QStringList CommandLineArguments(int argc, char **argv);
 // exit status (ExitError for the window).
 int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir);
 
+// A closed output would give its number to the first file opened (the archive, or a
+// descriptor of the program's own libraries), and the answer would go there: before
+// anything is opened, tells the user on stderr and answers true when it is closed.
+bool SaidOutputClosed();
+
 } // namespace quillet

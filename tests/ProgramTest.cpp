@@ -25,6 +25,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <sys/inotify.h>
@@ -317,8 +318,12 @@ TEST(Program, EndsInOrderWhenToldAtOnce)
         ASSERT_TRUE(process.waitForFinished(20000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << run;
         EXPECT_EQ(process.exitCode(), 0) << run;
-        // An end asked for is no failure: nothing of the program's own is said.
-        EXPECT_FALSE(process.readAllStandardError().contains("quillet:")) << run;
+        // An end asked for is no failure: nothing of the program's own is said but the
+        // note that, with no session bus here, the window runs on its own.
+        const QList<QByteArray> said = process.readAllStandardError().split('\n');
+        EXPECT_FALSE(std::any_of(said.cbegin(), said.cend(), [](const QByteArray &line) {
+            return line.startsWith("quillet:") && !line.startsWith("quillet: no session bus");
+        })) << run;
     }
     EXPECT_GT(heldBack, 0) << "the signals are never held back before the program answers them";
 

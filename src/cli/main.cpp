@@ -50,6 +50,8 @@ int main(int argc, char **argv)
         }
         return handed ? *handed : RunWindowProgram(folder, argv);
     }
+    if (quillet::SaidOutputClosed())
+        return quillet::ExitError;
     const QCoreApplication app(argc, argv);
     quillet::ShutdownRequests::LeaveSignalsToTheSystem();
     return quillet::AnswerOnStandardStreams(arguments, folder);

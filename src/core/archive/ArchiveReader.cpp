@@ -23,8 +23,10 @@ struct Failure {
 
 QString LibarchiveError(struct archive *archive)
 {
+    // Some of libarchive's messages end in a line break; a refusal is one line.
     const char *const text = archive_error_string(archive);
-    return text ? QString::fromLocal8Bit(text) : u"unknown error"_s;
+    const QString message = text ? QString::fromLocal8Bit(text).simplified() : QString();
+    return message.isEmpty() ? u"unknown error"_s : message;
 }
 
 // libarchive says ARCHIVE_FAILED with "Incorrect passphrase" (or, with no password at

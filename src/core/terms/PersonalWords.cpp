@@ -70,14 +70,13 @@ PersonalWords::PersonalWords(PersonalWordFiles files) : files_(std::move(files))
 
 namespace {
 
-// Reads one list from its file; the damage, or "".
+// Reads one list from its file; the damage, or "". `onDisk` takes the bytes read.
 template <typename List>
-QString LoadList(const QString &path, List &list)
+QString LoadList(const QString &path, List &list, QByteArray &onDisk)
 {
-    QByteArray text;
-    if (QString problem = ReadUserFile(path, text); !problem.isEmpty())
+    if (QString problem = ReadUserFile(path, onDisk); !problem.isEmpty())
         return problem;
-    if (QString problem = list.readFileText(text); !problem.isEmpty())
+    if (QString problem = list.readFileText(onDisk); !problem.isEmpty())
         return u"%1 cannot be read: %2"_s.arg(path, problem);
     return {};
 }
@@ -88,8 +87,8 @@ QStringList PersonalWords::load()
 {
     terms_ = {};
     kept_ = {};
-    termsDamage_ = LoadList(files_.terms, terms_);
-    keptDamage_ = LoadList(files_.kept, kept_);
+    termsDamage_ = LoadList(files_.terms, terms_, termsOnDisk_);
+    keptDamage_ = LoadList(files_.kept, kept_, keptOnDisk_);
     ++termsGeneration_;
     QStringList problems;
     for (const QString *damage : {&termsDamage_, &keptDamage_})
@@ -100,20 +99,46 @@ QStringList PersonalWords::load()
 
 namespace {
 
+// The files are shared with every other Quillet of the user (an import from the command
+// line while the window runs): a change is made to the list as the file holds it. When
+// the file is no longer what this program last read or wrote, the list is read again and
+// the change is not made, since the user chose it from what the list showed before.
+template <typename List>
+QString ReadAgainIfChanged(List &list, const QString &path, QByteArray &onDisk, const QString &name, bool &reread)
+{
+    reread = false;
+    QByteArray now;
+    if (QString problem = ReadUserFile(path, now); !problem.isEmpty())
+        return problem;
+    if (now == onDisk)
+        return {};
+    List fresh;
+    if (QString problem = fresh.readFileText(now); !problem.isEmpty())
+        return u"%1 was changed by another program and cannot be read: %2"_s.arg(path, problem);
+    list = std::move(fresh);
+    onDisk = std::move(now);
+    reread = true;
+    return u"%1 was changed by another program meanwhile; it has been read again: make the change once more"_s.arg(name);
+}
+
 // Changes a copy of the list and writes it; the list takes the copy only once it is
 // written. A list whose file could not be read takes no change.
 template <typename List>
-QString ChangeList(List &list, const QString &path, const QString &damage, const QString &name,
-                   const std::function<QString(List &)> &change)
+QString ChangeList(List &list, const QString &path, QByteArray &onDisk, const QString &damage, const QString &name,
+                   const std::function<QString(List &)> &change, bool &reread)
 {
     if (!damage.isEmpty())
         return damage + u"; nothing changes in %1 until the file is mended or moved away"_s.arg(name);
+    if (QString problem = ReadAgainIfChanged(list, path, onDisk, name, reread); !problem.isEmpty())
+        return problem;
     List changed = list;
     if (QString problem = change(changed); !problem.isEmpty())
         return problem;
-    if (QString problem = WriteUserFile(path, changed.fileText()); !problem.isEmpty())
+    QByteArray text = changed.fileText();
+    if (QString problem = WriteUserFile(path, text); !problem.isEmpty())
         return problem;
     list = std::move(changed);
+    onDisk = std::move(text);
     return {};
 }
 
@@ -121,15 +146,17 @@ QString ChangeList(List &list, const QString &path, const QString &damage, const
 
 QString PersonalWords::changeTerms(const std::function<QString(TermList &)> &change)
 {
-    const QString problem = ChangeList(terms_, files_.terms, termsDamage_, u"My terms"_s, change);
-    if (problem.isEmpty())
+    bool reread = false;
+    const QString problem = ChangeList(terms_, files_.terms, termsOnDisk_, termsDamage_, u"My terms"_s, change, reread);
+    if (problem.isEmpty() || reread)
         ++termsGeneration_;
     return problem;
 }
 
 QString PersonalWords::changeKept(const std::function<QString(KeptList &)> &change)
 {
-    return ChangeList(kept_, files_.kept, keptDamage_, u"My list"_s, change);
+    bool reread = false;
+    return ChangeList(kept_, files_.kept, keptOnDisk_, keptDamage_, u"My list"_s, change, reread);
 }
 
 QString PersonalWords::addTerm(const PersonalTerm &term)

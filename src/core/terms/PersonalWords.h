@@ -52,7 +52,9 @@ public:
     const QString &keptDamage() const { return keptDamage_; }
 
     // Each change is written to its file before it returns; "" when done, else what
-    // went wrong, and the list is as it was. Adding a pair already there is done.
+    // went wrong, and the list is as it was. When another program (an import from the
+    // command line) changed the file meanwhile, the list is read again from it instead
+    // and the change is not made: the problem says so. Adding a pair already there is done.
     QString addTerm(const PersonalTerm &term);
     QString replaceTerm(qsizetype i, const PersonalTerm &term);
     QString removeTerm(qsizetype i);
@@ -74,6 +76,9 @@ private:
     KeptList kept_;
     QString termsDamage_;
     QString keptDamage_;
+    // The files' bytes as last read or written here, to notice another program's change.
+    QByteArray termsOnDisk_;
+    QByteArray keptOnDisk_;
     int termsGeneration_ = 0;
 };
 

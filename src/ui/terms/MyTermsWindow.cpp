@@ -276,8 +276,11 @@ void MyTermsWindow::addClicked()
         return;
     }
     const QString problem = inputs_.words.addTerm(term);
+    // The list may have been read again from its file: it is shown as it is now.
     if (problem.isEmpty())
         showTerms(inputs_.words.terms().size() - 1);
+    else
+        showTerms();
     tell(problem, TermsText::Added);
 }
 
@@ -291,6 +294,8 @@ void MyTermsWindow::saveClicked()
     const QString problem = inputs_.words.replaceTerm(i, termInFields());
     if (problem.isEmpty())
         showTerms(i);
+    else
+        showTerms();
     tell(problem, TermsText::Saved);
 }
 

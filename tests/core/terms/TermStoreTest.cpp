@@ -111,6 +111,28 @@ TEST(TermStore, LeavesADamagedFileAsItIsAndTakesNoChanges)
     }
 }
 
+TEST(TermStore, AnotherProgramsChangeIsReadNotOverwritten)
+{
+    // The window keeps its list while the command line imports into the same file.
+    QTemporaryDir folder;
+    const PersonalWordFiles files = PersonalWordFiles::In(folder.path());
+    PersonalWords window(files);
+    window.load();
+    EXPECT_EQ(window.addTerm({u"pump"_s, u"pompă"_s, TermDirection::Both, {}}), QString());
+    PersonalWords commandLine(files);
+    commandLine.load();
+    EXPECT_EQ(commandLine.addTerm({u"valve"_s, u"supapă"_s, TermDirection::Both, {}}), QString());
+
+    const int generation = window.termsGeneration();
+    EXPECT_NE(window.removeTerm(0), QString()); // chosen from a list that is out of date
+    EXPECT_EQ(window.terms().size(), 2);
+    EXPECT_NE(window.termsGeneration(), generation);
+    EXPECT_EQ(window.addTerm({u"seal"_s, u"etanșare"_s, TermDirection::Both, {}}), QString());
+    PersonalWords again(files);
+    again.load();
+    EXPECT_EQ(again.terms().size(), 3);
+}
+
 TEST(TermStore, AFailedSaveUndoesTheChange)
 {
     QTemporaryDir folder;
