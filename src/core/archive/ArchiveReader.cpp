@@ -48,6 +48,16 @@ bool IsPlainName(const QString &name)
         && !name.contains(u'\\') && std::none_of(name.cbegin(), name.cend(), isControl);
 }
 
+// A refusal is said on one line: a control character (a line break in a member's name
+// or in libarchive's message) is shown as "?".
+QString OneLine(QString message)
+{
+    for (QChar &c : message)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    return message;
+}
+
 // The archive's members are read in blocks of this size.
 constexpr qsizetype ReadBlock = 64 * 1024;
 
@@ -78,7 +88,7 @@ ArchiveContents ArchiveReader::read(const QStringList &wanted) const
     } catch (const Failure &failure) {
         contents.members.clear();
         contents.status = failure.status;
-        contents.message = failure.message;
+        contents.message = OneLine(failure.message);
     }
     return contents;
 }
