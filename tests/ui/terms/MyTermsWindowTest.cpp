@@ -4,6 +4,7 @@
 
 #include "ui/terms/MyTermsWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -83,8 +84,12 @@ private slots:
         setup.showMyTerms = [&](MyTermsWindow &window) {
             ++opened;
             QVERIFY(window.headwordEdit->text().isEmpty());
+            // Named by its caption for a screen reader, not by the item it shows.
+            QCOMPARE(QAccessible::queryAccessibleInterface(window.directionBox)->text(QAccessible::Name),
+                     u"Direction"_s);
         };
         loadForm(setup);
+        QAccessible::setActive(true); // as with a screen reader running: naming a control makes its interface
 
         QTest::keyClick(form().Text1, Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(opened, 1);
@@ -101,6 +106,7 @@ private slots:
         QCOMPARE(kept.headword, form().lv[0]->topLevelItem(0)->text(0));
         QCOMPARE(kept.direction, form().CurrentDirection());
         QVERIFY(QFile::exists(folder.filePath(u"mylist.tsv"_s)));
+        QAccessible::setActive(false);
     }
 };
 
