@@ -12,7 +12,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 58> Rows{{
+constexpr std::array<InterfaceText, 60> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
@@ -80,6 +80,8 @@ constexpr std::array<InterfaceText, 58> Rows{{
      u"Selectează un cuvânt în orice program și apasă o tastă aleasă de tine: lângă indicator apare "
      u"traducerea lui.\n\nMediul tău de lucru poate înregistra acum tasta pentru Quillet; propune %1 și te "
      u"lasă să alegi alta. O înregistrezi?"},
+    {SelectionKeyAccept,                    u"&Register",                                    u"Î&nregistrează"},
+    {SelectionKeyDecline,                   u"&Not now",                                     u"Nu &acum"},
     {SelectionKeyDescription,               u"Look up the selected word in Quillet",          u"Caută în Quillet cuvântul selectat"},
     {SelectionKeyBound,
      u"Registered: select a word in any program and press %1.\n\nThe desktop's shortcut settings can change "

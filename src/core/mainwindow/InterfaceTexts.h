@@ -64,6 +64,8 @@ enum class TextTarget {
     mnuSelectionKey_Caption, // how to look up the selection of any program with a key
     SelectionKeyText,        // "%1" is the command to bind
     SelectionKeyOffer,       // the desktop can take the key: "%1" is the key proposed
+    SelectionKeyAccept,      // the offer's buttons
+    SelectionKeyDecline,
     SelectionKeyDescription, // what the key does, as the desktop's settings show it
     SelectionKeyBound,       // "%1" is the key the desktop gave
     SelectionKeyCancelled,

@@ -384,6 +384,8 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::LoadFailedText:
         case TextTarget::SelectionKeyText:
         case TextTarget::SelectionKeyOffer:
+        case TextTarget::SelectionKeyAccept:
+        case TextTarget::SelectionKeyDecline:
         case TextTarget::SelectionKeyDescription:
         case TextTarget::SelectionKeyBound:
         case TextTarget::SelectionKeyCancelled:

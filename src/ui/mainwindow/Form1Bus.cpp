@@ -14,6 +14,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -133,9 +134,12 @@ bool Form1::askSelectionKey(const QString &text)
     const QString title = mnuSelectionKey->text().remove(u"..."_s);
     if (setup_.askQuestion)
         return setup_.askQuestion(title, text);
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
+    QPushButton *accept = box.addButton(TextOf(TextTarget::SelectionKeyAccept, inEnglish()), QMessageBox::AcceptRole);
+    box.setDefaultButton(accept);
+    box.addButton(TextOf(TextTarget::SelectionKeyDecline, inEnglish()), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 } // namespace quillet
