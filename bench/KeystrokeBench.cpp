@@ -6,6 +6,9 @@
 // percentile and the slowest keystroke. It types the same words again with 20,000 pairs
 // of the user's own (My terms) in both lists, runs with and without in turn, and prints
 // the ratio of the 90th percentiles and the load (start-up) times side by side.
+// QUILLET_BENCH_RUNS sets how many windows of each kind are typed in (4), and
+// QUILLET_BENCH_TERMS=0 or 20000 types in one kind alone: under callgrind,
+// --toggle-collect='*TypeKeystrokes*' then counts one kind's keystrokes.
 #include "ui/lookup/QueryBox.h"
 #include "ui/lookup/ResultList.h"
 #include "ui/mainwindow/Form1.h"
@@ -67,6 +70,31 @@ void WriteTerms(const QString &folder, int count)
     }
 }
 
+// Every keystroke of the words, timed to both lists painted.
+[[gnu::noinline]] void TypeKeystrokes(quillet::Form1 &form, Typing &typing)
+{
+    const QStringList words{QStringLiteral("pressure"), QStringLiteral("valve"), QStringLiteral("temperature"),
+                            QStringLiteral("pump"), QStringLiteral("current"), QStringLiteral("zqx")};
+    QElapsedTimer clock;
+    for (int round = 0; round < 3; ++round) {
+        for (const QString &word : words) {
+            form.Text1->clear();
+            QCoreApplication::processEvents();
+            for (const QChar letter : word) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.unicode() - u'a'), Qt::NoModifier, QString(letter));
+                QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(letter));
+                clock.start();
+                QApplication::sendEvent(form.Text1, &press);
+                QCoreApplication::processEvents(); // the lists and captions are painted
+                typing.ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+                typing.filled = typing.filled && !form.Label2[2]->text().isEmpty()
+                    && !form.Label2[3]->text().isEmpty();
+                QApplication::sendEvent(form.Text1, &release);
+            }
+        }
+    }
+}
+
 Typing TypeWords(const QString &programDir, int personalTerms, Typing typing = {})
 {
     QTemporaryDir personal;
@@ -87,27 +115,7 @@ Typing TypeWords(const QString &programDir, int personalTerms, Typing typing = {
     form->Text1->setFocus();
     QCoreApplication::processEvents();
     QTest::qWait(500); // the word forms load after the first list
-
-    const QStringList words{QStringLiteral("pressure"), QStringLiteral("valve"), QStringLiteral("temperature"),
-                            QStringLiteral("pump"), QStringLiteral("current"), QStringLiteral("zqx")};
-    QElapsedTimer clock;
-    for (int round = 0; round < 3; ++round) {
-        for (const QString &word : words) {
-            form->Text1->clear();
-            QCoreApplication::processEvents();
-            for (const QChar letter : word) {
-                QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter.unicode() - u'a'), Qt::NoModifier, QString(letter));
-                QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(letter));
-                clock.start();
-                QApplication::sendEvent(form->Text1, &press);
-                QCoreApplication::processEvents(); // the lists and captions are painted
-                typing.ms.push_back(double(clock.nsecsElapsed()) / 1e6);
-                typing.filled = typing.filled && !form->Label2[2]->text().isEmpty()
-                    && !form->Label2[3]->text().isEmpty();
-                QApplication::sendEvent(form->Text1, &release);
-            }
-        }
-    }
+    TypeKeystrokes(*form, typing);
     form->close();
     return typing;
 }
@@ -140,9 +148,18 @@ int main(int argc, char **argv)
     // Runs with and without in turn, so that a busy machine weighs on both alike.
     Typing without;
     Typing with;
-    for (int run = 0; run < 4; ++run) {
-        without = TypeWords(QStringLiteral(QUILLET_PROGRAM_DIR), 0, std::move(without));
-        with = TypeWords(QStringLiteral(QUILLET_PROGRAM_DIR), PersonalTerms, std::move(with));
+    const int runs = qEnvironmentVariableIsSet("QUILLET_BENCH_RUNS") ? qEnvironmentVariableIntValue("QUILLET_BENCH_RUNS") : 4;
+    const bool one = qEnvironmentVariableIsSet("QUILLET_BENCH_TERMS");
+    const int only = qEnvironmentVariableIntValue("QUILLET_BENCH_TERMS");
+    for (int run = 0; run < runs; ++run) {
+        if (!one || only == 0)
+            without = TypeWords(QStringLiteral(QUILLET_PROGRAM_DIR), 0, std::move(without));
+        if (!one || only == PersonalTerms)
+            with = TypeWords(QStringLiteral(QUILLET_PROGRAM_DIR), PersonalTerms, std::move(with));
+    }
+    if (one) {
+        Print(only == 0 ? "none" : "My terms", only == 0 ? without : with);
+        return (only == 0 ? without : with).ms.empty() ? 1 : 0;
     }
     if (without.ms.empty() || with.ms.empty())
         return 1;

@@ -48,7 +48,7 @@ void RoundTrip(const TermList &terms, ExchangeFormat format, const char *name, c
     const QString path = folder.filePath(u"out."_s + QString::fromLatin1(name));
     QElapsedTimer clock;
     clock.start();
-    const QString problem = ExportTerms(path, format, terms);
+    const BilingualText problem = ExportTerms(path, format, terms);
     const double exportMs = double(clock.nsecsElapsed()) / 1e6;
     TermList back;
     clock.start();

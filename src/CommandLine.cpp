@@ -12,6 +12,7 @@
 #include "core/lookup/WordFinder.h"
 #include "core/terms/PersonalWords.h"
 #include "core/terms/TermIndex.h"
+#include "core/terms/TermsTexts.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -84,12 +85,13 @@ int Answer(const LookupReport &report, const LookupRequest &request, QTextStream
 // cannot be read is said on `err` and the look-up goes on without them.
 TermIndex ReadTerms(const PersonalWordFiles &files, QString &problem)
 {
+    // The command line speaks English.
     QByteArray text;
     TermList terms;
-    problem = ReadUserFile(files.terms, text);
+    problem = ReadUserFile(files.terms, text).english();
     if (problem.isEmpty())
-        if (const QString damage = terms.readFileText(text); !damage.isEmpty())
-            problem = u"%1 cannot be read: %2"_s.arg(files.terms, damage);
+        if (const BilingualText damage = terms.readFileText(text); !damage.isEmpty())
+            problem = MessageOf(TermsText::FileDamaged).arg(files.terms).arg(damage).english();
     return TermIndex(terms);
 }
 
@@ -123,18 +125,18 @@ int RunLookup(const LookupRequest &request, const QString &programDir, const Per
 int RunImport(const CommandLineRequest &request, const PersonalWordFiles &files, QTextStream &out, QTextStream &err)
 {
     PersonalWords words(files);
-    if (const QStringList problems = words.load(); !words.termsDamage().isEmpty()) {
-        err << ErrorLine(problems.constFirst() + u"; nothing was imported"_s);
+    if (const QList<BilingualText> problems = words.load(); !words.termsDamage().isEmpty()) {
+        err << ErrorLine(problems.constFirst().english() + u"; nothing was imported"_s);
         return ExitError;
     }
     TermList terms = words.terms();
     const ImportReport report = ImportTerms(request.file, request.exchangeFormat, terms, request.replace);
     if (report.failed()) {
-        err << ErrorLine(report.failure);
+        err << ErrorLine(report.failure.english());
         return ExitError;
     }
-    if (const QString problem = words.setTerms(terms); !problem.isEmpty()) {
-        err << ErrorLine(problem + u"; nothing was imported"_s);
+    if (const BilingualText problem = words.setTerms(terms); !problem.isEmpty()) {
+        err << ErrorLine(problem.english() + u"; nothing was imported"_s);
         return ExitError;
     }
     out << report.summary() << '\n';
@@ -144,12 +146,13 @@ int RunImport(const CommandLineRequest &request, const PersonalWordFiles &files,
 int RunExport(const CommandLineRequest &request, const PersonalWordFiles &files, QTextStream &out, QTextStream &err)
 {
     PersonalWords words(files);
-    if (const QStringList problems = words.load(); !words.termsDamage().isEmpty()) {
-        err << ErrorLine(problems.constFirst());
+    if (const QList<BilingualText> problems = words.load(); !words.termsDamage().isEmpty()) {
+        err << ErrorLine(problems.constFirst().english());
         return ExitError;
     }
-    if (const QString problem = ExportTerms(request.file, request.exchangeFormat, words.terms()); !problem.isEmpty()) {
-        err << ErrorLine(problem);
+    if (const BilingualText problem = ExportTerms(request.file, request.exchangeFormat, words.terms());
+        !problem.isEmpty()) {
+        err << ErrorLine(problem.english());
         return ExitError;
     }
     out << words.terms().size() << (words.terms().size() == 1 ? " pair" : " pairs") << " written to " << request.file

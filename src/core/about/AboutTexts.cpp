@@ -2,6 +2,7 @@
 #include "core/about/AboutTexts.h"
 
 #include "core/mainwindow/InterfaceTexts.h"
+#include "core/texts/TextTable.h"
 
 #include <algorithm>
 #include <array>
@@ -17,13 +18,7 @@ QString Version(int major, int minor)
     return QString::number(major) + u"."_s + QString::number(minor);
 }
 
-struct Row {
-    AboutText text;
-    QStringView english;
-    QStringView romanian;
-};
-
-constexpr std::array<Row, 10> Rows{{
+constexpr std::array<TextRow<AboutText>, 10> Rows{{
     {AboutText::WindowCaption, u"About", u"Despre"},
     {AboutText::HomePageTip, u"Visit Author Home Page", u"Vizitați pagina autorului"},
     {AboutText::MailTip, u"Email author", u"Scrieți-i autorului"},
@@ -102,8 +97,7 @@ QStringList VersionLines(int major, int minor, const WordCounts &counts)
 
 QString TextOf(AboutText text, bool english)
 {
-    const auto row = std::find_if(Rows.begin(), Rows.end(), [text](const Row &r) { return r.text == text; });
-    return row == Rows.end() ? QString() : (english ? row->english : row->romanian).toString();
+    return TextIn(Rows, text, english);
 }
 
 } // namespace quillet::about

@@ -108,8 +108,7 @@ std::span<const InterfaceText> InterfaceTextRows()
 
 QString TextOf(TextTarget target, bool english)
 {
-    const auto row = std::find_if(Rows.begin(), Rows.end(), [target](const InterfaceText &r) { return r.target == target; });
-    return row == Rows.end() ? QString() : row->text(english);
+    return TextIn(Rows, target, english);
 }
 
 std::pair<QString, QString> ColumnHeadings(bool english, bool romanianEnglishTicked)

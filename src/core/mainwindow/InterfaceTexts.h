@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/texts/TextTable.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -77,15 +79,8 @@ enum class TextTarget {
     PersonalRowTip,         // under the tip of a row of My terms
 };
 
-// One row of the language table. The texts are used exactly as they are: blanks at
-// either end belong to them, and "&" marks the access key of a label.
-struct InterfaceText {
-    TextTarget target;
-    QStringView english;
-    QStringView romanian;
-
-    QString text(bool inEnglish) const { return (inEnglish ? english : romanian).toString(); }
-};
+// One row of the language table.
+using InterfaceText = TextRow<TextTarget>;
 
 // The rows in the order the window writes them.
 std::span<const InterfaceText> InterfaceTextRows();

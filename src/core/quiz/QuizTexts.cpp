@@ -30,10 +30,7 @@ std::span<const QuizText> QuizTextRows()
 
 QString AccessibleNameOf(QuizTextTarget caption, bool inEnglish)
 {
-    const auto row = std::find_if(Rows.begin(), Rows.end(), [caption](const QuizText &r) { return r.target == caption; });
-    if (row == Rows.end())
-        return {};
-    QString name = row->text(inEnglish);
+    QString name = TextIn(Rows, caption, inEnglish);
     if (name.endsWith(u':'))
         name.chop(1);
     return name;

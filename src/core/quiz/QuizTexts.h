@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/texts/TextTable.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -21,14 +23,8 @@ enum class QuizTextTarget {
     List1_ToolTip,
 };
 
-// One row of the quiz's language table; the texts are used exactly as they are.
-struct QuizText {
-    QuizTextTarget target;
-    QStringView english;
-    QStringView romanian;
-
-    QString text(bool inEnglish) const { return (inEnglish ? english : romanian).toString(); }
-};
+// One row of the quiz's language table.
+using QuizText = TextRow<QuizTextTarget>;
 
 std::span<const QuizText> QuizTextRows();
 

@@ -3,6 +3,7 @@
 #include "core/terms/TermExchange.h"
 
 #include "core/dictionary/TextLines.h"
+#include "core/terms/TermsTexts.h"
 #include "core/terms/TsvText.h"
 
 #include <array>
@@ -25,30 +26,30 @@ class RecordSplitter {
 public:
     RecordSplitter(const QString &text, QChar separator) : text_(text), separator_(separator) {}
 
-    QString split(std::vector<Record> &records)
+    BilingualText split(std::vector<Record> &records)
     {
         while (at_ < text_.size()) {
             Record record{{}, line_};
-            if (QString problem = readRecord(record.fields); !problem.isEmpty())
+            if (BilingualText problem = readRecord(record.fields); !problem.isEmpty())
                 return problem;
             const bool blank = record.fields.size() == 1 && record.fields.front().trimmed().isEmpty();
             if (!blank)
                 records.push_back(std::move(record));
             if (qsizetype(records.size()) > 2 * TermBounds::MaxTerms)
-                return u"it holds more than %1 rows"_s.arg(2 * TermBounds::MaxTerms);
+                return MessageOf(TermsText::TooManyRows).arg(2 * TermBounds::MaxTerms);
         }
         return {};
     }
 
 private:
-    QString readRecord(QStringList &fields)
+    BilingualText readRecord(QStringList &fields)
     {
         QString field;
         while (true) {
             if (at_ < text_.size() && text_[at_] == u'"' && field.isEmpty()) {
                 const qsizetype opened = line_;
                 if (!readQuoted(field))
-                    return u"line %1: a quoted field is not closed"_s.arg(opened);
+                    return MessageOf(TermsText::QuoteOpen).arg(opened);
             }
             if (at_ >= text_.size()) {
                 fields.append(field);
@@ -138,11 +139,11 @@ ExchangeRead ReadDelimited(QByteArrayView bytes, QChar separator)
     ExchangeRead read;
     const auto text = StrictUtf8(WithoutByteOrderMark(bytes));
     if (!text) {
-        read.failure = u"it is not valid UTF-8"_s;
+        read.failure = MessageOf(TermsText::NotUtf8);
         return read;
     }
     std::vector<Record> records;
-    if (QString problem = RecordSplitter(*text, separator).split(records); !problem.isEmpty()) {
+    if (BilingualText problem = RecordSplitter(*text, separator).split(records); !problem.isEmpty()) {
         read.failure = problem;
         return read;
     }
@@ -152,12 +153,12 @@ ExchangeRead ReadDelimited(QByteArrayView bytes, QChar separator)
     const Columns columns = header.value_or(Columns{});
     for (std::size_t i = header ? 1 : 0; i < records.size(); ++i) {
         const Record &record = records[i];
-        const QString where = u"line %1"_s.arg(record.line);
+        const BilingualText where = MessageOf(TermsText::AtLine).arg(record.line);
         const QString directionText = FieldAt(record.fields, columns.direction).trimmed();
         const auto direction = directionText.isEmpty() ? std::optional(TermDirection::EnglishRomanian)
                                                        : TermDirectionNamed(directionText);
         if (!direction) {
-            read.refused.append(where + u": the direction \"%1\" is not en-ro, ro-en or both"_s.arg(directionText.left(40)));
+            read.refused.append(MessageOf(TermsText::DirectionUnknown).arg(where).arg(directionText.left(40)));
             continue;
         }
         read.pairs.push_back({{FieldAt(record.fields, columns.headword), FieldAt(record.fields, columns.translation),

@@ -49,25 +49,27 @@ bool PersonalTerm::samePair(const PersonalTerm &other) const
     return headword == other.headword && translation == other.translation && direction == other.direction;
 }
 
-QString FieldProblem(const QString &text, const QString &what)
+BilingualText FieldProblem(QStringView text, TermsText what)
 {
+    // The messages are made only for a field that has a problem: most have none.
     for (const QChar c : text)
         if (c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x2028) || c == QChar(0x2029))
-            return u"the %1 holds a tab or a line break"_s.arg(what);
+            return MessageOf(TermsText::FieldHoldsBreak).arg(MessageOf(what));
     if (text.size() > TermBounds::MaxFieldChars)
-        return u"the %1 is longer than %2 characters"_s.arg(what).arg(TermBounds::MaxFieldChars);
+        return MessageOf(TermsText::FieldTooLong).arg(MessageOf(what)).arg(TermBounds::MaxFieldChars);
     return {};
 }
 
-QString TermProblem(const PersonalTerm &term)
+BilingualText TermProblem(const PersonalTerm &term)
 {
     if (term.headword.trimmed().isEmpty())
-        return u"the headword is empty"_s;
+        return MessageOf(TermsText::HeadwordEmpty);
     if (term.translation.trimmed().isEmpty())
-        return u"the translation is empty"_s;
-    for (const auto &[text, what] : {std::pair{&term.headword, u"headword"_s},
-                                     std::pair{&term.translation, u"translation"_s}, std::pair{&term.note, u"note"_s}})
-        if (const QString problem = FieldProblem(*text, what); !problem.isEmpty())
+        return MessageOf(TermsText::TranslationEmpty);
+    for (const auto &[text, what] : {std::pair{&term.headword, TermsText::TheHeadword},
+                                     std::pair{&term.translation, TermsText::TheTranslation},
+                                     std::pair{&term.note, TermsText::TheNote}})
+        if (BilingualText problem = FieldProblem(*text, what); !problem.isEmpty())
             return problem;
     return {};
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/terms/TermsTexts.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -54,12 +56,13 @@ struct TermBounds {
     static constexpr qsizetype MaxFileBytes = 32 << 20; // bytes of one file, read or imported
 };
 
-// Why a text cannot be stored as one field of a pair ("" when it can): a tab or a line
-// break in it, or more than MaxFieldChars characters. `what` names the field.
-QString FieldProblem(const QString &text, const QString &what);
+// Why a text cannot be stored as one field of a pair (empty when it can): a tab or a line
+// break in it, or more than MaxFieldChars characters. `what` names the field (TermsText::
+// TheHeadword, TheTranslation or TheNote).
+BilingualText FieldProblem(QStringView text, TermsText what);
 
-// Why the pair cannot be stored ("" when it can): an empty headword or translation, or a
-// field FieldProblem refuses.
-QString TermProblem(const PersonalTerm &term);
+// Why the pair cannot be stored (empty when it can): an empty headword or translation, or
+// a field FieldProblem refuses.
+BilingualText TermProblem(const PersonalTerm &term);
 
 } // namespace quillet

@@ -2,6 +2,7 @@
 #include "core/terms/PersonalWords.h"
 
 #include "core/dictionary/RegularFile.h"
+#include "core/terms/TermsTexts.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,7 +26,7 @@ PersonalWordFiles PersonalWordFiles::In(const QString &folder)
     return {dir.filePath(TermsFileName), dir.filePath(KeptFileName)};
 }
 
-QString ReadUserFile(const QString &path, QByteArray &text, bool *missing)
+BilingualText ReadUserFile(const QString &path, QByteArray &text, bool *missing)
 {
     text.clear();
     if (missing != nullptr)
@@ -36,34 +37,36 @@ QString ReadUserFile(const QString &path, QByteArray &text, bool *missing)
         if (missing != nullptr)
             *missing = true;
         return {};
-    case OpenOutcome::Refused: return u"%1 is no file that can be read"_s.arg(path);
+    case OpenOutcome::Refused: return MessageOf(TermsText::NotAFile).arg(path);
     case OpenOutcome::Opened: break;
     }
+    const BilingualText tooLarge = MessageOf(TermsText::FileTooLarge).arg(path).arg(TermBounds::MaxFileBytes >> 20);
     if (file.size() > TermBounds::MaxFileBytes)
-        return u"%1 is larger than %2 MB"_s.arg(path).arg(TermBounds::MaxFileBytes >> 20);
+        return tooLarge;
     text = file.read(TermBounds::MaxFileBytes + 1);
     if (text.size() > TermBounds::MaxFileBytes)
-        return u"%1 is larger than %2 MB"_s.arg(path).arg(TermBounds::MaxFileBytes >> 20);
+        return tooLarge;
     if (file.error() != QFileDevice::NoError)
-        return u"%1 could not be read: %2"_s.arg(path, file.errorString());
+        return MessageOf(TermsText::FileNotRead).arg(path).arg(file.errorString());
     return {};
 }
 
-QString WriteUserFile(const QString &path, const QByteArray &text)
+BilingualText WriteUserFile(const QString &path, const QByteArray &text)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return u"the folder of %1 could not be made"_s.arg(path);
+        return MessageOf(TermsText::FolderNotMade).arg(path);
+    const auto notWritten = [&path](const QString &why) { return MessageOf(TermsText::FileNotWritten).arg(path).arg(why); };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return u"%1 could not be written: %2"_s.arg(path, file.errorString());
+        return notWritten(file.errorString());
     // The text goes out before the commit, which would not notice a failed last flush.
     if (file.write(text) != text.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return u"%1 could not be written: %2"_s.arg(path, why);
+        return notWritten(why);
     }
     if (!file.commit())
-        return u"%1 could not be written: %2"_s.arg(path, file.errorString());
+        return notWritten(file.errorString());
     return {};
 }
 
@@ -73,12 +76,12 @@ namespace {
 
 // Reads one list from its file; the damage, or "". `onDisk` takes the bytes read.
 template <typename List>
-QString LoadList(const QString &path, List &list, QByteArray &onDisk)
+BilingualText LoadList(const QString &path, List &list, QByteArray &onDisk)
 {
-    if (QString problem = ReadUserFile(path, onDisk); !problem.isEmpty())
+    if (BilingualText problem = ReadUserFile(path, onDisk); !problem.isEmpty())
         return problem;
-    if (QString problem = list.readFileText(onDisk); !problem.isEmpty())
-        return u"%1 cannot be read: %2"_s.arg(path, problem);
+    if (BilingualText problem = list.readFileText(onDisk); !problem.isEmpty())
+        return MessageOf(TermsText::FileDamaged).arg(path).arg(problem);
     return {};
 }
 
@@ -100,7 +103,7 @@ QString FileStamp(const QString &path)
 
 } // namespace
 
-QStringList PersonalWords::load()
+QList<BilingualText> PersonalWords::load()
 {
     termsStamp_ = FileStamp(files_.terms);
     terms_ = {};
@@ -108,10 +111,10 @@ QStringList PersonalWords::load()
     termsDamage_ = LoadList(files_.terms, terms_, termsOnDisk_);
     keptDamage_ = LoadList(files_.kept, kept_, keptOnDisk_);
     ++termsGeneration_;
-    QStringList problems;
-    for (const QString *damage : {&termsDamage_, &keptDamage_})
+    QList<BilingualText> problems;
+    for (const BilingualText *damage : {&termsDamage_, &keptDamage_})
         if (!damage->isEmpty())
-            problems.append(*damage + u"; it is left as it is"_s);
+            problems.append(MessageOf(TermsText::LeftAsItIs).arg(*damage));
     return problems;
 }
 
@@ -121,39 +124,46 @@ namespace {
 // line while the window runs): a change is made to the list as the file holds it. When
 // the file is no longer what this program last read or wrote, the list is read again and
 // the change is not made, since the user chose it from what the list showed before.
+// What a change of one list says when it cannot be made.
+struct ListMessages {
+    TermsText frozen;          // its file could not be read at start
+    TermsText changedMeanwhile; // another program changed it
+};
+
 template <typename List>
-QString ReadAgainIfChanged(List &list, const QString &path, QByteArray &onDisk, const QString &name, bool &reread)
+BilingualText ReadAgainIfChanged(List &list, const QString &path, QByteArray &onDisk, const ListMessages &messages,
+                                 bool &reread)
 {
     reread = false;
     QByteArray now;
-    if (QString problem = ReadUserFile(path, now); !problem.isEmpty())
+    if (BilingualText problem = ReadUserFile(path, now); !problem.isEmpty())
         return problem;
     if (now == onDisk)
         return {};
     List fresh;
-    if (QString problem = fresh.readFileText(now); !problem.isEmpty())
-        return u"%1 was changed by another program and cannot be read: %2"_s.arg(path, problem);
+    if (BilingualText problem = fresh.readFileText(now); !problem.isEmpty())
+        return MessageOf(TermsText::ChangedUnreadable).arg(path).arg(problem);
     list = std::move(fresh);
     onDisk = std::move(now);
     reread = true;
-    return u"%1 was changed by another program meanwhile; it has been read again: make the change once more"_s.arg(name);
+    return MessageOf(messages.changedMeanwhile);
 }
 
 // Changes a copy of the list and writes it; the list takes the copy only once it is
 // written. A list whose file could not be read takes no change.
 template <typename List>
-QString ChangeList(List &list, const QString &path, QByteArray &onDisk, const QString &damage, const QString &name,
-                   const std::function<QString(List &)> &change, bool &reread)
+BilingualText ChangeList(List &list, const QString &path, QByteArray &onDisk, const BilingualText &damage,
+                         const ListMessages &messages, const std::function<BilingualText(List &)> &change, bool &reread)
 {
     if (!damage.isEmpty())
-        return damage + u"; nothing changes in %1 until the file is mended or moved away"_s.arg(name);
-    if (QString problem = ReadAgainIfChanged(list, path, onDisk, name, reread); !problem.isEmpty())
+        return MessageOf(messages.frozen).arg(damage);
+    if (BilingualText problem = ReadAgainIfChanged(list, path, onDisk, messages, reread); !problem.isEmpty())
         return problem;
     List changed = list;
-    if (QString problem = change(changed); !problem.isEmpty())
+    if (BilingualText problem = change(changed); !problem.isEmpty())
         return problem;
     QByteArray text = changed.fileText();
-    if (QString problem = WriteUserFile(path, text); !problem.isEmpty())
+    if (BilingualText problem = WriteUserFile(path, text); !problem.isEmpty())
         return problem;
     list = std::move(changed);
     onDisk = std::move(text);
@@ -162,11 +172,12 @@ QString ChangeList(List &list, const QString &path, QByteArray &onDisk, const QS
 
 } // namespace
 
-QString PersonalWords::changeTerms(const std::function<QString(TermList &)> &change)
+BilingualText PersonalWords::changeTerms(const std::function<BilingualText(TermList &)> &change)
 {
     bool reread = false;
     const QString stamp = FileStamp(files_.terms);
-    const QString problem = ChangeList(terms_, files_.terms, termsOnDisk_, termsDamage_, u"My terms"_s, change, reread);
+    BilingualText problem = ChangeList(terms_, files_.terms, termsOnDisk_, termsDamage_,
+                                       {TermsText::TermsFrozen, TermsText::TermsChangedMeanwhile}, change, reread);
     // The bytes kept are the file's now: read again, or written.
     termsStamp_ = problem.isEmpty() ? FileStamp(files_.terms) : reread ? stamp : termsStamp_;
     if (problem.isEmpty() || reread)
@@ -192,57 +203,61 @@ bool PersonalWords::readTermsAgainIfChanged()
     return true;
 }
 
-QString PersonalWords::changeKept(const std::function<QString(KeptList &)> &change)
+BilingualText PersonalWords::changeKept(const std::function<BilingualText(KeptList &)> &change)
 {
     bool reread = false;
-    return ChangeList(kept_, files_.kept, keptOnDisk_, keptDamage_, u"My list"_s, change, reread);
+    return ChangeList(kept_, files_.kept, keptOnDisk_, keptDamage_,
+                      {TermsText::KeptFrozen, TermsText::KeptChangedMeanwhile}, change, reread);
 }
 
-QString PersonalWords::addTerm(const PersonalTerm &term)
+BilingualText PersonalWords::addTerm(const PersonalTerm &term)
 {
     return changeTerms([&term](TermList &list) {
-        QString why;
-        return list.add(term, &why) == AddOutcome::Refused ? why : QString();
+        BilingualText why;
+        list.add(term, &why);
+        return why;
     });
 }
 
-QString PersonalWords::replaceTerm(qsizetype i, const PersonalTerm &term)
+BilingualText PersonalWords::replaceTerm(qsizetype i, const PersonalTerm &term)
 {
     return changeTerms([&](TermList &list) {
-        QString why;
-        return list.replace(i, term, &why) ? QString() : why;
+        BilingualText why;
+        list.replace(i, term, &why);
+        return why;
     });
 }
 
-QString PersonalWords::removeTerm(qsizetype i)
+BilingualText PersonalWords::removeTerm(qsizetype i)
 {
     return changeTerms([i](TermList &list) {
         list.remove(i);
-        return QString();
+        return BilingualText();
     });
 }
 
-QString PersonalWords::setTerms(const TermList &terms)
+BilingualText PersonalWords::setTerms(const TermList &terms)
 {
     return changeTerms([&terms](TermList &list) {
         list = terms;
-        return QString();
+        return BilingualText();
     });
 }
 
-QString PersonalWords::keep(const KeptEntry &entry)
+BilingualText PersonalWords::keep(const KeptEntry &entry)
 {
     return changeKept([&entry](KeptList &list) {
-        QString why;
-        return list.add(entry, &why) == AddOutcome::Refused ? why : QString();
+        BilingualText why;
+        list.add(entry, &why);
+        return why;
     });
 }
 
-QString PersonalWords::removeKept(qsizetype i)
+BilingualText PersonalWords::removeKept(qsizetype i)
 {
     return changeKept([i](KeptList &list) {
         list.remove(i);
-        return QString();
+        return BilingualText();
     });
 }
 

@@ -26,12 +26,12 @@ struct PersonalWordFiles {
 };
 
 // Reads the file whole, at most TermBounds::MaxFileBytes of it; a missing file gives
-// an empty text. The problem ("" when read) says why a file could not be read.
-QString ReadUserFile(const QString &path, QByteArray &text, bool *missing = nullptr);
+// an empty text. The problem (empty when read) says why a file could not be read.
+BilingualText ReadUserFile(const QString &path, QByteArray &text, bool *missing = nullptr);
 
 // Writes the text in place of the file at once (QSaveFile), making its folder when
-// needed: a save cut short leaves the previous file whole. The problem, or "".
-QString WriteUserFile(const QString &path, const QByteArray &text);
+// needed: a save cut short leaves the previous file whole. The problem, or nothing.
+BilingualText WriteUserFile(const QString &path, const QByteArray &text);
 
 // My terms and My list as the program keeps them: read from their files at start, and
 // every change written back at once. A file that is there but cannot be read is left as
@@ -42,26 +42,26 @@ public:
     explicit PersonalWords(PersonalWordFiles files = PersonalWordFiles::InDataFolder());
 
     // Reads both files; the problems, one line each, of those that could not be read.
-    QStringList load();
+    QList<BilingualText> load();
     const PersonalWordFiles &files() const { return files_; }
 
     const TermList &terms() const { return terms_; }
     const KeptList &kept() const { return kept_; }
     // Why a list takes no changes: its file could not be read at start ("" when it can).
-    const QString &termsDamage() const { return termsDamage_; }
-    const QString &keptDamage() const { return keptDamage_; }
+    const BilingualText &termsDamage() const { return termsDamage_; }
+    const BilingualText &keptDamage() const { return keptDamage_; }
 
-    // Each change is written to its file before it returns; "" when done, else what
+    // Each change is written to its file before it returns; nothing when done, else what
     // went wrong, and the list is as it was. When another program (an import from the
     // command line) changed the file meanwhile, the list is read again from it instead
     // and the change is not made: the problem says so. Adding a pair already there is done.
-    QString addTerm(const PersonalTerm &term);
-    QString replaceTerm(qsizetype i, const PersonalTerm &term);
-    QString removeTerm(qsizetype i);
+    BilingualText addTerm(const PersonalTerm &term);
+    BilingualText replaceTerm(qsizetype i, const PersonalTerm &term);
+    BilingualText removeTerm(qsizetype i);
     // Puts the whole list in place of My terms (an import that replaces them).
-    QString setTerms(const TermList &terms);
-    QString keep(const KeptEntry &entry);
-    QString removeKept(qsizetype i);
+    BilingualText setTerms(const TermList &terms);
+    BilingualText keep(const KeptEntry &entry);
+    BilingualText removeKept(qsizetype i);
 
     // Reads My terms again when another program (an import from the command line) changed
     // their file since it was last read or written here: true when the list changed. The
@@ -74,14 +74,14 @@ public:
     int termsGeneration() const { return termsGeneration_; }
 
 private:
-    QString changeTerms(const std::function<QString(TermList &)> &change);
-    QString changeKept(const std::function<QString(KeptList &)> &change);
+    BilingualText changeTerms(const std::function<BilingualText(TermList &)> &change);
+    BilingualText changeKept(const std::function<BilingualText(KeptList &)> &change);
 
     PersonalWordFiles files_;
     TermList terms_;
     KeptList kept_;
-    QString termsDamage_;
-    QString keptDamage_;
+    BilingualText termsDamage_;
+    BilingualText keptDamage_;
     // The files' bytes as last read or written here, to notice another program's change.
     QByteArray termsOnDisk_;
     QByteArray keptOnDisk_;

@@ -2,6 +2,7 @@
 // My terms as TBX (TermBase eXchange), the TBX-Basic dialect translation tools exchange.
 #include "core/terms/TermExchange.h"
 
+#include "core/terms/TermsTexts.h"
 #include "core/terms/TsvText.h"
 
 #include <QXmlStreamReader>
@@ -50,18 +51,18 @@ public:
         while (!xml_.atEnd() && result_.failure.isEmpty()) {
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::DTD)
-                fail(u"it has a DOCTYPE (line %1); TBX files with one are refused, so that no entity is expanded or fetched"_s.arg(xml_.lineNumber()));
+                fail(MessageOf(TermsText::HasDoctype).arg(xml_.lineNumber()));
             else if (token == QXmlStreamReader::EntityReference)
-                fail(u"it refers to the entity \"%1\" (line %2), which is not expanded"_s.arg(xml_.name()).arg(xml_.lineNumber()));
+                failOnEntity();
             else if (token == QXmlStreamReader::StartElement && !rootSeen_)
                 checkRoot();
             else if (token == QXmlStreamReader::StartElement && IsEntry(xml_.name()))
                 readEntry();
         }
         if (result_.failure.isEmpty() && xml_.hasError())
-            fail(u"line %1: %2"_s.arg(xml_.lineNumber()).arg(xml_.errorString()));
+            fail(MessageOf(TermsText::LineProblem).arg(xml_.lineNumber()).arg(xml_.errorString()));
         if (result_.failure.isEmpty() && !rootSeen_)
-            fail(u"it holds no TBX document"_s);
+            fail(MessageOf(TermsText::NoTbx));
         if (!result_.failure.isEmpty()) {
             result_.pairs.clear();
             result_.refused.clear();
@@ -70,17 +71,20 @@ public:
     }
 
 private:
-    void fail(const QString &why)
+    void fail(const BilingualText &why)
     {
         if (result_.failure.isEmpty())
             result_.failure = why;
     }
 
+    // No entity is expanded, not even one of XML's own.
+    void failOnEntity() { fail(MessageOf(TermsText::HasEntity).arg(xml_.name().toString()).arg(xml_.lineNumber())); }
+
     void checkRoot()
     {
         rootSeen_ = true;
         if (xml_.name() != u"martif" && xml_.name() != u"tbx")
-            fail(u"its root element is <%1>, not <martif> or <tbx>"_s.arg(xml_.name()));
+            fail(MessageOf(TermsText::RootNotTbx).arg(xml_.name().toString()));
     }
 
     // Reads up to the entry's end; its terms are the text of its <term> elements.
@@ -93,7 +97,7 @@ private:
         while (level > 0 && !xml_.atEnd() && result_.failure.isEmpty()) {
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::EntityReference)
-                fail(u"it refers to the entity \"%1\" (line %2), which is not expanded"_s.arg(xml_.name()).arg(xml_.lineNumber()));
+                failOnEntity();
             if (token == QXmlStreamReader::EndElement) {
                 --level;
                 if (IsLanguageSection(xml_.name()))
@@ -127,9 +131,9 @@ private:
 
     void addPairs(const EntryRead &entry)
     {
-        const QString where = u"the entry at line %1"_s.arg(entry.line);
+        const BilingualText where = MessageOf(TermsText::EntryAtLine).arg(entry.line);
         if (entry.english.isEmpty() || entry.romanian.isEmpty()) {
-            result_.refused.append(where + u": it has no term in English and in Romanian"_s);
+            result_.refused.append(MessageOf(TermsText::NoEnglishAndRomanian).arg(where));
             return;
         }
         const QString note = entry.notes.join(u"; "_s);
@@ -165,7 +169,7 @@ ExchangeRead ReadTbx(QByteArrayView bytes)
 {
     if (!StrictUtf8(bytes)) {
         ExchangeRead read;
-        read.failure = u"it is not valid UTF-8"_s;
+        read.failure = MessageOf(TermsText::NotUtf8);
         return read;
     }
     return TbxReader(bytes).read();

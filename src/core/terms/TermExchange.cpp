@@ -2,8 +2,11 @@
 #include "core/terms/TermExchange.h"
 
 #include "core/terms/PersonalWords.h"
+#include "core/terms/TermsTexts.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -40,13 +43,15 @@ QByteArray WriteTerms(const TermList &terms, ExchangeFormat format)
     return {};
 }
 
-QString ImportReport::summary() const
+QString ImportReport::summary(bool english, qsizetype listed) const
 {
     if (failed())
-        return failure;
-    QString text = u"%1 added, %2 already there, %3 refused"_s.arg(added).arg(alreadyThere).arg(refused.size());
-    for (const QString &why : refused)
-        text += u"\n"_s + why;
+        return failure.in(english);
+    QString text = TextOf(TermsText::ImportCounts, english).arg(added).arg(alreadyThere).arg(refused.size());
+    for (qsizetype i = 0; i < std::min(listed, refused.size()); ++i)
+        text += u"\n"_s + refused[i].in(english);
+    if (refused.size() > listed)
+        text += u"\n..."_s;
     return text;
 }
 
@@ -56,38 +61,36 @@ ImportReport ImportTerms(const QString &path, std::optional<ExchangeFormat> form
     if (!format)
         format = ExchangeFormatOfPath(path);
     if (!format) {
-        report.failure = u"the format of %1 is not known: name it (tbx, csv or tsv) or end the name with one"_s.arg(path);
+        report.failure = MessageOf(TermsText::FormatUnknown).arg(path);
         return report;
     }
     QByteArray bytes;
     bool missing = false;
     report.failure = ReadUserFile(path, bytes, &missing);
     if (missing)
-        report.failure = u"%1 does not exist"_s.arg(path);
+        report.failure = MessageOf(TermsText::FileMissing).arg(path);
     if (report.failed())
         return report;
     const ExchangeRead read = *format == ExchangeFormat::Tbx ? ReadTbx(bytes)
                                                              : ReadDelimited(bytes, *format == ExchangeFormat::Csv ? u',' : u'\t');
     if (!read.failure.isEmpty()) {
-        report.failure = u"%1 cannot be read: %2; nothing was imported"_s.arg(path, read.failure);
+        report.failure = MessageOf(TermsText::NothingImported).arg(path).arg(read.failure);
         return report;
     }
     TermList result = replace ? TermList() : into;
     report.refused = read.refused;
     for (const ReadPair &pair : read.pairs) {
-        QString why;
+        BilingualText why;
         switch (result.add(pair.term, &why)) {
         case AddOutcome::Added: ++report.added; break;
         case AddOutcome::AlreadyThere: ++report.alreadyThere; break;
         case AddOutcome::Refused:
             if (result.size() >= TermBounds::MaxTerms) {
                 report = {};
-                report.failure = u"%1 holds more pairs than My terms can take (%2 in all); nothing was imported"_s
-                                     .arg(path)
-                                     .arg(TermBounds::MaxTerms);
+                report.failure = MessageOf(TermsText::ImportTooMany).arg(path).arg(TermBounds::MaxTerms);
                 return report;
             }
-            report.refused.append(pair.where + u": "_s + why);
+            report.refused.append(MessageOf(TermsText::Refused).arg(pair.where).arg(why));
             break;
         }
     }
@@ -95,12 +98,12 @@ ImportReport ImportTerms(const QString &path, std::optional<ExchangeFormat> form
     return report;
 }
 
-QString ExportTerms(const QString &path, std::optional<ExchangeFormat> format, const TermList &terms)
+BilingualText ExportTerms(const QString &path, std::optional<ExchangeFormat> format, const TermList &terms)
 {
     if (!format)
         format = ExchangeFormatOfPath(path);
     if (!format)
-        return u"the format of %1 is not known: name it (tbx, csv or tsv) or end the name with one"_s.arg(path);
+        return MessageOf(TermsText::FormatUnknown).arg(path);
     return WriteUserFile(path, WriteTerms(terms, *format));
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -28,7 +29,7 @@ std::optional<ExchangeFormat> ExchangeFormatOfPath(const QString &path);
 // A pair read from a file, and where in it (a line, or an element).
 struct ReadPair {
     PersonalTerm term;
-    QString where;
+    BilingualText where;
 };
 
 // What a reader took from a file: the pairs, and the records it refused and why. A file
@@ -36,8 +37,8 @@ struct ReadPair {
 // than the bounds allow) gives a failure and no pairs at all.
 struct ExchangeRead {
     std::vector<ReadPair> pairs;
-    QStringList refused; // "line 7: the translation is empty"
-    QString failure;
+    QList<BilingualText> refused; // "line 7: the translation is empty"
+    BilingualText failure;
 };
 
 // TBX: every termEntry (or conceptEntry) with terms in English and Romanian (xml:lang
@@ -66,19 +67,21 @@ QByteArray CsvRecord(const QStringList &fields, QChar separator = u',');
 struct ImportReport {
     int added = 0;
     int alreadyThere = 0;
-    QStringList refused; // each with its line or element and why
-    QString failure;     // the file could not be read: nothing was added
+    QList<BilingualText> refused; // each with its line or element and why
+    BilingualText failure;        // the file could not be read: nothing was added
 
     bool failed() const { return !failure.isEmpty(); }
-    // "12 added, 3 already there, 1 refused", then the refused ones, one a line.
-    QString summary() const;
+    // "12 added, 3 already there, 1 refused" in the language, then the first `listed`
+    // refused ones, one a line ("..." under them when there are more); the failure
+    // alone when the import failed.
+    QString summary(bool english = true, qsizetype listed = std::numeric_limits<qsizetype>::max()) const;
 };
 
 // Reads the file (its format from `format`, else its extension) into a copy of `into`:
 // the pairs are added to it, or take its place when `replace` is set. Nothing is
 // changed unless the whole file was read and the result stays within the bounds.
 ImportReport ImportTerms(const QString &path, std::optional<ExchangeFormat> format, TermList &into, bool replace);
-// Writes My terms to the file, in `format` or the one its extension names; the problem or "".
-QString ExportTerms(const QString &path, std::optional<ExchangeFormat> format, const TermList &terms);
+// Writes My terms to the file, in `format` or the one its extension names; the problem or nothing.
+BilingualText ExportTerms(const QString &path, std::optional<ExchangeFormat> format, const TermList &terms);
 
 } // namespace quillet

@@ -12,61 +12,58 @@
 
 namespace quillet {
 
-// What became of a pair offered to a list.
+// What became of a row offered to a list.
 enum class AddOutcome { Added, AlreadyThere, Refused };
 
-// The user's own pairs (My terms), in the order they were added. No two are the same
-// pair, none breaks TermProblem's rules, and there are at most TermBounds::MaxTerms.
-class TermList {
+// What a list of the user's rows knows of its row type: the file's header, the bound,
+// the key that tells two rows apart, the checks, and a row's fields in the file. One for
+// the pairs of My terms and one for the entries of My list, in TermList.cpp.
+template <typename Row>
+struct RowRules;
+
+// The user's rows of one kind, kept in a TSV file of their own: in the order they were
+// added, no two with the same key, none the rules refuse, at most the rules' bound.
+template <typename Row>
+class RowList {
 public:
-    static const QStringList &Header(); // headword, translation, direction, note
+    static const QStringList &Header();
 
-    const std::vector<PersonalTerm> &terms() const { return terms_; }
-    qsizetype size() const { return qsizetype(terms_.size()); }
+    const std::vector<Row> &rows() const { return rows_; }
+    qsizetype size() const { return qsizetype(rows_.size()); }
+    bool contains(const Row &row) const;
 
-    // Adds the pair (its fields trimmed) unless it is there already or cannot be stored;
-    // `why` says why it was refused.
-    AddOutcome add(PersonalTerm term, QString *why = nullptr);
-    // Puts the pair in place of pair i; false, nothing changed, when it cannot be stored
-    // or is another pair already there.
-    bool replace(qsizetype i, PersonalTerm term, QString *why = nullptr);
+    // Adds the row (tidied as the rules say: fields trimmed, a date filled in) unless it is
+    // there already or cannot be stored; `why` says why it was refused.
+    AddOutcome add(Row row, BilingualText *why = nullptr);
     void remove(qsizetype i);
     void clear();
-    bool contains(const PersonalTerm &term) const;
 
-    // The file's text, and the pairs back from it; the problem when the text is damaged,
+    // The file's text, and the rows back from it; the problem when the text is damaged,
     // the list unchanged then.
     QByteArray fileText() const;
-    QString readFileText(QByteArrayView text);
+    BilingualText readFileText(QByteArrayView text);
 
-private:
-    static QString keyOf(const PersonalTerm &term);
+protected:
+    std::vector<Row> rows_;
+    QSet<QString> keys_; // the key of each row, for a quick look at what is there
+};
 
-    std::vector<PersonalTerm> terms_;
-    QSet<QString> keys_; // keyOf each pair, for a quick look at what is there
+// The user's own pairs (My terms): no two the same pair, none breaking TermProblem's
+// rules, at most TermBounds::MaxTerms; header headword, translation, direction, note.
+class TermList : public RowList<PersonalTerm> {
+public:
+    const std::vector<PersonalTerm> &terms() const { return rows_; }
+
+    // Puts the pair in place of pair i; false, nothing changed, when it cannot be stored
+    // or is another pair already there.
+    bool replace(qsizetype i, PersonalTerm term, BilingualText *why = nullptr);
 };
 
 // The entries the user keeps (My list), newest last; one entry a direction, headword and
-// translation, at most TermBounds::MaxKept of them.
-class KeptList {
+// translation, at most TermBounds::MaxKept; header direction, headword, translation, added.
+class KeptList : public RowList<KeptEntry> {
 public:
-    static const QStringList &Header(); // direction, headword, translation, added
-
-    const std::vector<KeptEntry> &entries() const { return entries_; }
-    qsizetype size() const { return qsizetype(entries_.size()); }
-
-    AddOutcome add(KeptEntry entry, QString *why = nullptr);
-    void remove(qsizetype i);
-    bool contains(const KeptEntry &entry) const;
-
-    QByteArray fileText() const;
-    QString readFileText(QByteArrayView text);
-
-private:
-    static QString keyOf(const KeptEntry &entry);
-
-    std::vector<KeptEntry> entries_;
-    QSet<QString> keys_;
+    const std::vector<KeptEntry> &entries() const { return rows_; }
 };
 
 } // namespace quillet

@@ -2,9 +2,10 @@
 #include "core/terms/TsvText.h"
 
 #include "core/dictionary/TextLines.h"
-#include "core/terms/PersonalTerm.h"
+#include "core/terms/TermsTexts.h"
 
 #include <QStringDecoder>
+#include <QStringTokenizer>
 
 using namespace Qt::StringLiterals;
 
@@ -19,44 +20,65 @@ std::optional<QString> StrictUtf8(QByteArrayView bytes)
     return text;
 }
 
+namespace {
+
+// The number of the first line that is not valid UTF-8 (the text as a whole is not).
+qsizetype FirstLineNotUtf8(QByteArrayView text)
+{
+    qsizetype lineNumber = 0;
+    qsizetype found = 0;
+    ForEachLine(text, [&](QByteArrayView line) {
+        ++lineNumber;
+        if (found == 0 && !StrictUtf8(line))
+            found = lineNumber;
+    });
+    return found;
+}
+
+} // namespace
+
 TsvRows ReadTsvText(QByteArrayView text, const QStringList &header, qsizetype maxRows)
 {
     TsvRows read;
+    text = WithoutByteOrderMark(text);
+    // One decoding of the whole text: the line is looked for only when it fails.
+    const std::optional<QString> decoded = StrictUtf8(text);
+    if (!decoded) {
+        read.problem = MessageOf(TermsText::LineNotUtf8).arg(FirstLineNotUtf8(text));
+        return read;
+    }
     qsizetype lineNumber = 0;
     bool headerSeen = false;
-    ForEachLine(WithoutByteOrderMark(text), [&](QByteArrayView line) {
+    for (QStringView line : QStringTokenizer(*decoded, QChar(u'\n'))) {
         ++lineNumber;
-        if (!read.ok() || line.trimmed().isEmpty())
-            return;
-        const auto decoded = StrictUtf8(line);
-        if (!decoded) {
-            read.problem = u"line %1 is not valid UTF-8"_s.arg(lineNumber);
-            return;
-        }
-        const QStringList fields = decoded->split(u'\t');
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        QStringList fields;
+        fields.reserve(header.size());
+        for (const QStringView field : QStringTokenizer(line, QChar(u'\t')))
+            fields.append(field.toString());
         if (!headerSeen) {
             headerSeen = true;
-            if (fields != header)
-                read.problem = u"line %1 is not the header \"%2\""_s.arg(lineNumber).arg(header.join(u' '));
-            return;
+            if (fields != header) {
+                read.problem = MessageOf(TermsText::LineNotHeader).arg(lineNumber).arg(header.join(u' '));
+                break;
+            }
+            continue;
         }
         if (fields.size() != header.size()) {
-            read.problem = u"line %1 has %2 fields instead of %3"_s.arg(lineNumber).arg(fields.size()).arg(header.size());
-            return;
+            read.problem = MessageOf(TermsText::LineFieldCount).arg(lineNumber).arg(fields.size()).arg(header.size());
+            break;
         }
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            if (const QString problem = FieldProblem(fields[i], header[i]); !problem.isEmpty()) {
-                read.problem = u"line %1: %2"_s.arg(lineNumber).arg(problem);
-                return;
-            }
         if (read.rows.size() >= maxRows) {
-            read.problem = u"it holds more than %1 rows"_s.arg(maxRows);
-            return;
+            read.problem = MessageOf(TermsText::TooManyRows).arg(maxRows);
+            break;
         }
-        read.rows.append(fields);
-    });
-    if (read.ok() && !headerSeen && lineNumber > 0)
-        read.problem = u"it holds blank lines only"_s;
+        read.rows.append(std::move(fields));
+    }
+    if (read.ok() && !headerSeen && !decoded->isEmpty())
+        read.problem = MessageOf(TermsText::BlankOnly);
     if (!read.ok())
         read.rows.clear();
     return read;

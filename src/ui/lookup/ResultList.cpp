@@ -56,13 +56,25 @@ ResultList::ResultList(QWidget *parent) : QTreeWidget(parent)
     setItemDelegate(new PlainRowDelegate(this)); // owned by the list
 }
 
-void ResultList::setRows(const QList<std::pair<QString, QString>> &rows)
+void ResultList::setRows(const QList<std::pair<QString, QString>> &rows, qsizetype personal, const QString &mark)
 {
     clear();
     QList<QTreeWidgetItem *> items;
     items.reserve(rows.size());
-    for (const auto &[headword, translation] : rows)
-        items.append(new QTreeWidgetItem(QStringList{headword, translation}));
+    QFont bold;
+    if (personal > 0) {
+        bold = font();
+        bold.setBold(true);
+    }
+    for (const auto &[headword, translation] : rows) {
+        auto *item = new QTreeWidgetItem(QStringList{headword, translation});
+        if (items.size() < personal) {
+            item->setData(0, PersonalRole, true);
+            item->setFont(0, bold);
+            item->setData(0, Qt::AccessibleDescriptionRole, mark);
+        }
+        items.append(item);
+    }
     addTopLevelItems(items); // the list takes ownership of the items
     if (pointer_)
         emit mouseMove(*pointer_);
@@ -91,25 +103,6 @@ void ResultList::insertOffered(int position, const QString &caption, const QList
     }
     insertTopLevelItems(position, items); // the list takes ownership of the items
     title->setFirstColumnSpanned(true);
-    if (pointer_)
-        emit mouseMove(*pointer_);
-}
-
-void ResultList::insertPersonal(const QList<std::pair<QString, QString>> &rows, const QString &mark)
-{
-    if (rows.isEmpty())
-        return;
-    QList<QTreeWidgetItem *> items;
-    QFont bold = font();
-    bold.setBold(true);
-    for (const auto &[headword, translation] : rows) {
-        auto *item = new QTreeWidgetItem(QStringList{headword, translation});
-        item->setData(0, PersonalRole, true);
-        item->setFont(0, bold);
-        item->setData(0, Qt::AccessibleDescriptionRole, mark);
-        items.append(item);
-    }
-    insertTopLevelItems(0, items); // the list takes ownership of the items
     if (pointer_)
         emit mouseMove(*pointer_);
 }

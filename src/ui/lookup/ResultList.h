@@ -16,17 +16,16 @@ class ResultList : public QTreeWidget {
 public:
     explicit ResultList(QWidget *parent = nullptr);
 
-    // Replaces every row with the given entries, in order.
-    void setRows(const QList<std::pair<QString, QString>> &rows);
+    // Replaces every row with the given entries, in order. The first `personal` of them
+    // are the user's own, marked (bold, and for assistive technology by `mark` in their
+    // description); they are entries like the others.
+    void setRows(const QList<std::pair<QString, QString>> &rows, qsizetype personal = 0, const QString &mark = {});
     void appendRow(const QString &headword, const QString &translation);
     // Puts the rows, under a caption row, before the row now at `position` (0 the top), all
     // of them in the colours given; the caption row is no entry: it cannot be selected and
     // has no tip.
     void insertOffered(int position, const QString &caption, const QList<std::pair<QString, QString>> &rows,
                        const QColor &text, const QColor &background);
-    // Puts the user's own rows above every row, marked (bold, and for assistive technology
-    // by `mark` in their description); they are entries like the others.
-    void insertPersonal(const QList<std::pair<QString, QString>> &rows, const QString &mark);
     // Whether the row under a point of the viewport is one of the user's own.
     bool personalAt(const QPoint &viewportPosition) const;
     // How many rows the list holds, captions and notice included.

@@ -290,20 +290,23 @@ private:
     void watchClipboard();
     void showPastePicture();
     void fillFirstList(int d);
-    // Offers, in the Starting-with list, what the query finds besides it (Form1WordForms.cpp);
-    // returns how many entries it offers.
-    qsizetype offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics);
+    // Offers, in the Starting-with list, what the query finds besides it (Form1WordForms.cpp),
+    // below the `top` rows of the user's own that lead the list; returns how many entries
+    // it offers.
+    qsizetype offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics,
+                           qsizetype top);
     void openOtherDirection();
     // The Starting-with list's notice was chosen: the other direction, or adding the word.
     void chooseNotice();
-    // Puts what My terms find above both lists; returns how many rows each list got.
-    std::pair<qsizetype, qsizetype> showPersonalFinds(int d, const QString &query, Diacritics diacritics);
+    // What My terms find for the query, read first if they are not yet.
+    PersonalFinds findPersonal(int d, const QString &query, Diacritics diacritics);
     void offerToAdd(const QString &query);
     void openMyTerms(std::optional<PersonalTerm> proposed);
     void connectTermsHandlers();
-    // Reads My terms and My list on another thread, while the dictionary loads.
+    // Reads My terms and My list, and indexes My terms, on another thread: started once
+    // the first list is painted, so that the start waits for none of it.
     void startReadingPersonalWords();
-    void reportProblem(const QString &problem);
+    void reportProblem(const BilingualText &problem);
     void refreshTermIndex();
     void markDirection(int d);
     void changeDirection(int d);
@@ -350,7 +353,7 @@ private:
     struct PersonalRead {
         PersonalWords words;
         TermIndex index;
-        QStringList problems;
+        QList<BilingualText> problems;
     };
     std::future<PersonalRead> personalRead_;
     bool languageChosen_ = false;   // a language is stored or was chosen in this run

@@ -94,7 +94,6 @@ Form1::LoadOutcome Form1::Form_Load()
     show();
 
     RemoveStaleFolders(QDir::tempPath());
-    startReadingPersonalWords();
     loading_ = true;
     LoadingIndicator indicator(*this);
     const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);
@@ -124,7 +123,9 @@ Form1::LoadOutcome Form1::Form_Load()
     lv[0]->repaint();
     Timer1->start();
     QTimer::singleShot(0, this, &Form1::LoadWordForms);
-    // My terms and My list too; a search before then reads them first.
+    // My terms and My list too, on another thread meanwhile; a search before then waits
+    // for them.
+    startReadingPersonalWords();
     QTimer::singleShot(0, this, &Form1::LoadPersonalWords);
     return LoadOutcome::Loaded;
 }

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -36,6 +37,27 @@ QList<std::pair<QString, QString>> Rows(const DictTable &table, int d, const std
     for (const int k : entries)
         rows.append({table(d, DictTable::Headword, k), table(d, DictTable::Translation, k)});
     return rows;
+}
+
+// The rows of one list: the user's own first, then the dictionary's entries while the
+// list has room for them; limited when some were left out or either pass stopped at
+// its limit.
+struct ListedRows {
+    QList<std::pair<QString, QString>> rows;
+    bool limited = false;
+};
+
+ListedRows Listed(const QList<std::pair<QString, QString>> &personal, const DictTable &table, int d,
+                  const std::vector<int> &entries)
+{
+    ListedRows listed{personal, false};
+    const std::size_t room = std::size_t(std::max<qsizetype>(0, MaxListedMatches - personal.size()));
+    listed.rows.reserve(std::min<qsizetype>(MaxListedMatches, personal.size() + qsizetype(entries.size())));
+    for (std::size_t i = 0; i < std::min(room, entries.size()); ++i)
+        listed.rows.append({table(d, DictTable::Headword, entries[i]), table(d, DictTable::Translation, entries[i])});
+    listed.limited = personal.size() >= MaxListedMatches || entries.size() >= std::size_t(MaxListedMatches)
+                     || entries.size() > room;
+    return listed;
 }
 
 // The text of the tip over one row: the headword, a line of hyphens, the translation.
@@ -89,19 +111,19 @@ void Form1::RunSearch(const QString &query)
     const Diacritics diacritics = mnuIgnoreDiacritics->isChecked() ? Diacritics::Ignored : Diacritics::Distinct;
     const QString spelled = CommaBelowLetters(query);
     const SearchResult found = SearchDictionary(*DictTable_, d, spelled, diacritics);
+    const PersonalFinds personal = findPersonal(d, spelled, diacritics);
     copyChoice_.pickForgotten(); // the rows are replaced
-    lv[0]->setRows(Rows(*DictTable_, d, found.startingWith));
-    lv[1]->setRows(Rows(*DictTable_, d, found.containing));
-    const qsizetype offered = offerBesides(d, spelled, found, diacritics);
-    const auto [personalStarting, personalContaining] = showPersonalFinds(d, spelled, diacritics);
+    // One list of rows each, the user's own leading: no row is made twice or moved.
+    const ListedRows starting = Listed(personal.startingWith, *DictTable_, d, found.startingWith);
+    const ListedRows containing = Listed(personal.containing, *DictTable_, d, found.containing);
+    const QString mark = personal.isEmpty() ? QString() : TextOf(TextTarget::PersonalRowTip, inEnglish());
+    lv[0]->setRows(starting.rows, personal.startingWith.size(), mark);
+    lv[1]->setRows(containing.rows, personal.containing.size(), mark);
+    const qsizetype offered = offerBesides(d, spelled, found, diacritics, personal.startingWith.size());
     // The count above the Starting-with list counts every entry it shows, offered ones and
     // the user's own too; a full list reads ">100" whatever is shown beside it.
-    const bool startingFull = found.startingWith.size() >= std::size_t(MaxListedMatches);
-    const bool containingFull = found.containing.size() >= std::size_t(MaxListedMatches);
-    counts_ = ShownCounts{startingFull ? MaxListedMatches : qsizetype(found.startingWith.size()) + offered + personalStarting,
-                          startingFull,
-                          containingFull ? MaxListedMatches : qsizetype(found.containing.size()) + personalContaining,
-                          containingFull};
+    counts_ = ShownCounts{starting.limited ? MaxListedMatches : starting.rows.size() + offered, starting.limited,
+                          containing.limited ? MaxListedMatches : containing.rows.size(), containing.limited};
     showCounts();
     offerToAdd(spelled);
 }

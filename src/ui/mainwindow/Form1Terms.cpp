@@ -55,7 +55,7 @@ void Form1::LoadPersonalWords()
     personal_ = std::move(read.words);
     termIndex_ = std::move(read.index);
     indexedGeneration_ = personal_.termsGeneration();
-    for (const QString &problem : read.problems)
+    for (const BilingualText &problem : read.problems)
         reportProblem(problem);
 }
 
@@ -67,25 +67,20 @@ void Form1::refreshTermIndex()
     indexedGeneration_ = personal_.termsGeneration();
 }
 
-void Form1::reportProblem(const QString &problem)
+void Form1::reportProblem(const BilingualText &problem)
 {
-    qWarning("quillet: %s", qUtf8Printable(problem));
+    qWarning("quillet: %s", qUtf8Printable(problem.english()));
+    const QString text = problem.in(inEnglish());
     if (setup_.showProblem)
-        setup_.showProblem(problem);
+        setup_.showProblem(text);
     else
-        QMessageBox::warning(this, u"Quillet"_s, problem);
+        QMessageBox::warning(this, u"Quillet"_s, text);
 }
 
-std::pair<qsizetype, qsizetype> Form1::showPersonalFinds(int d, const QString &query, Diacritics diacritics)
+PersonalFinds Form1::findPersonal(int d, const QString &query, Diacritics diacritics)
 {
     LoadPersonalWords();
-    if (termIndex_.isEmpty())
-        return {0, 0};
-    const PersonalFinds finds = termIndex_.find(d, query, diacritics);
-    const QString mark = TextOf(TextTarget::PersonalRowTip, inEnglish());
-    lv[0]->insertPersonal(finds.startingWith, mark);
-    lv[1]->insertPersonal(finds.containing, mark);
-    return {finds.startingWith.size(), finds.containing.size()};
+    return termIndex_.find(d, query, diacritics);
 }
 
 // A search that finds nothing at all offers to add the word.
@@ -135,7 +130,8 @@ void Form1::mnuKeep_Click()
     const auto row = lv[ActiveListIndex]->selectedRow();
     if (!row)
         return;
-    if (const QString problem = personal_.keep({CurrentDirection(), row->first, row->second, {}}); !problem.isEmpty())
+    if (const BilingualText problem = personal_.keep({CurrentDirection(), row->first, row->second, {}});
+        !problem.isEmpty())
         reportProblem(problem);
 }
 

@@ -13,6 +13,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet {
@@ -67,7 +69,8 @@ bool Form1::readWordForms()
     return true;
 }
 
-qsizetype Form1::offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics)
+qsizetype Form1::offerBesides(int d, const QString &query, const SearchResult &found, Diacritics diacritics,
+                              qsizetype top)
 {
     otherDirectionOffered_ = 0;
     // While the table still fills, its headwords are not worth reading.
@@ -104,17 +107,17 @@ qsizetype Form1::offerBesides(int d, const QString &query, const SearchResult &f
                 break;
             ++own;
         }
-        lv[0]->insertOffered(own, TextOf(TextTarget::BaseFormsTitle, english), rows(finds.baseForms), BaseFormText,
+        lv[0]->insertOffered(int(std::min<qsizetype>(top + own, lv[0]->rowCount())), TextOf(TextTarget::BaseFormsTitle, english), rows(finds.baseForms), BaseFormText,
                              BaseFormGround);
     }
     if (!finds.nearMisses.empty())
-        lv[0]->insertOffered(0, TextOf(TextTarget::NearMissesTitle, english), rows(finds.nearMisses), NearMissText,
+        lv[0]->insertOffered(int(top), TextOf(TextTarget::NearMissesTitle, english), rows(finds.nearMisses), NearMissText,
                              NearMissGround);
     if (!finds.besideHeadword && !finds.baseForms.empty())
-        lv[0]->insertOffered(0, TextOf(TextTarget::BaseFormsTitle, english), rows(finds.baseForms), BaseFormText,
+        lv[0]->insertOffered(int(top), TextOf(TextTarget::BaseFormsTitle, english), rows(finds.baseForms), BaseFormText,
                              BaseFormGround);
     if (!finds.otherCase.empty())
-        lv[0]->insertOffered(0, TextOf(TextTarget::OtherCaseTitle, english), rows(finds.otherCase), BaseFormText,
+        lv[0]->insertOffered(int(top), TextOf(TextTarget::OtherCaseTitle, english), rows(finds.otherCase), BaseFormText,
                              BaseFormGround);
     if (inOther) {
         const TextTarget found = other == DictTable::EnglishRomanian ? TextTarget::FoundInEnglishRomanian

@@ -102,7 +102,7 @@ MyTermsWindow::MyTermsWindow(MyTermsInputs inputs, QWidget *parent) : QDialog(pa
          ? translationEdit
          : headwordEdit)
         ->setFocus();
-    for (const QString *damage : {&inputs_.words.termsDamage(), &inputs_.words.keptDamage()})
+    for (const BilingualText *damage : {&inputs_.words.termsDamage(), &inputs_.words.keptDamage()})
         if (!damage->isEmpty())
             tell(*damage, TermsText::Saved);
 }
@@ -120,8 +120,9 @@ QWidget *MyTermsWindow::createTermsPage()
     noteEdit = edit(TermsText::NoteLabel);
     for (QLineEdit *field : {headwordEdit, translationEdit, noteEdit})
         field->setMaxLength(int(TermBounds::MaxFieldChars));
-    directionBox = Named(new QComboBox(page), text(TermsText::DirectionLabel).remove(u':'));
-    NameByCaption(directionBox);
+    auto *direction = new QComboBox(page);
+    NameByCaption(direction); // before it is named: naming it makes what assistive technology sees of it
+    directionBox = Named(direction, text(TermsText::DirectionLabel).remove(u':'));
     directionBox->view()->setAccessibleName(directionBox->accessibleName());
     for (const TermsText name : {TermsText::EnglishRomanian, TermsText::RomanianEnglish, TermsText::BothDirections})
         directionBox->addItem(text(name));
@@ -240,7 +241,7 @@ void MyTermsWindow::showKept()
 
 void MyTermsWindow::showPicked()
 {
-    const qsizetype i = pickedTerm();
+    const qsizetype i = pickedRow(termsTable);
     if (i < 0)
         return;
     const PersonalTerm &term = inputs_.words.terms().terms()[std::size_t(i)];
@@ -256,15 +257,30 @@ PersonalTerm MyTermsWindow::termInFields() const
             noteEdit->text()};
 }
 
-qsizetype MyTermsWindow::pickedTerm() const
+qsizetype MyTermsWindow::pickedRow(const QTableWidget *table)
 {
-    const QList<QTableWidgetItem *> picked = termsTable->selectedItems();
+    const QList<QTableWidgetItem *> picked = table->selectedItems();
     return picked.isEmpty() ? -1 : picked.front()->row();
 }
 
-void MyTermsWindow::tell(const QString &problem, TermsText done)
+std::optional<qsizetype> MyTermsWindow::pickedOrTold(const QTableWidget *table)
 {
-    status->setText(problem.isEmpty() ? text(done) : text(TermsText::NotDone).arg(problem));
+    const qsizetype row = pickedRow(table);
+    if (row >= 0)
+        return row;
+    tell({}, TermsText::NothingChosen);
+    return std::nullopt;
+}
+
+void MyTermsWindow::tell(const BilingualText &problem, TermsText done)
+{
+    status->setText(problem.isEmpty() ? text(done) : text(TermsText::NotDone).arg(problem.in(inputs_.english)));
+}
+
+void MyTermsWindow::showTermsChange(const BilingualText &problem, qsizetype select, TermsText done)
+{
+    showTerms(problem.isEmpty() ? select : -1);
+    tell(problem, done);
 }
 
 void MyTermsWindow::addClicked()
@@ -275,40 +291,22 @@ void MyTermsWindow::addClicked()
         tell({}, TermsText::AlreadyThere);
         return;
     }
-    const QString problem = inputs_.words.addTerm(term);
-    // The list may have been read again from its file: it is shown as it is now.
-    if (problem.isEmpty())
-        showTerms(inputs_.words.terms().size() - 1);
-    else
-        showTerms();
-    tell(problem, TermsText::Added);
+    const BilingualText problem = inputs_.words.addTerm(term);
+    showTermsChange(problem, inputs_.words.terms().size() - 1, TermsText::Added);
 }
 
 void MyTermsWindow::saveClicked()
 {
-    const qsizetype i = pickedTerm();
-    if (i < 0) {
-        tell({}, TermsText::NothingChosen);
-        return;
+    if (const auto i = pickedOrTold(termsTable)) {
+        const BilingualText problem = inputs_.words.replaceTerm(*i, termInFields());
+        showTermsChange(problem, *i, TermsText::Saved);
     }
-    const QString problem = inputs_.words.replaceTerm(i, termInFields());
-    if (problem.isEmpty())
-        showTerms(i);
-    else
-        showTerms();
-    tell(problem, TermsText::Saved);
 }
 
 void MyTermsWindow::deleteClicked()
 {
-    const qsizetype i = pickedTerm();
-    if (i < 0) {
-        tell({}, TermsText::NothingChosen);
-        return;
-    }
-    const QString problem = inputs_.words.removeTerm(i);
-    showTerms();
-    tell(problem, TermsText::Deleted);
+    if (const auto i = pickedOrTold(termsTable))
+        showTermsChange(inputs_.words.removeTerm(*i), -1, TermsText::Deleted);
 }
 
 void MyTermsWindow::importClicked()
@@ -318,23 +316,14 @@ void MyTermsWindow::importClicked()
         return;
     TermList terms = inputs_.words.terms();
     const ImportReport report = ImportTerms(path, std::nullopt, terms, replaceCheck->isChecked());
-    QString problem = report.failure;
+    BilingualText problem = report.failure;
     if (problem.isEmpty() && (report.added > 0 || replaceCheck->isChecked()))
         problem = inputs_.words.setTerms(terms);
     showTerms();
-    if (!problem.isEmpty()) {
+    if (!problem.isEmpty())
         tell(problem, TermsText::Imported);
-        return;
-    }
-    QString refused;
-    for (qsizetype i = 0; i < std::min(report.refused.size(), RefusedShown); ++i)
-        refused += u"\n"_s + report.refused[i];
-    if (report.refused.size() > RefusedShown)
-        refused += u"\n..."_s;
-    status->setText(text(TermsText::Imported)
-                        .arg(text(TermsText::ImportCounts).arg(report.added).arg(report.alreadyThere)
-                                 .arg(report.refused.size()),
-                             refused));
+    else
+        status->setText(text(TermsText::Imported).arg(report.summary(inputs_.english, RefusedShown)));
 }
 
 void MyTermsWindow::exportClicked()
@@ -346,14 +335,11 @@ void MyTermsWindow::exportClicked()
 
 void MyTermsWindow::removeKeptClicked()
 {
-    const QList<QTableWidgetItem *> picked = keptTable->selectedItems();
-    if (picked.isEmpty()) {
-        tell({}, TermsText::NothingChosen);
-        return;
+    if (const auto i = pickedOrTold(keptTable)) {
+        const BilingualText problem = inputs_.words.removeKept(*i);
+        showKept();
+        tell(problem, TermsText::Deleted);
     }
-    const QString problem = inputs_.words.removeKept(picked.front()->row());
-    showKept();
-    tell(problem, TermsText::Deleted);
 }
 
 void MyTermsWindow::exportCards(const QByteArray &csv)

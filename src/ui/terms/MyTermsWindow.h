@@ -78,9 +78,15 @@ private:
     void showKept();
     void showPicked();
     PersonalTerm termInFields() const;
-    qsizetype pickedTerm() const;
+    static qsizetype pickedRow(const QTableWidget *table);
     // Says the outcome: `done` when `problem` is empty, else what went wrong.
-    void tell(const QString &problem, TermsText done);
+    void tell(const BilingualText &problem, TermsText done);
+    // The row picked in the table; nullopt, and the user told to choose one, when none is.
+    std::optional<qsizetype> pickedOrTold(const QTableWidget *table);
+    // After a change of My terms: the table shows the list as it is now (read again when
+    // another program changed the file), row `select` picked when the change was made,
+    // and the outcome is told.
+    void showTermsChange(const BilingualText &problem, qsizetype select, TermsText done);
     void exportCards(const QByteArray &csv);
 
     MyTermsInputs inputs_;

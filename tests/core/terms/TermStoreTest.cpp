@@ -63,22 +63,22 @@ TEST(TermStore, KeepsEveryChangeInItsFileAndReadsItBack)
     const PersonalWordFiles files = PersonalWordFiles::In(folder.filePath(u"data"_s));
     PersonalWords words(files);
     EXPECT_TRUE(words.load().isEmpty()); // no files yet: nothing to say
-    EXPECT_EQ(words.addTerm({u" impeller "_s, u"rotor"_s, TermDirection::Both, u"pumps, ACME"_s}), QString());
-    EXPECT_EQ(words.addTerm({u"impeller"_s, u"rotor"_s, TermDirection::Both, {}}), QString()); // already there
-    EXPECT_EQ(words.addTerm({u"seal"_s, u"etanșare"_s, TermDirection::EnglishRomanian, {}}), QString());
-    EXPECT_EQ(words.keep({2, u"pompă"_s, u"pump"_s, QDate(2026, 12, 7)}), QString());
+    EXPECT_TRUE(words.addTerm({u" impeller "_s, u"rotor"_s, TermDirection::Both, u"pumps, ACME"_s}).isEmpty());
+    EXPECT_TRUE(words.addTerm({u"impeller"_s, u"rotor"_s, TermDirection::Both, {}}).isEmpty()); // already there
+    EXPECT_TRUE(words.addTerm({u"seal"_s, u"etanșare"_s, TermDirection::EnglishRomanian, {}}).isEmpty());
+    EXPECT_TRUE(words.keep({2, u"pompă"_s, u"pump"_s, QDate(2026, 12, 7)}).isEmpty());
     EXPECT_EQ(Contents(files.terms), "headword\ttranslation\tdirection\tnote\n"
                                      "impeller\trotor\tboth\tpumps, ACME\n"
                                      "seal\tetanșare\ten-ro\t\n");
     EXPECT_EQ(Contents(files.kept), "direction\theadword\ttranslation\tadded\nro-en\tpompă\tpump\t2026-12-07\n");
 
     // A pair that cannot be stored is refused and changes nothing.
-    EXPECT_NE(words.addTerm({u"a\tb"_s, u"x"_s, TermDirection::Both, {}}), QString());
-    EXPECT_NE(words.addTerm({u"line\nbreak"_s, u"x"_s, TermDirection::Both, {}}), QString());
-    EXPECT_NE(words.addTerm({u"no translation"_s, u" "_s, TermDirection::Both, {}}), QString());
-    EXPECT_NE(words.replaceTerm(0, {u"seal"_s, u"etanșare"_s, TermDirection::EnglishRomanian, {}}), QString());
-    EXPECT_EQ(words.replaceTerm(1, {u"seal"_s, u"garnitură"_s, TermDirection::EnglishRomanian, {}}), QString());
-    EXPECT_EQ(words.removeTerm(0), QString());
+    EXPECT_FALSE(words.addTerm({u"a\tb"_s, u"x"_s, TermDirection::Both, {}}).isEmpty());
+    EXPECT_FALSE(words.addTerm({u"line\nbreak"_s, u"x"_s, TermDirection::Both, {}}).isEmpty());
+    EXPECT_FALSE(words.addTerm({u"no translation"_s, u" "_s, TermDirection::Both, {}}).isEmpty());
+    EXPECT_FALSE(words.replaceTerm(0, {u"seal"_s, u"etanșare"_s, TermDirection::EnglishRomanian, {}}).isEmpty());
+    EXPECT_TRUE(words.replaceTerm(1, {u"seal"_s, u"garnitură"_s, TermDirection::EnglishRomanian, {}}).isEmpty());
+    EXPECT_TRUE(words.removeTerm(0).isEmpty());
 
     PersonalWords again(files);
     EXPECT_TRUE(again.load().isEmpty());
@@ -102,11 +102,12 @@ TEST(TermStore, LeavesADamagedFileAsItIsAndTakesNoChanges)
     for (const QByteArray &bytes : damaged) {
         Write(files.terms, bytes);
         PersonalWords words(files);
-        const QStringList problems = words.load();
+        const QList<BilingualText> problems = words.load();
         ASSERT_EQ(problems.size(), 1) << bytes.left(60).toStdString();
-        EXPECT_TRUE(problems[0].contains(files.terms));
+        EXPECT_TRUE(problems[0].english().contains(files.terms));
+        EXPECT_TRUE(problems[0].romanian().contains(u"nu poate fi citit"_s)); // the other interface language
         EXPECT_EQ(words.terms().size(), 0);
-        EXPECT_NE(words.addTerm({u"a"_s, u"b"_s, TermDirection::Both, {}}), QString());
+        EXPECT_FALSE(words.addTerm({u"a"_s, u"b"_s, TermDirection::Both, {}}).isEmpty());
         EXPECT_EQ(Contents(files.terms), bytes); // never overwritten, least of all by an empty list
     }
 }
@@ -118,16 +119,16 @@ TEST(TermStore, AnotherProgramsChangeIsReadNotOverwritten)
     const PersonalWordFiles files = PersonalWordFiles::In(folder.path());
     PersonalWords window(files);
     window.load();
-    EXPECT_EQ(window.addTerm({u"pump"_s, u"pompă"_s, TermDirection::Both, {}}), QString());
+    EXPECT_TRUE(window.addTerm({u"pump"_s, u"pompă"_s, TermDirection::Both, {}}).isEmpty());
     PersonalWords commandLine(files);
     commandLine.load();
-    EXPECT_EQ(commandLine.addTerm({u"valve"_s, u"supapă"_s, TermDirection::Both, {}}), QString());
+    EXPECT_TRUE(commandLine.addTerm({u"valve"_s, u"supapă"_s, TermDirection::Both, {}}).isEmpty());
 
     const int generation = window.termsGeneration();
-    EXPECT_NE(window.removeTerm(0), QString()); // chosen from a list that is out of date
+    EXPECT_FALSE(window.removeTerm(0).isEmpty()); // chosen from a list that is out of date
     EXPECT_EQ(window.terms().size(), 2);
     EXPECT_NE(window.termsGeneration(), generation);
-    EXPECT_EQ(window.addTerm({u"seal"_s, u"etanșare"_s, TermDirection::Both, {}}), QString());
+    EXPECT_TRUE(window.addTerm({u"seal"_s, u"etanșare"_s, TermDirection::Both, {}}).isEmpty());
     PersonalWords again(files);
     again.load();
     EXPECT_EQ(again.terms().size(), 3);
@@ -140,12 +141,12 @@ TEST(TermStore, AnotherProgramsChangeIsNoticedBeforeTheNextSearch)
     PersonalWords window(files), commandLine(files);
     window.load();
     EXPECT_FALSE(window.readTermsAgainIfChanged()); // no file yet, nothing new
-    EXPECT_EQ(window.addTerm({u"pump"_s, u"pompă"_s, TermDirection::Both, {}}), QString());
+    EXPECT_TRUE(window.addTerm({u"pump"_s, u"pompă"_s, TermDirection::Both, {}}).isEmpty());
     EXPECT_FALSE(window.readTermsAgainIfChanged()); // its own change is no news
     const QByteArray onePair = Contents(files.terms);
 
     commandLine.load();
-    EXPECT_EQ(commandLine.addTerm({u"valve"_s, u"supapă"_s, TermDirection::Both, {}}), QString());
+    EXPECT_TRUE(commandLine.addTerm({u"valve"_s, u"supapă"_s, TermDirection::Both, {}}).isEmpty());
     const int generation = window.termsGeneration();
     EXPECT_TRUE(window.readTermsAgainIfChanged());
     EXPECT_EQ(window.terms().size(), 2);
@@ -168,9 +169,9 @@ TEST(TermStore, AFailedSaveUndoesTheChange)
     Write(folder.filePath(u"blocked"_s), "x");
     PersonalWords words(PersonalWordFiles::In(folder.filePath(u"blocked/data"_s)));
     words.load();
-    EXPECT_NE(words.addTerm({u"a"_s, u"b"_s, TermDirection::Both, {}}), QString());
+    EXPECT_FALSE(words.addTerm({u"a"_s, u"b"_s, TermDirection::Both, {}}).isEmpty());
     EXPECT_EQ(words.terms().size(), 0);
-    EXPECT_NE(words.keep({1, u"a"_s, u"b"_s, {}}), QString());
+    EXPECT_FALSE(words.keep({1, u"a"_s, u"b"_s, {}}).isEmpty());
     EXPECT_EQ(words.kept().size(), 0);
 }
 
@@ -209,6 +210,17 @@ TEST(TermStore, PersonalPairsLeadBothListsAndAreMarked)
     request.direction = DictTable::RomanianEnglish;
     const LookupReport turned = MakeReport(table, finder, request, &index);
     EXPECT_EQ(Headwords(turned.directions[0].lists.back()).first(2), (QStringList{u"pompare"_s, u"pompă centrifugă"_s}));
+
+    // Letter case and marks are told apart or not as in the dictionary's lists; a query
+    // with a pair of letters no headword holds finds nothing.
+    const int ro = DictTable::RomanianEnglish;
+    EXPECT_EQ(index.find(ro, u"POMPĂ"_s).containing.size(), 1);
+    EXPECT_TRUE(index.find(ro, u"POMPĂ"_s).startingWith.isEmpty());
+    EXPECT_EQ(index.find(ro, u"pompa"_s).containing.size(), 1);
+    EXPECT_EQ(index.find(ro, u"pompa"_s, Diacritics::Ignored).containing.size(), 2);
+    EXPECT_EQ(index.find(ro, u"p"_s).startingWith.size(), 2);
+    EXPECT_TRUE(index.find(ro, u"pq"_s).isEmpty());
+    EXPECT_TRUE(index.find(DictTable::EnglishRomanian, u"ps"_s).isEmpty()); // "pump" then "sump pump"
 
     // Without pairs of the user's the report is as it always was.
     const TermIndex none{TermList()};

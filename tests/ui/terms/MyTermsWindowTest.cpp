@@ -4,6 +4,7 @@
 
 #include "ui/terms/MyTermsWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +18,15 @@ using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::testing;
 
+// My terms and My list in the folder; any problem with them fails the test.
+Form1Setup SetupIn(const QTemporaryDir &folder)
+{
+    Form1Setup setup;
+    setup.personalFiles = PersonalWordFiles::In(folder.path());
+    setup.showProblem = [](const QString &problem) { QFAIL(qPrintable(problem)); };
+    return setup;
+}
+
 class MyTermsWindowTest : public Form1Suite {
     Q_OBJECT
 
@@ -27,9 +37,7 @@ private slots:
     void aPairAddedInTheWindowIsFoundFirst()
     {
         QTemporaryDir folder;
-        Form1Setup setup;
-        setup.personalFiles = PersonalWordFiles::In(folder.path());
-        setup.showProblem = [](const QString &problem) { QFAIL(qPrintable(problem)); };
+        Form1Setup setup = SetupIn(folder);
         int opened = 0;
         QString proposed;
         setup.showMyTerms = [&](MyTermsWindow &window) {
@@ -64,6 +72,41 @@ private slots:
         form().lv[0]->setCurrentItem(form().lv[0]->topLevelItem(1));
         form().mnuKeep->trigger();
         QCOMPARE(form().personalWords().kept().size(), 1);
+    }
+
+    // The keys: Ctrl+T opens the window from the query box, with no pair proposed;
+    // Ctrl+M stars the selected row of a list, once however often it is pressed.
+    void theKeysOpenTheWindowAndStarARow()
+    {
+        QTemporaryDir folder;
+        Form1Setup setup = SetupIn(folder);
+        int opened = 0;
+        setup.showMyTerms = [&](MyTermsWindow &window) {
+            ++opened;
+            QVERIFY(window.headwordEdit->text().isEmpty());
+            // Named by its caption for a screen reader, not by the item it shows.
+            QCOMPARE(QAccessible::queryAccessibleInterface(window.directionBox)->text(QAccessible::Name),
+                     u"Direction"_s);
+        };
+        loadForm(setup);
+        QAccessible::setActive(true); // as with a screen reader running: naming a control makes its interface
+
+        QTest::keyClick(form().Text1, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(opened, 1);
+
+        search(u"a001"_s);
+        QTest::keyClick(form().lv[0], Qt::Key_M, Qt::ControlModifier); // nothing selected yet
+        QCOMPARE(form().personalWords().kept().size(), 0);
+        form().lv[0]->setFocus();
+        form().lv[0]->setCurrentItem(form().lv[0]->topLevelItem(0));
+        for (int press = 0; press < 2; ++press)
+            QTest::keyClick(form().lv[0], Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(form().personalWords().kept().size(), 1);
+        const KeptEntry kept = form().personalWords().kept().entries().front();
+        QCOMPARE(kept.headword, form().lv[0]->topLevelItem(0)->text(0));
+        QCOMPARE(kept.direction, form().CurrentDirection());
+        QVERIFY(QFile::exists(folder.filePath(u"mylist.tsv"_s)));
+        QAccessible::setActive(false);
     }
 };
 
