@@ -162,11 +162,16 @@ void GlobalShortcuts::request(const QString &method, QVariantList arguments, Res
     QVariantMap options = arguments.takeLast().toMap();
     options.insert(u"handle_token"_s, token);
     arguments.append(options);
-    listenForResponse(portal::RequestPath(bus_.baseService(), token));
+    const QString expectedPath = portal::RequestPath(bus_.baseService(), token);
+    listenForResponse(expectedPath);
     response_ = std::move(response);
     auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(PortalCall(portal::Interface, method, arguments)), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, expectedPath](QDBusPendingCallWatcher *call) {
         call->deleteLater();
+        // The Response may have come before this reply, and the next request be under
+        // way: then this request is over, whatever its reply says.
+        if (responsePath_ != expectedPath)
+            return;
         const QDBusPendingReply<QDBusObjectPath> reply = *call;
         if (reply.isError()) {
             const QDBusError error = reply.error();
