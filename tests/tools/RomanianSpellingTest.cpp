@@ -17,6 +17,7 @@ TEST(RomanianSpelling, InnerIBecomesAExceptAfterAPrefixOrWhereTheCheckerSaysNo)
     EXPECT_EQ(RomanianSpelling::modernWord(u"coborî"_s), u"coborî"_s);
     EXPECT_EQ(RomanianSpelling::modernWord(u"înalt"_s), u"înalt"_s);
     EXPECT_EQ(RomanianSpelling::modernWord(u"reîncepe"_s), u"reîncepe"_s);
+    EXPECT_EQ(RomanianSpelling::modernWord(u"superîngust"_s), u"superîngust"_s);
     EXPECT_EQ(RomanianSpelling::modernWord(u"neîmblînzit"_s), u"neîmblânzit"_s);
     EXPECT_EQ(RomanianSpelling::modernWord(u"sînt"_s), u"sunt"_s);
 

@@ -104,6 +104,32 @@ TEST(Gloss, DefinitionsLetterDescriptionsAndSayings)
     EXPECT_EQ(Gloss::renderingsOfGloss(u"dog, hound", u"câine"), (QStringList{u"dog"_s, u"hound"_s}));
 }
 
+TEST(Gloss, SaysDefinitionsAsGlossesWhereTheirWordsAllow)
+{
+    const auto check = [](const QString &definition, const QString &headword, const QString &gloss,
+                          Gloss::Rewrite expected) {
+        Gloss::Rewrite rewrite = Gloss::Rewrite::None;
+        EXPECT_EQ(Gloss::glossOfDefinition(definition, headword, &rewrite), gloss) << definition.toStdString();
+        EXPECT_EQ(rewrite, expected) << definition.toStdString();
+    };
+    check(u"a native or resident of Mureș County"_s, u"mureșean"_s, u"inhabitant of Mureș County"_s,
+          Gloss::Rewrite::Inhabitant);
+    check(u"the act or result of sifting"_s, u"cernere"_s, u"sifting"_s, Gloss::Rewrite::Activity);
+    check(u"the action of making something more literary"_s, u"x"_s, u"making something more literary"_s,
+          Gloss::Rewrite::Activity);
+    check(u"the function of an actuary"_s, u"actuariat"_s, u"function of an actuary"_s, Gloss::Rewrite::Article);
+    check(u"a small (clay) pot or jug"_s, u"ulcea"_s, u"small (clay) pot or jug"_s, Gloss::Rewrite::Article);
+    // Left as they are: a gerund too long, a relative clause, a finite verb, a saying's
+    // head, a longer phrase, no "of" after "act", no definition at all.
+    for (const auto &[definition, headword] :
+         {std::pair{u"the act of making a thing much more literary"_s, u"x"_s},
+          {u"a person who plays the viola"_s, u"altist"_s}, {u"a person who follows angelolatry"_s, u"x"_s},
+          {u"a lie has no legs"_s, u"minciuna"_s}, {u"the icing on the cake"_s, u"cireașă de pe tort"_s},
+          {u"a seller or vendor of onions"_s, u"cepar"_s}, {u"the act doing household chores"_s, u"x"_s},
+          {u"barrel used for churning butter"_s, u"putinei"_s}})
+        check(definition, headword, definition, Gloss::Rewrite::None);
+}
+
 TEST(Gloss, DropsStrayMarksOfTableTranslations)
 {
     EXPECT_EQ(Gloss::withoutStrayMarks(u"tâță :sâni"), u"tâță"_s);
@@ -113,6 +139,9 @@ TEST(Gloss, DropsStrayMarksOfTableTranslations)
     EXPECT_EQ(Gloss::withoutStrayMarks(u"thailandeze f pl"), u"thailandeze"_s);
     EXPECT_EQ(Gloss::withoutStrayMarks(u"șofer m"), u"șofer"_s);
     EXPECT_EQ(Gloss::withoutStrayMarks(u"pl"), u""_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"a f sg"), u"a"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"al m sg"), u"al"_s);
+    EXPECT_EQ(Gloss::withoutStrayMarks(u"No smoking — Fumatul interzis"), u""_s);
     EXPECT_EQ(Gloss::withoutStrayMarks(u"vitamina B"), u"vitamina B"_s);
     EXPECT_EQ(Gloss::withoutStrayMarks(u"semn & (și)"), u"semn & (și)"_s);
 }

@@ -30,6 +30,9 @@ const QString Assembly::BesideBaseFormRule = u"plural or feminine form beside it
 const QString Assembly::InflectedFormRule = u"inflected Romanian form, replaced by its headword"_s;
 const QString Assembly::AmbiguousFormRule = u"inflected Romanian form of several headwords"_s;
 const QString Assembly::LetterRule = u"description of a letter of the alphabet"_s;
+const QString Assembly::InhabitantRule = u"definition said as a gloss: \"a native or resident of X\" as \"inhabitant of X\""_s;
+const QString Assembly::ActivityRule = u"definition said as a gloss: \"the act of ...ing\" as the gerund"_s;
+const QString Assembly::ArticleRule = u"definition said as a gloss: a short noun phrase without its article"_s;
 
 namespace {
 
@@ -359,8 +362,13 @@ void Assembly::addGloss(const QString &headword, const ArticleSection &section, 
         const bool equivalent = english && !english->contains(u':') && !english->contains(u'"');
         // A verb's short equivalent reads as an English verb: "unknot" is "to unknot".
         const bool addTo = section.isVerb() && equivalent && !startsWithTo;
-        const QString written = Gloss::lowerCased(rendering, [&](const QString &w) { return lexicon_.isEnglishWord(w); });
-        offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + written : written, sense, {late, position});
+        const QString lowered =
+            Gloss::lowerCased(rendering, [&](const QString &w) { return lexicon_.isEnglishWord(w); });
+        const QString written = glossOf(lowered, phrase);
+        // A definition said as a gloss stays behind the translations, ahead of definitions.
+        const bool described = written != lowered;
+        offer(romanianEnglish_, romanianHeadword, addTo ? u"to "_s + written : written, sense,
+              {late || described, position});
         if (!equivalent) {
             englishRomanian_.removed.count(LongGlossRule);
             continue;
@@ -373,6 +381,19 @@ void Assembly::addGloss(const QString &headword, const ArticleSection &section, 
         const SenseRef reversed{Source::Reversed, sense.id, sense.technical, sense.rank * 100 + position};
         offer(englishRomanian_, lexicon_.englishLemma(*english), romanianRendering, reversed, {late, 0});
     }
+}
+
+QString Assembly::glossOf(const QString &definition, const QString &headword)
+{
+    Gloss::Rewrite rewrite = Gloss::Rewrite::None;
+    const QString gloss = Gloss::glossOfDefinition(definition, headword, &rewrite);
+    switch (rewrite) {
+    case Gloss::Rewrite::None: break;
+    case Gloss::Rewrite::Inhabitant: romanianEnglish_.removed.count(InhabitantRule); break;
+    case Gloss::Rewrite::Activity: romanianEnglish_.removed.count(ActivityRule); break;
+    case Gloss::Rewrite::Article: romanianEnglish_.removed.count(ArticleRule); break;
+    }
+    return gloss;
 }
 
 void Assembly::countInBoth(const QString &rule, qsizetype pairs)

@@ -45,6 +45,9 @@ public:
     static const QString InflectedFormRule;
     static const QString AmbiguousFormRule;
     static const QString LetterRule;
+    static const QString InhabitantRule;
+    static const QString ActivityRule;
+    static const QString ArticleRule;
 
     explicit Assembly(Lexicon lexicon) : lexicon_(std::move(lexicon)) {}
 
@@ -89,6 +92,9 @@ private:
     // The rank of a sense of a WordNet synset for one lemma: tagged senses by their
     // count, the others after them by sense number.
     qint64 wordNetRank(const QString &lemma, const SynsetKey &synset) const;
+    // A Romanian entry's definition said as a gloss where it can be (Gloss::glossOfDefinition),
+    // counted under its rule.
+    QString glossOf(const QString &definition, const QString &headword);
     void countInBoth(const QString &rule, qsizetype pairs);
     // Puts one pair into a direction unless a rule for every source forbids it.
     void offer(Direction &direction, const QString &headword, const QString &rendering, const SenseRef &sense,

@@ -2,6 +2,7 @@
 #include "gendict/Gloss.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -154,7 +155,10 @@ QString Gloss::withoutStrayMarks(QStringView translation)
     QString text = translation.toString();
     if (const qsizetype colon = text.indexOf(u" :"_s); colon >= 0)
         text.truncate(colon);
-    static const QRegularExpression trailing(u"(?:\\s+&|(?:^|\\s+)(?:[mfn](?:,?\\s*pl)?|pl))\\s*$"_s);
+    // "No smoking — Fumatul interzis": an example and its translation, no rendering.
+    if (text.contains(u" \u2014 "_s))
+        return {};
+    static const QRegularExpression trailing(u"(?:\\s+&|(?:^|\\s+)(?:[mfn](?:,?\\s*(?:pl|sg))?|pl|sg))\\s*$"_s);
     text.remove(trailing);
     return text.trimmed();
 }
@@ -176,6 +180,44 @@ bool Gloss::isDefinition(QStringView gloss)
     const bool article = std::any_of(articles.begin(), articles.end(),
                                      [&](const QString &a) { return text.startsWith(a, Qt::CaseInsensitive); });
     return article && wordCount(text) > MaxRenderingWords;
+}
+
+QString Gloss::glossOfDefinition(const QString &definition, QStringView headword, Rewrite *rewrite)
+{
+    *rewrite = Rewrite::None;
+    if (!isDefinition(definition))
+        return definition;
+    constexpr auto options =
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption;
+    static const QRegularExpression inhabitant(u"^an? native or (?:resident|inhabitant) of (.+)$"_s, options);
+    if (const QRegularExpressionMatch match = inhabitant.match(definition); match.hasMatch()) {
+        *rewrite = Rewrite::Inhabitant;
+        return u"inhabitant of "_s + match.captured(1);
+    }
+    static const QRegularExpression activity(
+        u"^the (?:act|action|process)(?: or (?:act|action|process|result))? of (\\w+ing\\b.*)$"_s, options);
+    if (const QRegularExpressionMatch match = activity.match(definition); match.hasMatch()) {
+        if (wordCount(withoutNotes(match.captured(1))) > MaxRenderingWords)
+            return definition;
+        *rewrite = Rewrite::Activity;
+        return match.captured(1);
+    }
+    // A phrase's definition may be a saying ("a lie has no legs"); only a word's is taken.
+    const QStringList words = withoutNotes(definition).toLower().split(u' ');
+    if (headword.contains(u' ') || words.size() != MaxRenderingWords + 1)
+        return definition;
+    static const QSet<QString> clauseWords{
+        u"who"_s, u"whom"_s, u"whose"_s, u"which"_s, u"that"_s, u"where"_s, u"when"_s, u"is"_s,
+        u"are"_s, u"was"_s,  u"were"_s,  u"has"_s,   u"have"_s, u"had"_s,   u"does"_s, u"do"_s,
+        u"did"_s, u"can"_s,  u"cannot"_s, u"will"_s, u"would"_s, u"may"_s,  u"must"_s, u"should"_s};
+    if (std::any_of(words.begin() + 1, words.end(), [](const QString &w) { return clauseWords.contains(w); }))
+        return definition;
+    // "the act doing chores" is no noun phrase; "the act of ..." is the activity rule's.
+    static const QSet<QString> activities{u"act"_s, u"action"_s, u"process"_s};
+    if (activities.contains(words[1]))
+        return definition;
+    *rewrite = Rewrite::Article;
+    return definition.sliced(definition.indexOf(u' ') + 1);
 }
 
 QStringList Gloss::renderingsOfGloss(QStringView gloss, QStringView headword)

@@ -44,8 +44,9 @@ public:
     static QString withoutMarkers(QStringView translation, QString *qualifiers, QStringList *tags = nullptr);
     // A table's translation without what typing left around the word: what follows a
     // blank and a colon ("tâță :sâni", "grădinar :"), a trailing "&", gender and number
-    // letters written without braces ("asigurări f", "șofer m", "thailandeze f pl"); a
-    // translation that is only such letters ("pl") becomes empty.
+    // letters written without braces ("asigurări f", "șofer m", "thailandeze f pl", "al m
+    // sg"); a translation that is only such letters ("pl"), or an example sentence with its
+    // own translation after a dash ("No smoking — Fumatul interzis"), becomes empty.
     static QString withoutStrayMarks(QStringView translation);
     // A gloss that describes a letter of the alphabet ("The first letter of the Romanian
     // alphabet", "the letter ă"): no translation.
@@ -66,6 +67,16 @@ public:
             return definition;
         return definition.front().toLower() + definition.sliced(1);
     }
+    // What glossOfDefinition() did to a rendering.
+    enum class Rewrite { None, Inhabitant, Activity, Article };
+    // A definition said the way a bilingual dictionary glosses the word, where the
+    // definition itself gives the words and reads alike without what is dropped: "a native
+    // or resident of Tulcea" is "inhabitant of Tulcea"; "the act or result of sifting" is
+    // "sifting" (a gerund of at most MaxRenderingWords words); "the function of an
+    // actuary" is "function of an actuary" (for a one-word headword, a definition that is a
+    // noun phrase of at most MaxRenderingWords words after its article: no relative clause,
+    // no finite verb). Anything else is returned as it is, with Rewrite::None.
+    static QString glossOfDefinition(const QString &definition, QStringView headword, Rewrite *rewrite);
     // Splits a gloss into renderings as renderings() does, unless it is a saying: the
     // halves of "like father, like son" start alike, and a headword of four or more words
     // or one with a comma is a saying whose gloss is one.

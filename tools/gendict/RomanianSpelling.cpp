@@ -42,7 +42,9 @@ QString RomanianSpelling::modernWord(const QString &word)
         return *found;
     static const QStringList prefixes{u"ne"_s,    u"re"_s,   u"pre"_s,  u"dez"_s,  u"des"_s,
                                       u"sub"_s,   u"supra"_s, u"între"_s, u"auto"_s, u"anti"_s,
-                                      u"semi"_s,  u"contra"_s, u"ultra"_s};
+                                      u"semi"_s,  u"contra"_s, u"ultra"_s, u"super"_s, u"hiper"_s,
+                                      u"tele"_s,  u"micro"_s, u"macro"_s, u"foto"_s, u"extra"_s,
+                                      u"bine"_s,  u"nemai"_s, u"prea"_s};
     QString modern = word;
     for (qsizetype i = 1; i + 1 < modern.size(); ++i) {
         if (modern[i] == u'î' && !prefixes.contains(modern.first(i).toLower()))

@@ -5,6 +5,7 @@
 #include "gendict/GenError.h"
 #include "gendict/HeadwordOrder.h"
 #include "gendict/Lemma.h"
+#include "gendict/RomanianSpelling.h"
 #include "gendict/SourceFile.h"
 
 #include "core/lookup/RomanianMorphology.h"
@@ -81,13 +82,17 @@ const QString *RuleLeavingOut(const QString &form, const QString &base, Language
 }
 
 void Offer(QList<FormPair> &pairs, QStringView rawForm, QStringView rawBase, Language language,
-           const StopList &stopList, Tally &removed)
+           const StopList &stopList, Tally &removed, const RomanianSpelling *spelling = nullptr)
 {
-    const std::optional<QString> form = Lemma::clean(rawForm);
-    const std::optional<QString> base = Lemma::clean(rawBase);
+    std::optional<QString> form = Lemma::clean(rawForm);
+    std::optional<QString> base = Lemma::clean(rawBase);
     if (!form || !base) {
         removed.count(Assembly::UnusableRule);
         return;
+    }
+    if (spelling) {
+        form = spelling->modern(*form);
+        base = spelling->modern(*base);
     }
     if (const QString *rule = RuleLeavingOut(*form, *base, language, stopList)) {
         removed.count(*rule);
@@ -114,11 +119,23 @@ struct Ordered {
 
 } // namespace
 
-QList<FormPair> WordForms::romanian(const StarDictBook &book, const StopList &stopList, Tally &removed)
+QList<FormPair> WordForms::romanian(const StarDictBook &book, const StopList &stopList, const SpellChecker *checker,
+                                    Tally &removed)
 {
+    // Learnt as the dictionary's headwords are, so that a base form is written as its
+    // headword is.
+    QStringList texts;
+    texts.reserve(book.articles.size() + book.forms.size());
+    for (const StarDictArticle &article : book.articles)
+        texts.append(article.headword);
+    for (const StarDictForm &form : book.forms)
+        texts.append(form.form);
+    RomanianSpelling spelling;
+    spelling.learn(texts, checker);
     QList<FormPair> pairs;
     for (const StarDictForm &form : book.forms)
-        Offer(pairs, form.form, book.articles[form.article].headword, Language::Romanian, stopList, removed);
+        Offer(pairs, form.form, book.articles[form.article].headword, Language::Romanian, stopList, removed,
+              &spelling);
     return pairs;
 }
 
@@ -182,8 +199,12 @@ WordForms::Summary WordForms::run(const GeneratorPaths &paths)
 
     Tally romanianRemoved;
     const StarDictBook book = StarDict::readTarGz(sources.filePath(Generator::RomanianEntriesFile));
+    std::optional<Hunspell> checker;
+    if (!paths.spellingDir.isEmpty())
+        checker.emplace(QDir(paths.spellingDir).filePath(u"ro_RO"_s));
     Summary summary;
-    summary.romanian = write(out.filePath(RomanianFile), romanian(book, stopList, romanianRemoved),
+    summary.romanian = write(out.filePath(RomanianFile),
+                             romanian(book, stopList, checker ? &*checker : nullptr, romanianRemoved),
                              romanianRemoved);
 
     QStringList exceptionLines;

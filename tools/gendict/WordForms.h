@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gendict/Generator.h"
+#include "gendict/SpellChecker.h"
 #include "gendict/StarDict.h"
 #include "gendict/StopList.h"
 #include "gendict/Tally.h"
@@ -48,9 +49,11 @@ public:
     static const QString GlossRule;
 
     // The Romanian pairs of the inflected forms a StarDict dictionary lists, cleaned like
-    // headwords; a form with a particle in front ("unei pompe", "să pompeze") goes, the
-    // program takes the particle off itself.
-    static QList<FormPair> romanian(const StarDictBook &book, const StopList &stopList, Tally &removed);
+    // headwords and in today's spelling as they are ("cîinii" of "cîine" is "câinii" of
+    // "câine", checked with checker when there is one); a form with a particle in front
+    // ("unei pompe", "să pompeze") goes, the program takes the particle off itself.
+    static QList<FormPair> romanian(const StarDictBook &book, const StopList &stopList, const SpellChecker *checker,
+                                    Tally &removed);
     // The English pairs of the lines of WordNet's exception lists, "form base base...",
     // '_' for a blank.
     static QList<FormPair> english(const QStringList &exceptionLines, const StopList &stopList, Tally &removed);
