@@ -4,7 +4,9 @@
 # display and a private session bus of its own: --show reaching the window that runs,
 # --selection until its pop-up is painted, --lookup answered by the window (whole
 # process, and its output against the loading path's), and 1,000 Lookup calls from 10
-# clients at once with the window's memory before and after.
+# clients at once with the window's memory before and after. Beside each time, the load
+# of the machine and the CPU time spent (by the command, and by the window for it), which
+# other work on the machine inflates less than the wall-clock time.
 #
 # usage: bus-bench.sh BIN_DIR [RUNS]   (the built programs beside the shipped Database.db)
 set -euo pipefail
@@ -18,6 +20,19 @@ source "$(dirname "$0")/../tests/e2e/session.sh"
 trap end_session EXIT
 now_us() { date +%s%6N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
+# The CPU time a process has spent so far, user and system, in microseconds.
+ticks=$(getconf CLK_TCK)
+cpu_us() { awk -v t="$ticks" '{ print ($14 + $15) * 1000000 / t }' "/proc/$1/stat"; }
+# Runs the command, adding its CPU time (user and system seconds, of it and its
+# children) to the file $1; cpu_median gives their median in milliseconds.
+TIMEFORMAT='%3U %3S'
+timed() {
+    local file=$1
+    shift
+    { time "$@" >"$work/out" 2>/dev/null; } 2>>"$file"
+}
+cpu_median() { awk '{ printf "%d\n", ($1 + $2) * 1000000 }' "$1" | median; }
+load() { echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"; }
 
 start_display
 openbox >/dev/null 2>&1 &
@@ -35,32 +50,42 @@ start=$(now_us)
 "$bin/quillet" --show pump || fail "--show pump failed"
 echo "exit 0 in $(( ($(now_us) - start) / 1000 )) ms; window processes: $(window_count)"
 
-echo "== quillet --selection (primary selection \"bearing\"), a window running: command to pop-up painted"
+echo "== quillet --selection (primary selection \"bearing\"), a window running: command to pop-up painted ($(load))"
 printf bearing | xclip -selection primary >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.3
 : >"$work/selection.times"
+: >"$work/selection.cpu"
 : >"$work/popup.log"
+window_cpu=0
 for _ in $(seq "$runs"); do
     before=$(wc -l <"$work/popup.log" 2>/dev/null || echo 0)
+    window_before=$(cpu_us "$window")
     start=$(now_us)
-    "$bin/quillet" --selection || fail "--selection failed"
+    timed "$work/selection.cpu" "$bin/quillet" --selection || fail "--selection failed"
     within 10 test "$(wc -l <"$work/popup.log" 2>/dev/null || echo 0)" -gt "$before" || fail "no pop-up painted"
     painted=$(sed -n "$((before + 1))p" "$work/popup.log")
     echo $((painted - start)) >>"$work/selection.times"
+    window_cpu=$(awk -v a="$window_cpu" -v b="$window_before" -v c="$(cpu_us "$window")" 'BEGIN { print a + c - b }')
     xdotool key Escape
     sleep 0.3
 done
-echo "median $(median <"$work/selection.times") ms over $runs runs (target <= 150 ms)"
+echo "median $(median <"$work/selection.times") ms over $runs runs (target <= 150 ms);" \
+     "CPU: the command $(cpu_median "$work/selection.cpu") ms (median), the window" \
+     "$(awk -v c="$window_cpu" -v n="$runs" 'BEGIN { printf "%.1f", c / n / 1000 }') ms a run (mean, clock ticks)"
 
-echo "== quillet --lookup valve, a window running: whole process"
+echo "== quillet --lookup valve, a window running: whole process ($(load))"
 : >"$work/lookup.times"
+: >"$work/lookup.cpu"
+window_before=$(cpu_us "$window")
 for _ in $(seq "$runs"); do
     start=$(now_us)
-    "$bin/quillet" --lookup valve >"$work/bus.txt"
+    timed "$work/lookup.cpu" "$bin/quillet" --lookup valve
     echo $(($(now_us) - start)) >>"$work/lookup.times"
 done
-echo "median $(median <"$work/lookup.times") ms over $runs runs (target <= 30 ms)"
+echo "median $(median <"$work/lookup.times") ms over $runs runs (target <= 30 ms);" \
+     "CPU: the command $(cpu_median "$work/lookup.cpu") ms (median), the window" \
+     "$(awk -v a="$window_before" -v b="$(cpu_us "$window")" -v n="$runs" 'BEGIN { printf "%.1f", (b - a) / n / 1000 }') ms a run (mean)"
 : >"$work/load.times"
 for _ in $(seq 5); do
     start=$(now_us)

@@ -103,10 +103,7 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
     if (request.kind == quillet::CommandLineRequest::Show)
         windowBus.whenLoaded([&form, word = request.lookup.word] { form.ShowWord(word); });
     else if (request.kind == quillet::CommandLineRequest::Selection)
-        windowBus.whenLoaded([&form] {
-            if (const QString word = quillet::WindowBus::SelectedWord(); !word.isEmpty())
-                form.ShowPopup(word);
-        });
+        windowBus.showSelection();
 
     // Being told to end from outside (a signal, the desktop session closing) ends the
     // program as closing the window does: the settings and the history are stored first.

@@ -4,13 +4,16 @@
 # a virtual display of its own: a second start raises the window that runs and ends,
 # --show and --selection reach it, the bus methods answer and refuse bad arguments with
 # a clear message, a look-up from the command line is answered by the window byte for
-# byte as the loading path answers it (the user's own pairs and their source too), and
-# the history then holds the words shown.
+# byte as the loading path answers it (the user's own pairs and their source too), a pair
+# imported meanwhile is in the window's next answer, the key the user registered with
+# the desktop's global shortcuts portal (the tests' own) is asked for again at start and
+# its press shows the pop-up for the selection, and the history then holds the words shown.
 #
-# usage: bus-test.sh PROGRAM_DIR   (the starter, its two programs and a Database.db)
+# usage: bus-test.sh PROGRAM_DIR FAKE_PORTAL   (the starter, its two programs and a
+#        Database.db; the tests' global shortcuts portal)
 set -euo pipefail
 
-source_dir=$1
+source_dir=$1 fake_portal=$2
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus.XXXXXX")
 pids=()
 source "$(dirname "$0")/session.sh"
@@ -27,6 +30,13 @@ printf 'headword,translation\npump rotor,rotor de pompa\n' >"$work/terms.csv"
 "$program/quillet" --import "$work/terms.csv" >/dev/null || fail "the user's pair was not imported"
 name=org.example.quillet
 windows() { window_processes "$program/quillet-app"; }
+
+# The desktop's portal, and a key the user registered with it in an earlier run.
+"$fake_portal" accept >"$work/portal.log" 2>&1 &
+pids+=($!)
+within 10 grep -q '^ready$' "$work/portal.log" || fail "the tests' portal did not start: $(cat "$work/portal.log")"
+mkdir -p "$work/home/.config"
+printf '[Startup]\nSelectionKey=True\n' >"$work/home/.config/Dictionar Quillet.ini"
 
 "$program/quillet" >"$work/window.log" 2>&1 &
 program_pid=$!
@@ -51,6 +61,20 @@ within 10 test -s "$work/popup.log" || fail "no pop-up was painted"
 popup=$(xdotool search --onlyvisible --pid "$program_pid" --name '^bearing$' 2>/dev/null | head -n1 || true)
 [[ -n "$popup" ]] || fail "no pop-up named bearing shows"
 call $name.Dictionary.ShowPopup valve >/dev/null || fail "ShowPopup failed"
+
+# The key registered in the earlier run is asked for again; its press shows the pop-up
+# for the selection.
+within 10 grep -q '^BindShortcuts session look-up-selection CTRL+ALT+Q' "$work/portal.log" \
+    || fail "the key was not asked for again: $(cat "$work/portal.log")"
+printf 'seal' | xclip -selection primary -loops 1 >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.3
+paintings=$(wc -l <"$work/popup.log")
+gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop \
+    --method org.example.FakePortal.Press look-up-selection >/dev/null || fail "the key was not pressed"
+within 10 test "$(wc -l <"$work/popup.log")" -gt "$paintings" || fail "the key's press painted no pop-up"
+within 5 test -n "$(xdotool search --onlyvisible --pid "$program_pid" --name '^seal$' 2>/dev/null)" \
+    || fail "no pop-up named seal shows after the key's press"
 
 # Bad arguments: an error that says what is wrong, and the window goes on.
 expect_error() {
@@ -96,13 +120,20 @@ grep -q "pompă" "$work/bus.text.0" || fail "the window's answer lacks pump's tr
 grep -q $'^er.starting-with\tpump rotor\trotor de pompa\tuser$' "$work/bus.tsv.0" \
     || fail "the window's answer lacks the user's pair: $(cat "$work/bus.tsv.0")"
 
+# A pair imported from the command line while the window runs is in its next answer.
+printf 'headword,translation\nvalve seat,scaun de supapa\n' >"$work/more-terms.csv"
+"$program/quillet" --import "$work/more-terms.csv" >/dev/null || fail "the second pair was not imported"
+call $name.Dictionary.Lookup valve er false | grep -q "'scaun de supapa'" \
+    || fail "the window's answer lacks the pair imported meanwhile"
+
 # Told to end, the window stores the history: the words shown both ways are in it.
 kill -TERM "$program_pid"
 status=0
 wait "$program_pid" || status=$?
 ((status == 0)) || fail "the window ended with status $status: $(cat "$work/window.log")"
 history="$work/home/.local/share/Quillet/Dic.ini"
-for word in pump bearing valve; do
+grep -q '^SelectionKey=True' "$work/home/.config/Dictionar Quillet.ini" || fail "the registered key was forgotten"
+for word in pump bearing valve seal; do
     tr -d '\r' <"$history" | grep -qx "$word" || fail "the history lacks $word: $(cat "$history")"
 done
 echo "session bus test passed"

@@ -36,6 +36,16 @@ ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-ce
 [[ -z "$(ls -A "$root/libexec/quillet" | grep -vx -e quillet-app -e quillet-cli)" ]] \
     || fail "libexec/quillet holds $(ls "$root/libexec/quillet")"
 
+# The session bus starts the installed starter, wherever the prefix put it: the default
+# one, and another chosen only when installing (as `make install PREFIX=...` does).
+service_exec() { sed -n 's/^Exec=//p' "$1/share/dbus-1/services/org.example.quillet.service"; }
+[[ $(service_exec "$root") == "$prefix/bin/quillet" ]] || fail "the service file starts $(service_exec "$root")"
+other=/opt/quillet-elsewhere
+DESTDIR="$stage/other" "$cmake" --install "$build" --prefix "$other" >"$stage/install-other.log" \
+    || fail "install under $other failed: $(cat "$stage/install-other.log")"
+[[ $(service_exec "$stage/other$other") == "$other/bin/quillet" && -x "$stage/other$other/bin/quillet" ]] \
+    || fail "installed under $other, the service file starts $(service_exec "$stage/other$other")"
+
 # The manual page is a compressed manual page.
 manual=$(gzip -dc "$root/share/man/man1/quillet.1.gz")
 grep -q '^\.TH QUILLET 1' <<<"$manual" || fail "the manual page is not one"

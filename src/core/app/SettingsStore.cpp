@@ -88,7 +88,8 @@ std::optional<FileStamp> Stamp(const QString &path)
 
 constexpr std::array OwnKeys{settings::SearchAsYouTypeKey, settings::DictLangKey, settings::DictKey,
                               settings::AdvSearchKey, settings::IgnoreDiacriticsKey, settings::WordFormsKey,
-                              settings::LeftKey, settings::TopKey, settings::WidthKey, settings::HeightKey};
+                              settings::LeftKey, settings::TopKey, settings::WidthKey, settings::HeightKey,
+                              settings::SelectionKeyKey};
 
 bool IsOwnKey(const QString &fullKey)
 {
@@ -250,6 +251,7 @@ StoredSettings LoadSettings(const SettingsStore &store, bool romanianLocale)
     stored.wordForms = TextToBoolean(store.get(WordFormsKey, u"True"_s));
     stored.left = TextToSingle(store.get(LeftKey, defaultPosition));
     stored.top = TextToSingle(store.get(TopKey, defaultPosition));
+    stored.selectionKeyRegistered = TextToBoolean(store.get(SelectionKeyKey, u"False"_s)).value_or(false);
     return stored;
 }
 
@@ -266,6 +268,8 @@ void SaveSettings(SettingsStore &store, const SettingsToSave &values)
     store.save(TopKey, SingleText(values.top));
     store.save(WidthKey, SingleText(values.width));
     store.save(HeightKey, SingleText(values.height));
+    if (values.selectionKeyRegistered)
+        store.save(SelectionKeyKey, BooleanText(true));
 }
 
 } // namespace settings

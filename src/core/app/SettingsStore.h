@@ -70,6 +70,9 @@ inline constexpr QStringView LeftKey = u"Left";
 inline constexpr QStringView TopKey = u"Top";
 inline constexpr QStringView WidthKey = u"Width";
 inline constexpr QStringView HeightKey = u"Height";
+// Stored once the user has registered the key that looks up the selection with the
+// desktop: each start then asks for it again, as the desktop forgets it with the session.
+inline constexpr QStringView SelectionKeyKey = u"SelectionKey";
 
 // The options and position as read at start-up. A missing key gives its default; a value
 // that does not convert is absent, and the window leaves that control as it is.
@@ -84,6 +87,7 @@ struct StoredSettings {
     std::optional<bool> wordForms;         // default on: base forms and near misses are offered
     std::optional<float> left;             // twips, default 3000
     std::optional<float> top;              // twips, default 3000
+    bool selectionKeyRegistered = false;   // "SelectionKey" True
 };
 
 // What is written at shut-down, taken from the normal (not minimised) window.
@@ -98,6 +102,7 @@ struct SettingsToSave {
     float top = 0;
     float width = 0;
     float height = 0;
+    bool selectionKeyRegistered = false; // stored only when true
 };
 
 StoredSettings LoadSettings(const SettingsStore &store, bool romanianLocale = false);

@@ -12,7 +12,7 @@ namespace {
 
 using enum TextTarget;
 
-constexpr std::array<InterfaceText, 53> Rows{{
+constexpr std::array<InterfaceText, 60> Rows{{
     // target                               English                                          Romanian
     {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
     {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
@@ -73,6 +73,25 @@ constexpr std::array<InterfaceText, 53> Rows{{
      u"GNOME: Configurări, Tastatură, Vezi și personalizează scurtăturile, Scurtături personalizate.\n"
      u"KDE Plasma: Configurări sistem, Scurtături, Adaugă comandă.\n"
      u"Xfce: Configurări, Tastatură, Scurtături aplicații, Adaugă."},
+    {SelectionKeyOffer,
+     u"Select a word in any program and press a key of your choice: a pop-up beside the pointer shows its "
+     u"translation.\n\nYour desktop can register the key for Quillet now; it proposes %1 and lets you "
+     u"choose another. Register it?",
+     u"Selectează un cuvânt în orice program și apasă o tastă aleasă de tine: lângă indicator apare "
+     u"traducerea lui.\n\nMediul tău de lucru poate înregistra acum tasta pentru Quillet; propune %1 și te "
+     u"lasă să alegi alta. O înregistrezi?"},
+    {SelectionKeyAccept,                    u"&Register",                                    u"Î&nregistrează"},
+    {SelectionKeyDecline,                   u"&Not now",                                     u"Nu &acum"},
+    {SelectionKeyDescription,               u"Look up the selected word in Quillet",          u"Caută în Quillet cuvântul selectat"},
+    {SelectionKeyBound,
+     u"Registered: select a word in any program and press %1.\n\nThe desktop's shortcut settings can change "
+     u"the key.",
+     u"Înregistrată: selectează un cuvânt în orice program și apasă %1.\n\nTasta se poate schimba din "
+     u"configurările de scurtături ale mediului de lucru."},
+    {SelectionKeyCancelled,                 u"The key was not registered: the desktop's dialog was cancelled.",
+                                            u"Tasta nu a fost înregistrată: dialogul mediului de lucru a fost anulat."},
+    {SelectionKeyRefused,                   u"The desktop did not register the key (%1).",
+                                            u"Mediul de lucru nu a înregistrat tasta (%1)."},
     {mnuMyTerms_Caption,                    u"My terms and My list...",                      u"Termenii mei și Lista mea..."},
     {mnuAddTerm_Caption,                    u"Add to my terms...",                           u"Adaugă la termenii mei..."},
     {mnuKeep_Caption,                       u"Add to My list",                               u"Adaugă în Lista mea"},

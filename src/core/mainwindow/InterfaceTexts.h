@@ -63,6 +63,13 @@ enum class TextTarget {
     LoadFailedText,
     mnuSelectionKey_Caption, // how to look up the selection of any program with a key
     SelectionKeyText,        // "%1" is the command to bind
+    SelectionKeyOffer,       // the desktop can take the key: "%1" is the key proposed
+    SelectionKeyAccept,      // the offer's buttons
+    SelectionKeyDecline,
+    SelectionKeyDescription, // what the key does, as the desktop's settings show it
+    SelectionKeyBound,       // "%1" is the key the desktop gave
+    SelectionKeyCancelled,
+    SelectionKeyRefused,     // "%1" is what the desktop said
     mnuMyTerms_Caption,
     mnuAddTerm_Caption,
     mnuKeep_Caption,

@@ -3,6 +3,7 @@
 
 #include "core/dictionary/RegularFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,8 +84,25 @@ QString LoadList(const QString &path, List &list, QByteArray &onDisk)
 
 } // namespace
 
+namespace {
+
+// What changes when a file is written or put in place of another: its size, its
+// modification time and the time its entry changed (a rename).
+QString FileStamp(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return {};
+    return u"%1 %2 %3"_s.arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch())
+        .arg(file.metadataChangeTime().toMSecsSinceEpoch());
+}
+
+} // namespace
+
 QStringList PersonalWords::load()
 {
+    termsStamp_ = FileStamp(files_.terms);
     terms_ = {};
     kept_ = {};
     termsDamage_ = LoadList(files_.terms, terms_, termsOnDisk_);
@@ -147,10 +165,31 @@ QString ChangeList(List &list, const QString &path, QByteArray &onDisk, const QS
 QString PersonalWords::changeTerms(const std::function<QString(TermList &)> &change)
 {
     bool reread = false;
+    const QString stamp = FileStamp(files_.terms);
     const QString problem = ChangeList(terms_, files_.terms, termsOnDisk_, termsDamage_, u"My terms"_s, change, reread);
+    // The bytes kept are the file's now: read again, or written.
+    termsStamp_ = problem.isEmpty() ? FileStamp(files_.terms) : reread ? stamp : termsStamp_;
     if (problem.isEmpty() || reread)
         ++termsGeneration_;
     return problem;
+}
+
+bool PersonalWords::readTermsAgainIfChanged()
+{
+    const QString stamp = FileStamp(files_.terms);
+    if (!termsDamage_.isEmpty() || stamp == termsStamp_)
+        return false;
+    QByteArray now;
+    TermList fresh;
+    if (!ReadUserFile(files_.terms, now).isEmpty() || !fresh.readFileText(now).isEmpty())
+        return false;
+    termsStamp_ = stamp;
+    if (now == termsOnDisk_)
+        return false;
+    terms_ = std::move(fresh);
+    termsOnDisk_ = std::move(now);
+    ++termsGeneration_;
+    return true;
 }
 
 QString PersonalWords::changeKept(const std::function<QString(KeptList &)> &change)

@@ -63,6 +63,12 @@ public:
     QString keep(const KeptEntry &entry);
     QString removeKept(qsizetype i);
 
+    // Reads My terms again when another program (an import from the command line) changed
+    // their file since it was last read or written here: true when the list changed. The
+    // file's size and times are looked at first, its bytes only when they differ. A file
+    // that cannot be read now, or could not be at start, leaves the list as it is.
+    bool readTermsAgainIfChanged();
+
     // Bumped at every change of My terms: a search index made for one generation is
     // out of date at the next.
     int termsGeneration() const { return termsGeneration_; }
@@ -79,6 +85,7 @@ private:
     // The files' bytes as last read or written here, to notice another program's change.
     QByteArray termsOnDisk_;
     QByteArray keptOnDisk_;
+    QString termsStamp_; // the terms file's size and times when termsOnDisk_ was taken
     int termsGeneration_ = 0;
 };
 

@@ -3,9 +3,12 @@
 
 #include "core/bus/BusNames.h"
 #include "core/bus/BusReport.h"
+#include "core/bus/GlobalShortcuts.h"
 #include "core/bus/RunningDictionary.h"
+#include "core/bus/SelectionKeyTexts.h"
 #include "core/bus/SelectionWord.h"
 #include "ui/bus/BusAdaptors.h"
+#include "ui/mainwindow/Form1.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -52,6 +55,7 @@ WindowBus::Claim WindowBus::claim()
         bus::ServiceName(), QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
         claimed_ = true;
+        offerSelectionKey(bus);
         return Claim::Claimed;
     }
     bus.unregisterObject(bus::ObjectPath());
@@ -62,10 +66,37 @@ WindowBus::Claim WindowBus::claim()
     return Claim::Taken;
 }
 
+// The one window of the session takes the key; the portal is asked once the dictionary
+// has loaded, so that the start waits for nothing, and a key registered in an earlier run
+// is asked for again (the desktop keeps it only as long as the session).
+void WindowBus::offerSelectionKey(const QDBusConnection &bus)
+{
+    portal_ = std::make_unique<bus::GlobalShortcuts>(bus);
+    form_.offerSelectionKey(*portal_);
+    connect(portal_.get(), &bus::GlobalShortcuts::activated, this, [this](const QString &id) {
+        if (id == bus::SelectionShortcutId)
+            showSelection();
+    });
+    connect(portal_.get(), &bus::GlobalShortcuts::probed, this, [this](bool available) {
+        if (available && form_.selectionKeyRegistered())
+            portal_->bind(SelectionShortcut(form_.inEnglish()));
+    });
+}
+
 void WindowBus::windowLoaded()
 {
     loaded_ = true;
     waiting_.runAll();
+    if (portal_)
+        portal_->probe();
+}
+
+void WindowBus::showSelection()
+{
+    whenLoaded([this] {
+        if (const QString word = SelectedWord(); !word.isEmpty())
+            form_.ShowPopup(word);
+    });
 }
 
 bool WindowBus::whenLoaded(std::function<void()> request)

@@ -3,6 +3,7 @@
 
 #include "core/bus/BusRequests.h"
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
@@ -13,11 +14,15 @@ namespace quillet {
 
 class ExportedObject;
 class Form1;
+namespace bus {
+class GlobalShortcuts;
+}
 
 // The window's place on the session bus: the program's name, held by one window a
 // session, and the object that answers the dictionary's interface and
 // org.freedesktop.Application. Requests that come while the dictionary loads wait and
-// run, in order, once it has.
+// run, in order, once it has. Where the desktop has a global shortcuts portal, the key the
+// user registered there shows the pop-up for the selection, as `quillet --selection` does.
 class WindowBus : public QObject {
     Q_OBJECT
 public:
@@ -42,13 +47,22 @@ public:
 
     Form1 &form() const { return form_; }
 
+    // The pop-up for the text selected in any program, once the window has loaded.
+    void showSelection();
+    // The desktop's global shortcuts portal, asked once the window has loaded; none
+    // before the name is held.
+    const bus::GlobalShortcuts *selectionKey() const { return portal_.get(); }
+
     // The text selected in any program, or the clipboard's when the platform has no
     // selection or nothing is selected, trimmed to the word or phrase it is looked up by.
     static QString SelectedWord();
 
 private:
+    void offerSelectionKey(const QDBusConnection &bus);
+
     Form1 &form_;
     std::unique_ptr<ExportedObject> exported_; // carries the two interfaces
+    std::unique_ptr<bus::GlobalShortcuts> portal_; // once the name is held
     bus::WaitingRequests waiting_;
     bool loaded_ = false;
     bool claimed_ = false;

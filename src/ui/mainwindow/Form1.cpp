@@ -383,6 +383,13 @@ void Form1::ApplyInterfaceLanguage(bool isEnglish)
         case TextTarget::FoundInRomanianEnglish:
         case TextTarget::LoadFailedText:
         case TextTarget::SelectionKeyText:
+        case TextTarget::SelectionKeyOffer:
+        case TextTarget::SelectionKeyAccept:
+        case TextTarget::SelectionKeyDecline:
+        case TextTarget::SelectionKeyDescription:
+        case TextTarget::SelectionKeyBound:
+        case TextTarget::SelectionKeyCancelled:
+        case TextTarget::SelectionKeyRefused:
         case TextTarget::AddWordNotice:
         case TextTarget::PersonalRowTip:
             break;

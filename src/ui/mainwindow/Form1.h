@@ -31,6 +31,9 @@ class QTimer;
 
 namespace quillet {
 
+namespace bus {
+class GlobalShortcuts;
+}
 class ClickLabel;
 class Form2;
 class DropDownList;
@@ -57,6 +60,9 @@ struct Form1Setup {
     std::function<void(Form3 &)> showQuiz = {};
     // Shows a message: a message box over the window unless a test replaces it.
     std::function<void(const QString &title, const QString &text)> showMessage = {};
+    // Asks a question to be answered yes or no: a message box over the window unless a
+    // test replaces it.
+    std::function<bool(const QString &title, const QString &text)> askQuestion = {};
     // Shows My terms and My list; runs the window modally unless a test replaces it.
     std::function<void(MyTermsWindow &)> showMyTerms = {};
     // Tells the user of a problem with their own files; a message box unless a test
@@ -138,7 +144,8 @@ public:
     void mnuGame_Click();
 
     // My terms and My list (Form1Terms.cpp): read on another thread while the dictionary
-    // loads, and taken in once the first list shows (or at the first search before that).
+    // loads, and taken in once the first list shows (or at the first search before that);
+    // My terms read again at a search when another program changed their file.
     void LoadPersonalWords();
     void mnuMyTerms_Click();
     // Offers the selected row (or the query, with no row selected) to My terms.
@@ -161,8 +168,16 @@ public:
     void RaiseWindow();
     LookupReport LookupForCaller(const LookupRequest &request);
     void ShowPopup(const QString &word);
-    // How to bind `quillet --selection` to a key in the desktop's own shortcut settings.
+    // A key for `quillet --selection`: registered with the desktop's global shortcuts
+    // portal where there is one (the user asked first), otherwise how to bind it in the
+    // desktop's own shortcut settings.
     void mnuSelectionKey_Click();
+    // The portal the key is registered with, once the window holds the session's name.
+    void offerSelectionKey(bus::GlobalShortcuts &portal);
+    // The user registered the key with the portal (in this run or an earlier one).
+    bool selectionKeyRegistered() const { return selectionKeyRegistered_; }
+    // The interface speaks English (else Romanian).
+    bool inEnglish() const;
     LookupPopup *popup() const { return popup_.get(); }
 
     // Settings.
@@ -254,6 +269,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void showSelectionKeyMessage(const QString &text);
+    bool askSelectionKey(const QString &text);
     class LoadingIndicator;
 
     void createControls();
@@ -294,7 +311,6 @@ private:
     void showFirstEntries();
     void applyColumnHeadings(bool isEnglish);
     void showCounts();
-    bool inEnglish() const;
     void showHistoryEntries();
     void copyFromActiveList(int column);
     bool copyWithCtrlC();
@@ -344,6 +360,9 @@ private:
     QPixmap background_;
     WindowDrag drag_;
     std::unique_ptr<LookupPopup> popup_;
+    bus::GlobalShortcuts *selectionKey_ = nullptr; // the portal, where the desktop has one
+    bool selectionKeyRegistered_ = false;
+    bool selectionKeyAsked_ = false; // the user waits to hear how the registration went
 };
 
 } // namespace quillet

@@ -3,7 +3,9 @@
 // as if typed, a look-up answered as the command line answers it, and the look-up pop-up.
 #include "ui/mainwindow/Form1.h"
 
+#include "core/bus/GlobalShortcuts.h"
 #include "core/bus/PopupText.h"
+#include "core/bus/SelectionKeyTexts.h"
 #include "core/mainwindow/InterfaceTexts.h"
 #include "ui/bus/LookupPopup.h"
 #include "ui/lookup/QueryBox.h"
@@ -12,6 +14,9 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -79,11 +84,42 @@ void Form1::ShowPopup(const QString &word)
 }
 
 // A program cannot take a key for itself on every desktop (not under Wayland): the
-// desktop's own shortcut settings run the command.
+// desktop's global shortcuts portal registers one where it runs, after the user agreed;
+// elsewhere the desktop's own shortcut settings run the command.
 void Form1::mnuSelectionKey_Click()
 {
+    const bool english = inEnglish();
+    if (selectionKey_ == nullptr || !selectionKey_->available()) {
+        showSelectionKeyMessage(ManualBindingText(english));
+        return;
+    }
+    if (!askSelectionKey(KeyOfferText(english)))
+        return;
+    selectionKeyAsked_ = true;
+    selectionKey_->bind(SelectionShortcut(english));
+}
+
+void Form1::offerSelectionKey(bus::GlobalShortcuts &portal)
+{
+    selectionKey_ = &portal;
+    connect(&portal, &bus::GlobalShortcuts::boundTo, this, [this](const QString &trigger) {
+        selectionKeyRegistered_ = true;
+        if (std::exchange(selectionKeyAsked_, false))
+            showSelectionKeyMessage(KeyBoundText(trigger, inEnglish()));
+    });
+    connect(&portal, &bus::GlobalShortcuts::failed, this,
+            [this](bus::GlobalShortcuts::Failure failure, const QString &detail) {
+                if (std::exchange(selectionKeyAsked_, false))
+                    showSelectionKeyMessage(KeyFailureText(failure, detail, inEnglish()));
+                else
+                    qWarning("quillet: the key that looks up the selection was not registered again: %s",
+                             qUtf8Printable(detail));
+            });
+}
+
+void Form1::showSelectionKeyMessage(const QString &text)
+{
     const QString title = mnuSelectionKey->text().remove(u"..."_s);
-    const QString text = TextOf(TextTarget::SelectionKeyText, inEnglish()).arg(u"quillet --selection"_s);
     if (setup_.showMessage) {
         setup_.showMessage(title, text);
         return;
@@ -91,6 +127,19 @@ void Form1::mnuSelectionKey_Click()
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
+}
+
+bool Form1::askSelectionKey(const QString &text)
+{
+    const QString title = mnuSelectionKey->text().remove(u"..."_s);
+    if (setup_.askQuestion)
+        return setup_.askQuestion(title, text);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
+    QPushButton *accept = box.addButton(TextOf(TextTarget::SelectionKeyAccept, inEnglish()), QMessageBox::AcceptRole);
+    box.setDefaultButton(accept);
+    box.addButton(TextOf(TextTarget::SelectionKeyDecline, inEnglish()), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 } // namespace quillet

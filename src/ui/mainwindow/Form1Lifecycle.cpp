@@ -173,6 +173,7 @@ void Form1::LoadSettings()
         mnuIgnoreDiacritics->setChecked(*stored.ignoreDiacritics);
     if (stored.wordForms)
         mnuWordForms->setChecked(*stored.wordForms);
+    selectionKeyRegistered_ = stored.selectionKeyRegistered;
 
     const double dpi = DotsPerInch(*this);
     QPoint position = pos();
@@ -200,6 +201,7 @@ void Form1::SaveSettings()
     values.advancedSearch = mnuAdvancedSearch->isChecked();
     values.ignoreDiacritics = mnuIgnoreDiacritics->isChecked();
     values.wordForms = mnuWordForms->isChecked();
+    values.selectionKeyRegistered = selectionKeyRegistered_;
     values.left = settings::PixelsToTwips(frame.x(), dpi);
     values.top = settings::PixelsToTwips(frame.y(), dpi);
     values.width = settings::PixelsToTwips(frame.width(), dpi);

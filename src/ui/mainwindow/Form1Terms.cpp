@@ -42,8 +42,13 @@ void Form1::startReadingPersonalWords()
 
 void Form1::LoadPersonalWords()
 {
-    if (personalLoaded_)
+    // Once read, My terms are read again when another program (an import from the command
+    // line) changed their file, so that the next search or caller finds the new pairs.
+    if (personalLoaded_) {
+        if (personal_.readTermsAgainIfChanged())
+            refreshTermIndex();
         return;
+    }
     startReadingPersonalWords();
     personalLoaded_ = true;
     PersonalRead read = personalRead_.get();

@@ -133,6 +133,34 @@ TEST(TermStore, AnotherProgramsChangeIsReadNotOverwritten)
     EXPECT_EQ(again.terms().size(), 3);
 }
 
+TEST(TermStore, AnotherProgramsChangeIsNoticedBeforeTheNextSearch)
+{
+    QTemporaryDir folder;
+    const PersonalWordFiles files = PersonalWordFiles::In(folder.path());
+    PersonalWords window(files), commandLine(files);
+    window.load();
+    EXPECT_FALSE(window.readTermsAgainIfChanged()); // no file yet, nothing new
+    EXPECT_EQ(window.addTerm({u"pump"_s, u"pompă"_s, TermDirection::Both, {}}), QString());
+    EXPECT_FALSE(window.readTermsAgainIfChanged()); // its own change is no news
+    const QByteArray onePair = Contents(files.terms);
+
+    commandLine.load();
+    EXPECT_EQ(commandLine.addTerm({u"valve"_s, u"supapă"_s, TermDirection::Both, {}}), QString());
+    const int generation = window.termsGeneration();
+    EXPECT_TRUE(window.readTermsAgainIfChanged());
+    EXPECT_EQ(window.terms().size(), 2);
+    EXPECT_NE(window.termsGeneration(), generation);
+    EXPECT_FALSE(window.readTermsAgainIfChanged());
+
+    // A file that cannot be read now leaves the list as it is; mended, it is read.
+    Write(files.terms, QByteArray("\xff\xfe not a list\n"));
+    EXPECT_FALSE(window.readTermsAgainIfChanged());
+    EXPECT_EQ(window.terms().size(), 2);
+    Write(files.terms, onePair);
+    EXPECT_TRUE(window.readTermsAgainIfChanged());
+    EXPECT_EQ(window.terms().size(), 1);
+}
+
 TEST(TermStore, AFailedSaveUndoesTheChange)
 {
     QTemporaryDir folder;
