@@ -40,35 +40,20 @@ bool Load(DictTable &table, const QString &programDir, QTextStream &err,
     LoadObserver quiet;
     DictionaryLoader loader(programDir);
     loader.setDirections(directions);
+    loader.setPackedIndex({DictTable::RomanianEnglish});
     const LoadResult loaded = loader.LoadDictionary(table, quiet);
     if (!loaded.loaded)
         err << ErrorLine(loaded.cancelled ? u"the dictionary load was cancelled"_s : loaded.failure.message());
     return loaded.loaded;
 }
 
-// The forms of each direction, read and made into tables on another thread.
-struct ReadyForms {
-    LoadResult result;
-    std::array<FormsTable, 2> tables;
-};
-
-ReadyForms ReadForms(const QString &programDir, const QList<int> &directions)
-{
-    const LoadObserver quiet;
-    LoadedForms loaded = FormsLoader(programDir).LoadForms(directions, quiet);
-    ReadyForms ready{loaded.result, {}};
-    for (std::size_t i = 0; i < ready.tables.size(); ++i)
-        ready.tables[i] = FormsTable(std::move(loaded.lines[i]));
-    return ready;
-}
-
 // A failure leaves the look-up without the listed forms, and says so.
-void UseForms(WordFinder &finder, const QList<int> &directions, ReadyForms ready, QTextStream &err)
+void UseForms(WordFinder &finder, const QList<int> &directions, FormsOnDemand forms, QTextStream &err)
 {
-    if (!ready.result.loaded)
-        err << ErrorLine(u"the word forms could not be loaded: "_s + ready.result.failure.message());
+    if (!forms.result.loaded)
+        err << ErrorLine(u"the word forms could not be loaded: "_s + forms.result.failure.message());
     for (const int d : directions)
-        finder.setForms(d, std::move(ready.tables[std::size_t(d - 1)]));
+        finder.setForms(d, std::move(forms.tables[std::size_t(d - 1)]));
 }
 
 // The answer written, its status, and "no match" said when nothing matched.
@@ -106,19 +91,26 @@ int RunLookup(const LookupRequest &request, const QString &programDir, const Per
         std::async(std::launch::async, [&files, &termsProblem] { return ReadTerms(files, termsProblem); });
     const QList<int> directions = RequestedDirections(request);
     // Only the directions asked for are read. Base forms are offered beside a headword
-    // too, so the forms of those directions are always read: on the other core, while
-    // the dictionary loads.
-    std::future<ReadyForms> forms =
-        std::async(std::launch::async, [&programDir, &directions] { return ReadForms(programDir, directions); });
+    // too, so the forms of those directions are always looked at: their block index is
+    // read on the other core while the dictionary loads, and a block only when a word
+    // could be in it.
+    std::future<FormsOnDemand> forms = std::async(std::launch::async, [&programDir, &directions] {
+        return FormsLoader(programDir).LoadFormsOnDemand(directions);
+    });
     DictTable table;
     if (!Load(table, programDir, err, directions))
         return ExitError;
     WordFinder finder(table);
-    UseForms(finder, directions, forms.get(), err);
+    FormsOnDemand readForms = forms.get();
+    const std::shared_ptr<QStringList> formsProblems = readForms.problems;
+    UseForms(finder, directions, std::move(readForms), err);
     const TermIndex personal = terms.get();
     if (!termsProblem.isEmpty())
         err << ErrorLine(u"my terms are left out: "_s + termsProblem);
-    return Answer(MakeReport(table, finder, request, &personal), request, out, err);
+    const LookupReport report = MakeReport(table, finder, request, &personal);
+    for (const QString &problem : std::as_const(*formsProblems))
+        err << ErrorLine(u"the word forms could not be loaded: "_s + problem);
+    return Answer(report, request, out, err);
 }
 
 // Adds the pairs of a file to My terms (or puts them in their place), and says what it did.

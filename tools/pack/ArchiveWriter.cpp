@@ -4,11 +4,16 @@
 #include "PackError.h"
 #include "ReproducibleBuild.h"
 
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QTimeZone>
 #include <QDir>
 #include <QFileInfo>
+#include <QtEndian>
 
-#include <archive.h>
-#include <archive_entry.h>
+#include <zlib.h>
+
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -16,85 +21,157 @@ namespace quillet::pack {
 
 namespace {
 
-struct EntryFree {
-    void operator()(struct archive_entry *entry) const { archive_entry_free(entry); }
-};
-using EntryPtr = std::unique_ptr<struct archive_entry, EntryFree>;
+constexpr std::uint16_t VersionNeeded = 51; // AES encryption
+constexpr std::uint16_t MadeByUnix = (3 << 8) | 63;
+constexpr std::uint16_t Encrypted = 1;
+constexpr std::uint16_t Deflated = 8;
+constexpr std::uint16_t AesVersion = 2; // AE-2: no CRC, the authentication code checks the data
+constexpr std::uint32_t RegularFileMode = 0100644;
+constexpr qint64 MaxZipBytes = 0xFFFFFFFF;
 
-// libarchive's sink: everything it produces goes into the save file.
-la_ssize_t WriteToFile(struct archive *archive, void *client, const void *buffer, size_t length)
+void Put16(QByteArray &out, std::uint16_t value)
 {
-    auto *file = static_cast<QSaveFile *>(client);
-    const qint64 written = file->write(static_cast<const char *>(buffer), qint64(length));
-    if (written != qint64(length)) {
-        archive_set_error(archive, -1, "%s", file->errorString().toLocal8Bit().constData());
-        return -1;
-    }
-    return written;
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 2);
+}
+
+void Put32(QByteArray &out, std::uint32_t value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+// The members' time in the ZIP's own form (MS-DOS date and time, in UTC).
+std::pair<std::uint16_t, std::uint16_t> DosTimeAndDate()
+{
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(std::max<qint64>(MemberTime(), 315532800), QTimeZone::utc());
+    const QDate date = time.date();
+    const QTime clock = time.time();
+    return {std::uint16_t((clock.hour() << 11) | (clock.minute() << 5) | (clock.second() / 2)),
+            std::uint16_t(((std::min(date.year(), 2107) - 1980) << 9) | (date.month() << 5) | date.day())};
+}
+
+QByteArray Deflate(QByteArrayView contents)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::bad_alloc();
+    QByteArray packed(qsizetype(deflateBound(&stream, uLong(contents.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(contents.data()));
+    stream.avail_in = uInt(contents.size());
+    stream.next_out = reinterpret_cast<Bytef *>(packed.data());
+    stream.avail_out = uInt(packed.size());
+    const int result = deflate(&stream, Z_FINISH);
+    packed.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END)
+        throw std::bad_alloc();
+    return packed;
+}
+
+// The archive's salt: random, or in a reproducible build derived from its date.
+QByteArray Salt()
+{
+    QByteArray salt(winzip::SaltBytes, Qt::Uninitialized);
+    if (const std::optional<qint64> epoch = SourceDateEpoch())
+        salt = ReproducibleBytes(*epoch, winzip::SaltBytes);
+    else
+        QRandomGenerator::system()->generate(salt.begin(), salt.end());
+    return salt;
 }
 
 } // namespace
 
-void ArchiveWriter::ArchiveFree::operator()(struct archive *archive) const
-{
-    archive_write_free(archive);
-}
-
 ArchiveWriter::ArchiveWriter(const QString &path, const QByteArray &password)
-    : file_(path), archive_(archive_write_new())
+    : file_(path), salt_(Salt()), keys_(winzip::DeriveKeys(password, salt_))
 {
-    if (!archive_)
-        fail(u"cannot start the archive"_s);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!file_.open(QIODevice::WriteOnly))
         throw PackError(u"%1: cannot write: %2"_s.arg(path, file_.errorString()));
-
-    struct archive *const a = archive_.get();
-    if (archive_write_set_format_zip(a) != ARCHIVE_OK
-        || archive_write_set_options(a, "zip:encryption=aes256") != ARCHIVE_OK
-        || archive_write_set_passphrase(a, password.constData()) != ARCHIVE_OK
-        || archive_write_set_bytes_in_last_block(a, 1) != ARCHIVE_OK
-        || archive_write_open2(a, &file_, nullptr, WriteToFile, nullptr, nullptr) != ARCHIVE_OK)
-        fail(u"cannot start the archive"_s);
 }
 
 void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
 {
-    const EntryPtr entry(archive_entry_new());
-    if (!entry)
-        fail(u"cannot add %1"_s.arg(name));
-    archive_entry_set_pathname(entry.get(), QByteArray(name.data(), name.size()).constData());
-    archive_entry_set_filetype(entry.get(), AE_IFREG);
-    archive_entry_set_perm(entry.get(), 0644);
-    archive_entry_set_size(entry.get(), contents.size());
-    archive_entry_set_mtime(entry.get(), MemberTime(), 0);
+    QByteArray data = salt_;
+    data.append(reinterpret_cast<const char *>(keys_.check.data()), winzip::CheckBytes);
+    data += Deflate(contents);
+    auto *const encrypted = reinterpret_cast<std::uint8_t *>(data.data()) + winzip::SaltBytes + winzip::CheckBytes;
+    const std::size_t encryptedBytes = std::size_t(data.size()) - winzip::SaltBytes - winzip::CheckBytes;
+    winzip::CounterMode(keys_).apply(encrypted, encryptedBytes);
+    winzip::Authenticator authenticator(keys_);
+    authenticator.add(QByteArrayView(reinterpret_cast<const char *>(encrypted), qsizetype(encryptedBytes)));
+    const std::array<std::uint8_t, winzip::AuthBytes> code = authenticator.code();
+    data.append(reinterpret_cast<const char *>(code.data()), code.size());
+    if (contents.size() > MaxZipBytes || offset_ + data.size() > MaxZipBytes || members_ == 0xFFFF)
+        throw PackError(u"%1: cannot add %2: the archive would be too large"_s.arg(file_.fileName(), name));
 
-    struct archive *const a = archive_.get();
-    if (archive_write_header(a, entry.get()) != ARCHIVE_OK)
-        fail(u"cannot add %1"_s.arg(name));
-    while (!contents.isEmpty()) {
-        const la_ssize_t written = archive_write_data(a, contents.data(), size_t(contents.size()));
-        if (written <= 0)
-            fail(u"cannot write %1"_s.arg(name));
-        contents = contents.sliced(written);
-    }
-    if (archive_write_finish_entry(a) != ARCHIVE_OK)
-        fail(u"cannot finish %1"_s.arg(name));
+    QByteArray aes;
+    Put16(aes, winzip::ExtraId);
+    Put16(aes, 7);
+    Put16(aes, AesVersion);
+    aes += "AE";
+    aes += char(winzip::Aes256Strength);
+    Put16(aes, Deflated);
+
+    // What the local header and the directory's record have alike, from the version needed on.
+    const auto [time, date] = DosTimeAndDate();
+    QByteArray common;
+    Put16(common, VersionNeeded);
+    Put16(common, Encrypted);
+    Put16(common, winzip::Method);
+    Put16(common, time);
+    Put16(common, date);
+    Put32(common, 0); // AE-2 stores no CRC
+    Put32(common, std::uint32_t(data.size()));
+    Put32(common, std::uint32_t(contents.size()));
+    Put16(common, std::uint16_t(name.size()));
+    Put16(common, std::uint16_t(aes.size()));
+
+    QByteArray local;
+    Put32(local, 0x04034b50);
+    local += common;
+    local.append(name.data(), name.size());
+    local += aes;
+    write(local);
+
+    Put32(directory_, 0x02014b50);
+    Put16(directory_, MadeByUnix);
+    directory_ += common;
+    Put16(directory_, 0); // comment
+    Put16(directory_, 0); // disk
+    Put16(directory_, 0); // internal attributes
+    Put32(directory_, RegularFileMode << 16);
+    Put32(directory_, std::uint32_t(offset_));
+    directory_.append(name.data(), name.size());
+    directory_ += aes;
+    offset_ += local.size();
+    write(data);
+    offset_ += data.size();
+    ++members_;
 }
 
 void ArchiveWriter::commit()
 {
-    if (archive_write_close(archive_.get()) != ARCHIVE_OK)
-        fail(u"cannot finish the archive"_s);
+    QByteArray end;
+    Put32(end, 0x06054b50);
+    Put16(end, 0);
+    Put16(end, 0);
+    Put16(end, std::uint16_t(members_));
+    Put16(end, std::uint16_t(members_));
+    Put32(end, std::uint32_t(directory_.size()));
+    Put32(end, std::uint32_t(offset_));
+    Put16(end, 0);
+    write(directory_ + end);
     if (!file_.commit())
         throw PackError(u"%1: cannot write: %2"_s.arg(file_.fileName(), file_.errorString()));
 }
 
-void ArchiveWriter::fail(const QString &what) const
+void ArchiveWriter::write(QByteArrayView bytes)
 {
-    const char *const reason = archive_ ? archive_error_string(archive_.get()) : nullptr;
-    throw PackError(u"%1: %2: %3"_s.arg(file_.fileName(), what,
-                                         reason ? QString::fromLocal8Bit(reason) : u"out of memory"_s));
+    if (file_.write(bytes.data(), bytes.size()) != bytes.size())
+        throw PackError(u"%1: cannot write: %2"_s.arg(file_.fileName(), file_.errorString()));
 }
 
 } // namespace quillet::pack

@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/archive/WinZipAes.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QLatin1StringView>
 #include <QSaveFile>
 #include <QString>
 
-#include <memory>
-
-struct archive;
-
 namespace quillet::pack {
 
-// Writes a ZIP archive whose members are regular files encrypted with AES-256 under one
-// password. The archive takes its real name only on commit(); until then it is a
-// temporary file beside it, which goes away if the writer is destroyed uncommitted, so
-// a failed run never leaves a half archive.
+// Writes a ZIP archive whose members are regular files, deflated and encrypted with
+// WinZip's AES-256 (AE-2) under one password. The members share one salt, drawn once per
+// archive (or derived from SOURCE_DATE_EPOCH, so a reproducible build packs the same
+// archive twice): the password is built into the program that reads the archive, so
+// a salt per member would protect nothing and cost the reader a key derivation each.
+// The archive takes its real name only on commit(); until then it is a temporary file
+// beside it, which goes away if the writer is destroyed uncommitted, so a failed run
+// never leaves a half archive.
 class ArchiveWriter {
 public:
     // Throws PackError when the archive cannot be started.
@@ -29,15 +31,14 @@ public:
     void commit();
 
 private:
-    struct ArchiveFree {
-        void operator()(struct archive *archive) const;
-    };
-
-    [[noreturn]] void fail(const QString &what) const;
+    void write(QByteArrayView bytes);
 
     QSaveFile file_;
-    // Declared after file_: freeing the archive may still write to the file.
-    std::unique_ptr<struct archive, ArchiveFree> archive_;
+    QByteArray salt_;
+    winzip::Keys keys_;
+    QByteArray directory_; // the central directory's records, written at the end
+    int members_ = 0;
+    qint64 offset_ = 0;
 };
 
 } // namespace quillet::pack

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 
 #include <optional>
 
@@ -14,5 +14,9 @@ std::optional<qint64> SourceDateEpoch();
 // The time the archive's members carry: SOURCE_DATE_EPOCH when it is set and earlier
 // than now, else now.
 qint64 MemberTime();
+
+// `size` bytes that stand in for random ones in a reproducible build: SHA-256 of the
+// date and a running block number, block after block.
+QByteArray ReproducibleBytes(qint64 epoch, qsizetype size);
 
 } // namespace quillet::pack

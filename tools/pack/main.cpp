@@ -4,8 +4,9 @@
 // Packs the two dictionary data files into the encrypted archive the program ships
 // with: the headwords and translations of each direction become two parallel members,
 // and beside them the headwords' search index, made once here rather than at every load.
-// The forms files, when given, become one member each: the inflected forms of that
-// direction's words, ordered for the program to look them up.
+// The forms files, when given, become blocks of members each, with an index of the
+// blocks: the inflected forms of that direction's words, ordered for the program to look
+// them up.
 #include "ArchiveWriter.h"
 #include "DataFileReader.h"
 #include "FormsFileReader.h"
@@ -15,6 +16,7 @@
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/TextLines.h"
+#include "core/lookup/FormsBlockIndex.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -51,6 +53,15 @@ void AddDirection(pack::ArchiveWriter &archive, const files::DirectionFiles &dir
     archive.add(direction.index, HeadwordIndexOf(columns.headwords, direction.direction));
 }
 
+// The forms in blocks, each a member, and the index of the blocks.
+void AddForms(pack::ArchiveWriter &archive, const files::FormsFile &file, const QByteArray &lines)
+{
+    const std::vector<QByteArray> blocks = FormsBlockIndex::split(lines);
+    archive.add(file.blockIndex, FormsBlockIndex::encode(blocks));
+    for (std::size_t k = 0; k < blocks.size(); ++k)
+        archive.add(QLatin1StringView(FormsBlockIndex::blockName(file, int(k + 1)).toLatin1()), blocks[k]);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -82,7 +93,7 @@ int main(int argc, char *argv[])
         AddDirection(archive, files::EnglishRomanian, englishRomanian);
         AddDirection(archive, files::RomanianEnglish, romanianEnglish);
         for (qsizetype i = 0; i < forms.size(); ++i)
-            archive.add(files::Forms[std::size_t(i)].name, forms[i]);
+            AddForms(archive, files::Forms[std::size_t(i)], forms[i]);
         archive.commit();
     } catch (const pack::PackError &error) {
         PrintError(QString::fromStdString(error.what()));

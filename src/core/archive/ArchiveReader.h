@@ -8,10 +8,6 @@
 #include <QStringList>
 
 #include <map>
-#include <memory>
-
-struct archive;
-struct archive_entry;
 
 namespace quillet {
 
@@ -44,12 +40,14 @@ struct ArchiveContents {
     const QByteArray *member(QLatin1StringView name) const;
 };
 
-// Reads members of the password-protected ZIP archive (AES-256, as the packer writes it)
-// straight into memory: nothing decrypted is ever written to a file. All or nothing: a
-// member is given only when every member asked for was read through without error, which
-// is when libarchive has checked its authentication code or CRC. Every member passed on
-// the way must be a regular file with a plain name, and each is counted against the
-// limits; members not asked for are passed over without being decrypted.
+// Reads members of the password-protected ZIP archive (WinZip AES-256, as the packer
+// writes it; plain stored or deflated members too) straight into memory: nothing
+// decrypted is ever written to a file. The archive is mapped, its central directory read,
+// and only the members asked for are touched: each one's authentication code is checked
+// over its encrypted bytes before anything is decrypted, and it is inflated to no more
+// than the size its header gives, within the limits. All or nothing: a member is given
+// only when every member asked for was read whole. Every member of the archive must be a
+// regular file with a plain name, and each is counted against the limits.
 class ArchiveReader {
 public:
     ArchiveReader(QString archivePath, QByteArray password, ArchiveLimits limits = {});
@@ -58,17 +56,6 @@ public:
     ArchiveContents read(const QStringList &wanted = {}) const;
 
 private:
-    struct ArchiveFree {
-        void operator()(struct archive *archive) const;
-    };
-    using ArchivePtr = std::unique_ptr<struct archive, ArchiveFree>;
-
-    ArchivePtr open() const;
-    void readAll(struct archive *archive, const QStringList &wanted, ArchiveContents &contents) const;
-    QString checkedName(struct archive_entry *entry) const;
-    QByteArray readMember(struct archive *archive, struct archive_entry *entry, const QString &name,
-                          qint64 roomLeft, bool passwordProven) const;
-
     QString archivePath_;
     QByteArray password_;
     ArchiveLimits limits_;

@@ -35,12 +35,18 @@ inline constexpr std::array<DirectionFiles, 2> Directions{EnglishRomanian, Roman
 
 // The inflected forms of each direction's headwords, one "form<TAB>base" line per pair
 // (see FormsTable). They are read after the dictionary, and an archive may lack them.
+// The packer stores them in blocks, members of their own ("rte_f1.txt", "rte_f2.txt",
+// ...), with an index of the blocks (FormsBlockIndex), so a look-up unpacks only the
+// block that can hold its word; an older archive holds them as one member, `name`.
 struct FormsFile {
     int direction;
     QLatin1StringView name;
+    QLatin1StringView blockIndex;
+    QLatin1StringView blockPrefix; // the block numbered k (from 1) is "<prefix>k.txt"
 };
-inline constexpr std::array<FormsFile, 2> Forms{{{1, QLatin1StringView{"ert_f.txt"}},
-                                                  {2, QLatin1StringView{"rte_f.txt"}}}};
+inline constexpr std::array<FormsFile, 2> Forms{
+    {{1, QLatin1StringView{"ert_f.txt"}, QLatin1StringView{"ert_fi.bin"}, QLatin1StringView{"ert_f"}},
+     {2, QLatin1StringView{"rte_f.txt"}, QLatin1StringView{"rte_fi.bin"}, QLatin1StringView{"rte_f"}}}};
 
 // The most each member is allowed to hold. The shipped files are a fraction of these
 // (about 0.6, 1.2 and 10 MB); the bounds keep the table built from the largest archive

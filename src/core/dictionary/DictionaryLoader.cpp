@@ -121,6 +121,11 @@ void DictionaryLoader::setDirections(QList<int> directions)
     directions_ = std::move(directions);
 }
 
+void DictionaryLoader::setPackedIndex(QList<int> directions)
+{
+    packedIndex_ = std::move(directions);
+}
+
 LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &observer) const
 {
     observer.extracting();
@@ -128,8 +133,11 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         return LoadResult{false, true, {}};
     QStringList members;
     for (const files::DirectionFiles &set : files::Directions)
-        if (directions_.contains(set.direction))
-            members << set.headwords << set.translations << set.index;
+        if (directions_.contains(set.direction)) {
+            members << set.headwords << set.translations;
+            if (packedIndex_.contains(set.direction))
+                members << set.index;
+        }
     DictionaryMembers read = ReadDictionaryMembers(programDir_, members);
     if (!read.result.loaded)
         return read.result;

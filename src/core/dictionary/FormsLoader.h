@@ -3,12 +3,14 @@
 
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/DictionaryLoader.h"
+#include "core/lookup/FormsTable.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <array>
+#include <memory>
 
 namespace quillet {
 
@@ -16,6 +18,14 @@ namespace quillet {
 struct LoadedForms {
     LoadResult result;
     std::array<QByteArray, 2> lines; // per direction (index d - 1); empty when the archive has none
+};
+
+// The forms tables of a look-up that asks about a few words.
+struct FormsOnDemand {
+    LoadResult result;
+    std::array<FormsTable, 2> tables; // per direction (index d - 1)
+    // What went wrong reading a block later, when a word needed it.
+    std::shared_ptr<QStringList> problems = std::make_shared<QStringList>();
 };
 
 // Reads the inflected forms of the dictionary's headwords from the archive in the
@@ -31,6 +41,11 @@ public:
     explicit FormsLoader(QString programDir) : programDir_(std::move(programDir)) {}
 
     LoadedForms LoadForms(const QList<int> &directions, const LoadObserver &observer) const;
+
+    // The forms of the directions asked for as tables that read a block of the archive
+    // only when a word could be in it; a direction whose archive holds its forms whole
+    // (an older archive) has them read now.
+    FormsOnDemand LoadFormsOnDemand(const QList<int> &directions) const;
 
 private:
     QString programDir_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lookup/FormsTable.h"
 
+#include "core/lookup/FormsBlockIndex.h"
 #include "core/lookup/WordKey.h"
 
 #include <algorithm>
@@ -52,6 +53,31 @@ FormsTable::FormsTable(QByteArray lines) : bytes_(std::move(lines))
     }
     bytes_.squeeze();
     starts_.shrink_to_fit();
+}
+
+FormsTable::FormsTable(const FormsBlockIndex &index, BlockReader read)
+    : blocks_(std::make_shared<FormsBlocks>(index, std::move(read)))
+{
+}
+
+FormsBlocks::FormsBlocks(const FormsBlockIndex &index, FormsTable::BlockReader read)
+    : index_(std::make_unique<FormsBlockIndex>(index)), read_(std::move(read))
+{
+}
+
+FormsBlocks::~FormsBlocks() = default;
+
+const FormsTable *FormsBlocks::tableFor(const QString &key)
+{
+    const std::optional<int> block = index_->blockOf(key);
+    if (!block)
+        return nullptr;
+    auto found = tables_.find(*block);
+    if (found == tables_.end()) {
+        std::optional<QByteArray> lines = read_(*block);
+        found = tables_.emplace(*block, lines ? FormsTable(std::move(*lines)) : FormsTable()).first;
+    }
+    return &found->second;
 }
 
 QByteArray FormsTable::encode(QList<FormPair> pairs)
@@ -115,6 +141,10 @@ FoundBases FormsTable::basesOf(QStringView word) const
     const QString key = WordKey(word);
     if (key.isEmpty())
         return found;
+    if (blocks_) {
+        const FormsTable *const block = blocks_->tableFor(key);
+        return block ? block->basesOf(word) : found;
+    }
     for (std::size_t i = firstWithKey(key); i < starts_.size() && keyAt(i) == key; ++i) {
         const QString form = QString::fromUtf8(FormOf(line(i)));
         const QString base = QString::fromUtf8(BaseOf(line(i)));

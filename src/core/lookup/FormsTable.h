@@ -7,10 +7,17 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace quillet {
+
+class FormsBlockIndex;
+class FormsBlocks;
 
 // One inflected form and the word it is a form of, its base form ("roțile", "roată").
 using FormPair = std::pair<QString, QString>;
@@ -32,12 +39,17 @@ public:
     // Takes the lines as encode() writes them. A line without a tab, or with nothing on
     // either side of it, is passed over; lines out of order are not found.
     explicit FormsTable(QByteArray lines);
+    // The lines of the blocks the index describes, each block read (by its number) only
+    // when a word could be in it.
+    using BlockReader = std::function<std::optional<QByteArray>(int block)>;
+    FormsTable(const FormsBlockIndex &index, BlockReader read);
 
     // The lines for these pairs, in the table's order, each pair once.
     static QByteArray encode(QList<FormPair> pairs);
 
+    // The lines held now (blocks not yet read hold none).
     qsizetype size() const { return qsizetype(starts_.size()); }
-    bool isEmpty() const { return starts_.empty(); }
+    bool isEmpty() const { return starts_.empty() && !blocks_; }
     // The bytes it holds, for measuring.
     qsizetype byteSize() const;
 
@@ -51,6 +63,22 @@ private:
 
     QByteArray bytes_;
     std::vector<quint32> starts_; // where each usable line begins
+    std::shared_ptr<FormsBlocks> blocks_; // or the blocks, read when asked for
+};
+
+// The blocks of one direction's forms, each made a table when first needed.
+class FormsBlocks {
+public:
+    FormsBlocks(const FormsBlockIndex &index, FormsTable::BlockReader read);
+    ~FormsBlocks();
+    // The table of the block that could hold the key, or nullptr when none could (or it
+    // could not be read).
+    const FormsTable *tableFor(const QString &key);
+
+private:
+    std::unique_ptr<FormsBlockIndex> index_;
+    FormsTable::BlockReader read_;
+    std::map<int, FormsTable> tables_;
 };
 
 } // namespace quillet

@@ -5,6 +5,7 @@
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/FormsLoader.h"
+#include "core/lookup/FormsBlockIndex.h"
 #include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/ProgramFolders.h"
 
@@ -238,6 +239,56 @@ TEST_F(ProgramFolder, AFormsMemberWithOverlongLinesIsRefused)
     EXPECT_EQ(forms.result.failure.message(), u"ert_f.txt: line 2 is longer than 65536 bytes"_s);
     EXPECT_TRUE(forms.lines[0].isEmpty());
     EXPECT_EQ(forms.lines[1], "roți\troată\n");
+}
+
+// Forms stored in blocks give the window the same lines as one member did, and a look-up
+// the same bases, reading only the block its word could be in; an index that no longer
+// describes its blocks is passed over for the whole member, or named when there is none.
+TEST_F(ProgramFolder, FormsInBlocksServeAsOneMemberDid)
+{
+    QList<FormPair> pairs;
+    for (int k = 0; k < 4000; ++k)
+        pairs.append({u"Form%1"_s.arg(k / 2), u"base%1"_s.arg(k)});
+    const QByteArray lines = FormsTable::encode(pairs);
+    const std::vector<QByteArray> blocks = FormsBlockIndex::split(lines);
+    ASSERT_GT(blocks.size(), 2u);
+    for (std::size_t k = 1; k < blocks.size(); ++k) // the two lines of a form stay together
+        EXPECT_NE(blocks[k - 1].sliced(blocks[k - 1].lastIndexOf('\n', -2) + 1).split('\t')[0],
+                  blocks[k].split('\t')[0]);
+    const auto write = [&](const QByteArray &index, const QList<QByteArray> &more = {}) {
+        std::vector<Member> members{{"ert_e.txt", "a\n"}, {"ert_r.txt", "b\n"}, {"ert_fi.bin", index}};
+        for (std::size_t k = 0; k < blocks.size(); ++k)
+            members.push_back({"ert_f" + QByteArray::number(qsizetype(k + 1)) + ".txt", blocks[k]});
+        if (!more.isEmpty())
+            members.push_back({more[0], more[1]});
+        WriteZip(programPath(files::Database), members, Password);
+    };
+    write(FormsBlockIndex::encode(blocks));
+    EXPECT_EQ(FormsLoader(programDir()).LoadForms({1}, observer_).lines[0], lines);
+    FormsOnDemand onDemand = FormsLoader(programDir()).LoadFormsOnDemand({1});
+    ASSERT_TRUE(onDemand.result.loaded);
+    EXPECT_EQ(onDemand.tables[0].basesOf(u"form1999").spelledAlike, (QStringList{u"base3998"_s, u"base3999"_s}));
+    EXPECT_EQ(onDemand.tables[0].basesOf(u"form0").spelledAlike, (QStringList{u"base0"_s, u"base1"_s}));
+    EXPECT_TRUE(onDemand.tables[0].basesOf(u"aaa").spelledAlike.isEmpty());
+    EXPECT_TRUE(onDemand.problems->isEmpty());
+
+    // Blocks of other lines than the index says: the whole member serves, else nothing.
+    std::vector<QByteArray> stale = blocks;
+    for (QByteArray &block : stale)
+        block.prepend("Form0\tother\n");
+    write(FormsBlockIndex::encode(stale), {"ert_f.txt", "went\tgo\n"});
+    EXPECT_EQ(FormsLoader(programDir()).LoadForms({1}, observer_).lines[0], "went\tgo\n");
+    write(FormsBlockIndex::encode(stale));
+    const LoadedForms none = FormsLoader(programDir()).LoadForms({1}, observer_);
+    EXPECT_EQ(none.result.failure.message(), u"ert_fi.bin: the blocks do not match their index"_s);
+    onDemand = FormsLoader(programDir()).LoadFormsOnDemand({1});
+    EXPECT_TRUE(onDemand.tables[0].basesOf(u"form1999").spelledAlike.isEmpty());
+    EXPECT_THAT(onDemand.problems->join(u' ').toStdString(), HasSubstr("the block does not match its index"));
+    // An index of another version, or damaged, is no index.
+    QByteArray otherVersion = FormsBlockIndex::encode(blocks);
+    otherVersion[4] = char(FormsBlockIndex::Version + 1);
+    EXPECT_FALSE(FormsBlockIndex::decode(otherVersion));
+    EXPECT_FALSE(FormsBlockIndex::decode(FormsBlockIndex::encode(blocks).chopped(1)));
 }
 
 TEST_F(ProgramFolder, LineEndsEncodingsAndBlankLinesKeepTheFilesPaired)

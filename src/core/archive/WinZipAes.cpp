@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/archive/WinZipAes.h"
+
+#include <nettle/memxor.h>
+#include <nettle/pbkdf2.h>
+
+#include <algorithm>
+
+namespace quillet::winzip {
+
+namespace {
+
+constexpr unsigned Iterations = 1000;
+// The counter blocks encrypted at a time: AES in hardware works on several at once.
+constexpr std::size_t BatchBlocks = 64;
+
+const std::uint8_t *Bytes(QByteArrayView view)
+{
+    return reinterpret_cast<const std::uint8_t *>(view.data());
+}
+
+} // namespace
+
+Keys DeriveKeys(QByteArrayView password, QByteArrayView salt)
+{
+    std::array<std::uint8_t, 2 * KeyBytes + CheckBytes> derived{};
+    pbkdf2_hmac_sha1(std::size_t(password.size()), Bytes(password), Iterations, std::size_t(salt.size()), Bytes(salt),
+                     derived.size(), derived.data());
+    Keys keys;
+    std::copy_n(derived.begin(), KeyBytes, keys.cipher.begin());
+    std::copy_n(derived.begin() + KeyBytes, KeyBytes, keys.authentication.begin());
+    std::copy_n(derived.begin() + 2 * KeyBytes, CheckBytes, keys.check.begin());
+    return keys;
+}
+
+CounterMode::CounterMode(const Keys &keys)
+{
+    aes256_set_encrypt_key(&aes_, keys.cipher.data());
+}
+
+void CounterMode::apply(std::uint8_t *data, std::size_t size)
+{
+    std::array<std::uint8_t, BatchBlocks * AES_BLOCK_SIZE> stream{};
+    while (size > 0) {
+        const std::size_t blocks = std::min(BatchBlocks, (size + AES_BLOCK_SIZE - 1) / AES_BLOCK_SIZE);
+        stream.fill(0);
+        for (std::size_t b = 0; b < blocks; ++b) {
+            const std::uint64_t counter = ++counter_;
+            for (std::size_t i = 0; i < sizeof counter; ++i)
+                stream[b * AES_BLOCK_SIZE + i] = std::uint8_t(counter >> (8 * i));
+        }
+        aes256_encrypt(&aes_, blocks * AES_BLOCK_SIZE, stream.data(), stream.data());
+        const std::size_t n = std::min(size, blocks * AES_BLOCK_SIZE);
+        memxor(data, stream.data(), n);
+        data += n;
+        size -= n;
+    }
+}
+
+Authenticator::Authenticator(const Keys &keys)
+{
+    hmac_sha1_set_key(&hmac_, keys.authentication.size(), keys.authentication.data());
+}
+
+void Authenticator::add(QByteArrayView encrypted)
+{
+    hmac_sha1_update(&hmac_, std::size_t(encrypted.size()), Bytes(encrypted));
+}
+
+std::array<std::uint8_t, AuthBytes> Authenticator::code()
+{
+    std::array<std::uint8_t, AuthBytes> code{};
+    hmac_sha1_digest(&hmac_, code.size(), code.data());
+    return code;
+}
+
+} // namespace quillet::winzip
