@@ -4,12 +4,13 @@
 #include "core/dictionary/RegularFile.h"
 #include "core/terms/TermsTexts.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -87,25 +88,21 @@ BilingualText LoadList(const QString &path, List &list, QByteArray &onDisk)
 
 } // namespace
 
-namespace {
-
 // What changes when a file is written or put in place of another: its size, its
 // modification time and the time its entry changed (a rename).
-QString FileStamp(const QString &path)
+PersonalWords::FileStamp PersonalWords::StampOf(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.exists())
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return {};
-    return u"%1 %2 %3"_s.arg(file.size())
-        .arg(file.lastModified().toMSecsSinceEpoch())
-        .arg(file.metadataChangeTime().toMSecsSinceEpoch());
+    constexpr qint64 NsPerSecond = 1'000'000'000;
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * NsPerSecond + status.st_mtim.tv_nsec,
+            qint64(status.st_ctim.tv_sec) * NsPerSecond + status.st_ctim.tv_nsec};
 }
-
-} // namespace
 
 QList<BilingualText> PersonalWords::load()
 {
-    termsStamp_ = FileStamp(files_.terms);
+    termsStamp_ = StampOf(files_.terms);
     terms_ = {};
     kept_ = {};
     termsDamage_ = LoadList(files_.terms, terms_, termsOnDisk_);
@@ -175,11 +172,11 @@ BilingualText ChangeList(List &list, const QString &path, QByteArray &onDisk, co
 BilingualText PersonalWords::changeTerms(const std::function<BilingualText(TermList &)> &change)
 {
     bool reread = false;
-    const QString stamp = FileStamp(files_.terms);
+    const FileStamp stamp = StampOf(files_.terms);
     BilingualText problem = ChangeList(terms_, files_.terms, termsOnDisk_, termsDamage_,
                                        {TermsText::TermsFrozen, TermsText::TermsChangedMeanwhile}, change, reread);
     // The bytes kept are the file's now: read again, or written.
-    termsStamp_ = problem.isEmpty() ? FileStamp(files_.terms) : reread ? stamp : termsStamp_;
+    termsStamp_ = problem.isEmpty() ? StampOf(files_.terms) : reread ? stamp : termsStamp_;
     if (problem.isEmpty() || reread)
         ++termsGeneration_;
     return problem;
@@ -187,7 +184,7 @@ BilingualText PersonalWords::changeTerms(const std::function<BilingualText(TermL
 
 bool PersonalWords::readTermsAgainIfChanged()
 {
-    const QString stamp = FileStamp(files_.terms);
+    const FileStamp stamp = StampOf(files_.terms);
     if (!termsDamage_.isEmpty() || stamp == termsStamp_)
         return false;
     QByteArray now;

@@ -85,7 +85,16 @@ private:
     // The files' bytes as last read or written here, to notice another program's change.
     QByteArray termsOnDisk_;
     QByteArray keptOnDisk_;
-    QString termsStamp_; // the terms file's size and times when termsOnDisk_ was taken
+    // The terms file's size and times when termsOnDisk_ was taken: looked at before every
+    // search, so one stat() and no text or time conversion.
+    struct FileStamp {
+        qint64 size = -1; // -1: no file
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
+        bool operator==(const FileStamp &) const = default;
+    };
+    static FileStamp StampOf(const QString &path);
+    FileStamp termsStamp_;
     int termsGeneration_ = 0;
 };
 
