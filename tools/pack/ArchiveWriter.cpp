@@ -3,6 +3,7 @@
 
 #include "PackError.h"
 #include "ReproducibleBuild.h"
+#include "core/archive/ZipDirectory.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -22,9 +23,8 @@ namespace quillet::pack {
 namespace {
 
 constexpr std::uint16_t VersionNeeded = 51; // AES encryption
-constexpr std::uint16_t MadeByUnix = (3 << 8) | 63;
+constexpr std::uint16_t MadeByUnix = (zip::UnixSystem << 8) | 63;
 constexpr std::uint16_t Encrypted = 1;
-constexpr std::uint16_t Deflated = 8;
 constexpr std::uint16_t AesVersion = 2; // AE-2: no CRC, the authentication code checks the data
 constexpr std::uint32_t RegularFileMode = 0100644;
 constexpr qint64 MaxZipBytes = 0xFFFFFFFF;
@@ -113,7 +113,7 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
     Put16(aes, AesVersion);
     aes += "AE";
     aes += char(winzip::Aes256Strength);
-    Put16(aes, Deflated);
+    Put16(aes, zip::Deflated);
 
     // What the local header and the directory's record have alike, from the version needed on.
     const auto [time, date] = DosTimeAndDate();
@@ -130,13 +130,13 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
     Put16(common, std::uint16_t(aes.size()));
 
     QByteArray local;
-    Put32(local, 0x04034b50);
+    Put32(local, zip::LocalSignature);
     local += common;
     local.append(name.data(), name.size());
     local += aes;
     write(local);
 
-    Put32(directory_, 0x02014b50);
+    Put32(directory_, zip::EntrySignature);
     Put16(directory_, MadeByUnix);
     directory_ += common;
     Put16(directory_, 0); // comment
@@ -155,7 +155,7 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
 void ArchiveWriter::commit()
 {
     QByteArray end;
-    Put32(end, 0x06054b50);
+    Put32(end, zip::EndSignature);
     Put16(end, 0);
     Put16(end, 0);
     Put16(end, std::uint16_t(members_));

@@ -26,8 +26,8 @@ struct Failure {
     QString message;
 };
 
-constexpr std::uint16_t Stored = 0;
-constexpr std::uint16_t Deflated = 8;
+using zip::Deflated;
+using zip::Stored;
 // The pieces a member is decrypted and inflated in.
 constexpr qsizetype Piece = 64 * 1024;
 // The most derived keys kept for later reads.

@@ -9,14 +9,10 @@ namespace quillet::zip {
 
 namespace {
 
-constexpr std::uint32_t EndSignature = 0x06054b50;
-constexpr std::uint32_t EntrySignature = 0x02014b50;
-constexpr std::uint32_t LocalSignature = 0x04034b50;
 constexpr qsizetype EndBytes = 22;
 constexpr qsizetype EntryBytes = 46;
 constexpr qsizetype LocalBytes = 30;
 constexpr qsizetype MaxCommentBytes = 0xFFFF;
-constexpr std::uint32_t UnixSystem = 3;
 constexpr std::uint32_t FileTypeMask = 0170000;
 constexpr std::uint32_t RegularFile = 0100000;
 

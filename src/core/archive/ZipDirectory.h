@@ -10,6 +10,15 @@
 
 namespace quillet::zip {
 
+// The records' signatures, the system a member made on Unix names in its "made by", and
+// the methods of storing that the program reads.
+inline constexpr std::uint32_t EndSignature = 0x06054b50;
+inline constexpr std::uint32_t EntrySignature = 0x02014b50;
+inline constexpr std::uint32_t LocalSignature = 0x04034b50;
+inline constexpr std::uint16_t UnixSystem = 3;
+inline constexpr std::uint16_t Stored = 0;
+inline constexpr std::uint16_t Deflated = 8;
+
 // One member as the ZIP archive's central directory describes it.
 struct Entry {
     QByteArrayView name;        // as stored
