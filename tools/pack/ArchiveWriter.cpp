@@ -4,13 +4,13 @@
 #include "PackError.h"
 #include "ReproducibleBuild.h"
 #include "core/archive/ZipDirectory.h"
+#include "core/dictionary/LittleEndian.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QTimeZone>
 #include <QDir>
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <zlib.h>
 
@@ -28,20 +28,6 @@ constexpr std::uint16_t Encrypted = 1;
 constexpr std::uint16_t AesVersion = 2; // AE-2: no CRC, the authentication code checks the data
 constexpr std::uint32_t RegularFileMode = 0100644;
 constexpr qint64 MaxZipBytes = 0xFFFFFFFF;
-
-void Put16(QByteArray &out, std::uint16_t value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void Put32(QByteArray &out, std::uint32_t value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
 
 // The members' time in the ZIP's own form (MS-DOS date and time, in UTC).
 std::pair<std::uint16_t, std::uint16_t> DosTimeAndDate()
@@ -108,42 +94,42 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
         throw PackError(u"%1: cannot add %2: the archive would be too large"_s.arg(file_.fileName(), name));
 
     QByteArray aes;
-    Put16(aes, winzip::ExtraId);
-    Put16(aes, 7);
-    Put16(aes, AesVersion);
+    le::Append<std::uint16_t>(aes, winzip::ExtraId);
+    le::Append<std::uint16_t>(aes, 7);
+    le::Append<std::uint16_t>(aes, AesVersion);
     aes += "AE";
     aes += char(winzip::Aes256Strength);
-    Put16(aes, zip::Deflated);
+    le::Append<std::uint16_t>(aes, zip::Deflated);
 
     // What the local header and the directory's record have alike, from the version needed on.
     const auto [time, date] = DosTimeAndDate();
     QByteArray common;
-    Put16(common, VersionNeeded);
-    Put16(common, Encrypted);
-    Put16(common, winzip::Method);
-    Put16(common, time);
-    Put16(common, date);
-    Put32(common, 0); // AE-2 stores no CRC
-    Put32(common, std::uint32_t(data.size()));
-    Put32(common, std::uint32_t(contents.size()));
-    Put16(common, std::uint16_t(name.size()));
-    Put16(common, std::uint16_t(aes.size()));
+    le::Append<std::uint16_t>(common, VersionNeeded);
+    le::Append<std::uint16_t>(common, Encrypted);
+    le::Append<std::uint16_t>(common, winzip::Method);
+    le::Append<std::uint16_t>(common, time);
+    le::Append<std::uint16_t>(common, date);
+    le::Append<std::uint32_t>(common, 0); // AE-2 stores no CRC
+    le::Append<std::uint32_t>(common, std::uint32_t(data.size()));
+    le::Append<std::uint32_t>(common, std::uint32_t(contents.size()));
+    le::Append<std::uint16_t>(common, std::uint16_t(name.size()));
+    le::Append<std::uint16_t>(common, std::uint16_t(aes.size()));
 
     QByteArray local;
-    Put32(local, zip::LocalSignature);
+    le::Append<std::uint32_t>(local, zip::LocalSignature);
     local += common;
     local.append(name.data(), name.size());
     local += aes;
     write(local);
 
-    Put32(directory_, zip::EntrySignature);
-    Put16(directory_, MadeByUnix);
+    le::Append<std::uint32_t>(directory_, zip::EntrySignature);
+    le::Append<std::uint16_t>(directory_, MadeByUnix);
     directory_ += common;
-    Put16(directory_, 0); // comment
-    Put16(directory_, 0); // disk
-    Put16(directory_, 0); // internal attributes
-    Put32(directory_, RegularFileMode << 16);
-    Put32(directory_, std::uint32_t(offset_));
+    le::Append<std::uint16_t>(directory_, 0); // comment
+    le::Append<std::uint16_t>(directory_, 0); // disk
+    le::Append<std::uint16_t>(directory_, 0); // internal attributes
+    le::Append<std::uint32_t>(directory_, RegularFileMode << 16);
+    le::Append<std::uint32_t>(directory_, std::uint32_t(offset_));
     directory_.append(name.data(), name.size());
     directory_ += aes;
     offset_ += local.size();
@@ -155,14 +141,14 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
 void ArchiveWriter::commit()
 {
     QByteArray end;
-    Put32(end, zip::EndSignature);
-    Put16(end, 0);
-    Put16(end, 0);
-    Put16(end, std::uint16_t(members_));
-    Put16(end, std::uint16_t(members_));
-    Put32(end, std::uint32_t(directory_.size()));
-    Put32(end, std::uint32_t(offset_));
-    Put16(end, 0);
+    le::Append<std::uint32_t>(end, zip::EndSignature);
+    le::Append<std::uint16_t>(end, 0);
+    le::Append<std::uint16_t>(end, 0);
+    le::Append<std::uint16_t>(end, std::uint16_t(members_));
+    le::Append<std::uint16_t>(end, std::uint16_t(members_));
+    le::Append<std::uint32_t>(end, std::uint32_t(directory_.size()));
+    le::Append<std::uint32_t>(end, std::uint32_t(offset_));
+    le::Append<std::uint16_t>(end, 0);
     write(directory_ + end);
     if (!file_.commit())
         throw PackError(u"%1: cannot write: %2"_s.arg(file_.fileName(), file_.errorString()));

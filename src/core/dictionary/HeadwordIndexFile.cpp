@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/HeadwordIndexFile.h"
 
+#include "core/dictionary/LittleEndian.h"
+
 #include <QtEndian>
 
 #include <cstring>
@@ -24,71 +26,34 @@ quint64 HeadwordsHash(QByteArrayView bytes)
     return hash;
 }
 
-template <typename Number>
-void Put(QByteArray &out, Number value)
-{
-    char bytes[sizeof(Number)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof(Number));
-}
-
-// Reads the file from the front; a read past its end fails every read after it.
-class Reader {
-public:
-    explicit Reader(QByteArrayView file) : rest_(file) {}
-    bool failed() const { return failed_; }
-    bool atEnd() const { return rest_.isEmpty(); }
-
-    QByteArrayView take(qsizetype size)
-    {
-        if (failed_ || size < 0 || size > rest_.size()) {
-            failed_ = true;
-            return {};
-        }
-        const QByteArrayView taken = rest_.first(size);
-        rest_ = rest_.sliced(size);
-        return taken;
-    }
-    template <typename Number>
-    Number number()
-    {
-        const QByteArrayView bytes = take(sizeof(Number));
-        return failed_ ? Number(0) : qFromLittleEndian<Number>(bytes.data());
-    }
-
-private:
-    QByteArrayView rest_;
-    bool failed_ = false;
-};
-
 } // namespace
 
 QByteArray HeadwordIndexFile::encode(const HeadwordIndex &index, QByteArrayView headwords)
 {
     QByteArray out(Magic.data(), Magic.size());
-    Put(out, Version);
-    Put(out, quint32(index.size()));
-    Put(out, quint64(headwords.size()));
-    Put(out, HeadwordsHash(headwords));
+    le::Append(out, Version);
+    le::Append(out, quint32(index.size()));
+    le::Append(out, quint64(headwords.size()));
+    le::Append(out, HeadwordsHash(headwords));
     for (int i = 1; i < HeadwordIndex::Texts; ++i) {
         const std::string_view bytes = index.text(i).bytes();
-        Put(out, quint32(bytes.size()));
+        le::Append(out, quint32(bytes.size()));
         out.append(bytes.data(), qsizetype(bytes.size()));
     }
     for (int i = 0; i < HeadwordIndex::Texts; ++i) {
         // The folded text is only ever scanned, never searched in its byte order.
         static const std::vector<int> None;
         const std::vector<int> &order = i == 1 ? None : index.text(i).byteOrder();
-        Put(out, quint32(order.size()));
+        le::Append(out, quint32(order.size()));
         for (const int k : order)
-            Put(out, quint32(k));
+            le::Append(out, quint32(k));
     }
     return out;
 }
 
 std::optional<HeadwordIndex> HeadwordIndexFile::decode(QByteArrayView file, QByteArrayView headwords, int entries)
 {
-    Reader in(file);
+    le::Reader in(file);
     if (in.take(Magic.size()) != Magic || in.number<quint32>() != Version || in.number<quint32>() != quint32(entries)
         || in.number<quint64>() != quint64(headwords.size()) || in.number<quint64>() != HeadwordsHash(headwords)
         || in.failed() || !headwords.endsWith('\n'))

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lookup/FormsBlockIndex.h"
 
+#include "core/dictionary/LittleEndian.h"
+
 #include "core/lookup/WordKey.h"
 
-#include <QtEndian>
 
 #include <algorithm>
 
@@ -26,45 +27,6 @@ QString FirstKey(QByteArrayView block)
     const qsizetype end = block.indexOf('\n');
     return KeyOfLine(end < 0 ? block : block.first(end));
 }
-
-void Put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-// Reads the file's numbers and texts in turn; any read past its end fails them all.
-class Cursor {
-public:
-    explicit Cursor(QByteArrayView file) : file_(file) {}
-    template <typename T>
-    T number()
-    {
-        if (!ok_ || at_ + qsizetype(sizeof(T)) > file_.size()) {
-            ok_ = false;
-            return 0;
-        }
-        at_ += qsizetype(sizeof(T));
-        return qFromLittleEndian<T>(file_.data() + at_ - qsizetype(sizeof(T)));
-    }
-    QByteArrayView bytes(qsizetype size)
-    {
-        if (!ok_ || at_ + size > file_.size()) {
-            ok_ = false;
-            return {};
-        }
-        at_ += size;
-        return file_.sliced(at_ - size, size);
-    }
-    bool ok() const { return ok_; }
-    bool whole() const { return ok_ && at_ == file_.size(); }
-
-private:
-    QByteArrayView file_;
-    qsizetype at_ = 0;
-    bool ok_ = true;
-};
 
 } // namespace
 
@@ -93,33 +55,32 @@ std::vector<QByteArray> FormsBlockIndex::split(QByteArrayView lines)
 QByteArray FormsBlockIndex::encode(const std::vector<QByteArray> &blocks)
 {
     QByteArray file = Magic.toByteArray();
-    Put32(file, Version);
-    Put32(file, quint32(blocks.size()));
+    le::Append(file, Version);
+    le::Append(file, quint32(blocks.size()));
     for (const QByteArray &block : blocks) {
         const QByteArray key = FirstKey(block).toUtf8();
-        Put32(file, quint32(block.size()));
-        char size[2];
-        qToLittleEndian(quint16(key.size()), size);
-        file.append(size, 2).append(key);
+        le::Append(file, quint32(block.size()));
+        le::Append(file, quint16(key.size()));
+        file.append(key);
     }
     return file;
 }
 
 std::optional<FormsBlockIndex> FormsBlockIndex::decode(QByteArrayView file)
 {
-    Cursor cursor(file);
-    if (cursor.bytes(Magic.size()) != Magic || cursor.number<quint32>() != Version)
+    le::Reader cursor(file);
+    if (cursor.take(Magic.size()) != Magic || cursor.number<quint32>() != Version)
         return std::nullopt;
     const quint32 count = cursor.number<quint32>();
     FormsBlockIndex index;
-    for (quint32 k = 0; k < count && cursor.ok(); ++k) {
+    for (quint32 k = 0; k < count && !cursor.failed(); ++k) {
         index.sizes_.push_back(cursor.number<quint32>());
-        const QByteArrayView key = cursor.bytes(cursor.number<quint16>());
+        const QByteArrayView key = cursor.take(cursor.number<quint16>());
         index.keys_.push_back(QString::fromUtf8(key));
         if (k > 0 && index.keys_[k] < index.keys_[k - 1])
             return std::nullopt;
     }
-    if (!cursor.whole() || index.keys_.size() != count || count == 0)
+    if ((cursor.failed() || !cursor.atEnd()) || index.keys_.size() != count || count == 0)
         return std::nullopt;
     return index;
 }
