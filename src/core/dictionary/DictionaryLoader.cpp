@@ -131,6 +131,12 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
     observer.extracting();
     if (observer.cancelled())
         return LoadResult{false, true, {}};
+    return LoadDictionary(table, observer, read());
+}
+
+DictionaryRead DictionaryLoader::read() const
+{
+    DictionaryRead loaded;
     QStringList members;
     for (const files::DirectionFiles &set : files::Directions)
         if (directions_.contains(set.direction)) {
@@ -139,10 +145,10 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
                 members << set.index;
         }
     DictionaryMembers read = ReadDictionaryMembers(programDir_, members);
-    if (!read.result.loaded)
-        return read.result;
-    if (observer.cancelled())
-        return LoadResult{false, true, {}};
+    if (!read.result.loaded) {
+        loaded.result = read.result;
+        return loaded;
+    }
 
     for (const files::DirectionFiles &set : files::Directions) {
         const int d = set.direction;
@@ -151,31 +157,52 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         bool found = false;
         const QByteArray headwordsMember = TakeMember(read.archive, set.headwords, &found);
         TextFile headwords = MemberText(headwordsMember, found, files::MaxHeadwordsBytes);
-        if (!headwords.problem.isEmpty())
-            return Failed(set.headwords, headwords.problem);
-
+        if (!headwords.problem.isEmpty()) {
+            loaded.result = Failed(set.headwords, headwords.problem);
+            return loaded;
+        }
         const int count = int(headwords.lines.size());
         // The packer's index when it was made from these very headwords; else it is made here.
         const QByteArray indexMember = TakeMember(read.archive, set.index);
         std::optional<HeadwordIndex> index;
         if (!indexMember.isEmpty() && indexMember.size() <= files::MaxIndexBytes)
             index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(headwordsMember), count);
-        table.setLines(d, DictTable::Headword, std::move(headwords.utf8), std::move(headwords.lines), std::move(index));
+
+        const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
+        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
+        if (!translations.problem.isEmpty()) {
+            loaded.result = Failed(set.translations, translations.problem);
+            return loaded;
+        }
+        // Translations past the last headword translate nothing.
+        if (qsizetype(translations.lines.size()) > count)
+            translations.lines.resize(std::size_t(count));
+        loaded.directions.push_back({d, {std::move(headwords.utf8), std::move(headwords.lines)},
+                                     {std::move(translations.utf8), std::move(translations.lines)}, std::move(index)});
+    }
+    loaded.result.loaded = true;
+    return loaded;
+}
+
+LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &observer, DictionaryRead read) const
+{
+    if (observer.cancelled())
+        return LoadResult{false, true, {}};
+    if (!read.result.loaded)
+        return read.result;
+    for (DictionaryRead::Direction &direction : read.directions) {
+        const int d = direction.direction;
+        const int count = int(direction.headwords.lines.size());
+        table.setLines(d, DictTable::Headword, std::move(direction.headwords.utf8),
+                       std::move(direction.headwords.lines), std::move(direction.index));
         if (d == DictTable::EnglishRomanian) {
             for (int k = 1; k <= count; ++k)
                 if (!observer.lineRead(LoadPercent(k, count)))
                     return LoadResult{false, true, {}};
             observer.progressDone();
         }
-
-        const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
-        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
-        if (!translations.problem.isEmpty())
-            return Failed(set.translations, translations.problem);
-        // Translations past the last headword translate nothing.
-        if (qsizetype(translations.lines.size()) > count)
-            translations.lines.resize(std::size_t(count));
-        table.setLines(d, DictTable::Translation, std::move(translations.utf8), std::move(translations.lines));
+        table.setLines(d, DictTable::Translation, std::move(direction.translations.utf8),
+                       std::move(direction.translations.lines));
         table.setEntryCount(d, count);
     }
     return LoadResult{true, false, {}};

@@ -85,6 +85,7 @@ public:
 
     // The load sequence: history, settings, title, language, tooltip, then the window
     // shows while the dictionary loads, and the first list gets the first 50 entries.
+    // The archive is read meanwhile on another thread, from the moment the window is made.
     LoadOutcome Form_Load();
     // The shut-down sequence; runs once, whichever way the window is closed.
     void Form_Unload();
@@ -272,6 +273,7 @@ private:
     void showSelectionKeyMessage(const QString &text);
     bool askSelectionKey(const QString &text);
     class LoadingIndicator;
+    LoadResult loadDictionary(LoadingIndicator &indicator);
 
     void createControls();
     void createTitleBar();
@@ -356,6 +358,9 @@ private:
         QList<BilingualText> problems;
     };
     std::future<PersonalRead> personalRead_;
+    // The dictionary, read from the archive on another thread from the moment the window
+    // is made; the load sequence waits for it where it loads the dictionary.
+    std::future<DictionaryRead> dictionaryRead_;
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;

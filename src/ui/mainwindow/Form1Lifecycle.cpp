@@ -23,6 +23,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <chrono>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet {
@@ -96,7 +98,7 @@ Form1::LoadOutcome Form1::Form_Load()
     RemoveStaleFolders(QDir::tempPath());
     loading_ = true;
     LoadingIndicator indicator(*this);
-    const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);
+    const LoadResult loaded = loadDictionary(indicator);
     loading_ = false;
     Text3->hide();
     if (unloaded_)
@@ -128,6 +130,18 @@ Form1::LoadOutcome Form1::Form_Load()
     startReadingPersonalWords();
     QTimer::singleShot(0, this, &Form1::LoadPersonalWords);
     return LoadOutcome::Loaded;
+}
+
+// The dictionary read on another thread since the window was made fills the table. The
+// window lives meanwhile, and a close stops the wait.
+LoadResult Form1::loadDictionary(LoadingIndicator &indicator)
+{
+    indicator.extracting();
+    while (!unloaded_ && dictionaryRead_.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    if (unloaded_)
+        return LoadResult{false, true, {}};
+    return DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator, dictionaryRead_.get());
 }
 
 void Form1::Form_Unload()
