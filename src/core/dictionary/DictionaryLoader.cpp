@@ -6,6 +6,9 @@
 #include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/TextLines.h"
 
+#include <future>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet {
@@ -136,6 +139,8 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
 
 DictionaryRead DictionaryLoader::read() const
 {
+    if (directions_.size() > 1)
+        return readSideBySide();
     DictionaryRead loaded;
     QStringList members;
     for (const files::DirectionFiles &set : files::Directions)
@@ -181,6 +186,31 @@ DictionaryRead DictionaryLoader::read() const
                                      {std::move(translations.utf8), std::move(translations.lines)}, std::move(index)});
     }
     loaded.result.loaded = true;
+    return loaded;
+}
+
+// Each direction is read on a thread of its own: unpacking is most of a load's work, and
+// the directions' members are apart. The first direction's failure is the one told.
+DictionaryRead DictionaryLoader::readSideBySide() const
+{
+    std::vector<std::future<DictionaryRead>> parts;
+    for (const files::DirectionFiles &set : files::Directions)
+        if (directions_.contains(set.direction)) {
+            DictionaryLoader one = *this;
+            one.directions_ = {set.direction};
+            parts.push_back(std::async(std::launch::async, [one] { return one.read(); }));
+        }
+    DictionaryRead loaded;
+    loaded.result.loaded = true;
+    for (std::future<DictionaryRead> &part : parts) {
+        DictionaryRead read = part.get();
+        if (!loaded.result.loaded)
+            continue;
+        if (!read.result.loaded)
+            loaded = DictionaryRead{read.result, {}};
+        else
+            std::move(read.directions.begin(), read.directions.end(), std::back_inserter(loaded.directions));
+    }
     return loaded;
 }
 

@@ -84,6 +84,8 @@ public:
     DictionaryRead read() const;
 
 private:
+    DictionaryRead readSideBySide() const;
+
     QString programDir_;
     QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     QList<int> packedIndex_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};

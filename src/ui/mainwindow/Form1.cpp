@@ -58,7 +58,8 @@ Form1::Form1(Form1Setup setup, QWidget *parent)
     : QWidget(parent), setup_(std::move(setup)), DictTable_(std::make_unique<DictTable>()),
       personal_(setup_.personalFiles.value_or(PersonalWordFiles::InDataFolder())),
       dictionaryRead_(
-          std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); }))
+          std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); })),
+      backgroundRead_(readBackground())
 {
     setWindowTitle(u"Quillet"_s);
     setFixedSize(layout::ClientSize);

@@ -13,6 +13,7 @@
 #include "core/terms/TermIndex.h"
 #include "ui/tooltip/cTooltip.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -274,6 +275,7 @@ private:
     bool askSelectionKey(const QString &text);
     class LoadingIndicator;
     LoadResult loadDictionary(LoadingIndicator &indicator);
+    std::future<QImage> readBackground() const;
 
     void createControls();
     void createTitleBar();
@@ -366,6 +368,7 @@ private:
     bool wordFormsLoaded_ = false;
     bool unloaded_ = false;
     QPixmap background_;
+    std::future<QImage> backgroundRead_; // the picture, decoded on another thread as the window is made
     WindowDrag drag_;
     std::unique_ptr<LookupPopup> popup_;
     bus::GlobalShortcuts *selectionKey_ = nullptr; // the portal, where the desktop has one

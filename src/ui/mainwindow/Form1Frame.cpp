@@ -59,10 +59,17 @@ void Form1::setUpFrame()
     });
 }
 
+std::future<QImage> Form1::readBackground() const
+{
+    return std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
+                                                      .filePath(files::Background)] { return QImage(path); });
+}
+
 void Form1::loadBackground()
 {
     // A missing or unreadable picture leaves the plain background.
-    background_.load(QDir(ProgramFolders::Locate(setup_.programDir).data).filePath(files::Background));
+    if (backgroundRead_.valid())
+        background_ = QPixmap::fromImage(backgroundRead_.get());
 }
 
 void Form1::setWindowRegion()
