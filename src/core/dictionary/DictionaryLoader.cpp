@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <future>
 #include <iterator>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -118,6 +119,19 @@ TextFile MemberText(const QByteArray &contents, bool found, qint64 maxBytes)
     return SplitTextFile(contents);
 }
 
+// The packer's index of the direction read, when it was made from these very headwords;
+// else the table makes it. The read fails as the archive does.
+LoadResult ReadPackedIndex(const QString &programDir, DictionaryRead::Direction &direction)
+{
+    const files::DirectionFiles &set = files::Directions[std::size_t(direction.direction - 1)];
+    DictionaryMembers read = ReadDictionaryMembers(programDir, {set.index});
+    const QByteArray indexMember = TakeMember(read.archive, set.index);
+    if (!indexMember.isEmpty() && indexMember.size() <= files::MaxIndexBytes)
+        direction.index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(direction.headwords.utf8),
+                                                    int(direction.headwords.lines.size()));
+    return read.result;
+}
+
 } // namespace
 
 DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(programDir)) {}
@@ -203,10 +217,24 @@ DictionaryRead DictionaryLoader::readSideBySide() const
             ones.push_back(*this);
             ones.back().directions_ = {set.direction};
         }
+    // A packed index unpacks to most of its direction's size, and its copy is made while it
+    // is whole: one is unpacked at a time, so reading side by side takes no more memory
+    // than reading in turn.
+    std::mutex indexTurn;
+    const auto readOne = [&indexTurn](DictionaryLoader one) {
+        const bool packedIndex = one.packedIndex_.contains(one.directions_.front());
+        one.packedIndex_.clear();
+        DictionaryRead read = one.read();
+        if (read.result.loaded && packedIndex) {
+            const std::lock_guard turn(indexTurn);
+            read.result = ReadPackedIndex(one.programDir_, read.directions.front());
+        }
+        return read;
+    };
     std::vector<std::future<DictionaryRead>> others;
     for (std::size_t i = 1; i < ones.size(); ++i)
-        others.push_back(std::async(std::launch::async, [one = ones[i]] { return one.read(); }));
-    DictionaryRead loaded = ones.front().read();
+        others.push_back(std::async(std::launch::async, readOne, ones[i]));
+    DictionaryRead loaded = readOne(ones.front());
     for (std::future<DictionaryRead> &other : others) {
         DictionaryRead read = other.get();
         if (!loaded.result.loaded)
