@@ -119,17 +119,18 @@ TextFile MemberText(const QByteArray &contents, bool found, qint64 maxBytes)
     return SplitTextFile(contents);
 }
 
-// The packer's index of the direction read, when it was made from these very headwords;
-// else the table makes it. The read fails as the archive does.
-LoadResult ReadPackedIndex(const QString &programDir, DictionaryRead::Direction &direction)
+// The packer's index when it was made from these very headwords; else the table makes it.
+// A decoding copies most of the index, so decodings on other threads (the directions read
+// side by side) take turns, each index let go before the next is copied: one load takes
+// no more memory than one that reads the directions in turn.
+std::optional<HeadwordIndex> PackedIndex(QByteArray member, QByteArrayView headwords, int count)
 {
-    const files::DirectionFiles &set = files::Directions[std::size_t(direction.direction - 1)];
-    DictionaryMembers read = ReadDictionaryMembers(programDir, {set.index});
-    const QByteArray indexMember = TakeMember(read.archive, set.index);
-    if (!indexMember.isEmpty() && indexMember.size() <= files::MaxIndexBytes)
-        direction.index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(direction.headwords.utf8),
-                                                    int(direction.headwords.lines.size()));
-    return read.result;
+    static std::mutex turn;
+    const std::lock_guard lock(turn);
+    const QByteArray index = std::move(member);
+    if (index.isEmpty() || index.size() > files::MaxIndexBytes)
+        return std::nullopt;
+    return HeadwordIndexFile::decode(index, headwords, count);
 }
 
 } // namespace
@@ -184,11 +185,8 @@ DictionaryRead DictionaryLoader::read() const
             return loaded;
         }
         const int count = int(headwords.lines.size());
-        // The packer's index when it was made from these very headwords; else it is made here.
-        const QByteArray indexMember = TakeMember(read.archive, set.index);
-        std::optional<HeadwordIndex> index;
-        if (!indexMember.isEmpty() && indexMember.size() <= files::MaxIndexBytes)
-            index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(headwordsMember), count);
+        std::optional<HeadwordIndex> index =
+            PackedIndex(TakeMember(read.archive, set.index), WithoutByteOrderMark(headwordsMember), count);
 
         const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
         TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
@@ -217,24 +215,10 @@ DictionaryRead DictionaryLoader::readSideBySide() const
             ones.push_back(*this);
             ones.back().directions_ = {set.direction};
         }
-    // A packed index unpacks to most of its direction's size, and its copy is made while it
-    // is whole: one is unpacked at a time, so reading side by side takes no more memory
-    // than reading in turn.
-    std::mutex indexTurn;
-    const auto readOne = [&indexTurn](DictionaryLoader one) {
-        const bool packedIndex = one.packedIndex_.contains(one.directions_.front());
-        one.packedIndex_.clear();
-        DictionaryRead read = one.read();
-        if (read.result.loaded && packedIndex) {
-            const std::lock_guard turn(indexTurn);
-            read.result = ReadPackedIndex(one.programDir_, read.directions.front());
-        }
-        return read;
-    };
     std::vector<std::future<DictionaryRead>> others;
     for (std::size_t i = 1; i < ones.size(); ++i)
-        others.push_back(std::async(std::launch::async, readOne, ones[i]));
-    DictionaryRead loaded = readOne(ones.front());
+        others.push_back(std::async(std::launch::async, [one = ones[i]] { return one.read(); }));
+    DictionaryRead loaded = ones.front().read();
     for (std::future<DictionaryRead> &other : others) {
         DictionaryRead read = other.get();
         if (!loaded.result.loaded)
