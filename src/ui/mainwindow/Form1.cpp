@@ -56,10 +56,7 @@ QAction *AddItem(QMenu *menu, const QString &caption, bool checkable = false, bo
 
 Form1::Form1(Form1Setup setup, QWidget *parent)
     : QWidget(parent), setup_(std::move(setup)), DictTable_(std::make_unique<DictTable>()),
-      personal_(setup_.personalFiles.value_or(PersonalWordFiles::InDataFolder())),
-      dictionaryRead_(
-          std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); })),
-      backgroundRead_(readBackground())
+      personal_(setup_.personalFiles.value_or(PersonalWordFiles::InDataFolder()))
 {
     setWindowTitle(u"Quillet"_s);
     setFixedSize(layout::ClientSize);

@@ -86,8 +86,11 @@ public:
 
     // The load sequence: history, settings, title, language, tooltip, then the window
     // shows while the dictionary loads, and the first list gets the first 50 entries.
-    // The archive is read meanwhile on another thread, from the moment the window is made.
+    // The dictionary is read meanwhile on other threads, from startReading() on.
     LoadOutcome Form_Load();
+    // Starts reading the dictionary and the background picture on other threads, for the
+    // load sequence to take; it starts them itself when no one did.
+    void startReading();
     // The shut-down sequence; runs once, whichever way the window is closed.
     void Form_Unload();
 
@@ -275,7 +278,6 @@ private:
     bool askSelectionKey(const QString &text);
     class LoadingIndicator;
     LoadResult loadDictionary(LoadingIndicator &indicator);
-    std::future<QImage> readBackground() const;
 
     void createControls();
     void createTitleBar();
@@ -360,15 +362,15 @@ private:
         QList<BilingualText> problems;
     };
     std::future<PersonalRead> personalRead_;
-    // The dictionary, read from the archive on another thread from the moment the window
-    // is made; the load sequence waits for it where it loads the dictionary.
+    // The dictionary, read from the archive on another thread from startReading() on; the
+    // load sequence waits for it where it loads the dictionary.
     std::future<DictionaryRead> dictionaryRead_;
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;
     bool unloaded_ = false;
     QPixmap background_;
-    std::future<QImage> backgroundRead_; // the picture, decoded on another thread as the window is made
+    std::future<QImage> backgroundRead_; // the picture, decoded on another thread from startReading() on
     WindowDrag drag_;
     std::unique_ptr<LookupPopup> popup_;
     bus::GlobalShortcuts *selectionKey_ = nullptr; // the portal, where the desktop has one

@@ -59,15 +59,20 @@ void Form1::setUpFrame()
     });
 }
 
-std::future<QImage> Form1::readBackground() const
+void Form1::startReading()
 {
-    return std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
-                                                      .filePath(files::Background)] { return QImage(path); });
+    if (dictionaryRead_.valid() || backgroundRead_.valid())
+        return;
+    dictionaryRead_ =
+        std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); });
+    backgroundRead_ = std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
+                                                                 .filePath(files::Background)] { return QImage(path); });
 }
 
 void Form1::loadBackground()
 {
     // A missing or unreadable picture leaves the plain background.
+    startReading();
     if (backgroundRead_.valid())
         background_ = QPixmap::fromImage(backgroundRead_.get());
 }

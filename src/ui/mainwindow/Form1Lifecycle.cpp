@@ -132,11 +132,13 @@ Form1::LoadOutcome Form1::Form_Load()
     return LoadOutcome::Loaded;
 }
 
-// The dictionary read on another thread since the window was made fills the table. The
-// window lives meanwhile, and a close stops the wait.
+// The dictionary read on other threads since startReading() fills the table. The window
+// lives meanwhile, and a close stops the wait.
 LoadResult Form1::loadDictionary(LoadingIndicator &indicator)
 {
     indicator.extracting();
+    if (!dictionaryRead_.valid())
+        return LoadResult{false, true, {}};
     while (!unloaded_ && dictionaryRead_.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
         QCoreApplication::processEvents();
     if (unloaded_)
