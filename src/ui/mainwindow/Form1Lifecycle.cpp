@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,7 +47,9 @@ QList<QRect> ScreenAreas()
 } // namespace
 
 // Shows the progress of the load in Text3 and lets the window live meanwhile: events
-// run whenever the shown text changes, and a close stops the load.
+// run whenever the shown text changes, and a close stops the load. A new percentage is
+// shown at most once a frame: a table filled faster than the screen could show its
+// progress is not slowed down by it.
 class Form1::LoadingIndicator : public LoadObserver {
 public:
     explicit LoadingIndicator(Form1 &form) : form_(form) {}
@@ -57,16 +60,18 @@ public:
         form_.Text3->raise();
         form_.Text3->setText(TextOf(TextTarget::LoadingText, form_.inEnglish()));
         QCoreApplication::processEvents();
+        sinceShown_.start();
     }
 
     bool cancelled() const override { return form_.unloaded_; }
 
     bool lineRead(int percent) override
     {
-        if (percent != shown_) {
+        if (percent != shown_ && sinceShown_.hasExpired(FrameMs)) {
             shown_ = percent;
             form_.Text3->setText(QString::number(percent) + u" %"_s);
             QCoreApplication::processEvents();
+            sinceShown_.start();
         }
         return !form_.unloaded_;
     }
@@ -74,8 +79,10 @@ public:
     void progressDone() override { form_.Text3->hide(); }
 
 private:
+    static constexpr qint64 FrameMs = 16;
     Form1 &form_;
     int shown_ = -1;
+    QElapsedTimer sinceShown_;
 };
 
 Form1::LoadOutcome Form1::Form_Load()
