@@ -2,9 +2,7 @@
 #include "core/bus/RunningDictionary.h"
 
 #include "core/bus/BusNames.h"
-#include "core/bus/BusReport.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QFileInfo>
@@ -17,13 +15,6 @@ namespace {
 
 // A window that loads its dictionary answers once the load ends, within seconds.
 constexpr int CallTimeoutMs = 60'000;
-
-QString DirectionCode(const LookupRequest &request)
-{
-    if (!request.direction)
-        return {};
-    return *request.direction == DictTable::EnglishRomanian ? u"er"_s : u"re"_s;
-}
 
 } // namespace
 
@@ -63,21 +54,6 @@ RunningDictionary::Outcome RunningDictionary::call(const QString &method, const 
         return Outcome::NoWindow;
     problem_ = reply_.errorMessage().isEmpty() ? error : reply_.errorMessage();
     return Outcome::Refused;
-}
-
-std::optional<LookupReport> RunningDictionary::lookup(const LookupRequest &request)
-{
-    RegisterReportTypes();
-    const bool ignore = request.diacritics == Diacritics::Ignored;
-    if (call(u"Lookup"_s, {request.word, DirectionCode(request), ignore}) != Outcome::Answered
-        || reply_.arguments().size() != 2 || reply_.arguments().at(1).metaType() != QMetaType::fromType<bool>())
-        return std::nullopt;
-    const auto argument = reply_.arguments().constFirst().value<QDBusArgument>();
-    if (argument.currentSignature() != ReportSignature)
-        return std::nullopt;
-    LookupReport report{request.word, ignore, {}, reply_.arguments().at(1).toBool()};
-    argument >> report.directions;
-    return report;
 }
 
 } // namespace quillet::bus
