@@ -174,8 +174,9 @@ TEST_F(SessionLockTest, ARuntimeFolderOthersCanEnterIsNotUsed)
     ASSERT_TRUE(SessionLockPath(path, false));
     EXPECT_THAT(path, ::testing::StartsWith(qPrintable(runtime_.path() + u'/')));
     QFile::setPermissions(runtime_.path(), QFile::permissions(runtime_.path()) | QFile::ReadOther | QFile::ExeOther);
-    if (SessionLockPath(path, false))
+    if (SessionLockPath(path, false)) {
         EXPECT_THAT(path, ::testing::Not(::testing::StartsWith(qPrintable(runtime_.path() + u'/'))));
+    }
 }
 
 } // namespace
