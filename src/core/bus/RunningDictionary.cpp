@@ -2,10 +2,10 @@
 #include "core/bus/RunningDictionary.h"
 
 #include "core/bus/BusNames.h"
+#include "core/bus/SessionLock.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -18,18 +18,13 @@ constexpr int CallTimeoutMs = 60'000;
 
 } // namespace
 
-bool SessionBusExpected(const QProcessEnvironment &environment)
+bool SessionBusExpected()
 {
-    if (!environment.value(u"DBUS_SESSION_BUS_ADDRESS"_s).isEmpty())
-        return true;
-    const QString runtime = environment.value(u"XDG_RUNTIME_DIR"_s);
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + u"/bus"_s);
+    char address[PATH_MAX + 16];
+    return SessionBusAddress(address);
 }
 
-RunningDictionary::RunningDictionary(const QProcessEnvironment &environment)
-    : busExpected_(SessionBusExpected(environment))
-{
-}
+RunningDictionary::RunningDictionary() : busExpected_(SessionBusExpected()) {}
 
 RunningDictionary::Outcome RunningDictionary::call(const QString &method, const QVariantList &arguments,
                                                    const QString &interface)

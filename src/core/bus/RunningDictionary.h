@@ -2,21 +2,18 @@
 #pragma once
 
 #include <QDBusMessage>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QVariantList>
 
-
 namespace quillet::bus {
 
-// Whether the environment points to a session bus: DBUS_SESSION_BUS_ADDRESS, or the
-// socket "bus" in XDG_RUNTIME_DIR. Without either no bus is started to look for one.
-bool SessionBusExpected(const QProcessEnvironment &environment);
+// Whether the environment points to a session bus (SessionBusAddress). Without one no
+// bus is started to look for one.
+bool SessionBusExpected();
 
 // The dictionary window that runs in this session, as a second start of the window
-// reaches it. Nothing is started
-// through the bus to answer (a call never starts a window); a window that is still
-// loading answers once it has loaded.
+// reaches it. Nothing is started through the bus to answer (a call never starts a
+// window); a window that is still loading answers once it has loaded.
 class RunningDictionary {
 public:
     enum class Outcome {
@@ -26,7 +23,7 @@ public:
         Refused,  // the window answered with an error: see problem()
     };
 
-    explicit RunningDictionary(const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+    RunningDictionary();
 
     // Calls a method of the dictionary's interface (or of org.freedesktop.Application).
     Outcome call(const QString &method, const QVariantList &arguments, const QString &interface = {});

@@ -46,11 +46,6 @@ std::optional<bus::BusError> DictionaryAdaptor::whenLoaded(std::function<void()>
 
 void DictionaryAdaptor::replyWhenLoaded(std::function<QVariantList()> reply)
 {
-    if (bus_.loaded()) {
-        call_.setDelayedReply(true);
-        call_.connection().send(call_.message().createReply(reply()));
-        return;
-    }
     call_.setDelayedReply(true);
     const QDBusMessage call = call_.message();
     QDBusConnection bus = call_.connection();

@@ -43,7 +43,7 @@ WindowBus::~WindowBus()
 
 WindowBus::Claim WindowBus::claim()
 {
-    if (!bus::SessionBusExpected(QProcessEnvironment::systemEnvironment())) {
+    if (!bus::SessionBusExpected()) {
         problem_ = u"DBUS_SESSION_BUS_ADDRESS is not set"_s;
         return Claim::NoBus;
     }
