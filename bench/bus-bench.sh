@@ -77,17 +77,28 @@ echo "median $(median <"$work/selection.times") ms over $runs runs (target <= 15
      "$(awk -v c="$window_cpu" -v n="$runs" 'BEGIN { printf "%.1f", c / n / 1000 }') ms a run (mean, clock ticks)"
 
 echo "== quillet --lookup valve, a window running: whole process ($(load))"
+# Beside it, in turn, a program that does nothing (/bin/true): what starting any program
+# costs on this machine at this load, through the same shell.
+run_timed() {
+    local name=$1 start=${EPOCHREALTIME//[!0-9]/}
+    shift
+    timed "$work/$name.cpu" "$@"
+    echo $((${EPOCHREALTIME//[!0-9]/} - start)) >>"$work/$name.times"
+}
 : >"$work/lookup.times"
 : >"$work/lookup.cpu"
+: >"$work/nothing.times"
+: >"$work/nothing.cpu"
 window_before=$(cpu_us "$window")
 for _ in $(seq "$runs"); do
-    start=${EPOCHREALTIME//[!0-9]/}
-    timed "$work/lookup.cpu" "$bin/quillet" --lookup valve
-    echo $((${EPOCHREALTIME//[!0-9]/} - start)) >>"$work/lookup.times"
+    run_timed lookup "$bin/quillet" --lookup valve
+    run_timed nothing /bin/true
 done
 echo "median $(median <"$work/lookup.times") ms over $runs runs (target <= 30 ms);" \
      "CPU: the command $(cpu_median "$work/lookup.cpu") ms (median), the window" \
      "$(awk -v a="$window_before" -v b="$(cpu_us "$window")" -v n="$runs" 'BEGIN { printf "%.1f", (b - a) / n / 1000 }') ms a run (mean)"
+echo "a program that does nothing, in turn with it: median $(median <"$work/nothing.times") ms," \
+     "CPU $(cpu_median "$work/nothing.cpu") ms"
 : >"$work/load.times"
 for _ in $(seq 5); do
     start=${EPOCHREALTIME//[!0-9]/}
