@@ -18,7 +18,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-bus-bench.XXXXXX")
 pids=()
 source "$(dirname "$0")/../tests/e2e/session.sh"
 trap end_session EXIT
-now_us() { date +%s%6N; }
+# Times are read from the shell's own clock (EPOCHREALTIME, microseconds once its point
+# is dropped): starting a program to read the clock would add its own start to each figure.
+
 median() { sort -n | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'; }
 # The CPU time a process has spent so far, user and system, in microseconds.
 ticks=$(getconf CLK_TCK)
@@ -46,9 +48,9 @@ within 60 call org.example.quillet.Dictionary.Lookup pump er false >/dev/null 2>
 sleep 1
 
 echo "== quillet --show pump, a window running"
-start=$(now_us)
+start=${EPOCHREALTIME//[!0-9]/}
 "$bin/quillet" --show pump || fail "--show pump failed"
-echo "exit 0 in $(( ($(now_us) - start) / 1000 )) ms; window processes: $(window_count)"
+echo "exit 0 in $(( (${EPOCHREALTIME//[!0-9]/} - start) / 1000 )) ms; window processes: $(window_count)"
 
 echo "== quillet --selection (primary selection \"bearing\"), a window running: command to pop-up painted ($(load))"
 printf bearing | xclip -selection primary >/dev/null 2>&1 &
@@ -61,7 +63,7 @@ window_cpu=0
 for _ in $(seq "$runs"); do
     before=$(wc -l <"$work/popup.log" 2>/dev/null || echo 0)
     window_before=$(cpu_us "$window")
-    start=$(now_us)
+    start=${EPOCHREALTIME//[!0-9]/}
     timed "$work/selection.cpu" "$bin/quillet" --selection || fail "--selection failed"
     within 10 test "$(wc -l <"$work/popup.log" 2>/dev/null || echo 0)" -gt "$before" || fail "no pop-up painted"
     painted=$(sed -n "$((before + 1))p" "$work/popup.log")
@@ -75,22 +77,33 @@ echo "median $(median <"$work/selection.times") ms over $runs runs (target <= 15
      "$(awk -v c="$window_cpu" -v n="$runs" 'BEGIN { printf "%.1f", c / n / 1000 }') ms a run (mean, clock ticks)"
 
 echo "== quillet --lookup valve, a window running: whole process ($(load))"
+# Beside it, in turn, a program that does nothing (/bin/true): what starting any program
+# costs on this machine at this load, through the same shell.
+run_timed() {
+    local name=$1 start=${EPOCHREALTIME//[!0-9]/}
+    shift
+    timed "$work/$name.cpu" "$@"
+    echo $((${EPOCHREALTIME//[!0-9]/} - start)) >>"$work/$name.times"
+}
 : >"$work/lookup.times"
 : >"$work/lookup.cpu"
+: >"$work/nothing.times"
+: >"$work/nothing.cpu"
 window_before=$(cpu_us "$window")
 for _ in $(seq "$runs"); do
-    start=$(now_us)
-    timed "$work/lookup.cpu" "$bin/quillet" --lookup valve
-    echo $(($(now_us) - start)) >>"$work/lookup.times"
+    run_timed lookup "$bin/quillet" --lookup valve
+    run_timed nothing /bin/true
 done
 echo "median $(median <"$work/lookup.times") ms over $runs runs (target <= 30 ms);" \
      "CPU: the command $(cpu_median "$work/lookup.cpu") ms (median), the window" \
      "$(awk -v a="$window_before" -v b="$(cpu_us "$window")" -v n="$runs" 'BEGIN { printf "%.1f", (b - a) / n / 1000 }') ms a run (mean)"
+echo "a program that does nothing, in turn with it: median $(median <"$work/nothing.times") ms," \
+     "CPU $(cpu_median "$work/nothing.cpu") ms"
 : >"$work/load.times"
 for _ in $(seq 5); do
-    start=$(now_us)
+    start=${EPOCHREALTIME//[!0-9]/}
     env -u DBUS_SESSION_BUS_ADDRESS "$bin/quillet" --lookup valve >"$work/load.txt"
-    echo $(($(now_us) - start)) >>"$work/load.times"
+    echo $((${EPOCHREALTIME//[!0-9]/} - start)) >>"$work/load.times"
 done
 echo "the loading path: median $(median <"$work/load.times") ms over 5 runs"
 for format in text tsv json; do
@@ -103,7 +116,7 @@ echo "== 1,000 Lookup calls from 10 clients at once, twice"
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$window/status"; }
 echo "window memory before: $(rss) kB"
 for round in 1 2; do
-    start=$(now_us)
+    start=${EPOCHREALTIME//[!0-9]/}
     clients=()
     for c in $(seq 10); do
         (for i in $(seq 100); do call org.example.quillet.Dictionary.Lookup "pump" '' false >/dev/null || echo x; done \
@@ -111,11 +124,11 @@ for round in 1 2; do
         clients+=($!)
     done
     sleep 0.5
-    probe=$(now_us)
+    probe=${EPOCHREALTIME//[!0-9]/}
     call org.example.quillet.Dictionary.Lookup valve er false >/dev/null
-    probe=$(( ($(now_us) - probe) / 1000 ))
+    probe=$(( (${EPOCHREALTIME//[!0-9]/} - probe) / 1000 ))
     wait "${clients[@]}"
     failures=$(cat "$work"/failures.* | wc -l)
-    echo "round $round: $((1000 - failures)) of 1000 answered in $(( ($(now_us) - start) / 1000 )) ms;" \
+    echo "round $round: $((1000 - failures)) of 1000 answered in $(( (${EPOCHREALTIME//[!0-9]/} - start) / 1000 )) ms;" \
          "a call meanwhile answered in $probe ms; window memory $(rss) kB"
 done

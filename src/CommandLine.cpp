@@ -3,8 +3,6 @@
 
 #include "core/about/AboutTexts.h"
 #include "core/app/CommandLineRequest.h"
-#include "core/bus/BusNames.h"
-#include "core/bus/RunningDictionary.h"
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
 #include "core/dictionary/FormsLoader.h"
@@ -174,36 +172,6 @@ bool OpensWindow(const QStringList &arguments)
            || kind == CommandLineRequest::Selection;
 }
 
-std::optional<int> HandToRunningWindow(const QStringList &arguments, QTextStream &err)
-{
-    const CommandLineRequest request = ParseCommandLine(arguments);
-    bus::RunningDictionary running;
-    bus::RunningDictionary::Outcome outcome = bus::RunningDictionary::Outcome::NoWindow;
-    switch (request.kind) {
-    case CommandLineRequest::Window:
-        outcome = running.call(u"Activate"_s, {QVariant::fromValue(QVariantMap())}, bus::ApplicationInterfaceName());
-        break;
-    case CommandLineRequest::Show:
-        outcome = running.call(u"ShowWord"_s, {request.lookup.word});
-        break;
-    case CommandLineRequest::Selection:
-        outcome = running.call(u"ShowSelection"_s, {});
-        break;
-    default:
-        return std::nullopt;
-    }
-    switch (outcome) {
-    case bus::RunningDictionary::Outcome::Answered: return ExitFound;
-    case bus::RunningDictionary::Outcome::NoBus:
-    case bus::RunningDictionary::Outcome::NoWindow: return std::nullopt;
-    case bus::RunningDictionary::Outcome::Refused: break;
-    }
-    err.setEncoding(QStringConverter::Utf8);
-    err << ErrorLine(running.problem());
-    err.flush();
-    return ExitError;
-}
-
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err, const PersonalWordFiles &files,
                                   const RunningLookup &running)
@@ -247,6 +215,24 @@ std::optional<int> RunCommandLine(const QStringList &arguments, const QString &p
     return status;
 }
 
+std::optional<TextAnswer> AnswerAsText(const QStringList &arguments, const RunningLookup &running)
+{
+    switch (ParseCommandLine(arguments).kind) {
+    case CommandLineRequest::Lookup:
+    case CommandLineRequest::Help:
+    case CommandLineRequest::Invalid: break;
+    default: return std::nullopt;
+    }
+    TextAnswer answer;
+    {
+        QTextStream out(&answer.output);
+        QTextStream err(&answer.errors);
+        answer.status = RunCommandLine(arguments, QString(), out, err, PersonalWordFiles::InDataFolder(), running)
+                            .value_or(ExitError);
+    }
+    return answer;
+}
+
 QStringList CommandLineArguments(int argc, char **argv)
 {
     QStringList arguments;
@@ -273,10 +259,7 @@ int AnswerOnStandardStreams(const QStringList &arguments, const QString &program
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
-        bus::RunningDictionary window;
-        const RunningLookup running = [&window](const LookupRequest &request) { return window.lookup(request); };
-        status = RunCommandLine(arguments, programDir, out, err, PersonalWordFiles::InDataFolder(), running)
-                     .value_or(ExitError);
+        status = RunCommandLine(arguments, programDir, out, err).value_or(ExitError);
     }
     if (std::fflush(stdout) != 0 && status != ExitError) {
         std::fputs("quillet: the output could not be written\n", stderr);

@@ -69,26 +69,34 @@ bool OpensWindow(const QStringList &arguments);
 // Errors, an output that cannot be written among them, go to `err` as one line in the
 // style of ErrorLine.
 //
-// A look-up is first put to `running` (the window that runs, over the session bus), when
-// given: what it answers is written as the loaded dictionary's answer would be, byte for
-// byte; when it answers nothing, the dictionary is loaded.
+// A look-up is first put to `running` (the window's own dictionary, when the window
+// answers), when given: what it answers is written as the loaded dictionary's answer
+// would be, byte for byte; when it answers nothing, the dictionary is loaded.
 using RunningLookup = std::function<std::optional<LookupReport>(const LookupRequest &)>;
 std::optional<int> RunCommandLine(const QStringList &arguments, const QString &programDir,
                                   QTextStream &out, QTextStream &err,
                                   const PersonalWordFiles &files = PersonalWordFiles::InDataFolder(),
                                   const RunningLookup &running = {});
 
-// Hands --show WORD, --selection or the window's start to the window that runs in the
-// session, if one does. Returns the exit status when it answered (or refused, said on
-// `err`); nullopt when no window runs, or there is no session bus: then the caller starts one.
-std::optional<int> HandToRunningWindow(const QStringList &arguments, QTextStream &err);
+// A command line put to the window that runs in the session (quillet-bus hands it over
+// the session bus): what the program would write on its standard output and error, and
+// its exit status.
+struct TextAnswer {
+    int status = ExitFound;
+    QString output;
+    QString errors;
+};
+
+// Answers a look-up through `running` (the window's own), --help or a usage error as
+// RunCommandLine does, as text; nullopt for the requests that read or write the user's
+// files (--version, --import, --export) or are the window's, which the caller takes.
+std::optional<TextAnswer> AnswerAsText(const QStringList &arguments, const RunningLookup &running);
 
 // The arguments after the program's name, as the command line gave them.
 QStringList CommandLineArguments(int argc, char **argv);
 
-// RunCommandLine on the process's standard output and error, a look-up put to the window
-// that runs first, with what the C library still holds for the output written too; the
-// exit status (ExitError for the window).
+// RunCommandLine on the process's standard output and error, with what the C library
+// still holds for the output written too; the exit status (ExitError for the window).
 int AnswerOnStandardStreams(const QStringList &arguments, const QString &programDir);
 
 // A closed output would give its number to the first file opened (the archive, or a

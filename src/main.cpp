@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QProcessEnvironment>
-#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -83,12 +82,10 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
     // front; this start ends. Without a session bus every start is a window of its own.
     quillet::WindowBus windowBus(form);
     switch (windowBus.claim()) {
-    case quillet::WindowBus::Claim::Taken: {
-        QTextStream err(stderr);
-        if (const std::optional<int> handed = quillet::HandToRunningWindow(arguments, err))
+    case quillet::WindowBus::Claim::Taken:
+        if (const std::optional<int> handed = quillet::WindowBus::HandOver(arguments))
             return *handed;
         break; // it ended meanwhile
-    }
     case quillet::WindowBus::Claim::NoBus:
         std::fputs(qUtf8Printable(quillet::ErrorLine(
                        u"no session bus (%1): this window runs on its own, and --show, --selection and "

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libarchive-dev nettle-dev zlib1g-dev
+  qt6-base-dev libarchive-dev nettle-dev zlib1g-dev libdbus-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   # the icon, drawn at build time; `make package`'s shared-library dependencies

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quillet-cli: the command line without the window's libraries. The starter runs it for
-// every request that names something to do; it links Qt Core only, so a look-up,
-// --version or --help starts and ends in a few milliseconds, and a look-up asks the window
-// that runs in the session first, over the session bus. Arguments that ask for the window
-// after all (Qt's own options alone, such as -style fusion; --show WORD; --selection) go
-// to the window that runs, or else on to quillet-app, beside this program, with the ending
-// signals still held back as the starter left them.
+// every request that names something to do while no window runs in the session (the
+// window answers them itself when one runs, through quillet-bus); it links Qt Core only,
+// so a look-up, --version or --help starts and ends in a few milliseconds beside the
+// archive's load. Arguments that ask for the window after all (Qt's own options alone,
+// such as -style fusion; --show WORD; --selection) go on to quillet-app, beside this
+// program, with the ending signals still held back as the starter left them; a window
+// that starts meanwhile takes them over the bus.
 #include "CommandLine.h"
 #include "core/app/ShutdownRequests.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 #include <cerrno>
 #include <cstdio>
@@ -41,15 +41,8 @@ int main(int argc, char **argv)
 {
     const QStringList arguments = quillet::CommandLineArguments(argc, argv);
     const QString folder = ProgramFolder();
-    if (quillet::OpensWindow(arguments)) {
-        std::optional<int> handed;
-        {
-            const QCoreApplication app(argc, argv);
-            QTextStream err(stderr);
-            handed = quillet::HandToRunningWindow(arguments, err);
-        }
-        return handed ? *handed : RunWindowProgram(folder, argv);
-    }
+    if (quillet::OpensWindow(arguments))
+        return RunWindowProgram(folder, argv);
     if (quillet::SaidOutputClosed())
         return quillet::ExitError;
     const QCoreApplication app(argc, argv);

@@ -24,7 +24,8 @@ trap end_session EXIT
 program="$work/program"
 start_display
 mkdir -p "$program"
-cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/Database.db "$program"
+cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/quillet-bus \
+    "$source_dir"/Database.db "$program"
 # A pair of the user's own, so that the answers below say where each entry comes from.
 printf 'headword,translation\npump rotor,rotor de pompa\n' >"$work/terms.csv"
 "$program/quillet" --import "$work/terms.csv" >/dev/null || fail "the user's pair was not imported"
@@ -50,7 +51,11 @@ call org.freedesktop.Application.Activate '{}' >/dev/null || fail "Activate fail
 
 timeout 20 "$program/quillet" --show pump || fail "--show failed"
 call $name.Dictionary.ShowWord bearing >/dev/null || fail "ShowWord failed"
+# The window's program started by itself (not by the starter) hands over too.
+timeout 20 "$program/quillet-app" --show pump || fail "quillet-app --show failed"
 [[ $(windows) == 1 ]] || fail "$(windows) windows run after --show"
+out=$(timeout 20 "$program/quillet" --show $'pu\x01mp' 2>&1) && fail "--show took a control character"
+[[ $out == 'quillet: the word is not valid UTF-8 text'* ]] || fail "--show of a bad word said: $out"
 
 # The selection, trimmed to its first word, in a pop-up.
 # xclip holds the selection until it is ended or another program takes it: the window
@@ -92,6 +97,8 @@ expect_error 'InvalidArgument: the word is 102400 characters long' $name.Diction
 expect_error 'InvalidArgument: unknown direction "xx"' $name.Dictionary.Lookup pump xx false
 expect_error 'InvalidArgument: the word is not valid UTF-8 text' $name.Dictionary.ShowWord $'pu\x01mp'
 expect_error 'InvalidArgument: the word is empty' $name.Dictionary.ShowPopup '   '
+expect_error 'NotSupported: the request reads or writes' $name.Dictionary.CommandLine "['--import', 'x.csv']"
+expect_error 'InvalidArgument: the word is 2000 characters' $name.Dictionary.CommandLine "['$(head -c 2000 /dev/zero | tr '\0' a)']"
 # Many at once: every one answered.
 callers=()
 for i in $(seq 40); do
@@ -101,25 +108,41 @@ done
 wait "${callers[@]}" || true
 for i in $(seq 40); do grep -q "'pompă, inimă, cord'" "$work/many.$i" || fail "call $i: $(cat "$work/many.$i")"; done
 
-# The command line asks the window: with the dictionary taken away, it still answers,
-# byte for byte as the loading path does once it is back.
+# The command line asks the window: with the dictionary taken away, it still answers
+# (look-ups, --help, a bad usage), byte for byte and with the same status as the loading
+# path once it is back.
 mv "$program/Database.db" "$work/Database.db"
-queries=("pump" "-d re casa" "-i pompa" "pumpx" "-d er shaft")
+queries=("pump" "-d re casa" "-i pompa" "pumpx" "-d er shaft" "-h" "-d xx pump")
 for format in text tsv json; do
     for i in "${!queries[@]}"; do
         # shellcheck disable=SC2086
-        "$program/quillet" -f "$format" ${queries[$i]} >"$work/bus.$format.$i" 2>&1 || true
+        "$program/quillet" -f "$format" ${queries[$i]} >"$work/bus.$format.$i" 2>&1 && status=0 || status=$?
+        echo "status $status" >>"$work/bus.$format.$i"
     done
 done
 mv "$work/Database.db" "$program/Database.db"
 for format in text tsv json; do
     for i in "${!queries[@]}"; do
         # shellcheck disable=SC2086
-        env -u DBUS_SESSION_BUS_ADDRESS "$program/quillet" -f "$format" ${queries[$i]} >"$work/load.$format.$i" 2>&1 || true
+        env -u DBUS_SESSION_BUS_ADDRESS "$program/quillet" -f "$format" ${queries[$i]} >"$work/load.$format.$i" 2>&1 \
+            && status=0 || status=$?
+        echo "status $status" >>"$work/load.$format.$i"
         cmp -s "$work/bus.$format.$i" "$work/load.$format.$i" \
             || fail "--format $format ${queries[$i]} differs:"$'\n'"$(diff "$work/load.$format.$i" "$work/bus.$format.$i")"
     done
 done
+# What the window leaves to the command line is answered by it, as without a window:
+# --version, a word too long for the window.
+both_ways() {
+    local status
+    "$program/quillet" "$@" >"$work/bus.out" 2>&1 && status=0 || status=$?
+    echo "status $status" >>"$work/bus.out"
+    env -u DBUS_SESSION_BUS_ADDRESS "$program/quillet" "$@" >"$work/load.out" 2>&1 && status=0 || status=$?
+    echo "status $status" >>"$work/load.out"
+    cmp -s "$work/bus.out" "$work/load.out" || fail "${1:0:20}... differs:"$'\n'"$(diff "$work/load.out" "$work/bus.out")"
+}
+both_ways --version
+both_ways "$(head -c 1200 /dev/zero | tr '\0' a)"
 grep -q "pompă" "$work/bus.text.0" || fail "the window's answer lacks pump's translation: $(cat "$work/bus.text.0")"
 grep -q $'^er.starting-with\tpump rotor\trotor de pompa\tuser$' "$work/bus.tsv.0" \
     || fail "the window's answer lacks the user's pair: $(cat "$work/bus.tsv.0")"
@@ -130,11 +153,13 @@ printf 'headword,translation\nvalve seat,scaun de supapa\n' >"$work/more-terms.c
 call $name.Dictionary.Lookup valve er false | grep -q "'scaun de supapa'" \
     || fail "the window's answer lacks the pair imported meanwhile"
 
-# Told to end, the window stores the history: the words shown both ways are in it.
+# Told to end, the window stores the history: the words shown both ways are in it; a
+# look-up then loads the dictionary.
 kill -TERM "$program_pid"
 status=0
 wait "$program_pid" || status=$?
 ((status == 0)) || fail "the window ended with status $status: $(cat "$work/window.log")"
+"$program/quillet" pump >/dev/null || fail "a look-up after the window ended failed"
 history="$work/home/.local/share/Quillet/Dic.ini"
 grep -q '^SelectionKey=True' "$work/home/.config/Dictionar Quillet.ini" || fail "the registered key was forgotten"
 for word in pump bearing valve seal; do

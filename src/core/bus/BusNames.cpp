@@ -12,7 +12,7 @@ QString ServiceName()
 
 QString ObjectPath()
 {
-    return u'/' + ServiceName().replace(u'.', u'/').replace(u'-', u'_');
+    return QStringLiteral(QUILLET_BUS_OBJECT_PATH);
 }
 
 QString InterfaceName()
@@ -38,6 +38,11 @@ QString BusyError()
 QString NotReadyError()
 {
     return ServiceName() + u".Error.NotReady"_s;
+}
+
+QString NotSupportedError()
+{
+    return ServiceName() + u".Error.NotSupported"_s;
 }
 
 } // namespace quillet::bus

@@ -9,7 +9,7 @@ namespace quillet::bus {
 QString ServiceName();
 // The object the window exports: the id with its dots as slashes, "/org/example/quillet".
 QString ObjectPath();
-// The dictionary's own interface: Lookup, ShowWord, ShowPopup, ShowSelection.
+// The dictionary's own interface: Lookup, CommandLine, ShowWord, ShowPopup, ShowSelection.
 QString InterfaceName();
 // The interface a desktop uses to start and raise a D-Bus activatable program.
 QString ApplicationInterfaceName();
@@ -18,5 +18,6 @@ QString ApplicationInterfaceName();
 QString InvalidArgumentError(); // "<id>.Error.InvalidArgument"
 QString BusyError();            // "<id>.Error.Busy"
 QString NotReadyError();        // "<id>.Error.NotReady": the dictionary could not be loaded
+QString NotSupportedError();    // "<id>.Error.NotSupported": a command line the window leaves to quillet-cli
 
 } // namespace quillet::bus

@@ -90,4 +90,14 @@ BusError TooManyWaiting()
                                      .arg(WaitingRequests::MaxWaiting)};
 }
 
+BusError NothingSelected()
+{
+    return Invalid(u"nothing is selected, and the clipboard holds no word"_s);
+}
+
+BusError LeftToCommandLine(const QString &why)
+{
+    return BusError{NotSupportedError(), why + u"; quillet-cli answers it"_s};
+}
+
 } // namespace quillet::bus

@@ -48,5 +48,10 @@ private:
 
 // The error for a request beyond WaitingRequests::MaxWaiting.
 BusError TooManyWaiting();
+// The error for the selection's pop-up when there is no word to look up.
+BusError NothingSelected();
+// The error for a command line the window leaves to the command line's own program:
+// one that reads or writes the user's files, or a look-up of a word it refuses.
+BusError LeftToCommandLine(const QString &why);
 
 } // namespace quillet::bus

@@ -2,12 +2,10 @@
 #include "core/bus/RunningDictionary.h"
 
 #include "core/bus/BusNames.h"
-#include "core/bus/BusReport.h"
+#include "core/bus/SessionLock.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -18,27 +16,15 @@ namespace {
 // A window that loads its dictionary answers once the load ends, within seconds.
 constexpr int CallTimeoutMs = 60'000;
 
-QString DirectionCode(const LookupRequest &request)
-{
-    if (!request.direction)
-        return {};
-    return *request.direction == DictTable::EnglishRomanian ? u"er"_s : u"re"_s;
-}
-
 } // namespace
 
-bool SessionBusExpected(const QProcessEnvironment &environment)
+bool SessionBusExpected()
 {
-    if (!environment.value(u"DBUS_SESSION_BUS_ADDRESS"_s).isEmpty())
-        return true;
-    const QString runtime = environment.value(u"XDG_RUNTIME_DIR"_s);
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + u"/bus"_s);
+    char address[PATH_MAX + 16];
+    return SessionBusAddress(address);
 }
 
-RunningDictionary::RunningDictionary(const QProcessEnvironment &environment)
-    : busExpected_(SessionBusExpected(environment))
-{
-}
+RunningDictionary::RunningDictionary() : busExpected_(SessionBusExpected()) {}
 
 RunningDictionary::Outcome RunningDictionary::call(const QString &method, const QVariantList &arguments,
                                                    const QString &interface)
@@ -63,21 +49,6 @@ RunningDictionary::Outcome RunningDictionary::call(const QString &method, const 
         return Outcome::NoWindow;
     problem_ = reply_.errorMessage().isEmpty() ? error : reply_.errorMessage();
     return Outcome::Refused;
-}
-
-std::optional<LookupReport> RunningDictionary::lookup(const LookupRequest &request)
-{
-    RegisterReportTypes();
-    const bool ignore = request.diacritics == Diacritics::Ignored;
-    if (call(u"Lookup"_s, {request.word, DirectionCode(request), ignore}) != Outcome::Answered
-        || reply_.arguments().size() != 2 || reply_.arguments().at(1).metaType() != QMetaType::fromType<bool>())
-        return std::nullopt;
-    const auto argument = reply_.arguments().constFirst().value<QDBusArgument>();
-    if (argument.currentSignature() != ReportSignature)
-        return std::nullopt;
-    LookupReport report{request.word, ignore, {}, reply_.arguments().at(1).toBool()};
-    argument >> report.directions;
-    return report;
 }
 
 } // namespace quillet::bus

@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/lookup/ReportBuilder.h"
-
 #include <QDBusMessage>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QVariantList>
 
-#include <optional>
-
 namespace quillet::bus {
 
-// Whether the environment points to a session bus: DBUS_SESSION_BUS_ADDRESS, or the
-// socket "bus" in XDG_RUNTIME_DIR. Without either no bus is started to look for one.
-bool SessionBusExpected(const QProcessEnvironment &environment);
+// Whether the environment points to a session bus (SessionBusAddress). Without one no
+// bus is started to look for one.
+bool SessionBusExpected();
 
-// The dictionary window that runs in this session, as a program that is not the window
-// reaches it: the command line, or a second start of the window. Nothing is started
-// through the bus to answer (a call never starts a window); a window that is still
-// loading answers once it has loaded.
+// The dictionary window that runs in this session, as a second start of the window
+// reaches it. Nothing is started through the bus to answer (a call never starts a
+// window); a window that is still loading answers once it has loaded.
 class RunningDictionary {
 public:
     enum class Outcome {
@@ -29,13 +23,10 @@ public:
         Refused,  // the window answered with an error: see problem()
     };
 
-    explicit RunningDictionary(const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+    RunningDictionary();
 
     // Calls a method of the dictionary's interface (or of org.freedesktop.Application).
     Outcome call(const QString &method, const QVariantList &arguments, const QString &interface = {});
-    // The look-up the running window answers, in the same lists and order as one that
-    // loads the dictionary; nullopt when none answers.
-    std::optional<LookupReport> lookup(const LookupRequest &request);
 
     // What the window or the bus said when the last call failed.
     const QString &problem() const { return problem_; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/bus/BusAdaptors.h"
 
+#include "CommandLine.h"
+#include "core/app/CommandLineRequest.h"
 #include "core/bus/BusNames.h"
 #include "ui/bus/WindowBus.h"
 #include "ui/mainwindow/Form1.h"
@@ -11,6 +13,17 @@
 using namespace Qt::StringLiterals;
 
 namespace quillet {
+
+namespace {
+
+// A command line answered as quillet-cli answers it, the look-up by the window's dictionary.
+TextAnswer AnswerWithWindow(Form1 &form, const QStringList &arguments)
+{
+    const RunningLookup lookup = [&form](const LookupRequest &request) { return form.LookupForCaller(request); };
+    return AnswerAsText(arguments, lookup).value_or(TextAnswer{});
+}
+
+} // namespace
 
 DictionaryAdaptor::DictionaryAdaptor(ExportedObject *exported, WindowBus &bus)
     : QDBusAbstractAdaptor(exported), call_(*exported), bus_(bus)
@@ -24,10 +37,19 @@ bool DictionaryAdaptor::refuse(const std::optional<bus::BusError> &problem)
     return problem.has_value();
 }
 
-void DictionaryAdaptor::waitForLoad(std::function<void()> request)
+std::optional<bus::BusError> DictionaryAdaptor::whenLoaded(std::function<void()> request)
 {
     if (!bus_.whenLoaded(std::move(request)))
-        refuse(bus::TooManyWaiting());
+        return bus::TooManyWaiting();
+    return std::nullopt;
+}
+
+void DictionaryAdaptor::replyWhenLoaded(std::function<QVariantList()> reply)
+{
+    call_.setDelayedReply(true);
+    const QDBusMessage call = call_.message();
+    QDBusConnection bus = call_.connection();
+    refuse(whenLoaded([call, bus, reply = std::move(reply)]() mutable { bus.send(call.createReply(reply())); }));
 }
 
 QList<ReportDirection> DictionaryAdaptor::Lookup(const QString &word, const QString &direction, bool ignoreDiacritics,
@@ -39,31 +61,74 @@ QList<ReportDirection> DictionaryAdaptor::Lookup(const QString &word, const QStr
         refuse(*problem);
         return {};
     }
-    const LookupRequest request = std::get<LookupRequest>(arguments);
-    if (bus_.loaded()) {
-        const LookupReport report = bus_.form().LookupForCaller(request);
-        withSource = report.withSource;
-        return report.directions;
-    }
-    // Answered once the dictionary has loaded.
-    call_.setDelayedReply(true);
-    const QDBusMessage call = call_.message();
-    QDBusConnection bus = call_.connection();
-    WindowBus &window = bus_;
-    waitForLoad([call, bus, request, &window]() mutable {
-        const LookupReport report = window.form().LookupForCaller(request);
-        bus.send(call.createReply(QVariantList{QVariant::fromValue(report.directions), report.withSource}));
+    Form1 &form = bus_.form();
+    replyWhenLoaded([&form, request = std::get<LookupRequest>(arguments)] {
+        const LookupReport report = form.LookupForCaller(request);
+        return QVariantList{QVariant::fromValue(report.directions), report.withSource};
     });
     return {};
 }
 
-void DictionaryAdaptor::ShowWord(const QString &word)
+int DictionaryAdaptor::CommandLine(const QStringList &arguments, QString &output, QString &errors)
 {
-    if (refuse(bus::CheckWord(word)))
-        return;
+    const CommandLineRequest request = ParseCommandLine(arguments);
+    std::optional<bus::BusError> problem;
+    switch (request.kind) {
+    case CommandLineRequest::Window:
+        bus_.form().RaiseWindow();
+        return ExitFound;
+    case CommandLineRequest::Show: problem = showWord(request.lookup.word); break;
+    case CommandLineRequest::Selection: problem = showSelection(); break;
+    case CommandLineRequest::Version:
+    case CommandLineRequest::Import:
+    case CommandLineRequest::Export:
+        refuse(bus::LeftToCommandLine(u"the request reads or writes the user's files"_s));
+        return ExitError;
+    case CommandLineRequest::Lookup: {
+        if (refuse(bus::CheckWord(request.lookup.word)))
+            return ExitError;
+        Form1 &form = bus_.form();
+        replyWhenLoaded([&form, arguments] {
+            const TextAnswer answer = AnswerWithWindow(form, arguments);
+            return QVariantList{answer.status, answer.output, answer.errors};
+        });
+        return ExitError;
+    }
+    case CommandLineRequest::Help:
+    case CommandLineRequest::Invalid: {
+        const TextAnswer answer = AnswerWithWindow(bus_.form(), arguments);
+        output = answer.output;
+        errors = answer.errors;
+        return answer.status;
+    }
+    }
+    if (!problem)
+        return ExitFound;
+    errors = ErrorLine(problem->message);
+    return ExitError;
+}
+
+std::optional<bus::BusError> DictionaryAdaptor::showWord(const QString &word)
+{
+    if (std::optional<bus::BusError> problem = bus::CheckWord(word))
+        return problem;
     Form1 &form = bus_.form();
     form.RaiseWindow(); // at once, while it loads too
-    waitForLoad([&form, word = word.trimmed()] { form.ShowWord(word); });
+    return whenLoaded([&form, word = word.trimmed()] { form.ShowWord(word); });
+}
+
+std::optional<bus::BusError> DictionaryAdaptor::showSelection()
+{
+    const QString word = WindowBus::SelectedWord();
+    if (word.isEmpty())
+        return bus::NothingSelected();
+    Form1 &form = bus_.form();
+    return whenLoaded([&form, word] { form.ShowPopup(word); });
+}
+
+void DictionaryAdaptor::ShowWord(const QString &word)
+{
+    refuse(showWord(word));
 }
 
 void DictionaryAdaptor::ShowPopup(const QString &word)
@@ -71,18 +136,12 @@ void DictionaryAdaptor::ShowPopup(const QString &word)
     if (refuse(bus::CheckWord(word)))
         return;
     Form1 &form = bus_.form();
-    waitForLoad([&form, word = word.trimmed()] { form.ShowPopup(word); });
+    refuse(whenLoaded([&form, word = word.trimmed()] { form.ShowPopup(word); }));
 }
 
 void DictionaryAdaptor::ShowSelection()
 {
-    const QString word = WindowBus::SelectedWord();
-    if (word.isEmpty()) {
-        call_.sendErrorReply(bus::InvalidArgumentError(), u"nothing is selected, and the clipboard holds no word"_s);
-        return;
-    }
-    Form1 &form = bus_.form();
-    waitForLoad([&form, word] { form.ShowPopup(word); });
+    refuse(showSelection());
 }
 
 ApplicationAdaptor::ApplicationAdaptor(ExportedObject *exported, WindowBus &bus)

@@ -37,6 +37,14 @@ public slots:
     // lead them).
     QList<ReportDirection> Lookup(const QString &word, const QString &direction, bool ignoreDiacritics,
                                   bool &withSource);
+    // The command line of `quillet` (the arguments after the program's name), answered as
+    // the program run without a window answers it: a look-up in any format, --help or a
+    // usage error with the text it prints on its output and on its errors and its exit
+    // status; the window's start, --show and --selection done here. What reads or writes
+    // the user's files (--version, --import, --export), and a look-up of a word Lookup
+    // would refuse, is refused with Error.NotSupported or Error.InvalidArgument: the
+    // command line's own program answers those.
+    int CommandLine(const QStringList &arguments, QString &output, QString &errors);
     // Raises the window with the word searched, as if typed, and puts it in the history.
     void ShowWord(const QString &word);
     // The pop-up with the word's first entries beside the pointer.
@@ -46,7 +54,11 @@ public slots:
 
 private:
     bool refuse(const std::optional<bus::BusError> &problem);
-    void waitForLoad(std::function<void()> request);
+    std::optional<bus::BusError> whenLoaded(std::function<void()> request);
+    // Answers the call being served now, or once the dictionary has loaded.
+    void replyWhenLoaded(std::function<QVariantList()> reply);
+    std::optional<bus::BusError> showWord(const QString &word);
+    std::optional<bus::BusError> showSelection();
 
     ExportedObject &call_;
     WindowBus &bus_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/bus/WindowBus.h"
 
+#include "CommandLine.h"
+#include "core/app/CommandLineRequest.h"
 #include "core/bus/BusNames.h"
 #include "core/bus/BusReport.h"
 #include "core/bus/GlobalShortcuts.h"
@@ -15,6 +17,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QGuiApplication>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +35,7 @@ WindowBus::~WindowBus()
 {
     if (!claimed_)
         return;
+    lock_.release(); // before the name: a command started now finds no window, or one that answers
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(bus::ServiceName());
     bus.unregisterObject(bus::ObjectPath());
@@ -38,7 +43,7 @@ WindowBus::~WindowBus()
 
 WindowBus::Claim WindowBus::claim()
 {
-    if (!bus::SessionBusExpected(QProcessEnvironment::systemEnvironment())) {
+    if (!bus::SessionBusExpected()) {
         problem_ = u"DBUS_SESSION_BUS_ADDRESS is not set"_s;
         return Claim::NoBus;
     }
@@ -55,6 +60,9 @@ WindowBus::Claim WindowBus::claim()
         bus::ServiceName(), QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
         claimed_ = true;
+        if (!lock_.take())
+            qWarning("quillet: the session's lock file could not be taken: a command line started now loads "
+                     "the dictionary itself");
         offerSelectionKey(bus);
         return Claim::Claimed;
     }
@@ -64,6 +72,34 @@ WindowBus::Claim WindowBus::claim()
         return Claim::NoBus;
     }
     return Claim::Taken;
+}
+
+std::optional<int> WindowBus::HandOver(const QStringList &arguments)
+{
+    const CommandLineRequest request = ParseCommandLine(arguments);
+    bus::RunningDictionary running;
+    bus::RunningDictionary::Outcome outcome = bus::RunningDictionary::Outcome::NoWindow;
+    switch (request.kind) {
+    case CommandLineRequest::Window:
+        outcome = running.call(u"Activate"_s, {QVariant::fromValue(QVariantMap())}, bus::ApplicationInterfaceName());
+        break;
+    case CommandLineRequest::Show:
+        outcome = running.call(u"ShowWord"_s, {request.lookup.word});
+        break;
+    case CommandLineRequest::Selection:
+        outcome = running.call(u"ShowSelection"_s, {});
+        break;
+    default:
+        return std::nullopt;
+    }
+    switch (outcome) {
+    case bus::RunningDictionary::Outcome::Answered: return ExitFound;
+    case bus::RunningDictionary::Outcome::NoBus:
+    case bus::RunningDictionary::Outcome::NoWindow: return std::nullopt;
+    case bus::RunningDictionary::Outcome::Refused: break;
+    }
+    std::fputs(qUtf8Printable(ErrorLine(running.problem())), stderr);
+    return ExitError;
 }
 
 // The one window of the session takes the key; the portal is asked once the dictionary

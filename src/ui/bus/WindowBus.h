@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/bus/BusRequests.h"
+#include "core/bus/SessionLock.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace quillet {
 
@@ -35,9 +37,15 @@ public:
     explicit WindowBus(Form1 &form);
     ~WindowBus() override;
 
-    // Exports the object and takes the name.
+    // Exports the object and takes the name, and the session's lock file with it (see
+    // SessionLock.h), which tells the starter that a window runs.
     Claim claim();
     const QString &problem() const { return problem_; }
+
+    // Hands the window's start, --show WORD or --selection to the window that holds the
+    // name. Returns the exit status when it answered (or refused, said on stderr);
+    // nullopt when it has ended meanwhile: then this window runs.
+    static std::optional<int> HandOver(const QStringList &arguments);
 
     // The load has ended: the requests that waited run.
     void windowLoaded();
@@ -64,6 +72,7 @@ private:
     std::unique_ptr<ExportedObject> exported_; // carries the two interfaces
     std::unique_ptr<bus::GlobalShortcuts> portal_; // once the name is held
     bus::WaitingRequests waiting_;
+    bus::SessionLock lock_; // held with the name
     bool loaded_ = false;
     bool claimed_ = false;
     QString problem_;

@@ -3,11 +3,16 @@
 #include "core/bus/BusRequests.h"
 #include "core/bus/PopupText.h"
 #include "core/bus/SelectionWord.h"
+#include "core/bus/SessionLock.h"
 
 #include "common/QStringPrinter.h"
 
+#include <QTemporaryDir>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -119,6 +124,59 @@ TEST(PopupText, FirstEntriesOfTheDirectionsThatFindTheWordInTheInterfaceLanguage
     EXPECT_EQ(lines.value(4), u"  pump 2 \u2013 pompă"_s);
     EXPECT_EQ(lines.value(7), u"Conținând: 1 cuvânt"_s);
     EXPECT_EQ(lines.size(), 9); // the direction that finds nothing is left out
+}
+
+// The lock file of a session: a private runtime folder and a bus address of the test's own.
+class SessionLockTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(runtime_.isValid());
+        ::setenv("XDG_RUNTIME_DIR", qPrintable(runtime_.path()), 1);
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nowhere/one", 1);
+    }
+    void TearDown() override
+    {
+        ::unsetenv("XDG_RUNTIME_DIR");
+        ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    }
+
+    QTemporaryDir runtime_; // made for the user alone
+};
+
+TEST_F(SessionLockTest, AWindowRunsWhileItHoldsTheLockOfItsOwnBus)
+{
+    EXPECT_FALSE(WindowRuns());
+    {
+        SessionLock window;
+        ASSERT_TRUE(window.take());
+        EXPECT_TRUE(WindowRuns());
+        SessionLock second;
+        EXPECT_FALSE(second.take()); // one window a session
+        // Another bus of the same user has a file of its own.
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nowhere/two", 1);
+        EXPECT_FALSE(WindowRuns());
+        EXPECT_TRUE(second.take());
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nowhere/one", 1);
+        window.release();
+        EXPECT_FALSE(WindowRuns());
+    }
+    // Without a bus there is nothing to hold: no window is said to run.
+    ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    SessionLock window;
+    EXPECT_FALSE(window.take());
+    EXPECT_FALSE(WindowRuns());
+}
+
+TEST_F(SessionLockTest, ARuntimeFolderOthersCanEnterIsNotUsed)
+{
+    char path[PATH_MAX];
+    ASSERT_TRUE(SessionLockPath(path, false));
+    EXPECT_THAT(path, ::testing::StartsWith(qPrintable(runtime_.path() + u'/')));
+    QFile::setPermissions(runtime_.path(), QFile::permissions(runtime_.path()) | QFile::ReadOther | QFile::ExeOther);
+    if (SessionLockPath(path, false)) {
+        EXPECT_THAT(path, ::testing::Not(::testing::StartsWith(qPrintable(runtime_.path() + u'/'))));
+    }
 }
 
 } // namespace
