@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <map>
+#include <vector>
+
 namespace quillet {
 
 // What a start-up load reports to whoever shows its progress. The loader calls
@@ -52,10 +55,20 @@ public:
     // make it from the headwords. A look-up of one English word makes it in fewer
     // instructions than unpacking it takes; the Romanian headwords' folding costs more.
     void setPackedIndex(QList<int> directions);
+    // For one look-up, which prints a few entries: LoadDictionary leaves the translations
+    // out (they read "") for LoadTranslations to read those of the entries printed, and
+    // the headwords' index it makes is never sorted, as one search scans for less.
+    void setForOneLookUp(bool oneLookUp);
     LoadResult LoadDictionary(DictTable &table, LoadObserver &observer) const;
+    // Reads the translations of the entries (by direction) of a table loaded with the
+    // translations on demand: of the archive, only the blocks that hold them (all of
+    // them, in an older archive that keeps them whole), within the same bounds as a
+    // whole load.
+    LoadResult LoadTranslations(DictTable &table, const std::map<int, std::vector<int>> &entries) const;
 
 private:
     QString programDir_;
+    bool oneLookUp_ = false;
     QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     QList<int> packedIndex_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
 };

@@ -204,6 +204,13 @@ std::vector<int> HeadwordText::findEqual(std::string_view headword, int entries)
 
 std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int entries, std::size_t limit) const
 {
+    if (!sortOnSearch_ && byteOrder_.size() != std::size_t(size())) {
+        std::string line;
+        line.reserve(prefix.size() + 1);
+        line += Separator;
+        line += prefix;
+        return find(line, entries, limit);
+    }
     const std::vector<int> &order = byteOrder();
     // The headwords that begin with the prefix are one run of the byte order.
     const auto first = std::lower_bound(order.begin(), order.end(), prefix, HeadwordBytesOrder{*this});
@@ -267,6 +274,20 @@ bool HeadwordIndex::assign(std::array<std::string, Texts> texts, int entries, st
             return false;
         }
     return true;
+}
+
+HeadwordIndex HeadwordIndex::OfLines(QByteArrayView utf8, const std::vector<LineSpan> &lines)
+{
+    HeadwordIndex index;
+    for (const LineSpan &line : lines)
+        index.appendUtf8(utf8.sliced(line.offset, line.length));
+    return index;
+}
+
+void HeadwordIndex::setSortOnSearch(bool sort)
+{
+    for (HeadwordText *text : texts())
+        text->setSortOnSearch(sort);
 }
 
 void HeadwordIndex::clear()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/dictionary/ByteSearch.h"
+#include "core/dictionary/TextColumn.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -57,6 +58,11 @@ public:
     // Entries 1 to size() sorted by their headwords' bytes, ties in table order.
     const std::vector<int> &byteOrder() const;
 
+    // Whether findStartingWith() sorts the byte order when it is not at hand (the
+    // default: the sorting pays off over the searches that follow), or scans the text
+    // instead, as a single search costs less so.
+    void setSortOnSearch(bool sort) { sortOnSearch_ = sort; }
+
 private:
     const ByteSearch::ByteCounts &byteCounts() const;
 
@@ -66,6 +72,7 @@ private:
     // order): both made at the first search that needs them, dropped when the text changes.
     mutable std::optional<ByteSearch::ByteCounts> byteCounts_;
     mutable std::vector<int> byteOrder_;
+    bool sortOnSearch_ = true;
 };
 
 // The headwords of one direction, kept in step with the table: once as stored and once
@@ -81,6 +88,8 @@ public:
     void set(int k, QStringView headword);
     // Adds the next entry's headword, given as valid UTF-8.
     void appendUtf8(QByteArrayView utf8);
+    // The index of the lines of `utf8` (valid UTF-8), in their order.
+    static HeadwordIndex OfLines(QByteArrayView utf8, const std::vector<LineSpan> &lines);
     void clear();
 
     int size() const { return stored_.size(); }
@@ -96,6 +105,9 @@ public:
     // Case folding one character at a time, as the case-insensitive comparison of two
     // strings does; a fold that would change a character's length in UTF-16 keeps it.
     static QString fold(QStringView text);
+
+    // See HeadwordText::setSortOnSearch.
+    void setSortOnSearch(bool sort);
 
 private:
     void append(QStringView headword);

@@ -195,7 +195,7 @@ TEST_F(ProgramFolder, TakesThePackersIndexOrMakesItWhenItIsStale)
     otherVersion[4] = char(HeadwordIndexFile::Version + 1);
     WriteZip(programPath(files::Database),
              {{"ert_e.txt", "gear\nshaft\nbolt\n"}, {"ert_r.txt", "a\nb\nc\n"}, {"ert_i.bin", *packed.member("ert_i.bin"_L1)},
-              {"rte_r.txt", *packed.member("rte_r.txt"_L1)}, {"rte_e.txt", *packed.member("rte_e.txt"_L1)},
+              {"rte_r.txt", *packed.member("rte_r.txt"_L1)}, {"rte_e.txt", "steel\nscrew\n"},
               {"rte_i.bin", otherVersion}},
              Password);
     ASSERT_TRUE(load().loaded);
