@@ -40,14 +40,15 @@ bool Loaded(const LoadResult &loaded, QTextStream &err)
     return loaded.loaded;
 }
 
-// The loader of the directions of the dictionary (both unless told). A look-up reads the
-// translations it prints alone, after its search.
-DictionaryLoader LoaderOf(const QString &programDir, const QList<int> &directions, bool forLookUp)
+// The loader of the directions of the dictionary for one look-up: it reads the
+// translations printed alone, after the search, and makes the headwords' search index
+// itself, which takes less than unpacking the packer's (sorted for many searches) does.
+DictionaryLoader LoaderOf(const QString &programDir, const QList<int> &directions)
 {
     DictionaryLoader loader(programDir);
     loader.setDirections(directions);
-    loader.setPackedIndex({DictTable::RomanianEnglish});
-    loader.setForOneLookUp(forLookUp);
+    loader.setPackedIndex({});
+    loader.setForOneLookUp(true);
     return loader;
 }
 
@@ -108,7 +109,7 @@ int RunLookup(const LookupRequest &request, const QString &programDir, const Per
         return FormsLoader(programDir).LoadFormsOnDemand(directions);
     });
     DictTable table;
-    const DictionaryLoader loader = LoaderOf(programDir, directions, true);
+    const DictionaryLoader loader = LoaderOf(programDir, directions);
     if (!Load(table, loader, err))
         return ExitError;
     WordFinder finder(table);
@@ -169,7 +170,7 @@ int RunExport(const CommandLineRequest &request, const PersonalWordFiles &files,
 int PrintVersion(const QString &programDir, QTextStream &out, QTextStream &err)
 {
     DictTable table;
-    const bool loaded = Load(table, LoaderOf(programDir, {DictTable::EnglishRomanian, DictTable::RomanianEnglish}, true), err);
+    const bool loaded = Load(table, LoaderOf(programDir, {DictTable::EnglishRomanian, DictTable::RomanianEnglish}), err);
     const about::WordCounts counts{table.EntryCount(DictTable::EnglishRomanian),
                                    table.EntryCount(DictTable::RomanianEnglish)};
     QStringList lines = about::VersionLines(QUILLET_VERSION_MAJOR, QUILLET_VERSION_MINOR, counts);

@@ -285,7 +285,7 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
             index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(headwordsMember), count);
         if (!index && oneLookUp_) {
             index = HeadwordIndex::OfLines(headwords.utf8, headwords.lines);
-            index->setSortOnSearch(false);
+            index->setSearchedOnce(true);
         }
         table.setLines(d, DictTable::Headword, std::move(headwords.utf8), std::move(headwords.lines), std::move(index));
         if (d == DictTable::EnglishRomanian) {

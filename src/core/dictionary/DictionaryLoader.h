@@ -52,8 +52,8 @@ public:
     // told otherwise. The others stay empty and are not read from the archive.
     void setDirections(QList<int> directions);
     // The directions whose packer-made search index is read (all by default); the others
-    // make it from the headwords. A look-up of one English word makes it in fewer
-    // instructions than unpacking it takes; the Romanian headwords' folding costs more.
+    // make it from the headwords. One look-up makes it in less time than unpacking it
+    // (with its byte orders, sorted for many searches) takes.
     void setPackedIndex(QList<int> directions);
     // For one look-up, which prints a few entries: LoadDictionary leaves the translations
     // out (they read "") for LoadTranslations to read those of the entries printed, and

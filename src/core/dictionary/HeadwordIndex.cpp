@@ -5,6 +5,8 @@
 #include "core/dictionary/Diacritics.h"
 
 #include <QChar>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -48,6 +50,12 @@ void HeadwordText::append(std::string_view utf8)
     byteOrder_.clear();
 }
 
+void HeadwordText::reserve(std::size_t bytes, std::size_t entries)
+{
+    bytes_.reserve(bytes_.size() + bytes);
+    starts_.reserve(starts_.size() + entries);
+}
+
 bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order)
 {
     std::vector<std::uint32_t> starts;
@@ -85,8 +93,12 @@ const ByteSearch::ByteCounts &HeadwordText::byteCounts() const
     if (!byteCounts_) {
         byteCounts_.emplace();
         byteCounts_->fill(0);
-        for (const char c : bytes_)
-            ++(*byteCounts_)[static_cast<unsigned char>(c)];
+        // For a single search, a kilobyte in every sixteen tells the rare bytes well enough.
+        constexpr std::size_t Sample = 1024;
+        const std::size_t step = searchedOnce_ ? 16 * Sample : Sample;
+        for (std::size_t at = 0; at < bytes_.size(); at += step)
+            for (const char c : std::string_view(bytes_).substr(at, Sample))
+                ++(*byteCounts_)[static_cast<unsigned char>(c)];
     }
     return *byteCounts_;
 }
@@ -204,7 +216,7 @@ std::vector<int> HeadwordText::findEqual(std::string_view headword, int entries)
 
 std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int entries, std::size_t limit) const
 {
-    if (!sortOnSearch_ && byteOrder_.size() != std::size_t(size())) {
+    if (searchedOnce_ && byteOrder_.size() != std::size_t(size())) {
         std::string line;
         line.reserve(prefix.size() + 1);
         line += Separator;
@@ -226,6 +238,12 @@ std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int ent
     return found;
 }
 
+char32_t HeadwordIndex::foldCharacter(char32_t code)
+{
+    const char32_t lower = code < 0x80 ? (code >= U'A' && code <= U'Z' ? code + 32 : code) : QChar::toCaseFolded(code);
+    return QChar::requiresSurrogates(lower) == QChar::requiresSurrogates(code) ? lower : code;
+}
+
 QString HeadwordIndex::fold(QStringView text)
 {
     // Every character keeps its length, so the folding fills a string of the same size.
@@ -234,23 +252,14 @@ QString HeadwordIndex::fold(QStringView text)
     const char16_t *begin = text.utf16();
     const char16_t *const end = begin + text.size();
     for (const char16_t *p = begin; p < end;) {
-        char32_t code = *p;
-        qsizetype units = 1;
-        if (QChar::isHighSurrogate(code) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
-            code = QChar::surrogateToUcs4(p[0], p[1]);
-            units = 2;
-        }
-        const char32_t lower = code < 0x80 ? (code >= U'A' && code <= U'Z' ? code + 32 : code)
-                                           : QChar::toCaseFolded(code);
-        if (QChar::requiresSurrogates(lower) == (units == 2))
-            code = lower;
-        if (units == 2) {
+        if (QChar::isHighSurrogate(*p) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
+            const char32_t code = foldCharacter(QChar::surrogateToUcs4(p[0], p[1]));
             *out++ = QChar::highSurrogate(code);
             *out++ = QChar::lowSurrogate(code);
+            p += 2;
         } else {
-            *out++ = char16_t(code);
+            *out++ = char16_t(foldCharacter(*p++));
         }
-        p += units;
     }
     return folded;
 }
@@ -279,15 +288,17 @@ bool HeadwordIndex::assign(std::array<std::string, Texts> texts, int entries, st
 HeadwordIndex HeadwordIndex::OfLines(QByteArrayView utf8, const std::vector<LineSpan> &lines)
 {
     HeadwordIndex index;
+    for (HeadwordText *text : index.texts())
+        text->reserve(std::size_t(utf8.size()) + lines.size(), lines.size());
     for (const LineSpan &line : lines)
         index.appendUtf8(utf8.sliced(line.offset, line.length));
     return index;
 }
 
-void HeadwordIndex::setSortOnSearch(bool sort)
+void HeadwordIndex::setSearchedOnce(bool once)
 {
     for (HeadwordText *text : texts())
-        text->setSortOnSearch(sort);
+        text->setSearchedOnce(once);
 }
 
 void HeadwordIndex::clear()
@@ -319,7 +330,49 @@ void HeadwordIndex::appendUtf8(QByteArrayView utf8)
     if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         appendAscii(std::string_view(utf8.data(), std::size_t(utf8.size())));
     else
-        append(QString::fromUtf8(utf8));
+        appendMarked(utf8);
+}
+
+void HeadwordIndex::appendMarked(QByteArrayView utf8)
+{
+    // As append() makes them, unit by unit, in buffers kept for the next headword: every
+    // character of a headword but the rare one outside the Basic Multilingual Plane is
+    // one UTF-16 unit, folded and bared of its marks alone.
+    QString &stored = scratch_[0];
+    stored.resize(utf8.size());
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    stored.truncate(decoder.appendToBuffer(stored.data(), utf8) - stored.data());
+    if (std::any_of(stored.cbegin(), stored.cend(), [](QChar c) { return c.isSurrogate(); })) {
+        append(stored);
+        return;
+    }
+    QString &folded = scratch_[1];
+    QString &plain = scratch_[2];
+    QString &plainFolded = scratch_[3];
+    folded.resize(stored.size());
+    plain.resize(0);
+    plainFolded.resize(0);
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const char16_t unit = stored.at(i).unicode();
+        const char16_t foldedUnit = char16_t(foldCharacter(unit));
+        folded[i] = QChar(foldedUnit);
+        if (const std::optional<char16_t> bare = WithoutMarks(unit))
+            plain.append(QChar(*bare));
+        if (const std::optional<char16_t> bare = WithoutMarks(foldedUnit))
+            plainFolded.append(QChar(*bare));
+    }
+    stored_.append(std::string_view(utf8.data(), std::size_t(utf8.size())));
+    folded_.append(utf8Of(folded));
+    storedWithoutMarks_.append(utf8Of(plain));
+    foldedWithoutMarks_.append(utf8Of(plainFolded));
+}
+
+std::string_view HeadwordIndex::utf8Of(QStringView text)
+{
+    utf8Scratch_.resize(std::size_t(text.size()) * 3);
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    char *const end = encoder.appendToBuffer(utf8Scratch_.data(), text);
+    return std::string_view(utf8Scratch_.data(), std::size_t(end - utf8Scratch_.data()));
 }
 
 void HeadwordIndex::appendAscii(std::string_view headword)

@@ -28,6 +28,8 @@ public:
 
     void clear();
     void append(std::string_view utf8);
+    // Makes room for this many more bytes and entries.
+    void reserve(std::size_t bytes, std::size_t entries);
     // Takes headwords laid out as bytes() has them, and their byte order when it is given
     // (else it is made when first needed). False, and nothing taken, when the bytes do not
     // hold that many headwords or the order is not one of those entries.
@@ -58,10 +60,10 @@ public:
     // Entries 1 to size() sorted by their headwords' bytes, ties in table order.
     const std::vector<int> &byteOrder() const;
 
-    // Whether findStartingWith() sorts the byte order when it is not at hand (the
-    // default: the sorting pays off over the searches that follow), or scans the text
-    // instead, as a single search costs less so.
-    void setSortOnSearch(bool sort) { sortOnSearch_ = sort; }
+    // Whether the text serves a single search: findStartingWith() then scans it instead
+    // of sorting the byte order when that is not at hand (the sorting pays off over the
+    // searches that follow, not for one), and a scan is guided by a sample of its bytes.
+    void setSearchedOnce(bool once) { searchedOnce_ = once; }
 
 private:
     const ByteSearch::ByteCounts &byteCounts() const;
@@ -72,7 +74,7 @@ private:
     // order): both made at the first search that needs them, dropped when the text changes.
     mutable std::optional<ByteSearch::ByteCounts> byteCounts_;
     mutable std::vector<int> byteOrder_;
-    bool sortOnSearch_ = true;
+    bool searchedOnce_ = false;
 };
 
 // The headwords of one direction, kept in step with the table: once as stored and once
@@ -105,13 +107,17 @@ public:
     // Case folding one character at a time, as the case-insensitive comparison of two
     // strings does; a fold that would change a character's length in UTF-16 keeps it.
     static QString fold(QStringView text);
+    static char32_t foldCharacter(char32_t code);
 
-    // See HeadwordText::setSortOnSearch.
-    void setSortOnSearch(bool sort);
+    // See HeadwordText::setSearchedOnce.
+    void setSearchedOnce(bool once);
 
 private:
     void append(QStringView headword);
     void appendAscii(std::string_view headword);
+    void appendMarked(QByteArrayView utf8);
+    // The text in UTF-8, in a buffer kept for the next one.
+    std::string_view utf8Of(QStringView text);
     void rebuildWith(int k, QStringView headword);
     std::array<HeadwordText *, Texts> texts();
     std::array<const HeadwordText *, Texts> texts() const;
@@ -122,6 +128,8 @@ private:
     HeadwordText foldedWithoutMarks_;
     std::string asciiScratch_;  // reused for the bytes of a plain ASCII headword
     std::string foldedScratch_; // and for their folding
+    std::array<QString, Texts> scratch_; // the four texts of a headword with marks
+    std::string utf8Scratch_;            // and one of them in UTF-8
 };
 
 } // namespace quillet
