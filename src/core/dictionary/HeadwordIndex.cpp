@@ -50,6 +50,18 @@ void HeadwordText::append(std::string_view utf8)
     byteOrder_.clear();
 }
 
+void HeadwordText::appendLines(std::string_view lines)
+{
+    std::size_t at = bytes_.size();
+    bytes_.append(lines);
+    while (const void *end = std::memchr(bytes_.data() + at, Separator, bytes_.size() - at)) {
+        at = std::size_t(static_cast<const char *>(end) - bytes_.data()) + 1;
+        starts_.push_back(std::uint32_t(at));
+    }
+    byteCounts_.reset();
+    byteOrder_.clear();
+}
+
 void HeadwordText::reserve(std::size_t bytes, std::size_t entries)
 {
     bytes_.reserve(bytes_.size() + bytes);
@@ -290,8 +302,31 @@ HeadwordIndex HeadwordIndex::OfLines(QByteArrayView utf8, const std::vector<Line
     HeadwordIndex index;
     for (HeadwordText *text : index.texts())
         text->reserve(std::size_t(utf8.size()) + lines.size(), lines.size());
-    for (const LineSpan &line : lines)
-        index.appendUtf8(utf8.sliced(line.offset, line.length));
+    const auto isAscii = [&utf8](const LineSpan &line) {
+        const QByteArrayView bytes = utf8.sliced(line.offset, line.length);
+        return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    // Most headwords are plain ASCII lines, one after another, each ended by a line feed
+    // alone: each run of them is added at once.
+    const auto inRun = [&](std::size_t k, std::size_t first) {
+        const qsizetype after = qsizetype(lines[k].offset) + qsizetype(lines[k].length);
+        return after < utf8.size() && utf8[after] == '\n' && isAscii(lines[k])
+               && (k == first || lines[k].offset == lines[k - 1].offset + lines[k - 1].length + 1);
+    };
+    for (std::size_t k = 0; k < lines.size();) {
+        std::size_t end = k;
+        while (end < lines.size() && inRun(end, k))
+            ++end;
+        if (end == k) {
+            index.appendUtf8(utf8.sliced(lines[k].offset, lines[k].length));
+            ++k;
+            continue;
+        }
+        const std::size_t from = lines[k].offset;
+        const std::size_t to = std::size_t(lines[end - 1].offset) + lines[end - 1].length + 1;
+        index.appendAsciiLines(std::string_view(utf8.data() + from, to - from));
+        k = end;
+    }
     return index;
 }
 
@@ -338,29 +373,34 @@ void HeadwordIndex::appendMarked(QByteArrayView utf8)
     // As append() makes them, unit by unit, in buffers kept for the next headword: every
     // character of a headword but the rare one outside the Basic Multilingual Plane is
     // one UTF-16 unit, folded and bared of its marks alone.
-    QString &stored = scratch_[0];
-    stored.resize(utf8.size());
+    std::u16string &stored = scratch_[0];
+    stored.resize(std::size_t(utf8.size()));
+    QChar *const units = reinterpret_cast<QChar *>(stored.data());
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    stored.truncate(decoder.appendToBuffer(stored.data(), utf8) - stored.data());
-    if (std::any_of(stored.cbegin(), stored.cend(), [](QChar c) { return c.isSurrogate(); })) {
-        append(stored);
+    stored.resize(std::size_t(decoder.appendToBuffer(units, utf8) - units));
+    if (std::any_of(stored.cbegin(), stored.cend(), [](char16_t unit) { return QChar::isSurrogate(unit); })) {
+        append(QStringView(stored));
         return;
     }
-    QString &folded = scratch_[1];
-    QString &plain = scratch_[2];
-    QString &plainFolded = scratch_[3];
+    std::u16string &folded = scratch_[1];
+    std::u16string &plain = scratch_[2];
+    std::u16string &plainFolded = scratch_[3];
     folded.resize(stored.size());
-    plain.resize(0);
-    plainFolded.resize(0);
-    for (qsizetype i = 0; i < stored.size(); ++i) {
-        const char16_t unit = stored.at(i).unicode();
-        const char16_t foldedUnit = char16_t(foldCharacter(unit));
-        folded[i] = QChar(foldedUnit);
+    plain.resize(stored.size());
+    plainFolded.resize(stored.size());
+    std::size_t plainSize = 0;
+    std::size_t plainFoldedSize = 0;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const char16_t unit = stored[i];
+        const auto foldedUnit = char16_t(foldCharacter(unit));
+        folded[i] = foldedUnit;
         if (const std::optional<char16_t> bare = WithoutMarks(unit))
-            plain.append(QChar(*bare));
+            plain[plainSize++] = *bare;
         if (const std::optional<char16_t> bare = WithoutMarks(foldedUnit))
-            plainFolded.append(QChar(*bare));
+            plainFolded[plainFoldedSize++] = *bare;
     }
+    plain.resize(plainSize);
+    plainFolded.resize(plainFoldedSize);
     stored_.append(std::string_view(utf8.data(), std::size_t(utf8.size())));
     folded_.append(utf8Of(folded));
     storedWithoutMarks_.append(utf8Of(plain));
@@ -373,6 +413,17 @@ std::string_view HeadwordIndex::utf8Of(QStringView text)
     QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
     char *const end = encoder.appendToBuffer(utf8Scratch_.data(), text);
     return std::string_view(utf8Scratch_.data(), std::size_t(end - utf8Scratch_.data()));
+}
+
+void HeadwordIndex::appendAsciiLines(std::string_view lines)
+{
+    stored_.appendLines(lines);
+    storedWithoutMarks_.appendLines(lines);
+    foldedScratch_.resize(lines.size());
+    std::transform(lines.begin(), lines.end(), foldedScratch_.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    folded_.appendLines(foldedScratch_);
+    foldedWithoutMarks_.appendLines(foldedScratch_);
 }
 
 void HeadwordIndex::appendAscii(std::string_view headword)

@@ -28,6 +28,8 @@ public:
 
     void clear();
     void append(std::string_view utf8);
+    // Adds the headwords of lines, each ended by a line feed.
+    void appendLines(std::string_view lines);
     // Makes room for this many more bytes and entries.
     void reserve(std::size_t bytes, std::size_t entries);
     // Takes headwords laid out as bytes() has them, and their byte order when it is given
@@ -116,6 +118,8 @@ private:
     void append(QStringView headword);
     void appendAscii(std::string_view headword);
     void appendMarked(QByteArrayView utf8);
+    // Adds plain ASCII headwords, one a line, each line ended by a line feed.
+    void appendAsciiLines(std::string_view lines);
     // The text in UTF-8, in a buffer kept for the next one.
     std::string_view utf8Of(QStringView text);
     void rebuildWith(int k, QStringView headword);
@@ -128,7 +132,7 @@ private:
     HeadwordText foldedWithoutMarks_;
     std::string asciiScratch_;  // reused for the bytes of a plain ASCII headword
     std::string foldedScratch_; // and for their folding
-    std::array<QString, Texts> scratch_; // the four texts of a headword with marks
+    std::array<std::u16string, Texts> scratch_; // the four texts of a headword with marks
     std::string utf8Scratch_;            // and one of them in UTF-8
 };
 
