@@ -417,6 +417,8 @@ std::string_view HeadwordIndex::utf8Of(QStringView text)
 
 void HeadwordIndex::appendAsciiLines(std::string_view lines)
 {
+    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
+    // folding is A to Z in lower case, and they have no marks to take off.
     stored_.appendLines(lines);
     storedWithoutMarks_.appendLines(lines);
     foldedScratch_.resize(lines.size());
@@ -428,15 +430,11 @@ void HeadwordIndex::appendAsciiLines(std::string_view lines)
 
 void HeadwordIndex::appendAscii(std::string_view headword)
 {
-    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
-    // folding is A to Z in lower case, and they have no marks to take off.
-    stored_.append(headword);
-    storedWithoutMarks_.append(headword);
-    foldedScratch_.resize(headword.size());
-    std::transform(headword.begin(), headword.end(), foldedScratch_.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    folded_.append(foldedScratch_);
-    foldedWithoutMarks_.append(foldedScratch_);
+    std::string line;
+    line.reserve(headword.size() + 1);
+    line += headword;
+    line += HeadwordText::Separator;
+    appendAsciiLines(line);
 }
 
 void HeadwordIndex::set(int k, QStringView headword)

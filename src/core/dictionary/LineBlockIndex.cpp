@@ -50,7 +50,7 @@ QByteArray LineBlockIndex::encode(const std::vector<QByteArray> &blocks)
 std::optional<LineBlockIndex> LineBlockIndex::decode(QByteArrayView file)
 {
     le::Reader cursor(file);
-    if (cursor.take(Magic.size()) != Magic || cursor.number<quint32>() != Version)
+    if (!cursor.startsWith(Magic, Version))
         return std::nullopt;
     const quint32 count = cursor.number<quint32>();
     LineBlockIndex index;
