@@ -30,19 +30,30 @@ namespace quillet {
 
 namespace {
 
-// Loads the directions of the dictionary (both unless told); says why on `err` when it
-// cannot.
-bool Load(DictTable &table, const QString &programDir, QTextStream &err,
-          const QList<int> &directions = {DictTable::EnglishRomanian, DictTable::RomanianEnglish})
+// Whether the load went through; says why on `err` when it did not.
+bool Loaded(const LoadResult &loaded, QTextStream &err)
 {
-    LoadObserver quiet;
-    DictionaryLoader loader(programDir);
-    loader.setDirections(directions);
-    loader.setPackedIndex({DictTable::RomanianEnglish});
-    const LoadResult loaded = loader.LoadDictionary(table, quiet);
     if (!loaded.loaded)
         err << ErrorLine(loaded.cancelled ? u"the dictionary load was cancelled"_s : loaded.failure.message());
     return loaded.loaded;
+}
+
+// The loader of the directions of the dictionary for one look-up: it reads the
+// translations printed alone, after the search, and makes the headwords' search index
+// itself, which takes less than unpacking the packer's (sorted for many searches) does.
+DictionaryLoader LoaderOf(const QString &programDir, const QList<int> &directions)
+{
+    DictionaryLoader loader(programDir);
+    loader.setDirections(directions);
+    loader.setPackedIndex({});
+    loader.setForOneLookUp(true);
+    return loader;
+}
+
+bool Load(DictTable &table, const DictionaryLoader &loader, QTextStream &err)
+{
+    LoadObserver quiet;
+    return Loaded(loader.LoadDictionary(table, quiet), err);
 }
 
 // A failure leaves the look-up without the listed forms, and says so.
@@ -96,7 +107,8 @@ int RunLookup(const LookupRequest &request, const QString &programDir, const Per
         return FormsLoader(programDir).LoadFormsOnDemand(directions);
     });
     DictTable table;
-    if (!Load(table, programDir, err, directions))
+    const DictionaryLoader loader = LoaderOf(programDir, directions);
+    if (!Load(table, loader, err))
         return ExitError;
     WordFinder finder(table);
     FormsOnDemand readForms = forms.get();
@@ -105,7 +117,10 @@ int RunLookup(const LookupRequest &request, const QString &programDir, const Per
     const TermIndex personal = terms.get();
     if (!termsProblem.isEmpty())
         err << ErrorLine(u"my terms are left out: "_s + termsProblem);
-    const LookupReport report = MakeReport(table, finder, request, &personal);
+    const LookupFinds finds = FindForReport(table, finder, request, &personal);
+    if (!Loaded(loader.LoadTranslations(table, finds.entries()), err))
+        return ExitError;
+    const LookupReport report = MakeReport(table, request, finds);
     for (const QString &problem : std::as_const(*formsProblems))
         err << ErrorLine(u"the word forms could not be loaded: "_s + problem);
     return Answer(report, request, out, err);
@@ -153,7 +168,7 @@ int RunExport(const CommandLineRequest &request, const PersonalWordFiles &files,
 int PrintVersion(const QString &programDir, QTextStream &out, QTextStream &err)
 {
     DictTable table;
-    const bool loaded = Load(table, programDir, err);
+    const bool loaded = Load(table, LoaderOf(programDir, {DictTable::EnglishRomanian, DictTable::RomanianEnglish}), err);
     const about::WordCounts counts{table.EntryCount(DictTable::EnglishRomanian),
                                    table.EntryCount(DictTable::RomanianEnglish)};
     QStringList lines = about::VersionLines(QUILLET_VERSION_MAJOR, QUILLET_VERSION_MINOR, counts);

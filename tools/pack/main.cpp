@@ -2,8 +2,9 @@
 // quillet-pack --out <Database.db> <en-ro.txt> <ro-en.txt> [<en-forms.txt> <ro-forms.txt>]
 //
 // Packs the two dictionary data files into the encrypted archive the program ships
-// with: the headwords and translations of each direction become two parallel members,
-// and beside them the headwords' search index, made once here rather than at every load.
+// with: the headwords of each direction become a member, their translations blocks of
+// members beside it, in the same order, with an index of the blocks, and beside them the
+// headwords' search index, made once here rather than at every load.
 // The forms files, when given, become blocks of members each, with an index of the
 // blocks: the inflected forms of that direction's words, ordered for the program to look
 // them up.
@@ -15,6 +16,7 @@
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/HeadwordIndexFile.h"
+#include "core/dictionary/LineBlockIndex.h"
 #include "core/dictionary/TextLines.h"
 #include "core/lookup/FormsBlockIndex.h"
 
@@ -49,7 +51,11 @@ void AddDirection(pack::ArchiveWriter &archive, const files::DirectionFiles &dir
                   const pack::Columns &columns)
 {
     archive.add(direction.headwords, columns.headwords);
-    archive.add(direction.translations, columns.translations);
+    const std::vector<QByteArray> blocks = LineBlockIndex::split(columns.translations);
+    archive.add(direction.translationBlocks, LineBlockIndex::encode(blocks));
+    for (std::size_t k = 0; k < blocks.size(); ++k)
+        archive.add(QLatin1StringView(LineBlockIndex::blockName(direction.translationBlockPrefix, int(k + 1)).toLatin1()),
+                    blocks[k]);
     archive.add(direction.index, HeadwordIndexOf(columns.headwords, direction.direction));
 }
 

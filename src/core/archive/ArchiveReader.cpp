@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QtEndian>
 
 #include <nettle/memops.h>
@@ -127,9 +128,10 @@ public:
         if (qsizetype(entries->size()) > limits_.members)
             throw Failure{ArchiveStatus::TooLarge, u"%1: more than %2 members"_s.arg(path_).arg(limits_.members)};
         std::vector<std::pair<QString, const zip::Entry *>> chosen;
+        const QSet<QString> wantedNames(wanted.begin(), wanted.end());
         for (const zip::Entry &entry : *entries) {
             const QString name = checkedName(entry);
-            if (wanted.isEmpty() || wanted.contains(name))
+            if (wanted.isEmpty() || wantedNames.contains(name))
                 chosen.emplace_back(name, &entry);
         }
         qint64 total = 0;

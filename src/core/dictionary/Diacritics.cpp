@@ -61,18 +61,23 @@ char16_t CachedPlainLetter(char16_t c)
 
 } // namespace
 
+std::optional<char16_t> WithoutMarks(char16_t unit)
+{
+    if (unit < 0x80)
+        return unit;
+    if (IsCombiningMark(unit))
+        return std::nullopt;
+    return CachedPlainLetter(unit);
+}
+
 QString FoldDiacritics(QStringView text)
 {
     QString plain(text.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(plain.data());
     qsizetype length = 0;
-    for (const QChar c : text) {
-        const char16_t unit = c.unicode();
-        if (unit < 0x80)
-            out[length++] = unit;
-        else if (!IsCombiningMark(unit))
-            out[length++] = CachedPlainLetter(unit);
-    }
+    for (const QChar c : text)
+        if (const std::optional<char16_t> unit = WithoutMarks(c.unicode()))
+            out[length++] = *unit;
     plain.truncate(length);
     return plain;
 }

@@ -19,18 +19,31 @@ inline constexpr QLatin1StringView ArchivePassword{"k7w3m9t2r5x8"};
 
 // The two parallel files of each direction: line k of the translations file
 // translates line k of the headwords file. Beside them the packer stores the headwords'
-// search index (HeadwordIndexFile); an archive without it still loads.
+// search index (HeadwordIndexFile); an archive without it still loads. The packer stores
+// the translations in blocks, members of their own ("ert_r1.txt", "ert_r2.txt", ...), with
+// an index of the blocks (LineBlockIndex), so a look-up unpacks only the blocks of the
+// lines it prints; an older archive holds them as one member, `translations`.
 struct DirectionFiles {
     int direction; // 1 English to Romanian, 2 Romanian to English
     QLatin1StringView headwords;
     QLatin1StringView translations;
     QLatin1StringView index;
+    QLatin1StringView translationBlocks;      // the index of the blocks
+    QLatin1StringView translationBlockPrefix; // the block numbered k (from 1) is "<prefix>k.txt"
 };
 
-inline constexpr DirectionFiles EnglishRomanian{1, QLatin1StringView{"ert_e.txt"}, QLatin1StringView{"ert_r.txt"},
-                                                QLatin1StringView{"ert_i.bin"}};
-inline constexpr DirectionFiles RomanianEnglish{2, QLatin1StringView{"rte_r.txt"}, QLatin1StringView{"rte_e.txt"},
-                                                QLatin1StringView{"rte_i.bin"}};
+inline constexpr DirectionFiles EnglishRomanian{1,
+                                                QLatin1StringView{"ert_e.txt"},
+                                                QLatin1StringView{"ert_r.txt"},
+                                                QLatin1StringView{"ert_i.bin"},
+                                                QLatin1StringView{"ert_ri.bin"},
+                                                QLatin1StringView{"ert_r"}};
+inline constexpr DirectionFiles RomanianEnglish{2,
+                                                QLatin1StringView{"rte_r.txt"},
+                                                QLatin1StringView{"rte_e.txt"},
+                                                QLatin1StringView{"rte_i.bin"},
+                                                QLatin1StringView{"rte_ei.bin"},
+                                                QLatin1StringView{"rte_e"}};
 inline constexpr std::array<DirectionFiles, 2> Directions{EnglishRomanian, RomanianEnglish};
 
 // The inflected forms of each direction's headwords, one "form<TAB>base" line per pair

@@ -4,11 +4,13 @@
 #include "core/archive/DictionaryArchive.h"
 #include "core/dictionary/DictionaryFiles.h"
 #include "core/dictionary/HeadwordIndexFile.h"
+#include "core/dictionary/LineBlockIndex.h"
 #include "core/dictionary/TextLines.h"
 
 #include <algorithm>
 #include <future>
 #include <iterator>
+#include <map>
 #include <mutex>
 
 using namespace Qt::StringLiterals;
@@ -133,6 +135,117 @@ std::optional<HeadwordIndex> PackedIndex(QByteArray member, QByteArrayView headw
     return HeadwordIndexFile::decode(index, headwords, count);
 }
 
+// The index of a direction's translation blocks, when the archive has one that serves.
+std::optional<LineBlockIndex> TranslationBlocksOf(ArchiveContents &archive, const files::DirectionFiles &set)
+{
+    bool found = false;
+    const QByteArray index = TakeMember(archive, set.translationBlocks, &found);
+    return found ? LineBlockIndex::decode(index) : std::nullopt;
+}
+
+QString BlockName(const files::DirectionFiles &set, int block)
+{
+    return LineBlockIndex::blockName(set.translationBlockPrefix, block);
+}
+
+// Why the blocks of a direction's translations are none to use; empty when they serve.
+QString BoundsProblem(const LineBlockIndex &index)
+{
+    if (index.bytes() > files::MaxTranslationsBytes)
+        return u"the file is larger than %1 bytes"_s.arg(files::MaxTranslationsBytes);
+    if (index.lines() > MaxEntries)
+        return u"the file has more than %1 lines, the most a direction holds"_s.arg(MaxEntries);
+    return {};
+}
+
+// One block of the translations, taken out of what was read: the block the index
+// describes, or a problem that names it.
+QByteArray TakeBlock(ArchiveContents &archive, const files::DirectionFiles &set, const LineBlockIndex &index,
+                     int block, QString &problem)
+{
+    bool found = false;
+    QByteArray bytes = TakeMember(archive, QLatin1StringView(BlockName(set, block).toLatin1()), &found);
+    if (!found || !index.describes(block, bytes))
+        problem = u"block \"%1\" %2"_s.arg(BlockName(set, block),
+                                             found ? u"does not match the blocks' index"_s : u"is missing"_s);
+    return bytes;
+}
+
+// A direction's translations as one text file: its blocks end to end, or the one member
+// of an older archive.
+TextFile TranslationsText(ArchiveContents &archive, const files::DirectionFiles &set,
+                          const std::optional<LineBlockIndex> &blocks)
+{
+    bool found = false;
+    if (!blocks) {
+        const QByteArray whole = TakeMember(archive, set.translations, &found);
+        return MemberText(whole, found, files::MaxTranslationsBytes);
+    }
+    if (const QString problem = BoundsProblem(*blocks); !problem.isEmpty())
+        return Problem(problem);
+    QByteArray joined;
+    joined.reserve(blocks->bytes());
+    for (int k = 1; k <= blocks->blocks(); ++k) {
+        QString problem;
+        joined += TakeBlock(archive, set, *blocks, k, problem);
+        if (!problem.isEmpty())
+            return Problem(problem);
+    }
+    return MemberText(joined, true, files::MaxTranslationsBytes);
+}
+
+// The blocks of every direction's translations, read into `archive` beside its other
+// members; the directions whose archive has no blocks are left as they are.
+LoadResult ReadTranslationBlocks(const QString &programDir, ArchiveContents &archive,
+                                 std::map<int, std::optional<LineBlockIndex>> &indexes)
+{
+    QStringList names;
+    for (const files::DirectionFiles &set : files::Directions)
+        if (const auto index = indexes.find(set.direction); index != indexes.end() && index->second)
+            for (int k = 1; k <= index->second->blocks(); ++k)
+                names << BlockName(set, k);
+    if (names.isEmpty())
+        return LoadResult{true, false, {}};
+    DictionaryMembers read = ReadDictionaryMembers(programDir, names);
+    archive.members.merge(read.archive.members);
+    return read.result;
+}
+
+// Sets the translations of the entries wanted (each at most the table's entry count)
+// from the blocks that hold them, as read; says why not when a block does not serve.
+QString TranslationRows(DictTable &table, int d, ArchiveContents &archive, const files::DirectionFiles &set,
+                        const LineBlockIndex &index, std::vector<int> wanted)
+{
+    std::erase_if(wanted, [](int k) { return k < 1; });
+    std::sort(wanted.begin(), wanted.end());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    LineDecoder decoder;
+    for (auto next = wanted.begin(); next != wanted.end();) {
+        const std::optional<int> block = index.blockOf(*next);
+        if (!block) // past the last line: no translation
+            break;
+        QString problem;
+        const QByteArray bytes = TakeBlock(archive, set, index, *block, problem);
+        if (!problem.isEmpty())
+            return problem;
+        qint64 line = index.firstLine(*block);
+        ForEachLine(*block == 1 ? WithoutByteOrderMark(bytes) : QByteArrayView(bytes), [&](QByteArrayView text) {
+            if (!problem.isEmpty())
+                return;
+            if (text.size() > files::MaxLineBytes)
+                problem = LongLineProblem(line);
+            else if (next != wanted.end() && *next == line)
+                table.set(d, DictTable::Translation, *next++, decoder.decode(text));
+            ++line;
+        });
+        if (!problem.isEmpty())
+            return problem;
+        const qint64 nextBlock = *block < index.blocks() ? index.firstLine(*block + 1) : index.lines() + 1;
+        next = std::lower_bound(next, wanted.end(), nextBlock);
+    }
+    return {};
+}
+
 } // namespace
 
 DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(programDir)) {}
@@ -163,13 +276,23 @@ DictionaryRead DictionaryLoader::read() const
     QStringList members;
     for (const files::DirectionFiles &set : files::Directions)
         if (directions_.contains(set.direction)) {
-            members << set.headwords << set.translations;
+            members << set.headwords;
+            if (!oneLookUp_)
+                members << set.translations << set.translationBlocks;
             if (packedIndex_.contains(set.direction))
                 members << set.index;
         }
     DictionaryMembers read = ReadDictionaryMembers(programDir_, members);
     if (!read.result.loaded) {
         loaded.result = read.result;
+        return loaded;
+    }
+    std::map<int, std::optional<LineBlockIndex>> blocks;
+    for (const files::DirectionFiles &set : files::Directions)
+        if (directions_.contains(set.direction) && !oneLookUp_)
+            blocks[set.direction] = TranslationBlocksOf(read.archive, set);
+    if (const LoadResult blocksRead = ReadTranslationBlocks(programDir_, read.archive, blocks); !blocksRead.loaded) {
+        loaded.result = blocksRead;
         return loaded;
     }
 
@@ -187,9 +310,15 @@ DictionaryRead DictionaryLoader::read() const
         const int count = int(headwords.lines.size());
         std::optional<HeadwordIndex> index =
             PackedIndex(TakeMember(read.archive, set.index), WithoutByteOrderMark(headwordsMember), count);
-
-        const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
-        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
+        if (!index && oneLookUp_) {
+            index = HeadwordIndex::OfLines(headwords.utf8, headwords.lines);
+            index->setSearchedOnce(true);
+        }
+        if (oneLookUp_) {
+            loaded.directions.push_back({d, {std::move(headwords.utf8), std::move(headwords.lines)}, {}, std::move(index)});
+            continue;
+        }
+        TextFile translations = TranslationsText(read.archive, set, blocks[d]);
         if (!translations.problem.isEmpty()) {
             loaded.result = Failed(set.translations, translations.problem);
             return loaded;
@@ -251,6 +380,64 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         table.setLines(d, DictTable::Translation, std::move(direction.translations.utf8),
                        std::move(direction.translations.lines));
         table.setEntryCount(d, count);
+    }
+    return LoadResult{true, false, {}};
+}
+
+void DictionaryLoader::setForOneLookUp(bool oneLookUp)
+{
+    oneLookUp_ = oneLookUp;
+}
+
+LoadResult DictionaryLoader::LoadTranslations(DictTable &table, const std::map<int, std::vector<int>> &entries) const
+{
+    QStringList indexes;
+    for (const files::DirectionFiles &set : files::Directions)
+        if (const auto wanted = entries.find(set.direction); wanted != entries.end() && !wanted->second.empty())
+            indexes << set.translationBlocks;
+    if (indexes.isEmpty())
+        return LoadResult{true, false, {}};
+    DictionaryMembers read = ReadDictionaryMembers(programDir_, indexes);
+    if (!read.result.loaded)
+        return read.result;
+
+    // The blocks of the entries asked for, or the whole member of an older archive.
+    std::map<int, std::optional<LineBlockIndex>> blocks;
+    QStringList names;
+    for (const files::DirectionFiles &set : files::Directions) {
+        const auto wanted = entries.find(set.direction);
+        if (wanted == entries.end() || wanted->second.empty())
+            continue;
+        const std::optional<LineBlockIndex> &index = blocks[set.direction] = TranslationBlocksOf(read.archive, set);
+        if (!index) {
+            names << set.translations;
+            continue;
+        }
+        if (const QString problem = BoundsProblem(*index); !problem.isEmpty())
+            return Failed(set.translations, problem);
+        for (const int k : wanted->second)
+            if (const std::optional<int> block = index->blockOf(k); block && !names.contains(BlockName(set, *block)))
+                names << BlockName(set, *block);
+    }
+    DictionaryMembers blocksRead = ReadDictionaryMembers(programDir_, names);
+    if (!blocksRead.result.loaded)
+        return blocksRead.result;
+
+    for (const auto &[d, index] : blocks) {
+        const files::DirectionFiles &set = files::Directions[std::size_t(d - 1)];
+        const std::vector<int> &wanted = entries.at(d);
+        const int count = table.EntryCount(d);
+        if (!index) {
+            TextFile whole = TranslationsText(blocksRead.archive, set, std::nullopt);
+            if (!whole.problem.isEmpty())
+                return Failed(set.translations, whole.problem);
+            if (qsizetype(whole.lines.size()) > count)
+                whole.lines.resize(std::size_t(count));
+            table.setLines(d, DictTable::Translation, std::move(whole.utf8), std::move(whole.lines));
+            continue;
+        }
+        if (const QString problem = TranslationRows(table, d, blocksRead.archive, set, *index, wanted); !problem.isEmpty())
+            return Failed(set.translations, problem);
     }
     return LoadResult{true, false, {}};
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -73,20 +74,30 @@ public:
     // told otherwise. The others stay empty and are not read from the archive.
     void setDirections(QList<int> directions);
     // The directions whose packer-made search index is read (all by default); the others
-    // make it from the headwords. A look-up of one English word makes it in fewer
-    // instructions than unpacking it takes; the Romanian headwords' folding costs more.
+    // make it from the headwords. One look-up makes it in less time than unpacking it
+    // (with its byte orders, sorted for many searches) takes.
     void setPackedIndex(QList<int> directions);
+    // For one look-up, which prints a few entries: LoadDictionary leaves the translations
+    // out (they read "") for LoadTranslations to read those of the entries printed, and
+    // the headwords' index it makes is never sorted, as one search scans for less.
+    void setForOneLookUp(bool oneLookUp);
     LoadResult LoadDictionary(DictTable &table, LoadObserver &observer) const;
     // The same, from what read() gave: the archive was read ahead, on another thread.
     LoadResult LoadDictionary(DictTable &table, LoadObserver &observer, DictionaryRead read) const;
     // Reads and checks what the directions need, filling no table and telling no one:
     // safe on any thread.
     DictionaryRead read() const;
+    // Reads the translations of the entries (by direction) of a table loaded with the
+    // translations on demand: of the archive, only the blocks that hold them (all of
+    // them, in an older archive that keeps them whole), within the same bounds as a
+    // whole load.
+    LoadResult LoadTranslations(DictTable &table, const std::map<int, std::vector<int>> &entries) const;
 
 private:
     DictionaryRead readSideBySide() const;
 
     QString programDir_;
+    bool oneLookUp_ = false;
     QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     QList<int> packedIndex_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
 };

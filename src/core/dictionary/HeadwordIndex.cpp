@@ -5,6 +5,8 @@
 #include "core/dictionary/Diacritics.h"
 
 #include <QChar>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -48,6 +50,24 @@ void HeadwordText::append(std::string_view utf8)
     byteOrder_.clear();
 }
 
+void HeadwordText::appendLines(std::string_view lines)
+{
+    std::size_t at = bytes_.size();
+    bytes_.append(lines);
+    while (const void *end = std::memchr(bytes_.data() + at, Separator, bytes_.size() - at)) {
+        at = std::size_t(static_cast<const char *>(end) - bytes_.data()) + 1;
+        starts_.push_back(std::uint32_t(at));
+    }
+    byteCounts_.reset();
+    byteOrder_.clear();
+}
+
+void HeadwordText::reserve(std::size_t bytes, std::size_t entries)
+{
+    bytes_.reserve(bytes_.size() + bytes);
+    starts_.reserve(starts_.size() + entries);
+}
+
 bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order)
 {
     std::vector<std::uint32_t> starts;
@@ -85,8 +105,12 @@ const ByteSearch::ByteCounts &HeadwordText::byteCounts() const
     if (!byteCounts_) {
         byteCounts_.emplace();
         byteCounts_->fill(0);
-        for (const char c : bytes_)
-            ++(*byteCounts_)[static_cast<unsigned char>(c)];
+        // For a single search, a kilobyte in every sixteen tells the rare bytes well enough.
+        constexpr std::size_t Sample = 1024;
+        const std::size_t step = searchedOnce_ ? 16 * Sample : Sample;
+        for (std::size_t at = 0; at < bytes_.size(); at += step)
+            for (const char c : std::string_view(bytes_).substr(at, Sample))
+                ++(*byteCounts_)[static_cast<unsigned char>(c)];
     }
     return *byteCounts_;
 }
@@ -204,6 +228,13 @@ std::vector<int> HeadwordText::findEqual(std::string_view headword, int entries)
 
 std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int entries, std::size_t limit) const
 {
+    if (searchedOnce_ && byteOrder_.size() != std::size_t(size())) {
+        std::string line;
+        line.reserve(prefix.size() + 1);
+        line += Separator;
+        line += prefix;
+        return find(line, entries, limit);
+    }
     const std::vector<int> &order = byteOrder();
     // The headwords that begin with the prefix are one run of the byte order.
     const auto first = std::lower_bound(order.begin(), order.end(), prefix, HeadwordBytesOrder{*this});
@@ -219,6 +250,12 @@ std::vector<int> HeadwordText::findStartingWith(std::string_view prefix, int ent
     return found;
 }
 
+char32_t HeadwordIndex::foldCharacter(char32_t code)
+{
+    const char32_t lower = code < 0x80 ? (code >= U'A' && code <= U'Z' ? code + 32 : code) : QChar::toCaseFolded(code);
+    return QChar::requiresSurrogates(lower) == QChar::requiresSurrogates(code) ? lower : code;
+}
+
 QString HeadwordIndex::fold(QStringView text)
 {
     // Every character keeps its length, so the folding fills a string of the same size.
@@ -227,23 +264,14 @@ QString HeadwordIndex::fold(QStringView text)
     const char16_t *begin = text.utf16();
     const char16_t *const end = begin + text.size();
     for (const char16_t *p = begin; p < end;) {
-        char32_t code = *p;
-        qsizetype units = 1;
-        if (QChar::isHighSurrogate(code) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
-            code = QChar::surrogateToUcs4(p[0], p[1]);
-            units = 2;
-        }
-        const char32_t lower = code < 0x80 ? (code >= U'A' && code <= U'Z' ? code + 32 : code)
-                                           : QChar::toCaseFolded(code);
-        if (QChar::requiresSurrogates(lower) == (units == 2))
-            code = lower;
-        if (units == 2) {
+        if (QChar::isHighSurrogate(*p) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
+            const char32_t code = foldCharacter(QChar::surrogateToUcs4(p[0], p[1]));
             *out++ = QChar::highSurrogate(code);
             *out++ = QChar::lowSurrogate(code);
+            p += 2;
         } else {
-            *out++ = char16_t(code);
+            *out++ = char16_t(foldCharacter(*p++));
         }
-        p += units;
     }
     return folded;
 }
@@ -267,6 +295,45 @@ bool HeadwordIndex::assign(std::array<std::string, Texts> texts, int entries, st
             return false;
         }
     return true;
+}
+
+HeadwordIndex HeadwordIndex::OfLines(QByteArrayView utf8, const std::vector<LineSpan> &lines)
+{
+    HeadwordIndex index;
+    for (HeadwordText *text : index.texts())
+        text->reserve(std::size_t(utf8.size()) + lines.size(), lines.size());
+    const auto isAscii = [&utf8](const LineSpan &line) {
+        const QByteArrayView bytes = utf8.sliced(line.offset, line.length);
+        return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    // Most headwords are plain ASCII lines, one after another, each ended by a line feed
+    // alone: each run of them is added at once.
+    const auto inRun = [&](std::size_t k, std::size_t first) {
+        const qsizetype after = qsizetype(lines[k].offset) + qsizetype(lines[k].length);
+        return after < utf8.size() && utf8[after] == '\n' && isAscii(lines[k])
+               && (k == first || lines[k].offset == lines[k - 1].offset + lines[k - 1].length + 1);
+    };
+    for (std::size_t k = 0; k < lines.size();) {
+        std::size_t end = k;
+        while (end < lines.size() && inRun(end, k))
+            ++end;
+        if (end == k) {
+            index.appendUtf8(utf8.sliced(lines[k].offset, lines[k].length));
+            ++k;
+            continue;
+        }
+        const std::size_t from = lines[k].offset;
+        const std::size_t to = std::size_t(lines[end - 1].offset) + lines[end - 1].length + 1;
+        index.appendAsciiLines(std::string_view(utf8.data() + from, to - from));
+        k = end;
+    }
+    return index;
+}
+
+void HeadwordIndex::setSearchedOnce(bool once)
+{
+    for (HeadwordText *text : texts())
+        text->setSearchedOnce(once);
 }
 
 void HeadwordIndex::clear()
@@ -298,20 +365,76 @@ void HeadwordIndex::appendUtf8(QByteArrayView utf8)
     if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         appendAscii(std::string_view(utf8.data(), std::size_t(utf8.size())));
     else
-        append(QString::fromUtf8(utf8));
+        appendMarked(utf8);
+}
+
+void HeadwordIndex::appendMarked(QByteArrayView utf8)
+{
+    // As append() makes them, unit by unit, in buffers kept for the next headword: every
+    // character of a headword but the rare one outside the Basic Multilingual Plane is
+    // one UTF-16 unit, folded and bared of its marks alone.
+    std::u16string &stored = scratch_[0];
+    stored.resize(std::size_t(utf8.size()));
+    QChar *const units = reinterpret_cast<QChar *>(stored.data());
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    stored.resize(std::size_t(decoder.appendToBuffer(units, utf8) - units));
+    if (std::any_of(stored.cbegin(), stored.cend(), [](char16_t unit) { return QChar::isSurrogate(unit); })) {
+        append(QStringView(stored));
+        return;
+    }
+    std::u16string &folded = scratch_[1];
+    std::u16string &plain = scratch_[2];
+    std::u16string &plainFolded = scratch_[3];
+    folded.resize(stored.size());
+    plain.resize(stored.size());
+    plainFolded.resize(stored.size());
+    std::size_t plainSize = 0;
+    std::size_t plainFoldedSize = 0;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const char16_t unit = stored[i];
+        const auto foldedUnit = char16_t(foldCharacter(unit));
+        folded[i] = foldedUnit;
+        if (const std::optional<char16_t> bare = WithoutMarks(unit))
+            plain[plainSize++] = *bare;
+        if (const std::optional<char16_t> bare = WithoutMarks(foldedUnit))
+            plainFolded[plainFoldedSize++] = *bare;
+    }
+    plain.resize(plainSize);
+    plainFolded.resize(plainFoldedSize);
+    stored_.append(std::string_view(utf8.data(), std::size_t(utf8.size())));
+    folded_.append(utf8Of(folded));
+    storedWithoutMarks_.append(utf8Of(plain));
+    foldedWithoutMarks_.append(utf8Of(plainFolded));
+}
+
+std::string_view HeadwordIndex::utf8Of(QStringView text)
+{
+    utf8Scratch_.resize(std::size_t(text.size()) * 3);
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    char *const end = encoder.appendToBuffer(utf8Scratch_.data(), text);
+    return std::string_view(utf8Scratch_.data(), std::size_t(end - utf8Scratch_.data()));
+}
+
+void HeadwordIndex::appendAsciiLines(std::string_view lines)
+{
+    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
+    // folding is A to Z in lower case, and they have no marks to take off.
+    stored_.appendLines(lines);
+    storedWithoutMarks_.appendLines(lines);
+    foldedScratch_.resize(lines.size());
+    std::transform(lines.begin(), lines.end(), foldedScratch_.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    folded_.appendLines(foldedScratch_);
+    foldedWithoutMarks_.appendLines(foldedScratch_);
 }
 
 void HeadwordIndex::appendAscii(std::string_view headword)
 {
-    // Most headwords are plain ASCII: their UTF-8 is their text, byte for byte, their
-    // folding is A to Z in lower case, and they have no marks to take off.
-    stored_.append(headword);
-    storedWithoutMarks_.append(headword);
-    foldedScratch_.resize(headword.size());
-    std::transform(headword.begin(), headword.end(), foldedScratch_.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    folded_.append(foldedScratch_);
-    foldedWithoutMarks_.append(foldedScratch_);
+    std::string line;
+    line.reserve(headword.size() + 1);
+    line += headword;
+    line += HeadwordText::Separator;
+    appendAsciiLines(line);
 }
 
 void HeadwordIndex::set(int k, QStringView headword)

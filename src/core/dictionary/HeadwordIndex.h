@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/dictionary/ByteSearch.h"
+#include "core/dictionary/TextColumn.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -27,6 +28,10 @@ public:
 
     void clear();
     void append(std::string_view utf8);
+    // Adds the headwords of lines, each ended by a line feed.
+    void appendLines(std::string_view lines);
+    // Makes room for this many more bytes and entries.
+    void reserve(std::size_t bytes, std::size_t entries);
     // Takes headwords laid out as bytes() has them, and their byte order when it is given
     // (else it is made when first needed). False, and nothing taken, when the bytes do not
     // hold that many headwords or the order is not one of those entries.
@@ -57,6 +62,11 @@ public:
     // Entries 1 to size() sorted by their headwords' bytes, ties in table order.
     const std::vector<int> &byteOrder() const;
 
+    // Whether the text serves a single search: findStartingWith() then scans it instead
+    // of sorting the byte order when that is not at hand (the sorting pays off over the
+    // searches that follow, not for one), and a scan is guided by a sample of its bytes.
+    void setSearchedOnce(bool once) { searchedOnce_ = once; }
+
 private:
     const ByteSearch::ByteCounts &byteCounts() const;
 
@@ -66,6 +76,7 @@ private:
     // order): both made at the first search that needs them, dropped when the text changes.
     mutable std::optional<ByteSearch::ByteCounts> byteCounts_;
     mutable std::vector<int> byteOrder_;
+    bool searchedOnce_ = false;
 };
 
 // The headwords of one direction, kept in step with the table: once as stored and once
@@ -81,6 +92,8 @@ public:
     void set(int k, QStringView headword);
     // Adds the next entry's headword, given as valid UTF-8.
     void appendUtf8(QByteArrayView utf8);
+    // The index of the lines of `utf8` (valid UTF-8), in their order.
+    static HeadwordIndex OfLines(QByteArrayView utf8, const std::vector<LineSpan> &lines);
     void clear();
 
     int size() const { return stored_.size(); }
@@ -96,10 +109,19 @@ public:
     // Case folding one character at a time, as the case-insensitive comparison of two
     // strings does; a fold that would change a character's length in UTF-16 keeps it.
     static QString fold(QStringView text);
+    static char32_t foldCharacter(char32_t code);
+
+    // See HeadwordText::setSearchedOnce.
+    void setSearchedOnce(bool once);
 
 private:
     void append(QStringView headword);
     void appendAscii(std::string_view headword);
+    void appendMarked(QByteArrayView utf8);
+    // Adds plain ASCII headwords, one a line, each line ended by a line feed.
+    void appendAsciiLines(std::string_view lines);
+    // The text in UTF-8, in a buffer kept for the next one.
+    std::string_view utf8Of(QStringView text);
     void rebuildWith(int k, QStringView headword);
     std::array<HeadwordText *, Texts> texts();
     std::array<const HeadwordText *, Texts> texts() const;
@@ -110,6 +132,8 @@ private:
     HeadwordText foldedWithoutMarks_;
     std::string asciiScratch_;  // reused for the bytes of a plain ASCII headword
     std::string foldedScratch_; // and for their folding
+    std::array<std::u16string, Texts> scratch_; // the four texts of a headword with marks
+    std::string utf8Scratch_;            // and one of them in UTF-8
 };
 
 } // namespace quillet

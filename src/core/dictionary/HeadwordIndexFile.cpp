@@ -54,7 +54,7 @@ QByteArray HeadwordIndexFile::encode(const HeadwordIndex &index, QByteArrayView 
 std::optional<HeadwordIndex> HeadwordIndexFile::decode(QByteArrayView file, QByteArrayView headwords, int entries)
 {
     le::Reader in(file);
-    if (in.take(Magic.size()) != Magic || in.number<quint32>() != Version || in.number<quint32>() != quint32(entries)
+    if (!in.startsWith(Magic, Version) || in.number<quint32>() != quint32(entries)
         || in.number<quint64>() != quint64(headwords.size()) || in.number<quint64>() != HeadwordsHash(headwords)
         || in.failed() || !headwords.endsWith('\n'))
         return std::nullopt;

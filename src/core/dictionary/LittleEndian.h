@@ -34,6 +34,12 @@ public:
         rest_ = rest_.sliced(size);
         return taken;
     }
+    // Whether the file begins with the magic bytes and this version (a 32-bit number).
+    bool startsWith(QByteArrayView magic, quint32 version)
+    {
+        return take(magic.size()) == magic && number<quint32>() == version;
+    }
+
     template <typename Number>
     Number number()
     {

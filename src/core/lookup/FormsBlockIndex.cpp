@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lookup/FormsBlockIndex.h"
 
+#include "core/dictionary/LineBlockIndex.h"
 #include "core/dictionary/LittleEndian.h"
 
 #include "core/lookup/WordKey.h"
@@ -69,7 +70,7 @@ QByteArray FormsBlockIndex::encode(const std::vector<QByteArray> &blocks)
 std::optional<FormsBlockIndex> FormsBlockIndex::decode(QByteArrayView file)
 {
     le::Reader cursor(file);
-    if (cursor.take(Magic.size()) != Magic || cursor.number<quint32>() != Version)
+    if (!cursor.startsWith(Magic, Version))
         return std::nullopt;
     const quint32 count = cursor.number<quint32>();
     FormsBlockIndex index;
@@ -87,7 +88,7 @@ std::optional<FormsBlockIndex> FormsBlockIndex::decode(QByteArrayView file)
 
 QString FormsBlockIndex::blockName(const files::FormsFile &forms, int block)
 {
-    return u"%1%2.txt"_s.arg(forms.blockPrefix).arg(block);
+    return LineBlockIndex::blockName(forms.blockPrefix, block);
 }
 
 std::optional<int> FormsBlockIndex::blockOf(const QString &key) const

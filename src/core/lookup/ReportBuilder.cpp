@@ -24,18 +24,7 @@ ReportList ListOf(QStringView name, TextTarget heading, const std::vector<int> &
     return list;
 }
 
-struct DirectionFinds {
-    int d;
-    SearchResult found;
-    WordFinds offered;
-    PersonalFinds personal;
-
-    bool isEmpty() const
-    {
-        return found.startingWith.empty() && found.containing.empty() && offered.isEmpty()
-               && personal.startingWith.isEmpty() && personal.containing.isEmpty();
-    }
-};
+using DirectionFinds = LookupFinds::Direction;
 
 // The user's pairs go first, before the dictionary's entries.
 ReportList WithPersonal(ReportList list, const QList<std::pair<QString, QString>> &personal)
@@ -81,25 +70,55 @@ QList<int> RequestedDirections(const LookupRequest &request)
                              : QList<int>{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
 }
 
+bool LookupFinds::Direction::isEmpty() const
+{
+    return found.startingWith.empty() && found.containing.empty() && offered.isEmpty()
+           && personal.startingWith.isEmpty() && personal.containing.isEmpty();
+}
+
+std::map<int, std::vector<int>> LookupFinds::entries() const
+{
+    std::map<int, std::vector<int>> listed;
+    for (const Direction &finds : directions) {
+        std::vector<int> &entries = listed[finds.d];
+        for (const std::vector<int> *list : {&finds.found.startingWith, &finds.found.containing,
+                                             &finds.offered.otherCase, &finds.offered.baseForms,
+                                             &finds.offered.nearMisses})
+            entries.insert(entries.end(), list->begin(), list->end());
+    }
+    return listed;
+}
+
+LookupFinds FindForReport(const DictTable &table, WordFinder &finder, const LookupRequest &request,
+                          const TermIndex *terms)
+{
+    LookupFinds finds;
+    finds.withTerms = terms != nullptr && !terms->isEmpty();
+    const QString query = CommaBelowLetters(request.word);
+    for (const int d : RequestedDirections(request)) {
+        const SearchResult found = SearchDictionary(table, d, query, request.diacritics);
+        finds.directions.push_back({d, found, finder.find(d, query, found, request.diacritics, NearMissSearch::Never),
+                                    finds.withTerms ? terms->find(d, query, request.diacritics) : PersonalFinds{}});
+    }
+    if (std::all_of(finds.directions.begin(), finds.directions.end(),
+                    [](const DirectionFinds &f) { return f.isEmpty(); }))
+        for (DirectionFinds &direction : finds.directions)
+            direction.offered.nearMisses = finder.nearMisses(direction.d, query);
+    return finds;
+}
+
+LookupReport MakeReport(const DictTable &table, const LookupRequest &request, const LookupFinds &finds)
+{
+    LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}, finds.withTerms};
+    for (const DirectionFinds &direction : finds.directions)
+        report.directions.append(DirectionReport(table, direction));
+    return report;
+}
+
 LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request,
                         const TermIndex *terms)
 {
-    const bool withTerms = terms != nullptr && !terms->isEmpty();
-    const QString query = CommaBelowLetters(request.word);
-    std::vector<DirectionFinds> directions;
-    for (const int d : RequestedDirections(request)) {
-        const SearchResult found = SearchDictionary(table, d, query, request.diacritics);
-        directions.push_back({d, found, finder.find(d, query, found, request.diacritics, NearMissSearch::Never),
-                              withTerms ? terms->find(d, query, request.diacritics) : PersonalFinds{}});
-    }
-    if (std::all_of(directions.begin(), directions.end(), [](const DirectionFinds &f) { return f.isEmpty(); }))
-        for (DirectionFinds &finds : directions)
-            finds.offered.nearMisses = finder.nearMisses(finds.d, query);
-
-    LookupReport report{request.word, request.diacritics == Diacritics::Ignored, {}, withTerms};
-    for (const DirectionFinds &finds : directions)
-        report.directions.append(DirectionReport(table, finds));
-    return report;
+    return MakeReport(table, request, FindForReport(table, finder, request, terms));
 }
 
 } // namespace quillet

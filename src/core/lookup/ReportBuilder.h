@@ -9,7 +9,9 @@
 
 #include <QString>
 
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace quillet {
 
@@ -34,5 +36,27 @@ QList<int> RequestedDirections(const LookupRequest &request);
 // withSource.
 LookupReport MakeReport(const DictTable &table, WordFinder &finder, const LookupRequest &request,
                         const TermIndex *terms = nullptr);
+
+// The same in two steps, so that only the translations printed need be read between
+// them: what the request finds (entry numbers, no text of the entries), then the report of
+// it, which reads the headwords and translations of the entries found.
+struct LookupFinds {
+    struct Direction {
+        int d = 0;
+        SearchResult found;
+        WordFinds offered;
+        PersonalFinds personal;
+
+        bool isEmpty() const;
+    };
+    std::vector<Direction> directions;
+    bool withTerms = false;
+
+    // The entries the report lists, by direction.
+    std::map<int, std::vector<int>> entries() const;
+};
+LookupFinds FindForReport(const DictTable &table, WordFinder &finder, const LookupRequest &request,
+                          const TermIndex *terms = nullptr);
+LookupReport MakeReport(const DictTable &table, const LookupRequest &request, const LookupFinds &finds);
 
 } // namespace quillet

@@ -7,6 +7,7 @@
 #include "core/dictionary/FormsLoader.h"
 #include "core/lookup/FormsBlockIndex.h"
 #include "core/dictionary/HeadwordIndexFile.h"
+#include "core/dictionary/LineBlockIndex.h"
 #include "core/dictionary/ProgramFolders.h"
 
 #include "common/QStringPrinter.h"
@@ -20,6 +21,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -195,13 +197,63 @@ TEST_F(ProgramFolder, TakesThePackersIndexOrMakesItWhenItIsStale)
     otherVersion[4] = char(HeadwordIndexFile::Version + 1);
     WriteZip(programPath(files::Database),
              {{"ert_e.txt", "gear\nshaft\nbolt\n"}, {"ert_r.txt", "a\nb\nc\n"}, {"ert_i.bin", *packed.member("ert_i.bin"_L1)},
-              {"rte_r.txt", *packed.member("rte_r.txt"_L1)}, {"rte_e.txt", *packed.member("rte_e.txt"_L1)},
+              {"rte_r.txt", *packed.member("rte_r.txt"_L1)}, {"rte_e.txt", "steel\nscrew\n"},
               {"rte_i.bin", otherVersion}},
              Password);
     ASSERT_TRUE(load().loaded);
     EXPECT_EQ(table_.headwords(1).folded().bytes(), "\ngear\nshaft\nbolt\n");
     EXPECT_EQ(table_.headwords(1).stored().byteOrder(), (std::vector<int>{3, 1, 2}));
     EXPECT_EQ(table_.headwords(2).foldedWithoutMarks().bytes(), "\notel\nsurub\n");
+}
+
+// The translations packed in blocks: the window gets them all, a look-up those of the
+// entries it asks for and no other; an older archive's whole member serves both, and a
+// block that is not what its index says is named.
+TEST_F(ProgramFolder, TranslationsInBlocksServeTheWindowWholeAndALookUpByEntry)
+{
+    QByteArray enRo;
+    QStringList translations;
+    for (int k = 1; k <= 3000; ++k) {
+        enRo += "word" + QByteArray::number(k) + "\ttranslation " + QByteArray::number(k) + "\n";
+        translations << u"translation %1"_s.arg(k);
+    }
+    pack(enRo, RoEn);
+    ASSERT_TRUE(load().loaded);
+    EXPECT_EQ(column(1, 2), translations);
+
+    const auto lookUp = [this](const std::map<int, std::vector<int>> &entries) {
+        table_ = DictTable();
+        DictionaryLoader loader(programDir());
+        loader.setForOneLookUp(true);
+        EXPECT_TRUE(loader.LoadDictionary(table_, observer_).loaded);
+        EXPECT_EQ(table_(1, 2, 7), QString());
+        return loader.LoadTranslations(table_, entries);
+    };
+    ASSERT_TRUE(lookUp({{1, {2999, 7, 3000, 7}}, {2, {2}}}).loaded);
+    EXPECT_EQ(table_(1, 2, 7), u"translation 7"_s);
+    EXPECT_EQ(table_(1, 2, 2999), u"translation 2999"_s);
+    EXPECT_EQ(table_(1, 2, 3000), u"translation 3000"_s);
+    EXPECT_EQ(table_(1, 2, 8), QString());
+    EXPECT_EQ(table_(2, 2, 2), u"screw"_s);
+    EXPECT_EQ(table_.EntryCount(1), 3000);
+
+    // Blocks of other lines than their index says.
+    const QByteArray lines = "a\n" + QByteArray(5000, 'b') + "\nc\n";
+    const std::vector<QByteArray> blocks = LineBlockIndex::split(lines);
+    ASSERT_EQ(blocks.size(), 2u);
+    WriteZip(programPath(files::Database),
+             {{"ert_e.txt", "x\ny\nz\n"}, {"ert_ri.bin", LineBlockIndex::encode(blocks)}, {"ert_r1.txt", blocks[0]},
+              {"ert_r2.txt", "c\nd\n"}, {"rte_r.txt", "a\n"}, {"rte_e.txt", "b\n"}},
+             Password);
+    expectFailure(load(), u"ert_r.txt"_s, "block \"ert_r2.txt\" does not match the blocks' index");
+    EXPECT_EQ(lookUp({{1, {3}}}).failure.message(), u"ert_r.txt: block \"ert_r2.txt\" does not match the blocks' index"_s);
+    EXPECT_TRUE(lookUp({{1, {1}}}).loaded);
+    EXPECT_EQ(table_(1, 2, 1), u"a"_s);
+    // One whole member, as an older archive has it.
+    writeMembers("x\ny\n", "first\nsecond\n");
+    ASSERT_TRUE(lookUp({{1, {2}}}).loaded);
+    EXPECT_EQ(table_(1, 2, 2), u"second"_s);
+    EXPECT_FALSE(LineBlockIndex::decode(LineBlockIndex::encode(blocks).chopped(1)));
 }
 
 // Every entry up to the bound loads, the progress ending at 99; one more is refused, never
