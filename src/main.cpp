@@ -97,6 +97,8 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
         break;
     case quillet::WindowBus::Claim::Claimed: break;
     }
+    // This start is the window: its dictionary is read while the load sequence runs.
+    form.startReading();
     // What the command line asked of the window waits for the dictionary, as a request
     // over the bus would.
     const quillet::CommandLineRequest request = quillet::ParseCommandLine(arguments);

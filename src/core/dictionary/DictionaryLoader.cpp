@@ -6,6 +6,11 @@
 #include "core/dictionary/HeadwordIndexFile.h"
 #include "core/dictionary/TextLines.h"
 
+#include <algorithm>
+#include <future>
+#include <iterator>
+#include <mutex>
+
 using namespace Qt::StringLiterals;
 
 namespace quillet {
@@ -71,6 +76,8 @@ TextFile SplitTextFile(QByteArray contents)
 {
     const QByteArrayView all(contents);
     TextFile text;
+    // One span a line, counted first: the spans are made in place, never moved.
+    text.lines.reserve(std::min(std::size_t(std::count(all.begin(), all.end(), '\n')) + 1, std::size_t(MaxEntries)));
     ForEachLine(WithoutByteOrderMark(all), [&](QByteArrayView line) {
         if (!text.problem.isEmpty())
             return;
@@ -112,6 +119,20 @@ TextFile MemberText(const QByteArray &contents, bool found, qint64 maxBytes)
     return SplitTextFile(contents);
 }
 
+// The packer's index when it was made from these very headwords; else the table makes it.
+// A decoding copies most of the index, so decodings on other threads (the directions read
+// side by side) take turns, each index let go before the next is copied: one load takes
+// no more memory than one that reads the directions in turn.
+std::optional<HeadwordIndex> PackedIndex(QByteArray member, QByteArrayView headwords, int count)
+{
+    static std::mutex turn;
+    const std::lock_guard lock(turn);
+    const QByteArray index = std::move(member);
+    if (index.isEmpty() || index.size() > files::MaxIndexBytes)
+        return std::nullopt;
+    return HeadwordIndexFile::decode(index, headwords, count);
+}
+
 } // namespace
 
 DictionaryLoader::DictionaryLoader(QString programDir) : programDir_(std::move(programDir)) {}
@@ -131,6 +152,14 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
     observer.extracting();
     if (observer.cancelled())
         return LoadResult{false, true, {}};
+    return LoadDictionary(table, observer, read());
+}
+
+DictionaryRead DictionaryLoader::read() const
+{
+    if (directions_.size() > 1)
+        return readSideBySide();
+    DictionaryRead loaded;
     QStringList members;
     for (const files::DirectionFiles &set : files::Directions)
         if (directions_.contains(set.direction)) {
@@ -139,10 +168,10 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
                 members << set.index;
         }
     DictionaryMembers read = ReadDictionaryMembers(programDir_, members);
-    if (!read.result.loaded)
-        return read.result;
-    if (observer.cancelled())
-        return LoadResult{false, true, {}};
+    if (!read.result.loaded) {
+        loaded.result = read.result;
+        return loaded;
+    }
 
     for (const files::DirectionFiles &set : files::Directions) {
         const int d = set.direction;
@@ -151,31 +180,76 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
         bool found = false;
         const QByteArray headwordsMember = TakeMember(read.archive, set.headwords, &found);
         TextFile headwords = MemberText(headwordsMember, found, files::MaxHeadwordsBytes);
-        if (!headwords.problem.isEmpty())
-            return Failed(set.headwords, headwords.problem);
-
+        if (!headwords.problem.isEmpty()) {
+            loaded.result = Failed(set.headwords, headwords.problem);
+            return loaded;
+        }
         const int count = int(headwords.lines.size());
-        // The packer's index when it was made from these very headwords; else it is made here.
-        const QByteArray indexMember = TakeMember(read.archive, set.index);
-        std::optional<HeadwordIndex> index;
-        if (!indexMember.isEmpty() && indexMember.size() <= files::MaxIndexBytes)
-            index = HeadwordIndexFile::decode(indexMember, WithoutByteOrderMark(headwordsMember), count);
-        table.setLines(d, DictTable::Headword, std::move(headwords.utf8), std::move(headwords.lines), std::move(index));
+        std::optional<HeadwordIndex> index =
+            PackedIndex(TakeMember(read.archive, set.index), WithoutByteOrderMark(headwordsMember), count);
+
+        const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
+        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
+        if (!translations.problem.isEmpty()) {
+            loaded.result = Failed(set.translations, translations.problem);
+            return loaded;
+        }
+        // Translations past the last headword translate nothing.
+        if (qsizetype(translations.lines.size()) > count)
+            translations.lines.resize(std::size_t(count));
+        loaded.directions.push_back({d, {std::move(headwords.utf8), std::move(headwords.lines)},
+                                     {std::move(translations.utf8), std::move(translations.lines)}, std::move(index)});
+    }
+    loaded.result.loaded = true;
+    return loaded;
+}
+
+// The directions are read side by side, the first on this thread and each other on a
+// thread of its own: unpacking is most of a load's work, and the directions' members are
+// apart. The first direction's failure is the one told.
+DictionaryRead DictionaryLoader::readSideBySide() const
+{
+    std::vector<DictionaryLoader> ones;
+    for (const files::DirectionFiles &set : files::Directions)
+        if (directions_.contains(set.direction)) {
+            ones.push_back(*this);
+            ones.back().directions_ = {set.direction};
+        }
+    std::vector<std::future<DictionaryRead>> others;
+    for (std::size_t i = 1; i < ones.size(); ++i)
+        others.push_back(std::async(std::launch::async, [one = ones[i]] { return one.read(); }));
+    DictionaryRead loaded = ones.front().read();
+    for (std::future<DictionaryRead> &other : others) {
+        DictionaryRead read = other.get();
+        if (!loaded.result.loaded)
+            continue;
+        if (!read.result.loaded)
+            loaded = DictionaryRead{read.result, {}};
+        else
+            std::move(read.directions.begin(), read.directions.end(), std::back_inserter(loaded.directions));
+    }
+    return loaded;
+}
+
+LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &observer, DictionaryRead read) const
+{
+    if (observer.cancelled())
+        return LoadResult{false, true, {}};
+    if (!read.result.loaded)
+        return read.result;
+    for (DictionaryRead::Direction &direction : read.directions) {
+        const int d = direction.direction;
+        const int count = int(direction.headwords.lines.size());
+        table.setLines(d, DictTable::Headword, std::move(direction.headwords.utf8),
+                       std::move(direction.headwords.lines), std::move(direction.index));
         if (d == DictTable::EnglishRomanian) {
             for (int k = 1; k <= count; ++k)
                 if (!observer.lineRead(LoadPercent(k, count)))
                     return LoadResult{false, true, {}};
             observer.progressDone();
         }
-
-        const QByteArray translationsMember = TakeMember(read.archive, set.translations, &found);
-        TextFile translations = MemberText(translationsMember, found, files::MaxTranslationsBytes);
-        if (!translations.problem.isEmpty())
-            return Failed(set.translations, translations.problem);
-        // Translations past the last headword translate nothing.
-        if (qsizetype(translations.lines.size()) > count)
-            translations.lines.resize(std::size_t(count));
-        table.setLines(d, DictTable::Translation, std::move(translations.utf8), std::move(translations.lines));
+        table.setLines(d, DictTable::Translation, std::move(direction.translations.utf8),
+                       std::move(direction.translations.lines));
         table.setEntryCount(d, count);
     }
     return LoadResult{true, false, {}};

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 namespace quillet {
 
 // What a start-up load reports to whoever shows its progress. The loader calls
@@ -34,6 +37,27 @@ struct LoadResult {
     LoadFailure failure;
 };
 
+// One text file of a direction, read whole as UTF-8, and where its lines lie in it.
+struct TextLinesRead {
+    QByteArray utf8;
+    std::vector<LineSpan> lines;
+};
+
+// What a load takes from the archive before it fills the table: the files of each
+// direction asked for, split into lines and checked against their bounds, and the
+// packer's index where it fits the headwords. It belongs to no window, so it can be read
+// on another thread while the window is made.
+struct DictionaryRead {
+    struct Direction {
+        int direction = 0;
+        TextLinesRead headwords;
+        TextLinesRead translations;
+        std::optional<HeadwordIndex> index;
+    };
+    LoadResult result; // loaded when every direction asked for was read
+    std::vector<Direction> directions;
+};
+
 // Fills the table from the archive the program ships with (found as ProgramFolders
 // says, beside the program or where it is installed): the members of the directions
 // asked for are decrypted and unpacked straight into memory, and each text file goes
@@ -53,8 +77,15 @@ public:
     // instructions than unpacking it takes; the Romanian headwords' folding costs more.
     void setPackedIndex(QList<int> directions);
     LoadResult LoadDictionary(DictTable &table, LoadObserver &observer) const;
+    // The same, from what read() gave: the archive was read ahead, on another thread.
+    LoadResult LoadDictionary(DictTable &table, LoadObserver &observer, DictionaryRead read) const;
+    // Reads and checks what the directions need, filling no table and telling no one:
+    // safe on any thread.
+    DictionaryRead read() const;
 
 private:
+    DictionaryRead readSideBySide() const;
+
     QString programDir_;
     QList<int> directions_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};
     QList<int> packedIndex_{DictTable::EnglishRomanian, DictTable::RomanianEnglish};

@@ -51,11 +51,21 @@ std::optional<FormsBlockIndex> IndexOf(ArchiveContents &archive, const files::Fo
 std::optional<QByteArray> JoinedBlocks(ArchiveContents &archive, const files::FormsFile &file,
                                        const FormsBlockIndex &index)
 {
+    // Joined in place: each block is let go once copied, and the whole is never moved.
+    qint64 total = 0;
+    for (int k = 1; k <= index.blocks(); ++k) {
+        const auto block = archive.members.find(FormsBlockIndex::blockName(file, k));
+        if (block != archive.members.end())
+            total += block->second.size();
+    }
+    if (total > FormsLoader::MaxFileBytes)
+        return std::nullopt;
     QByteArray lines;
+    lines.reserve(qsizetype(total));
     for (int k = 1; k <= index.blocks(); ++k) {
         bool found = false;
         const QByteArray block = Take(archive, FormsBlockIndex::blockName(file, k), found);
-        if (!found || !index.describes(k, block) || lines.size() + block.size() > FormsLoader::MaxFileBytes)
+        if (!found || !index.describes(k, block))
             return std::nullopt;
         lines += block;
     }

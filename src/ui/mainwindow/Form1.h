@@ -13,6 +13,7 @@
 #include "core/terms/TermIndex.h"
 #include "ui/tooltip/cTooltip.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -85,7 +86,11 @@ public:
 
     // The load sequence: history, settings, title, language, tooltip, then the window
     // shows while the dictionary loads, and the first list gets the first 50 entries.
+    // The dictionary is read meanwhile on other threads, from startReading() on.
     LoadOutcome Form_Load();
+    // Starts reading the dictionary and the background picture on other threads, for the
+    // load sequence to take; it starts them itself when no one did.
+    void startReading();
     // The shut-down sequence; runs once, whichever way the window is closed.
     void Form_Unload();
 
@@ -272,6 +277,7 @@ private:
     void showSelectionKeyMessage(const QString &text);
     bool askSelectionKey(const QString &text);
     class LoadingIndicator;
+    LoadResult loadDictionary(LoadingIndicator &indicator);
 
     void createControls();
     void createTitleBar();
@@ -356,11 +362,15 @@ private:
         QList<BilingualText> problems;
     };
     std::future<PersonalRead> personalRead_;
+    // The dictionary, read from the archive on another thread from startReading() on; the
+    // load sequence waits for it where it loads the dictionary.
+    std::future<DictionaryRead> dictionaryRead_;
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;
     bool unloaded_ = false;
     QPixmap background_;
+    std::future<QImage> backgroundRead_; // the picture, decoded on another thread from startReading() on
     WindowDrag drag_;
     std::unique_ptr<LookupPopup> popup_;
     bus::GlobalShortcuts *selectionKey_ = nullptr; // the portal, where the desktop has one

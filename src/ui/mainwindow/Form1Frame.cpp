@@ -59,10 +59,22 @@ void Form1::setUpFrame()
     });
 }
 
+void Form1::startReading()
+{
+    if (dictionaryRead_.valid() || backgroundRead_.valid())
+        return;
+    dictionaryRead_ =
+        std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); });
+    backgroundRead_ = std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
+                                                                 .filePath(files::Background)] { return QImage(path); });
+}
+
 void Form1::loadBackground()
 {
     // A missing or unreadable picture leaves the plain background.
-    background_.load(QDir(ProgramFolders::Locate(setup_.programDir).data).filePath(files::Background));
+    startReading();
+    if (backgroundRead_.valid())
+        background_ = QPixmap::fromImage(backgroundRead_.get());
 }
 
 void Form1::setWindowRegion()

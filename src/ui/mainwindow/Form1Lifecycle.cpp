@@ -16,12 +16,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QTimer>
+
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -44,7 +47,9 @@ QList<QRect> ScreenAreas()
 } // namespace
 
 // Shows the progress of the load in Text3 and lets the window live meanwhile: events
-// run whenever the shown text changes, and a close stops the load.
+// run whenever the shown text changes, and a close stops the load. A new percentage is
+// shown at most once a frame: a table filled faster than the screen could show its
+// progress is not slowed down by it.
 class Form1::LoadingIndicator : public LoadObserver {
 public:
     explicit LoadingIndicator(Form1 &form) : form_(form) {}
@@ -55,16 +60,18 @@ public:
         form_.Text3->raise();
         form_.Text3->setText(TextOf(TextTarget::LoadingText, form_.inEnglish()));
         QCoreApplication::processEvents();
+        sinceShown_.start();
     }
 
     bool cancelled() const override { return form_.unloaded_; }
 
     bool lineRead(int percent) override
     {
-        if (percent != shown_) {
+        if (percent != shown_ && sinceShown_.hasExpired(FrameMs)) {
             shown_ = percent;
             form_.Text3->setText(QString::number(percent) + u" %"_s);
             QCoreApplication::processEvents();
+            sinceShown_.start();
         }
         return !form_.unloaded_;
     }
@@ -72,8 +79,10 @@ public:
     void progressDone() override { form_.Text3->hide(); }
 
 private:
+    static constexpr qint64 FrameMs = 16;
     Form1 &form_;
     int shown_ = -1;
+    QElapsedTimer sinceShown_;
 };
 
 Form1::LoadOutcome Form1::Form_Load()
@@ -96,7 +105,7 @@ Form1::LoadOutcome Form1::Form_Load()
     RemoveStaleFolders(QDir::tempPath());
     loading_ = true;
     LoadingIndicator indicator(*this);
-    const LoadResult loaded = DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator);
+    const LoadResult loaded = loadDictionary(indicator);
     loading_ = false;
     Text3->hide();
     if (unloaded_)
@@ -128,6 +137,20 @@ Form1::LoadOutcome Form1::Form_Load()
     startReadingPersonalWords();
     QTimer::singleShot(0, this, &Form1::LoadPersonalWords);
     return LoadOutcome::Loaded;
+}
+
+// The dictionary read on other threads since startReading() fills the table. The window
+// lives meanwhile, and a close stops the wait.
+LoadResult Form1::loadDictionary(LoadingIndicator &indicator)
+{
+    indicator.extracting();
+    if (!dictionaryRead_.valid())
+        return LoadResult{false, true, {}};
+    while (!unloaded_ && dictionaryRead_.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    if (unloaded_)
+        return LoadResult{false, true, {}};
+    return DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator, dictionaryRead_.get());
 }
 
 void Form1::Form_Unload()

@@ -320,6 +320,9 @@ TEST_F(ProgramFolder, EachBrokenPieceIsNamedWithItsCause)
 
     writeMembers("", "b\n");
     expectFailure(load(), u"ert_e.txt"_s, "empty");
+    // The directions are read side by side; the first one's failure is told.
+    writeMembers("", "b\n", "", "x\n");
+    expectFailure(load(), u"ert_e.txt"_s, "empty");
 
     // A bomb, and a line with no end.
     writeMembers(QByteArray(files::MaxMemberBytes + 1, '\n'), "b\n");
