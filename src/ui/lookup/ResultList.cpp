@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace quillet {
 
@@ -32,6 +34,49 @@ std::optional<std::pair<QString, QString>> RowTexts(const QTreeWidgetItem *item)
         return std::nullopt;
     return std::pair{item->text(0), item->text(1)};
 }
+
+// The user's own rows stand out in this font, and are described to assistive technology
+// by this mark.
+struct PersonalLook {
+    QFont font;
+    QString mark;
+};
+
+// A row that stands for an entry: its headword and translation, and whether it is one of
+// the user's own, kept in the row and given to the view from there. The lists are filled
+// again on every keystroke, and storing each text and mark as an item's data cost more
+// than the search.
+class EntryRow : public QTreeWidgetItem {
+public:
+    EntryRow(const QString &headword, const QString &translation, std::optional<PersonalLook> personal = {})
+        : headword_(headword), translation_(translation), personal_(std::move(personal))
+    {
+    }
+
+    QVariant data(int column, int role) const override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole) {
+            if (column == 0)
+                return headword_;
+            if (column == 1)
+                return translation_;
+        }
+        if (personal_ && column == 0) {
+            if (role == PersonalRole)
+                return true;
+            if (role == Qt::FontRole)
+                return personal_->font;
+            if (role == Qt::AccessibleDescriptionRole)
+                return personal_->mark;
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    QString headword_;
+    QString translation_;
+    std::optional<PersonalLook> personal_;
+};
 
 void Paint(QTreeWidgetItem *item, const QColor &text, const QColor &background)
 {
@@ -61,19 +106,13 @@ void ResultList::setRows(const QList<std::pair<QString, QString>> &rows, qsizety
     clear();
     QList<QTreeWidgetItem *> items;
     items.reserve(rows.size());
-    QFont bold;
-    if (personal > 0) {
-        bold = font();
-        bold.setBold(true);
-    }
+    PersonalLook look{font(), mark};
+    look.font.setBold(true);
     for (const auto &[headword, translation] : rows) {
-        auto *item = new QTreeWidgetItem(QStringList{headword, translation});
-        if (items.size() < personal) {
-            item->setData(0, PersonalRole, true);
-            item->setFont(0, bold);
-            item->setData(0, Qt::AccessibleDescriptionRole, mark);
-        }
-        items.append(item);
+        if (items.size() < personal)
+            items.append(new EntryRow(headword, translation, look));
+        else
+            items.append(new EntryRow(headword, translation));
     }
     addTopLevelItems(items); // the list takes ownership of the items
     if (pointer_)
@@ -82,7 +121,7 @@ void ResultList::setRows(const QList<std::pair<QString, QString>> &rows, qsizety
 
 void ResultList::appendRow(const QString &headword, const QString &translation)
 {
-    addTopLevelItem(new QTreeWidgetItem(QStringList{headword, translation}));
+    addTopLevelItem(new EntryRow(headword, translation));
 }
 
 void ResultList::insertOffered(int position, const QString &caption, const QList<std::pair<QString, QString>> &rows,
@@ -97,7 +136,7 @@ void ResultList::insertOffered(int position, const QString &caption, const QList
     Paint(title, text, background);
     items.append(title);
     for (const auto &[headword, translation] : rows) {
-        auto *item = new QTreeWidgetItem(QStringList{headword, translation});
+        auto *item = new EntryRow(headword, translation);
         Paint(item, text, background);
         items.append(item);
     }
