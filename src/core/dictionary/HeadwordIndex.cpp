@@ -350,7 +350,8 @@ void HeadwordIndex::append(QStringView headword)
         asciiScratch_.resize(std::size_t(headword.size()));
         std::transform(headword.begin(), headword.end(), asciiScratch_.begin(),
                        [](QChar c) { return char(c.unicode()); });
-        appendAscii(asciiScratch_);
+        asciiScratch_ += HeadwordText::Separator;
+        appendAsciiLines(asciiScratch_);
         return;
     }
     const QString folded = fold(headword);
@@ -430,11 +431,10 @@ void HeadwordIndex::appendAsciiLines(std::string_view lines)
 
 void HeadwordIndex::appendAscii(std::string_view headword)
 {
-    std::string line;
-    line.reserve(headword.size() + 1);
-    line += headword;
-    line += HeadwordText::Separator;
-    appendAsciiLines(line);
+    // The line is made in the buffer kept for it: no allocation a headword.
+    asciiScratch_.assign(headword);
+    asciiScratch_ += HeadwordText::Separator;
+    appendAsciiLines(asciiScratch_);
 }
 
 void HeadwordIndex::set(int k, QStringView headword)

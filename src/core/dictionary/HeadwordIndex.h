@@ -130,7 +130,7 @@ private:
     HeadwordText folded_;
     HeadwordText storedWithoutMarks_;
     HeadwordText foldedWithoutMarks_;
-    std::string asciiScratch_;  // reused for the bytes of a plain ASCII headword
+    std::string asciiScratch_;  // reused for the line of a plain ASCII headword
     std::string foldedScratch_; // and for their folding
     std::array<std::u16string, Texts> scratch_; // the four texts of a headword with marks
     std::string utf8Scratch_;            // and one of them in UTF-8
