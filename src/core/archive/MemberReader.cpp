@@ -384,8 +384,10 @@ bool MemberReader::has(std::string_view member) const
 
 const zip::Entry *MemberReader::find(std::string_view member) const
 {
-    const auto found = std::find(names_.begin(), names_.end(), member);
-    return found == names_.end() ? nullptr : &entries_[std::size_t(found - names_.begin())];
+    // Of two members of one name, the later one counts, as an unpacker writing them out
+    // would leave it.
+    const auto found = std::find(names_.rbegin(), names_.rend(), member);
+    return found == names_.rend() ? nullptr : &entries_[std::size_t(names_.rend() - found) - 1];
 }
 
 bool MemberReader::fail(ArchiveStatus status, std::string message)
