@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 
@@ -47,6 +48,17 @@ TEST(PlainArchive, ReadsEveryBlockOfTheTranslationsAndFormsIntoOneBuffer)
         ASSERT_TRUE(archive.read(direction.headwords, bytes));
         EXPECT_EQ(LineBlocks::linesOf(bytes), lines);
         EXPECT_EQ(blocks->lines(), lines);
+        // Streamed through a small chunk, the headwords come whole; a taker may stop.
+        std::string streamed;
+        std::array<char, 97> chunk{};
+        EXPECT_TRUE(archive.stream(direction.headwords, chunk, [&](std::string_view piece) {
+            streamed += piece;
+            return true;
+        }));
+        EXPECT_EQ(streamed, bytes);
+        int pieces = 0;
+        EXPECT_TRUE(archive.stream(direction.headwords, chunk, [&](std::string_view) { return ++pieces < 2; }));
+        EXPECT_EQ(pieces, 2);
     }
     for (const files::FormsNames &forms : {files::EnglishRomanianForms, files::RomanianEnglishForms}) {
         ASSERT_TRUE(archive.read(forms.blockIndex, bytes)) << archive.message();
