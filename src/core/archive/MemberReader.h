@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <span>
@@ -63,7 +64,7 @@ public:
     const std::string &message() const { return message_; }
 
     // The members' names (UTF-8), in the order of the archive's directory.
-    const std::vector<std::string> &names() const { return names_; }
+    const std::vector<std::string> &names() const;
     bool has(std::string_view member) const;
 
     // The member authenticated, decrypted and inflated into `out` (its capacity reused);
@@ -85,15 +86,28 @@ public:
 
 private:
     std::optional<std::size_t> read(std::string_view member, const ReadDestination &destination);
-    const zip::Entry *find(std::string_view member) const;
+    std::optional<zip::Entry> find(std::string_view member) const;
     bool fail(ArchiveStatus status, std::string message);
 
     std::string path_;
     std::string password_;
     ArchiveLimits limits_;
     MappedFile file_;
-    std::vector<zip::Entry> entries_;
-    std::vector<std::string> names_;
+    // A member's name (UTF-8) and the place of its record in the directory.
+    struct Member {
+        std::string_view name;
+        std::size_t record;
+    };
+    const std::vector<Member> &byName() const;
+
+    zip::Directory directory_;
+    bool utf8Names_ = true;      // every name as stored is UTF-8
+    mutable int walks_ = 0;      // the members looked up by walking the directory
+    // Made when first asked for: the members by name, the names no UTF-8 in the archive
+    // as UTF-8, the names in the directory's order.
+    mutable std::vector<Member> byName_;
+    mutable std::deque<std::string> converted_;
+    mutable std::vector<std::string> names_;
     std::int64_t unpacked_ = 0;     // what the reads so far gave, against the total limit
     bool passwordProven_ = false;   // a member was authenticated with the password
     ArchiveStatus status_ = ArchiveStatus::Ok;
