@@ -71,7 +71,7 @@ QByteArray Salt()
 } // namespace
 
 ArchiveWriter::ArchiveWriter(const QString &path, const QByteArray &password)
-    : file_(path), salt_(Salt()), keys_(winzip::DeriveKeys(password, salt_))
+    : file_(path), salt_(Salt()), keys_(winzip::DeriveKeys(password.toStdString(), salt_.toStdString()))
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!file_.open(QIODevice::WriteOnly))
@@ -87,7 +87,7 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
     const std::size_t encryptedBytes = std::size_t(data.size()) - winzip::SaltBytes - winzip::CheckBytes;
     winzip::CounterMode(keys_).apply(encrypted, encryptedBytes);
     winzip::Authenticator authenticator(keys_);
-    authenticator.add(QByteArrayView(reinterpret_cast<const char *>(encrypted), qsizetype(encryptedBytes)));
+    authenticator.add(std::string_view(reinterpret_cast<const char *>(encrypted), encryptedBytes));
     const std::array<std::uint8_t, winzip::AuthBytes> code = authenticator.code();
     data.append(reinterpret_cast<const char *>(code.data()), code.size());
     if (contents.size() > MaxZipBytes || offset_ + data.size() > MaxZipBytes || members_ == 0xFFFF)

@@ -39,7 +39,9 @@ Keys DeriveKeys(std::string_view password, std::string_view salt);
 class CounterMode {
 public:
     explicit CounterMode(const Keys &keys);
-    void apply(std::uint8_t *data, std::size_t size);
+    void apply(std::uint8_t *data, std::size_t size) { apply(data, data, size); }
+    // From `in` to `out`, which may be the same bytes.
+    void apply(const std::uint8_t *in, std::uint8_t *out, std::size_t size);
 
 private:
     aes256_ctx aes_{};
