@@ -56,15 +56,47 @@ std::optional<char> AsciiKeyOf(char32_t c)
     return run.keys[c - run.first];
 }
 
-std::optional<char> AsciiFoldOf(char32_t c)
+std::optional<char32_t> KnownFoldOf(char32_t c)
 {
+    // Capital and small letter of the Romanian letters with marks, both spellings of
+    // ș and ț; then ſ (the long s) and the Kelvin sign.
+    static constexpr std::array<std::pair<char32_t, char32_t>, 9> Folds{{
+        {0x00C2, 0x00E2}, {0x00CE, 0x00EE}, {0x0102, 0x0103}, {0x015E, 0x015F}, {0x0162, 0x0163},
+        {0x0218, 0x0219}, {0x021A, 0x021B}, {0x017F, U's'}, {0x212A, U'k'}}};
     if (c < 0x80)
-        return Lower(c);
-    if (c == 0x017F) // ſ, the long s
-        return 's';
-    if (c == 0x212A) // the Kelvin sign
-        return 'k';
+        return char32_t(Lower(c));
+    for (const auto &[letter, folded] : Folds)
+        if (c == letter || (c == folded && folded >= 0x80))
+            return folded;
     return std::nullopt;
+}
+
+std::optional<bool> EqualButForCase(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    bool told = true;
+    while (i < a.size() && j < b.size()) {
+        const std::optional<char32_t> x = NextCharacter(a, i);
+        const std::optional<char32_t> y = NextCharacter(b, j);
+        if (!x || !y)
+            return std::nullopt;
+        if (*x == *y)
+            continue;
+        const std::optional<char32_t> fx = KnownFoldOf(*x);
+        const std::optional<char32_t> fy = KnownFoldOf(*y);
+        if (fx && fy) {
+            if (*fx != *fy)
+                return false;
+        } else if ((fx && *fx < 0x80) || (fy && *fy < 0x80)) {
+            return false; // the other one folds to no ASCII letter
+        } else {
+            told = false;
+        }
+    }
+    if (i < a.size() || j < b.size())
+        return false;
+    return told ? std::optional<bool>(true) : std::nullopt;
 }
 
 std::optional<char32_t> NextCharacter(std::string_view utf8, std::size_t &at)

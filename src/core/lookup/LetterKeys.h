@@ -21,9 +21,14 @@ constexpr bool IsCombiningMark(char32_t c)
 // for a loose mark, whose key is empty; nullopt when its key is no ASCII character.
 std::optional<char> AsciiKeyOf(char32_t c);
 
-// The case folding of one character when it is an ASCII character ('k' for 'K' and for
-// the Kelvin sign); nullopt when it is none.
-std::optional<char> AsciiFoldOf(char32_t c);
+// The case folding of one character for the letters told here: ASCII, the Romanian
+// letters with marks, and the two letters that fold to ASCII ones (ſ and the Kelvin
+// sign); nullopt for any other, whose folding is no ASCII letter.
+std::optional<char32_t> KnownFoldOf(char32_t c);
+
+// Whether two valid UTF-8 texts are equal with letter case aside, as the toolkit compares
+// them; nullopt when it cannot be told here.
+std::optional<bool> EqualButForCase(std::string_view a, std::string_view b);
 
 // The key of valid UTF-8 text when every character's key is ASCII; nullopt otherwise, or
 // when the text is no valid UTF-8.

@@ -1,0 +1,471 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lookup/PlainLookup.h"
+
+#include "core/archive/MemberReader.h"
+#include "core/dictionary/FileNames.h"
+#include "core/dictionary/LineBlocks.h"
+#include "core/lookup/BaseCandidates.h"
+#include "core/lookup/FormsBlocks.h"
+#include "core/lookup/LetterKeys.h"
+#include "core/lookup/ReportWords.h"
+#include "lookup/HeadwordLines.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+namespace quillet::lookup {
+
+namespace {
+
+// As the command line lists them (MaxListedMatches, MaxBaseForms).
+constexpr std::size_t MaxListed = 100;
+constexpr std::size_t MaxOffered = 5;
+constexpr std::int64_t MaxFormsBytes = 16 * 1024 * 1024;
+
+// Thrown when the answer is not this program's to give.
+struct NotMine {};
+
+void Require(bool holds)
+{
+    if (!holds)
+        throw NotMine{};
+}
+
+template <typename T>
+T Must(std::optional<T> value)
+{
+    Require(value.has_value());
+    return std::move(*value);
+}
+
+std::u16string Utf16(std::string_view ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// UTF-16 text as UTF-8, for the few bases the rules make with a Romanian letter.
+std::string Utf8(std::u16string_view text)
+{
+    std::string utf8;
+    for (const char16_t unit : text) {
+        Require(unit < 0xD800 || unit >= 0xE000);
+        if (unit < 0x80) {
+            utf8 += char(unit);
+        } else if (unit < 0x800) {
+            utf8 += char(0xC0 | (unit >> 6));
+            utf8 += char(0x80 | (unit & 0x3F));
+        } else {
+            utf8 += char(0xE0 | (unit >> 12));
+            utf8 += char(0x80 | ((unit >> 6) & 0x3F));
+            utf8 += char(0x80 | (unit & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+void AppendOnce(std::vector<std::string> &list, std::string word)
+{
+    if (std::find(list.begin(), list.end(), word) == list.end())
+        list.push_back(std::move(word));
+}
+
+void AppendEach(std::vector<std::string> &list, const std::vector<std::string> &more)
+{
+    for (const std::string &word : more)
+        AppendOnce(list, word);
+}
+
+// The lines of a text as the loader divides them: at each line feed, a carriage return
+// before it dropped, a last line without one counted too.
+template <typename Take>
+void ForEachLine(std::string_view text, Take &&take)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        take(line);
+    }
+}
+
+// The archive, read member by member; any problem leaves the answer to quillet-cli,
+// which tells it as it always has.
+class Archive {
+public:
+    explicit Archive(const std::string &path) : reader_(path, plain::files::ArchivePassword) { Require(reader_.ok()); }
+
+    std::string read(std::string_view member)
+    {
+        std::string bytes;
+        Require(reader_.read(member, bytes) && reader_.ok());
+        return bytes;
+    }
+
+private:
+    plain::MemberReader reader_;
+};
+
+// The base forms a forms block lists for a word.
+struct ListedBases {
+    std::vector<std::string> spelledAlike;
+    std::vector<std::string> marksApart;
+};
+
+// One direction's forms, each block read when first asked for.
+class Forms {
+public:
+    Forms(Archive &archive, const plain::files::FormsNames &names)
+        : archive_(archive), names_(names), index_(Must(plain::FormsBlocks::decode(archive.read(names.blockIndex))))
+    {
+    }
+
+    ListedBases basesOf(std::string_view word)
+    {
+        ListedBases found;
+        const std::string key = Must(plain::AsciiKey(word));
+        if (key.empty())
+            return found;
+        const std::optional<int> block = index_.blockOf(key);
+        if (!block)
+            return found;
+        ForEachFormLine(this->block(*block), [&](std::string_view form, std::string_view base) {
+            if (plain::AsciiKey(form) != key)
+                return;
+            AppendOnce(Must(plain::EqualButForCase(form, word)) ? found.spelledAlike : found.marksApart,
+                       std::string(base));
+        });
+        return found;
+    }
+
+private:
+    template <typename Take>
+    static void ForEachFormLine(std::string_view lines, Take &&take)
+    {
+        for (std::size_t at = 0; at < lines.size();) {
+            std::size_t end = lines.find('\n', at);
+            if (end == std::string_view::npos)
+                end = lines.size();
+            const std::string_view line = lines.substr(at, end - at);
+            const std::size_t tab = line.find('\t');
+            if (tab != std::string_view::npos && tab > 0 && tab + 1 < line.size())
+                take(line.substr(0, tab), line.substr(tab + 1));
+            at = end + 1;
+        }
+    }
+
+    const std::string &block(int k)
+    {
+        if (const auto read = blocks_.find(k); read != blocks_.end())
+            return read->second;
+        std::string bytes = archive_.read(plain::files::BlockName(names_.blockPrefix, k));
+        const std::string firstKey = Must(plain::AsciiKey(plain::FormsBlocks::firstWord(bytes)));
+        Require(index_.describes(k, bytes, firstKey) && std::int64_t(bytes.size()) <= MaxFormsBytes);
+        ForEachLine(bytes, [](std::string_view line) { Require(std::int64_t(line.size()) <= plain::files::MaxLineBytes); });
+        return blocks_.emplace(k, std::move(bytes)).first->second;
+    }
+
+    Archive &archive_;
+    const plain::files::FormsNames &names_;
+    plain::FormsBlocks index_;
+    std::map<int, std::string> blocks_;
+};
+
+// The rows of one direction the report lists, as the command line finds them.
+struct DirectionFinds {
+    int d = 0;
+    std::vector<int> startingWith;
+    std::vector<int> containing;
+    std::vector<int> otherCase;
+    std::vector<int> baseForms;
+    bool besideHeadword = false;
+
+    bool empty() const { return startingWith.empty() && containing.empty() && otherCase.empty() && baseForms.empty(); }
+};
+
+// The word behind the query in one direction: its other-case rows and base forms.
+class Finder {
+public:
+    Finder(int d, const HeadwordLines &headwords, Forms &forms) : d_(d), headwords_(headwords), forms_(forms) {}
+
+    DirectionFinds find(const std::string &query)
+    {
+        DirectionFinds finds{d_, {}, {}, {}, {}, false};
+        WordLines lines = headwords_.find(query, MaxListed);
+        Require(lines.told);
+        finds.startingWith = std::move(lines.startingWith);
+        finds.containing = std::move(lines.containing);
+        for (const Line &line : lines.alike)
+            if (line.text != query && Must(plain::EqualButForCase(line.text, query)) && finds.otherCase.size() < MaxOffered)
+                finds.otherCase.push_back(line.entry);
+        finds.baseForms = baseForms(query);
+        std::erase_if(finds.baseForms, [&finds](int k) {
+            return std::find(finds.otherCase.begin(), finds.otherCase.end(), k) != finds.otherCase.end();
+        });
+        finds.besideHeadword = !finds.baseForms.empty() && entryOf(query).has_value();
+        return finds;
+    }
+
+private:
+    bool english() const { return d_ == 1; }
+
+    // The entry of the headword spelled as the word, or failing that, as it but for case.
+    std::optional<int> entryOf(std::string_view word)
+    {
+        const std::vector<Line> alike = Must(headwords_.withKey(Must(plain::AsciiKey(word))));
+        for (const Line &line : alike)
+            if (line.text == word)
+                return line.entry;
+        for (const Line &line : alike)
+            if (Must(plain::EqualButForCase(line.text, word)))
+                return line.entry;
+        return std::nullopt;
+    }
+
+    std::vector<std::string> listed(std::string_view word)
+    {
+        ListedBases found = forms_.basesOf(word);
+        if (found.spelledAlike.empty())
+            return found.marksApart;
+        return found.spelledAlike;
+    }
+
+    static std::vector<std::string> Utf8All(const std::vector<std::u16string> &words)
+    {
+        std::vector<std::string> utf8;
+        for (const std::u16string &word : words)
+            utf8.push_back(Utf8(word));
+        return utf8;
+    }
+
+    // The rest of the query after a particle in front of it, if it has one.
+    std::optional<std::string> withoutParticle(std::string_view query) const
+    {
+        const std::size_t space = query.find(' ');
+        if (space == std::string_view::npos || space == 0)
+            return std::nullopt;
+        const std::string first = LowerAscii(query.substr(0, space));
+        const auto isFirst = [&first](std::u16string_view particle) { return Utf16(first) == particle; };
+        const bool particle = english() ? std::any_of(std::begin(plain::EnglishParticleList),
+                                                      std::end(plain::EnglishParticleList), isFirst)
+                                        : std::any_of(std::begin(plain::RomanianParticleList),
+                                                      std::end(plain::RomanianParticleList), isFirst);
+        std::string_view rest = query.substr(space + 1);
+        while (!rest.empty() && (rest.front() == ' ' || (rest.front() >= '\t' && rest.front() <= '\r')))
+            rest.remove_prefix(1);
+        while (!rest.empty() && (rest.back() == ' ' || (rest.back() >= '\t' && rest.back() <= '\r')))
+            rest.remove_suffix(1);
+        if (!particle || rest.empty())
+            return std::nullopt;
+        return std::string(rest);
+    }
+
+    std::vector<std::string> candidateBases(const std::string &query)
+    {
+        std::vector<std::string> bases = listed(query);
+        if (english()) {
+            AppendEach(bases, Utf8All(plain::EnglishBases(Utf16(LowerAscii(query)), false, plain::AsciiKinds())));
+            // An irregular last word of a phrase: "carbon fibre indices".
+            const std::size_t space = query.rfind(' ');
+            if (space != std::string::npos && space > 0)
+                for (const std::string &base : forms_.basesOf(query.substr(space + 1)).spelledAlike)
+                    AppendOnce(bases, query.substr(0, space + 1) + base);
+        } else if (bases.empty()) {
+            // A form the list lacks but for its article.
+            for (const std::string &stem : Utf8All(plain::RomanianBases(Utf16(LowerAscii(query))))) {
+                AppendOnce(bases, stem);
+                AppendEach(bases, listed(stem));
+            }
+        }
+        if (const std::optional<std::string> rest = withoutParticle(query))
+            AppendEach(bases, entryOf(*rest) ? std::vector<std::string>{*rest} : candidateBases(*rest));
+        return bases;
+    }
+
+    std::vector<std::string> headwordBases(const std::string &query)
+    {
+        std::vector<std::string> bases = forms_.basesOf(query).spelledAlike;
+        if (english())
+            AppendEach(bases, Utf8All(plain::EnglishBases(Utf16(LowerAscii(query)), true, plain::AsciiKinds())));
+        return bases;
+    }
+
+    std::vector<int> baseForms(const std::string &query)
+    {
+        std::vector<int> entries;
+        const bool headword = entryOf(query).has_value();
+        const std::string key = LowerAscii(query);
+        for (const std::string &base : headword ? headwordBases(query) : candidateBases(query)) {
+            // Beside a headword, the word itself is no base form of it.
+            if (headword && plain::AsciiKey(base) == key)
+                continue;
+            const std::optional<int> k = entryOf(base);
+            if (k && std::find(entries.begin(), entries.end(), *k) == entries.end())
+                entries.push_back(*k);
+            if (entries.size() == MaxOffered)
+                break;
+        }
+        return entries;
+    }
+
+    int d_;
+    const HeadwordLines &headwords_;
+    Forms &forms_;
+};
+
+// The translations of the entries, from the blocks that hold them.
+std::map<int, std::string> TranslationsOf(Archive &archive, const plain::files::DirectionNames &names,
+                                          std::vector<int> entries)
+{
+    std::map<int, std::string> translations;
+    if (entries.empty())
+        return translations;
+    const plain::LineBlocks index = Must(plain::LineBlocks::decode(archive.read(names.translationBlocks)));
+    Require(index.bytes() <= plain::files::MaxTranslationsBytes && index.lines() <= 200000);
+    std::sort(entries.begin(), entries.end());
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    for (auto next = entries.begin(); next != entries.end();) {
+        const std::optional<int> block = index.blockOf(*next);
+        if (!block) // past the last line: no translation
+            break;
+        const std::string bytes = archive.read(plain::files::BlockName(names.translationBlockPrefix, *block));
+        Require(index.describes(*block, bytes));
+        std::string_view text = bytes;
+        if (*block == 1 && text.starts_with("\xEF\xBB\xBF"))
+            text.remove_prefix(3);
+        std::int64_t line = index.firstLine(*block);
+        ForEachLine(text, [&](std::string_view translation) {
+            Require(std::int64_t(translation.size()) <= plain::files::MaxLineBytes);
+            if (next != entries.end() && *next == line)
+                translations[*next++] = std::string(translation);
+            ++line;
+        });
+        const std::int64_t nextBlock = *block < index.blocks() ? index.firstLine(*block + 1) : index.lines() + 1;
+        next = std::lower_bound(next, entries.end(), nextBlock);
+    }
+    return translations;
+}
+
+// Text printed as it is: clean UTF-8 that starts with no byte order mark.
+std::string_view Printable(std::string_view text)
+{
+    Require(plain::IsCleanUtf8(text) && !text.starts_with("\xEF\xBB\xBF"));
+    return text;
+}
+
+class ReportWriter {
+public:
+    ReportWriter(const HeadwordLines &headwords, std::map<int, std::string> translations,
+                 const std::vector<int> &printed)
+        : translations_(std::move(translations))
+    {
+        for (const Line &line : headwords.headwords(printed))
+            headwords_[line.entry] = Printable(line.text);
+    }
+
+    void list(std::string &out, std::u16string_view heading, const std::vector<int> &entries, bool first) const
+    {
+        if (!first)
+            out += '\n';
+        out += plain::report::Ascii(heading);
+        out += '\n';
+        for (const int k : entries) {
+            out += headwords_.at(k);
+            out += '\t';
+            if (const auto translation = translations_.find(k); translation != translations_.end())
+                out += Printable(translation->second);
+            out += '\n';
+        }
+        out += plain::report::EnglishWordCount(std::int64_t(entries.size()), entries.size() >= MaxListed);
+        out += '\n';
+    }
+
+private:
+    std::map<int, std::string_view> headwords_;
+    std::map<int, std::string> translations_;
+};
+
+std::vector<int> Printed(const DirectionFinds &finds)
+{
+    std::vector<int> entries;
+    for (const std::vector<int> *list : {&finds.startingWith, &finds.containing, &finds.otherCase, &finds.baseForms})
+        entries.insert(entries.end(), list->begin(), list->end());
+    return entries;
+}
+
+void WriteDirection(std::string &out, const DirectionFinds &finds, const ReportWriter &writer, bool named)
+{
+    namespace words = plain::report;
+    if (named)
+        out += words::Ascii(finds.d == 1 ? words::EnglishRomanian : words::RomanianEnglish) + '\n';
+    bool first = true;
+    const auto add = [&](std::u16string_view heading, const std::vector<int> &entries, bool always) {
+        if (entries.empty() && !always)
+            return;
+        writer.list(out, heading, entries, first);
+        first = false;
+    };
+    add(words::OtherCase, finds.otherCase, false);
+    if (!finds.besideHeadword)
+        add(words::BaseForms, finds.baseForms, false);
+    add(words::StartingWith, finds.startingWith, true);
+    if (finds.besideHeadword)
+        add(words::BaseForms, finds.baseForms, false);
+    add(words::Containing, finds.containing, true);
+}
+
+// What one direction needs of the archive, and what it finds.
+struct DirectionRead {
+    std::string headwordBytes;
+    std::optional<HeadwordLines> headwords;
+    DirectionFinds finds;
+};
+
+} // namespace
+
+std::optional<std::string> AnswerOf(const PlainRequest &request, const std::string &archivePath)
+{
+    try {
+        Archive archive(archivePath);
+        std::vector<DirectionRead> reads(request.directions.size());
+        bool found = false;
+        for (std::size_t i = 0; i < reads.size(); ++i) {
+            const int d = request.directions[i];
+            const plain::files::DirectionNames &names = d == 1 ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
+            DirectionRead &read = reads[i];
+            read.headwordBytes = archive.read(names.headwords);
+            read.headwords.emplace(read.headwordBytes);
+            Require(read.headwords->fit());
+            Forms forms(archive, d == 1 ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
+            read.finds = Finder(d, *read.headwords, forms).find(request.word);
+            found = found || !read.finds.empty();
+        }
+        // Nothing found: quillet-cli offers near misses and says so.
+        Require(found);
+        std::string out;
+        for (std::size_t i = 0; i < reads.size(); ++i) {
+            const int d = request.directions[i];
+            const plain::files::DirectionNames &names = d == 1 ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
+            const std::vector<int> printed = Printed(reads[i].finds);
+            const ReportWriter writer(*reads[i].headwords, TranslationsOf(archive, names, printed), printed);
+            if (i > 0)
+                out += '\n';
+            WriteDirection(out, reads[i].finds, writer, reads.size() > 1);
+        }
+        return out;
+    } catch (const NotMine &) {
+        return std::nullopt;
+    }
+}
+
+} // namespace quillet::lookup
