@@ -205,6 +205,7 @@ public:
         Require(lines.told);
         finds.startingWith = std::move(lines.startingWith);
         finds.containing = std::move(lines.containing);
+        alike_[LowerAscii(query)] = lines.alike;
         for (const Line &line : lines.alike)
             if (line.text != query && Must(plain::EqualButForCase(line.text, query)) && finds.otherCase.size() < MaxOffered)
                 finds.otherCase.push_back(line.entry);
@@ -222,7 +223,11 @@ private:
     // The entry of the headword spelled as the word, or failing that, as it but for case.
     std::optional<int> entryOf(std::string_view word)
     {
-        const std::vector<Line> alike = Must(headwords_.withKey(Must(plain::AsciiKey(word))));
+        const std::string key = Must(plain::AsciiKey(word));
+        auto known = alike_.find(key);
+        if (known == alike_.end())
+            known = alike_.emplace(key, Must(headwords_.withKey(key))).first;
+        const std::vector<Line> &alike = known->second;
         for (const Line &line : alike)
             if (line.text == word)
                 return line.entry;
@@ -321,6 +326,7 @@ private:
     int d_;
     const HeadwordLines &headwords_;
     Forms &forms_;
+    std::map<std::string, std::vector<Line>> alike_; // the headwords of each key looked for
 };
 
 // The translations of the entries, from the blocks that hold them.
