@@ -39,28 +39,27 @@ bool ContainsFolded(std::string_view line, std::string_view lowerWord)
     return false;
 }
 
-bool IsAscii(std::string_view text)
+// Whether the line's key is `key`, the line being clean UTF-8.
+bool HasKey(std::string_view line, std::string_view key)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// Whether the line's key is `key`: nullopt when it cannot be told.
-std::optional<bool> HasKey(std::string_view line, std::string_view key)
-{
-    if (IsAscii(line)) {
-        if (line.size() != key.size())
-            return false;
-        for (std::size_t i = 0; i < line.size(); ++i)
-            if (Lower(line[i]) != key[i])
-                return false;
-        return true;
-    }
     if (line.size() < key.size())
         return false;
-    const std::optional<std::string> lineKey = plain::AsciiKey(line);
-    if (!lineKey)
-        return plain::IsCleanUtf8(line) ? std::optional<bool>(false) : std::nullopt;
-    return *lineKey == key;
+    // Most lines part from the key at their first letter, plain ASCII.
+    if (!line.empty() && !key.empty() && static_cast<unsigned char>(line.front()) < 0x80 && Lower(line.front()) != key.front())
+        return false;
+    std::size_t matched = 0;
+    for (std::size_t at = 0; at < line.size();) {
+        const std::optional<char32_t> c = plain::NextCharacter(line, at);
+        const std::optional<char> letter = c ? plain::AsciiKeyOf(*c) : std::nullopt;
+        if (!letter)
+            return false; // a letter whose key is no ASCII letter
+        if (*letter == 0)
+            continue; // a loose mark
+        if (matched == key.size() || key[matched] != *letter)
+            return false;
+        ++matched;
+    }
+    return matched == key.size();
 }
 
 } // namespace
@@ -74,14 +73,10 @@ HeadwordLines::HeadwordLines(std::string_view member) : text_(member)
     for (const std::string_view folding : FoldingToAscii)
         if (text_.find(folding) != std::string_view::npos)
             return;
-    bool bounded = true;
-    forEachLine([&](const Line &line) {
-        if (line.text.size() > std::size_t(plain::files::MaxLineBytes) || line.entry > Capacity)
-            bounded = false;
-        entries_ = line.entry;
-        return bounded;
-    });
-    fit_ = bounded && std::int64_t(member.size()) <= plain::files::MaxHeadwordsBytes;
+    // Lines of other encodings are read otherwise.
+    if (!plain::IsCleanUtf8(text_))
+        return;
+    fit_ = std::int64_t(member.size()) <= plain::files::MaxHeadwordsBytes;
 }
 
 template <typename Visit>
@@ -97,40 +92,43 @@ void HeadwordLines::forEachLine(Visit &&visit) const
     }
 }
 
-WordLines HeadwordLines::find(std::string_view word, std::size_t limit) const
+WordLines HeadwordLines::find(std::string_view word, std::size_t limit)
 {
     std::string lower(word);
     std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
     WordLines found;
     forEachLine([&](const Line &line) {
-        if (found.startingWith.size() < limit && line.text.starts_with(word))
+        // The bounds of the loader: it refuses a member past them.
+        if (line.text.size() > std::size_t(plain::files::MaxLineBytes) || line.entry > Capacity)
+            fit_ = false;
+        entries_ = line.entry;
+        const bool startsWith = found.startingWith.size() < limit && line.text.starts_with(word);
+        const bool contains = found.containing.size() < limit && ContainsFolded(line.text, lower);
+        if (startsWith)
             found.startingWith.push_back(line.entry);
-        if (found.containing.size() < limit && ContainsFolded(line.text, lower))
+        if (contains)
             found.containing.push_back(line.entry);
-        if (line.text.size() < lower.size())
-            return true;
-        const std::optional<bool> alike = HasKey(line.text, lower);
-        found.told = found.told && alike.has_value();
-        if (alike.value_or(false))
+        const bool alike = HasKey(line.text, lower);
+        if (alike)
             found.alike.push_back(line);
+        if (startsWith || contains || alike)
+            known_.emplace(line.entry, line.text);
         return true;
     });
     return found;
 }
 
-std::optional<std::vector<Line>> HeadwordLines::withKey(std::string_view key) const
+std::vector<Line> HeadwordLines::withKey(std::string_view key)
 {
     std::vector<Line> lines;
-    bool told = true;
     forEachLine([&](const Line &line) {
-        const std::optional<bool> has = HasKey(line.text, key);
-        if (!has)
-            told = false;
-        else if (*has)
+        if (HasKey(line.text, key)) {
             lines.push_back(line);
-        return told;
+            known_.emplace(line.entry, line.text);
+        }
+        return true;
     });
-    return told ? std::optional<std::vector<Line>>(std::move(lines)) : std::nullopt;
+    return lines;
 }
 
 std::vector<Line> HeadwordLines::headwords(std::vector<int> entries) const
@@ -138,6 +136,12 @@ std::vector<Line> HeadwordLines::headwords(std::vector<int> entries) const
     std::sort(entries.begin(), entries.end());
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
     std::vector<Line> lines;
+    // Those found by a search are known already.
+    if (std::all_of(entries.begin(), entries.end(), [this](int k) { return known_.contains(k); })) {
+        for (const int k : entries)
+            lines.push_back({k, known_.at(k)});
+        return lines;
+    }
     auto next = entries.begin();
     forEachLine([&](const Line &line) {
         if (next != entries.end() && *next == line.entry) {

@@ -12,7 +12,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <map>
+
+#include <sys/mman.h>
 
 namespace quillet::lookup {
 
@@ -99,6 +102,37 @@ void ForEachLine(std::string_view text, Take &&take)
     }
 }
 
+// Room for a large member, its pages mapped all at once when it is made: far cheaper
+// than a page at a time as they are first written.
+class MemberBuffer {
+public:
+    MemberBuffer() = default;
+    MemberBuffer(const MemberBuffer &) = delete;
+    MemberBuffer &operator=(const MemberBuffer &) = delete;
+    ~MemberBuffer()
+    {
+        if (data_ != nullptr)
+            ::munmap(data_, capacity_);
+    }
+
+    char *reserve(std::size_t bytes)
+    {
+        Require(data_ == nullptr);
+        void *mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        Require(mapped != MAP_FAILED);
+        data_ = static_cast<char *>(mapped);
+        capacity_ = bytes;
+        return data_;
+    }
+    void setSize(std::size_t size) { size_ = size; }
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    char *data_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
+};
+
 // The archive, read member by member; any problem leaves the answer to quillet-cli,
 // which tells it as it always has.
 class Archive {
@@ -110,6 +144,14 @@ public:
         std::string bytes;
         Require(reader_.read(member, bytes) && reader_.ok());
         return bytes;
+    }
+
+    void read(std::string_view member, MemberBuffer &buffer)
+    {
+        std::size_t size = 0;
+        Require(reader_.read(member, [&buffer](std::size_t bytes) { return buffer.reserve(bytes); }, size)
+                && reader_.ok());
+        buffer.setSize(size);
     }
 
 private:
@@ -196,13 +238,13 @@ struct DirectionFinds {
 // The word behind the query in one direction: its other-case rows and base forms.
 class Finder {
 public:
-    Finder(int d, const HeadwordLines &headwords, Forms &forms) : d_(d), headwords_(headwords), forms_(forms) {}
+    Finder(int d, HeadwordLines &headwords, Forms &forms) : d_(d), headwords_(headwords), forms_(forms) {}
 
     DirectionFinds find(const std::string &query)
     {
         DirectionFinds finds{d_, {}, {}, {}, {}, false};
         WordLines lines = headwords_.find(query, MaxListed);
-        Require(lines.told);
+        Require(headwords_.fit());
         finds.startingWith = std::move(lines.startingWith);
         finds.containing = std::move(lines.containing);
         alike_[LowerAscii(query)] = lines.alike;
@@ -226,7 +268,7 @@ private:
         const std::string key = Must(plain::AsciiKey(word));
         auto known = alike_.find(key);
         if (known == alike_.end())
-            known = alike_.emplace(key, Must(headwords_.withKey(key))).first;
+            known = alike_.emplace(key, headwords_.withKey(key)).first;
         const std::vector<Line> &alike = known->second;
         for (const Line &line : alike)
             if (line.text == word)
@@ -324,7 +366,7 @@ private:
     }
 
     int d_;
-    const HeadwordLines &headwords_;
+    HeadwordLines &headwords_;
     Forms &forms_;
     std::map<std::string, std::vector<Line>> alike_; // the headwords of each key looked for
 };
@@ -362,43 +404,12 @@ std::map<int, std::string> TranslationsOf(Archive &archive, const plain::files::
     return translations;
 }
 
-// Text printed as it is: clean UTF-8 that starts with no byte order mark.
-std::string_view Printable(std::string_view text)
-{
-    Require(plain::IsCleanUtf8(text) && !text.starts_with("\xEF\xBB\xBF"));
-    return text;
-}
-
-class ReportWriter {
-public:
-    ReportWriter(const HeadwordLines &headwords, std::map<int, std::string> translations,
-                 const std::vector<int> &printed)
-        : translations_(std::move(translations))
-    {
-        for (const Line &line : headwords.headwords(printed))
-            headwords_[line.entry] = Printable(line.text);
-    }
-
-    void list(std::string &out, std::u16string_view heading, const std::vector<int> &entries, bool first) const
-    {
-        if (!first)
-            out += '\n';
-        out += plain::report::Ascii(heading);
-        out += '\n';
-        for (const int k : entries) {
-            out += headwords_.at(k);
-            out += '\t';
-            if (const auto translation = translations_.find(k); translation != translations_.end())
-                out += Printable(translation->second);
-            out += '\n';
-        }
-        out += plain::report::EnglishWordCount(std::int64_t(entries.size()), entries.size() >= MaxListed);
-        out += '\n';
-    }
-
-private:
-    std::map<int, std::string_view> headwords_;
-    std::map<int, std::string> translations_;
+// What one direction prints: its lists, and the headword and translation of each entry
+// in them.
+struct DirectionAnswer {
+    DirectionFinds finds;
+    std::map<int, std::string> headwords;
+    std::map<int, std::string> translations;
 };
 
 std::vector<int> Printed(const DirectionFinds &finds)
@@ -409,16 +420,63 @@ std::vector<int> Printed(const DirectionFinds &finds)
     return entries;
 }
 
-void WriteDirection(std::string &out, const DirectionFinds &finds, const ReportWriter &writer, bool named)
+// Text printed as it is: clean UTF-8 that starts with no byte order mark.
+std::string Printable(std::string_view text)
+{
+    Require(plain::IsCleanUtf8(text) && !text.starts_with("\xEF\xBB\xBF"));
+    return std::string(text);
+}
+
+// One direction's answer, read from an archive reader of its own.
+DirectionAnswer AnswerIn(int d, const std::string &word, const std::string &archivePath)
+{
+    const bool english = d == 1;
+    const plain::files::DirectionNames &names = english ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
+    Archive archive(archivePath);
+    MemberBuffer bytes;
+    archive.read(names.headwords, bytes);
+    HeadwordLines headwords(bytes.bytes());
+    Require(headwords.fit());
+    Forms forms(archive, english ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
+    DirectionAnswer answer;
+    answer.finds = Finder(d, headwords, forms).find(word);
+    const std::vector<int> printed = Printed(answer.finds);
+    for (const Line &line : headwords.headwords(printed))
+        answer.headwords[line.entry] = Printable(line.text);
+    for (auto &[k, translation] : TranslationsOf(archive, names, printed))
+        answer.translations[k] = Printable(translation);
+    return answer;
+}
+
+void WriteList(std::string &out, std::u16string_view heading, const std::vector<int> &entries,
+               const DirectionAnswer &answer, bool first)
+{
+    if (!first)
+        out += '\n';
+    out += plain::report::Ascii(heading);
+    out += '\n';
+    for (const int k : entries) {
+        out += answer.headwords.at(k);
+        out += '\t';
+        if (const auto translation = answer.translations.find(k); translation != answer.translations.end())
+            out += translation->second;
+        out += '\n';
+    }
+    out += plain::report::EnglishWordCount(std::int64_t(entries.size()), entries.size() >= MaxListed);
+    out += '\n';
+}
+
+void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
 {
     namespace words = plain::report;
+    const DirectionFinds &finds = answer.finds;
     if (named)
         out += words::Ascii(finds.d == 1 ? words::EnglishRomanian : words::RomanianEnglish) + '\n';
     bool first = true;
     const auto add = [&](std::u16string_view heading, const std::vector<int> &entries, bool always) {
         if (entries.empty() && !always)
             return;
-        writer.list(out, heading, entries, first);
+        WriteList(out, heading, entries, answer, first);
         first = false;
     };
     add(words::OtherCase, finds.otherCase, false);
@@ -430,43 +488,26 @@ void WriteDirection(std::string &out, const DirectionFinds &finds, const ReportW
     add(words::Containing, finds.containing, true);
 }
 
-// What one direction needs of the archive, and what it finds.
-struct DirectionRead {
-    std::string headwordBytes;
-    std::optional<HeadwordLines> headwords;
-    DirectionFinds finds;
-};
-
 } // namespace
 
 std::optional<std::string> AnswerOf(const PlainRequest &request, const std::string &archivePath)
 {
     try {
-        Archive archive(archivePath);
-        std::vector<DirectionRead> reads(request.directions.size());
-        bool found = false;
-        for (std::size_t i = 0; i < reads.size(); ++i) {
-            const int d = request.directions[i];
-            const plain::files::DirectionNames &names = d == 1 ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
-            DirectionRead &read = reads[i];
-            read.headwordBytes = archive.read(names.headwords);
-            read.headwords.emplace(read.headwordBytes);
-            Require(read.headwords->fit());
-            Forms forms(archive, d == 1 ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
-            read.finds = Finder(d, *read.headwords, forms).find(request.word);
-            found = found || !read.finds.empty();
-        }
+        // The directions side by side, each on a thread of its own but the first.
+        std::vector<std::future<DirectionAnswer>> others;
+        for (std::size_t i = 1; i < request.directions.size(); ++i)
+            others.push_back(std::async(std::launch::async, AnswerIn, request.directions[i], request.word, archivePath));
+        std::vector<DirectionAnswer> answers;
+        answers.push_back(AnswerIn(request.directions.front(), request.word, archivePath));
+        for (std::future<DirectionAnswer> &other : others)
+            answers.push_back(other.get());
         // Nothing found: quillet-cli offers near misses and says so.
-        Require(found);
+        Require(std::any_of(answers.begin(), answers.end(), [](const DirectionAnswer &a) { return !a.finds.empty(); }));
         std::string out;
-        for (std::size_t i = 0; i < reads.size(); ++i) {
-            const int d = request.directions[i];
-            const plain::files::DirectionNames &names = d == 1 ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
-            const std::vector<int> printed = Printed(reads[i].finds);
-            const ReportWriter writer(*reads[i].headwords, TranslationsOf(archive, names, printed), printed);
-            if (i > 0)
+        for (const DirectionAnswer &answer : answers) {
+            if (&answer != &answers.front())
                 out += '\n';
-            WriteDirection(out, reads[i].finds, writer, reads.size() > 1);
+            WriteDirection(out, answer, answers.size() > 1);
         }
         return out;
     } catch (const NotMine &) {
