@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/archive/MemberReader.h"
+#include "core/dictionary/DictionaryFiles.h"
 
 #include <QByteArray>
 #include <QString>

@@ -11,10 +11,21 @@
 #include <map>
 #include <mutex>
 #include <new>
+#include <optional>
+#include <span>
 
 namespace quillet::plain {
 
+// Where a member's bytes go: all into storage of its size, or chunk by chunk to a taker.
+struct ReadDestination {
+    const MemberReader::Storage *storage = nullptr;
+    std::span<char> chunk;
+    const MemberReader::Take *take = nullptr;
+};
+
 namespace {
+
+using Destination = ReadDestination;
 
 using zip::Deflated;
 using zip::Stored;
@@ -136,11 +147,16 @@ std::string Quoted(std::string_view name)
     return "\"" + std::string(name) + "\"";
 }
 
-// The member's compressed bytes flow through inflate (or are copied as they are) into
-// room for the size its header gives and one byte more, never past it.
+// The member's compressed bytes flow through inflate (or are copied as they are) into a
+// window: room for the whole member and one byte more, or a chunk handed to the caller
+// each time it fills. Never more than the size its header gives is accepted.
 class Unpacker {
 public:
-    Unpacker(std::uint16_t method, char *out, std::size_t size) : method_(method), out_(out), room_(size + 1)
+    enum class Result { More, Stopped, Damaged };
+
+    Unpacker(std::uint16_t method, std::size_t size, std::span<char> window, const MemberReader::Take *take,
+             bool withCrc)
+        : method_(method), size_(size), window_(window), take_(take), withCrc_(withCrc)
     {
         if (method_ == Deflated && inflateInit2(&stream_, -MAX_WBITS) != Z_OK)
             throw std::bad_alloc();
@@ -153,33 +169,84 @@ public:
     Unpacker(const Unpacker &) = delete;
     Unpacker &operator=(const Unpacker &) = delete;
 
-    // False when the data is damaged or unpacks past the size.
-    bool add(std::string_view packed)
+    Result add(std::string_view packed)
     {
-        if (method_ == Stored) {
-            if (packed.size() > room_ - written_)
-                return false;
-            std::copy(packed.begin(), packed.end(), out_ + written_);
-            written_ += packed.size();
-            return true;
-        }
-        stream_.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
-        stream_.avail_in = uInt(packed.size());
-        stream_.next_out = reinterpret_cast<Bytef *>(out_ + written_);
-        stream_.avail_out = uInt(room_ - written_);
-        const int result = inflate(&stream_, Z_NO_FLUSH);
-        written_ = room_ - stream_.avail_out;
-        ended_ = result == Z_STREAM_END;
-        return (result == Z_OK || ended_) && (stream_.avail_in == 0 || ended_) && written_ < room_;
+        return method_ == Stored ? copy(packed) : inflated(packed);
     }
-    // Whether the bytes came to the size exactly and the compressed stream ended.
-    bool whole() const { return written_ == room_ - 1 && (method_ != Deflated || ended_); }
+    // Damaged unless the bytes came to the size exactly and the compressed stream ended;
+    // else the last piece is handed over.
+    Result finish()
+    {
+        if (total_ != size_ || (method_ == Deflated && !ended_))
+            return Result::Damaged;
+        if (take_ != nullptr && filled_ > 0 && !(*take_)({window_.data(), filled_}))
+            return Result::Stopped;
+        return Result::More;
+    }
+    std::uint32_t crc() const { return std::uint32_t(crc_); }
 
 private:
+    Result copy(std::string_view packed)
+    {
+        while (!packed.empty()) {
+            const std::size_t n = std::min(packed.size(), window_.size() - filled_);
+            std::copy_n(packed.begin(), n, window_.begin() + std::ptrdiff_t(filled_));
+            packed.remove_prefix(n);
+            if (const Result result = produced(n); result != Result::More)
+                return result;
+        }
+        return Result::More;
+    }
+
+    Result inflated(std::string_view packed)
+    {
+        if (ended_) // what follows the end of the stream is not looked at
+            return Result::More;
+        stream_.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
+        stream_.avail_in = uInt(packed.size());
+        for (;;) {
+            const std::size_t room = window_.size() - filled_;
+            stream_.next_out = reinterpret_cast<Bytef *>(window_.data() + filled_);
+            stream_.avail_out = uInt(room);
+            const int status = inflate(&stream_, Z_NO_FLUSH);
+            const bool full = stream_.avail_out == 0;
+            if (const Result result = produced(room - stream_.avail_out); result != Result::More)
+                return result;
+            ended_ = status == Z_STREAM_END;
+            if (ended_ || (status == Z_BUF_ERROR && !full && stream_.avail_in == 0))
+                return Result::More;
+            if (status != Z_OK)
+                return Result::Damaged;
+            if (!full && stream_.avail_in == 0)
+                return Result::More;
+        }
+    }
+
+    // The n bytes just written at the window's end counted, and the window handed over when full.
+    Result produced(std::size_t n)
+    {
+        if (withCrc_)
+            crc_ = crc32_z(crc_, reinterpret_cast<const Bytef *>(window_.data() + filled_), n);
+        filled_ += n;
+        total_ += n;
+        if (total_ > size_)
+            return Result::Damaged;
+        if (filled_ == window_.size() && take_ != nullptr) {
+            filled_ = 0;
+            if (!(*take_)({window_.data(), window_.size()}))
+                return Result::Stopped;
+        }
+        return Result::More;
+    }
+
     std::uint16_t method_;
-    char *out_;
-    std::size_t room_;
-    std::size_t written_ = 0;
+    std::size_t size_;
+    std::span<char> window_;
+    const MemberReader::Take *take_;
+    bool withCrc_;
+    std::size_t filled_ = 0;
+    std::size_t total_ = 0;
+    uLong crc_ = crc32_z(0, nullptr, 0);
     z_stream stream_{};
     bool ended_ = false;
 };
@@ -220,8 +287,8 @@ struct Refusal {
 
 class MemberRead {
 public:
-    MemberRead(const std::string &path, std::string_view name, const MemberReader::Storage &storage)
-        : path_(path), name_(name), storage_(storage)
+    MemberRead(const std::string &path, std::string_view name, const Destination &destination)
+        : path_(path), name_(name), destination_(destination)
     {
     }
 
@@ -229,20 +296,11 @@ public:
     {
         return {ArchiveStatus::Corrupt, path_ + ": member " + Quoted(name_) + " is damaged: " + std::string(cause)};
     }
-    Refusal unsupported(std::uint16_t method) const
-    {
-        return damaged("compression method " + std::to_string(method) + " is not supported");
-    }
 
     // The plain member's bytes, checked against its CRC.
     void plain(const zip::Entry &entry, std::string_view stored)
     {
-        if (entry.method != Stored && entry.method != Deflated)
-            throw unsupported(entry.method);
-        Unpacker unpacker(entry.method, out(entry.size), entry.size);
-        if (!unpacker.add(stored) || !unpacker.whole())
-            throw damaged("it does not unpack to the size its header gives");
-        checkCrc(entry);
+        unpack(entry, entry.method, true, [&](Unpacker &unpacker) { return unpacker.add(stored); });
     }
 
     // The encrypted member's bytes: authenticated, then decrypted and unpacked in one pass.
@@ -272,56 +330,57 @@ public:
         passwordProven = true;
 
         const std::uint16_t method = Le16(*aes, 5);
-        if (method != Stored && method != Deflated)
-            throw unsupported(method);
-        if (!decrypt(keys, method, entry.size, sealed))
-            throw damaged("it does not unpack to the size its header gives");
-        if (Le16(*aes, 0) == 1) // AE-1 keeps the CRC
-            checkCrc(entry);
+        const bool withCrc = Le16(*aes, 0) == 1; // AE-1 keeps the CRC
+        winzip::CounterMode cipher(keys);
+        if (method == Stored && destination_.storage != nullptr && sealed.size() == entry.size) {
+            // Straight into place.
+            char *const target = (*destination_.storage)(entry.size + 1);
+            cipher.apply(Bytes(sealed), reinterpret_cast<std::uint8_t *>(target), sealed.size());
+            size_ = entry.size;
+            if (withCrc && crc32_z(0, reinterpret_cast<const Bytef *>(target), size_) != entry.crc)
+                throw damaged("CRC mismatch");
+            return;
+        }
+        unpack(entry, method, withCrc, [&](Unpacker &unpacker) {
+            std::array<char, Piece> piece;
+            for (std::size_t at = 0; at < sealed.size(); at += Piece) {
+                const std::string_view part = sealed.substr(at, Piece);
+                cipher.apply(Bytes(part), reinterpret_cast<std::uint8_t *>(piece.data()), part.size());
+                if (const Unpacker::Result result = unpacker.add({piece.data(), part.size()});
+                    result != Unpacker::Result::More)
+                    return result;
+            }
+            return Unpacker::Result::More;
+        });
     }
 
     std::size_t size() const { return size_; }
 
 private:
-    char *out(std::size_t size)
+    // The compressed bytes that `feed` gives unpacked to the destination; checked against
+    // the CRC when `withCrc`. A read the taker stopped ends there, unchecked.
+    template <typename Feed>
+    void unpack(const zip::Entry &entry, std::uint16_t method, bool withCrc, Feed &&feed)
     {
-        size_ = size;
-        data_ = storage_(size + 1);
-        return data_;
-    }
-
-    bool decrypt(const winzip::Keys &keys, std::uint16_t method, std::size_t size, std::string_view sealed)
-    {
-        winzip::CounterMode cipher(keys);
-        char *const target = out(size);
-        if (method == Stored) { // straight into place
-            if (sealed.size() != size)
-                return false;
-            cipher.apply(Bytes(sealed), reinterpret_cast<std::uint8_t *>(target), size);
-            return true;
-        }
-        Unpacker unpacker(method, target, size);
-        std::array<char, Piece> piece;
-        for (std::size_t at = 0; at < sealed.size(); at += Piece) {
-            const std::string_view part = sealed.substr(at, Piece);
-            cipher.apply(Bytes(part), reinterpret_cast<std::uint8_t *>(piece.data()), part.size());
-            if (!unpacker.add({piece.data(), part.size()}))
-                return false;
-        }
-        return unpacker.whole();
-    }
-
-    void checkCrc(const zip::Entry &entry) const
-    {
-        const uLong crc = crc32_z(0, reinterpret_cast<const Bytef *>(data_), size_);
-        if (crc != entry.crc)
+        if (method != Stored && method != Deflated)
+            throw damaged("compression method " + std::to_string(method) + " is not supported");
+        const std::span<char> window = destination_.storage != nullptr
+                                           ? std::span<char>((*destination_.storage)(entry.size + 1), entry.size + 1)
+                                           : destination_.chunk;
+        Unpacker unpacker(method, entry.size, window, destination_.take, withCrc);
+        Unpacker::Result result = feed(unpacker);
+        if (result == Unpacker::Result::More)
+            result = unpacker.finish();
+        if (result == Unpacker::Result::Damaged)
+            throw damaged("it does not unpack to the size its header gives");
+        size_ = entry.size;
+        if (result == Unpacker::Result::More && withCrc && unpacker.crc() != entry.crc)
             throw damaged("CRC mismatch");
     }
 
     const std::string &path_;
     std::string_view name_;
-    const MemberReader::Storage &storage_;
-    char *data_ = nullptr;
+    const Destination &destination_;
     std::size_t size_ = 0;
 };
 
@@ -384,8 +443,10 @@ bool MemberReader::has(std::string_view member) const
 
 const zip::Entry *MemberReader::find(std::string_view member) const
 {
-    const auto found = std::find(names_.begin(), names_.end(), member);
-    return found == names_.end() ? nullptr : &entries_[std::size_t(found - names_.begin())];
+    // Of two members of one name, the later one counts, as an unpacker writing them out
+    // would leave it.
+    const auto found = std::find(names_.rbegin(), names_.rend(), member);
+    return found == names_.rend() ? nullptr : &entries_[std::size_t(names_.rend() - found) - 1];
 }
 
 bool MemberReader::fail(ArchiveStatus status, std::string message)
@@ -412,18 +473,32 @@ bool MemberReader::read(std::string_view member, std::string &out)
 bool MemberReader::read(std::string_view member, const Storage &storage, std::size_t &size)
 {
     size = 0;
+    const std::optional<std::size_t> read = this->read(member, Destination{&storage, {}, nullptr});
+    size = read.value_or(0);
+    return read.has_value();
+}
+
+bool MemberReader::stream(std::string_view member, std::span<char> chunk, const Take &take)
+{
+    return !chunk.empty() && read(member, Destination{nullptr, chunk, &take}).has_value();
+}
+
+std::optional<std::size_t> MemberReader::read(std::string_view member, const ReadDestination &destination)
+{
     const zip::Entry *const entry = ok() ? find(member) : nullptr;
     if (entry == nullptr)
-        return false;
+        return std::nullopt;
     const std::string name(member);
     const std::int64_t room = std::min(limits_.memberBytes, limits_.totalBytes - unpacked_);
-    if (std::int64_t(entry->size) > room)
-        return fail(ArchiveStatus::TooLarge,
-                    room == limits_.memberBytes ? path_ + ": member " + Quoted(name) + " unpacks to more than "
-                                                      + std::to_string(limits_.memberBytes) + " bytes"
-                                                : path_ + ": the members unpack to more than "
-                                                      + std::to_string(limits_.totalBytes) + " bytes");
-    MemberRead reading(path_, name, storage);
+    if (std::int64_t(entry->size) > room) {
+        fail(ArchiveStatus::TooLarge,
+             room == limits_.memberBytes ? path_ + ": member " + Quoted(name) + " unpacks to more than "
+                                               + std::to_string(limits_.memberBytes) + " bytes"
+                                         : path_ + ": the members unpack to more than "
+                                               + std::to_string(limits_.totalBytes) + " bytes");
+        return std::nullopt;
+    }
+    MemberRead reading(path_, name, destination);
     try {
         std::string problem;
         const std::optional<std::string_view> stored = zip::StoredData(file_.bytes(), *entry, problem);
@@ -434,11 +509,11 @@ bool MemberReader::read(std::string_view member, const Storage &storage, std::si
         else
             reading.plain(*entry, *stored);
     } catch (const Refusal &refusal) {
-        return fail(refusal.status, refusal.message);
+        fail(refusal.status, refusal.message);
+        return std::nullopt;
     }
     unpacked_ += std::int64_t(reading.size());
-    size = reading.size();
-    return true;
+    return reading.size();
 }
 
 } // namespace quillet::plain

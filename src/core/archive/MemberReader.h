@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,8 @@ struct ArchiveLimits {
     std::int64_t totalBytes = files::MaxArchiveBytes; // all members read by one reader
     int members = 10'000;
 };
+
+struct ReadDestination;
 
 // Reads members of the password-protected ZIP archive (WinZip AES-256, as the packer
 // writes it; plain stored or deflated members too) straight into memory: nothing
@@ -71,7 +75,16 @@ public:
     using Storage = std::function<char *(std::size_t bytes)>;
     bool read(std::string_view member, const Storage &storage, std::size_t &size);
 
+    // The member unpacked chunk by chunk into `chunk`, each full one given to `take` (the
+    // last may be shorter): nothing but the chunk is written, whatever the member's size.
+    // `take` returning false ends the read there, which is no failure. The bytes are
+    // authenticated before the first chunk; the size and, where the archive keeps one, the
+    // CRC are checked at the end, so on failure drop what was taken.
+    using Take = std::function<bool(std::string_view piece)>;
+    bool stream(std::string_view member, std::span<char> chunk, const Take &take);
+
 private:
+    std::optional<std::size_t> read(std::string_view member, const ReadDestination &destination);
     const zip::Entry *find(std::string_view member) const;
     bool fail(ArchiveStatus status, std::string message);
 
