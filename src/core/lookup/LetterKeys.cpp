@@ -44,8 +44,9 @@ std::optional<char> AsciiKeyOf(char32_t c)
         return std::nullopt; // 0 stands for a key of nothing
     if (c < 0x80)
         return Lower(c);
+    // A loose mark goes, but for the one whose case folding is a letter (U+0345 folds to ι).
     if (IsCombiningMark(c))
-        return char(0);
+        return c == 0x0345 ? std::nullopt : std::optional<char>(0);
     const auto after = std::upper_bound(KeyRuns.begin(), KeyRuns.end(), c,
                                         [](char32_t code, const KeyRun &run) { return code < run.first; });
     if (after == KeyRuns.begin())
