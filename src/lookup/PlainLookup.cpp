@@ -172,9 +172,6 @@ public:
     {
     }
 
-    // The archive the blocks not yet read are read from (the forms may be begun on another
-    // thread, with a reader of its own).
-    void readFrom(Archive &archive) { archive_ = &archive; }
 
     ListedBases basesOf(std::string_view word)
     {
@@ -377,12 +374,12 @@ private:
 
 // The translations of the entries, from the blocks that hold them.
 std::map<int, std::string> TranslationsOf(Archive &archive, const plain::files::DirectionNames &names,
-                                          std::string_view blockIndex, std::vector<int> entries)
+                                          std::vector<int> entries)
 {
     std::map<int, std::string> translations;
     if (entries.empty())
         return translations;
-    const plain::LineBlocks index = Must(plain::LineBlocks::decode(blockIndex));
+    const plain::LineBlocks index = Must(plain::LineBlocks::decode(archive.read(names.translationBlocks)));
     Require(index.bytes() <= plain::files::MaxTranslationsBytes && index.lines() <= 200000);
     std::sort(entries.begin(), entries.end());
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
@@ -432,48 +429,23 @@ std::string Printable(std::string_view text)
 }
 
 // One direction's answer, read from an archive reader of its own.
-// What a direction reads besides its headwords, whatever they hold: its forms' index and
-// the block that could hold the word's forms, and the index of its translations' blocks.
-struct Beside {
-    Forms forms;
-    std::string translationBlocks;
-};
-
-Beside ReadBeside(Archive &archive, int d, const std::string &word)
+// One direction's answer, read from an archive reader of its own.
+DirectionAnswer AnswerIn(int d, const std::string &word, const std::string &archivePath)
 {
     const bool english = d == 1;
-    Beside beside{Forms(archive, english ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms),
-                  archive.read(english ? plain::files::EnglishRomanian.translationBlocks
-                                       : plain::files::RomanianEnglish.translationBlocks)};
-    beside.forms.basesOf(word);
-    return beside;
-}
-
-// One direction's answer, read from an archive reader of its own. `aside` reads what the
-// answer needs besides the headwords on another thread, with a reader of its own, while
-// the headwords are read and searched.
-DirectionAnswer AnswerIn(int d, const std::string &word, const std::string &archivePath, bool aside)
-{
-    const plain::files::DirectionNames &names = d == 1 ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
-    std::future<Beside> besideRead;
-    if (aside)
-        besideRead = std::async(std::launch::async, [d, &word, &archivePath] {
-            Archive archive(archivePath);
-            return ReadBeside(archive, d, word);
-        });
+    const plain::files::DirectionNames &names = english ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
     Archive archive(archivePath);
     MemberBuffer bytes;
     archive.read(names.headwords, bytes);
     HeadwordLines headwords(bytes.bytes());
     Require(headwords.fit());
-    Beside beside = aside ? besideRead.get() : ReadBeside(archive, d, word);
-    beside.forms.readFrom(archive);
+    Forms forms(archive, english ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
     DirectionAnswer answer;
-    answer.finds = Finder(d, headwords, beside.forms).find(word);
+    answer.finds = Finder(d, headwords, forms).find(word);
     const std::vector<int> printed = Printed(answer.finds);
     for (const Line &line : headwords.headwords(printed))
         answer.headwords[line.entry] = Printable(line.text);
-    for (auto &[k, translation] : TranslationsOf(archive, names, beside.translationBlocks, printed))
+    for (auto &[k, translation] : TranslationsOf(archive, names, printed))
         answer.translations[k] = Printable(translation);
     return answer;
 }
@@ -523,15 +495,12 @@ void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
 std::optional<std::string> AnswerOf(const PlainRequest &request, const std::string &archivePath)
 {
     try {
-        // The directions side by side, each on a thread of its own but the first; one
-        // direction alone reads what it needs besides its headwords on another thread.
-        const bool aside = request.directions.size() == 1;
+        // The directions side by side, each on a thread of its own but the first.
         std::vector<std::future<DirectionAnswer>> others;
         for (std::size_t i = 1; i < request.directions.size(); ++i)
-            others.push_back(
-                std::async(std::launch::async, AnswerIn, request.directions[i], request.word, archivePath, aside));
+            others.push_back(std::async(std::launch::async, AnswerIn, request.directions[i], request.word, archivePath));
         std::vector<DirectionAnswer> answers;
-        answers.push_back(AnswerIn(request.directions.front(), request.word, archivePath, aside));
+        answers.push_back(AnswerIn(request.directions.front(), request.word, archivePath));
         for (std::future<DirectionAnswer> &other : others)
             answers.push_back(other.get());
         // Nothing found: quillet-cli offers near misses and says so.
