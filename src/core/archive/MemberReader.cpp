@@ -33,6 +33,8 @@ using zip::Stored;
 constexpr std::size_t Piece = 16 * 1024;
 // The most derived keys kept for later reads.
 constexpr std::size_t MaxKeptKeys = 16;
+// The members a reader finds by walking its directory before it sorts their names.
+constexpr int WalksBeforeSorting = 16;
 
 // The length of the well-formed UTF-8 sequence at the front of `bytes`; 0 when it is none.
 std::size_t Utf8SequenceAt(std::string_view bytes)
@@ -406,47 +408,84 @@ MemberReader::MemberReader(const std::string &archivePath, std::string_view pass
         return;
     }
     std::string problem;
-    std::optional<std::vector<zip::Entry>> entries = zip::ReadDirectory(file_.bytes(), problem);
-    if (!entries) {
+    const std::optional<zip::Directory> directory = zip::ReadDirectory(file_.bytes(), problem);
+    if (!directory) {
         fail(ArchiveStatus::Corrupt, path_ + ": not a ZIP archive, or a damaged one: " + problem);
         return;
     }
-    if (entries->size() > std::size_t(std::max(limits_.members, 0))) {
+    if (directory->count > std::size_t(std::max(limits_.members, 0))) {
         fail(ArchiveStatus::TooLarge, path_ + ": more than " + std::to_string(limits_.members) + " members");
         return;
     }
-    std::vector<std::string> names;
-    names.reserve(entries->size());
-    for (const zip::Entry &entry : *entries) {
-        std::string name = NameOf(entry);
-        const auto refuse = [&](std::string_view cause) {
-            return fail(ArchiveStatus::Corrupt, path_ + ": member " + Quoted(name) + " refused: " + std::string(cause));
-        };
-        if (!IsPlainName(name)) {
-            refuse("not a plain file name");
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < directory->count; ++k) {
+        const zip::Entry entry = directory->next(at);
+        const bool utf8 = IsValidUtf8(entry.name);
+        utf8Names_ = utf8Names_ && utf8;
+        const bool plainName = utf8 ? IsPlainName(entry.name) : IsPlainName(NameOf(entry));
+        if (!plainName || entry.isSpecialFile()) {
+            fail(ArchiveStatus::Corrupt, path_ + ": member " + Quoted(NameOf(entry)) + " refused: "
+                                             + (plainName ? "not a regular file" : "not a plain file name"));
             return;
         }
-        if (entry.isSpecialFile()) {
-            refuse("not a regular file");
-            return;
-        }
-        names.push_back(std::move(name));
     }
-    names_ = std::move(names);
-    entries_ = std::move(*entries);
+    directory_ = *directory;
+}
+
+const std::vector<std::string> &MemberReader::names() const
+{
+    if (names_.empty() && ok()) {
+        names_.reserve(directory_.count);
+        std::size_t at = 0;
+        for (std::size_t k = 0; k < directory_.count; ++k)
+            names_.push_back(NameOf(directory_.next(at)));
+    }
+    return names_;
 }
 
 bool MemberReader::has(std::string_view member) const
 {
-    return ok() && find(member) != nullptr;
+    return ok() && find(member).has_value();
 }
 
-const zip::Entry *MemberReader::find(std::string_view member) const
+const std::vector<MemberReader::Member> &MemberReader::byName() const
+{
+    if (byName_.empty() && directory_.count > 0) {
+        byName_.reserve(directory_.count);
+        for (std::size_t at = 0, k = 0; k < directory_.count; ++k) {
+            const std::size_t record = at;
+            const zip::Entry entry = directory_.next(at);
+            const std::string_view name =
+                IsValidUtf8(entry.name) ? entry.name : std::string_view(converted_.emplace_back(NameOf(entry)));
+            byName_.push_back({name, record});
+        }
+        std::sort(byName_.begin(), byName_.end(), [](const Member &a, const Member &b) {
+            return a.name < b.name || (a.name == b.name && a.record < b.record);
+        });
+    }
+    return byName_;
+}
+
+std::optional<zip::Entry> MemberReader::find(std::string_view member) const
 {
     // Of two members of one name, the later one counts, as an unpacker writing them out
-    // would leave it.
-    const auto found = std::find(names_.rbegin(), names_.rend(), member);
-    return found == names_.rend() ? nullptr : &entries_[std::size_t(names_.rend() - found) - 1];
+    // would leave it. A few members are found by walking the directory; a reader asked
+    // for many sorts the names once.
+    if (utf8Names_ && walks_ < WalksBeforeSorting) {
+        ++walks_;
+        std::optional<zip::Entry> found;
+        for (std::size_t at = 0, k = 0; k < directory_.count; ++k)
+            if (zip::Entry entry = directory_.next(at); entry.name == member)
+                found = entry;
+        return found;
+    }
+    const std::vector<Member> &members = byName();
+    const auto after = std::upper_bound(members.begin(), members.end(), member,
+                                        [](std::string_view name, const Member &m) { return name < m.name; });
+    if (after == members.begin() || std::prev(after)->name != member)
+        return std::nullopt;
+    std::size_t at = std::prev(after)->record;
+    return directory_.next(at);
 }
 
 bool MemberReader::fail(ArchiveStatus status, std::string message)
@@ -485,8 +524,8 @@ bool MemberReader::stream(std::string_view member, std::span<char> chunk, const 
 
 std::optional<std::size_t> MemberReader::read(std::string_view member, const ReadDestination &destination)
 {
-    const zip::Entry *const entry = ok() ? find(member) : nullptr;
-    if (entry == nullptr)
+    const std::optional<zip::Entry> entry = ok() ? find(member) : std::nullopt;
+    if (!entry)
         return std::nullopt;
     const std::string name(member);
     const std::int64_t room = std::min(limits_.memberBytes, limits_.totalBytes - unpacked_);

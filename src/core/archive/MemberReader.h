@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <span>
@@ -51,7 +52,8 @@ struct ReadDestination;
 //
 // The first failure sticks: status() and message() keep it and every later read fails.
 // A member the archive lacks is no failure: read() gives false, the status stays Ok.
-// Keys are derived once per password and salt in the process, whatever reader asks.
+// Keys are derived once per password and salt in the process, whatever reader asks. A
+// reader serves one thread at a time; readers of one archive on other threads are fine.
 class MemberReader {
 public:
     MemberReader(const std::string &archivePath, std::string_view password, ArchiveLimits limits = {});
@@ -63,7 +65,7 @@ public:
     const std::string &message() const { return message_; }
 
     // The members' names (UTF-8), in the order of the archive's directory.
-    const std::vector<std::string> &names() const { return names_; }
+    const std::vector<std::string> &names() const;
     bool has(std::string_view member) const;
 
     // The member authenticated, decrypted and inflated into `out` (its capacity reused);
@@ -84,16 +86,29 @@ public:
     bool stream(std::string_view member, std::span<char> chunk, const Take &take);
 
 private:
+    // A member's name (UTF-8) and the place of its record in the directory.
+    struct Member {
+        std::string_view name;
+        std::size_t record;
+    };
+
     std::optional<std::size_t> read(std::string_view member, const ReadDestination &destination);
-    const zip::Entry *find(std::string_view member) const;
+    std::optional<zip::Entry> find(std::string_view member) const;
+    const std::vector<Member> &byName() const;
     bool fail(ArchiveStatus status, std::string message);
 
     std::string path_;
     std::string password_;
     ArchiveLimits limits_;
     MappedFile file_;
-    std::vector<zip::Entry> entries_;
-    std::vector<std::string> names_;
+    zip::Directory directory_;   // in the mapping
+    bool utf8Names_ = true;      // every name as stored is UTF-8
+    mutable int walks_ = 0;      // the members looked up by walking the directory
+    // Made when first needed: the members sorted by name (with the names that are not
+    // UTF-8 as stored converted, kept in `converted_`), and the names in directory order.
+    mutable std::vector<Member> byName_;
+    mutable std::deque<std::string> converted_;
+    mutable std::vector<std::string> names_;
     std::int64_t unpacked_ = 0;     // what the reads so far gave, against the total limit
     bool passwordProven_ = false;   // a member was authenticated with the password
     ArchiveStatus status_ = ArchiveStatus::Ok;

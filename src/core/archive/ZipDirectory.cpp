@@ -78,7 +78,17 @@ std::optional<std::string_view> Entry::extraField(std::uint16_t id) const
     return std::nullopt;
 }
 
-std::optional<std::vector<Entry>> ReadDirectory(std::string_view file, std::string &problem)
+Entry Directory::next(std::size_t &at) const
+{
+    const std::string_view rest = records.substr(at);
+    const std::size_t name = At<std::uint16_t>(rest, 28);
+    const std::size_t extra = At<std::uint16_t>(rest, 30);
+    const std::size_t length = EntryBytes + name + extra + At<std::uint16_t>(rest, 32);
+    at += length;
+    return EntryAt(rest.substr(0, length), name, extra);
+}
+
+std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem)
 {
     const std::optional<std::size_t> end = file.size() >= EndBytes ? FindEnd(file) : std::nullopt;
     if (!end) {
@@ -98,31 +108,22 @@ std::optional<std::vector<Entry>> ReadDirectory(std::string_view file, std::stri
         problem = "the central directory lies outside the file";
         return std::nullopt;
     }
-    const std::string_view directory = file.substr(offset, size);
-    std::vector<Entry> entries;
-    entries.reserve(std::min(count, directory.size() / EntryBytes));
+    const Directory directory{file.substr(offset, size), count};
     std::size_t at = 0;
     for (std::size_t k = 0; k < count; ++k) {
-        if (at + EntryBytes > directory.size() || At<std::uint32_t>(directory, at) != EntrySignature) {
+        const std::string_view rest = directory.records.substr(at);
+        if (rest.size() < EntryBytes || At<std::uint32_t>(rest, 0) != EntrySignature
+            || EntryBytes + At<std::uint16_t>(rest, 28) + At<std::uint16_t>(rest, 30) + At<std::uint16_t>(rest, 32)
+                   > rest.size()) {
             problem = "the central directory is damaged";
             return std::nullopt;
         }
-        const std::size_t name = At<std::uint16_t>(directory, at + 28);
-        const std::size_t extra = At<std::uint16_t>(directory, at + 30);
-        const std::size_t comment = At<std::uint16_t>(directory, at + 32);
-        const std::size_t length = EntryBytes + name + extra + comment;
-        if (at + length > directory.size()) {
-            problem = "the central directory is damaged";
-            return std::nullopt;
-        }
-        entries.push_back(EntryAt(directory.substr(at, length), name, extra));
-        if (IsZip64(entries.back())) {
+        if (IsZip64(directory.next(at))) {
             problem = "a ZIP64 member";
             return std::nullopt;
         }
-        at += length;
     }
-    return entries;
+    return directory;
 }
 
 std::optional<std::string_view> StoredData(std::string_view file, const Entry &entry, std::string &problem)

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillet::zip {
 
@@ -39,11 +38,21 @@ struct Entry {
     std::optional<std::string_view> extraField(std::uint16_t id) const;
 };
 
-// The members of the archive held in `file`, in the order of its central directory;
-// nullopt, with the cause in `problem`, when the file is no ZIP archive or a damaged one
-// (truncated, or with a directory pointing outside it). Archives too large for the
-// classic format's 32-bit fields (ZIP64) are refused.
-std::optional<std::vector<Entry>> ReadDirectory(std::string_view file, std::string &problem);
+// The central directory of the archive held in a file, its records checked: `count`
+// entries, one after the other in `records`.
+struct Directory {
+    std::string_view records;
+    std::size_t count = 0;
+
+    // The entry whose record starts at `at` (0 for the first), and `at` moved to the next.
+    Entry next(std::size_t &at) const;
+};
+
+// The directory of the archive held in `file`; nullopt, with the cause in `problem`, when
+// the file is no ZIP archive or a damaged one (truncated, or with a directory pointing
+// outside it). Archives too large for the classic format's 32-bit fields (ZIP64) are
+// refused. Nothing is copied: the entries are read from the file as they are walked.
+std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem);
 
 // The entry's data as stored (compressed, and encrypted when it is): nullopt, with the
 // cause in `problem`, when its local header is damaged or the data runs past the file.

@@ -13,11 +13,11 @@
 
 namespace quillet {
 
-// A text member's lines cut into blocks (the reading side is plain::LineBlocks), each block a member of its own, as the packer
+// A text member's lines cut into blocks, each block a member of its own, as the packer
 // stores a direction's translations: a look-up unpacks only the blocks holding the lines
 // it prints, the window all of them, end to end. Every block but the last ends at a line
 // end; the index gives each block's number of lines (as ForEachLine counts them) and its
-// byte count.
+// byte count. The reading side is plain::LineBlocks, for programs without Qt too.
 //
 //   "QLLB", version, number of blocks (little-endian 32-bit words); then for each block
 //   its number of lines and its byte count (32-bit words).

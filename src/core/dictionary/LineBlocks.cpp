@@ -17,11 +17,11 @@ std::int64_t LineBlocks::linesOf(std::string_view block)
 std::optional<LineBlocks> LineBlocks::decode(std::string_view file)
 {
     le::Reader cursor(file);
-    if (!cursor.startsWith("QLLB", Version))
+    // A block's record: its number of lines and its byte count.
+    const std::optional<std::uint32_t> records = cursor.records("QLLB", Version, 2 * sizeof(std::uint32_t));
+    if (!records)
         return std::nullopt;
-    const std::uint32_t count = cursor.number<std::uint32_t>();
-    if (cursor.failed() || count == 0 || count > file.size() / 8)
-        return std::nullopt;
+    const std::uint32_t count = *records;
     LineBlocks index;
     index.lineCounts_.reserve(count);
     index.sizes_.reserve(count);

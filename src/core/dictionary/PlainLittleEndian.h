@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // Reads the packer's binary files (little-endian numbers and counted texts) from the front;
@@ -29,6 +30,16 @@ public:
     bool startsWith(std::string_view magic, std::uint32_t version)
     {
         return take(magic.size()) == magic && number<std::uint32_t>() == version;
+    }
+    // The number of records (a 32-bit number after the magic and version) of an index
+    // file, when it is at least one and the file has room for that many of at least
+    // recordBytes each.
+    std::optional<std::uint32_t> records(std::string_view magic, std::uint32_t version, std::size_t recordBytes)
+    {
+        const std::uint32_t count = startsWith(magic, version) ? number<std::uint32_t>() : 0;
+        if (failed_ || count == 0 || count > rest_.size() / recordBytes)
+            return std::nullopt;
+        return count;
     }
 
     template <typename Number>

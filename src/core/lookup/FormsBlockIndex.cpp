@@ -89,7 +89,8 @@ std::optional<int> FormsBlockIndex::blockOf(const QString &key) const
 bool FormsBlockIndex::describes(int block, QByteArrayView bytes) const
 {
     const QByteArray key = FirstKey(bytes).toUtf8();
-    return blocks_.describes(block, {bytes.data(), std::size_t(bytes.size())}, {key.constData(), std::size_t(key.size())});
+    return blocks_.describes(block, {bytes.data(), std::size_t(bytes.size())},
+                             {key.constData(), std::size_t(key.size())});
 }
 
 } // namespace quillet

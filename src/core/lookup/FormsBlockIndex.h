@@ -13,10 +13,11 @@
 
 namespace quillet {
 
-// The forms of one direction cut into blocks (the reading side is plain::FormsBlocks), as the packer stores them: the lines in
+// The forms of one direction cut into blocks, as the packer stores them: the lines in
 // their order (see FormsTable), each block ending at a line end and the lines of one
 // word key never split between two blocks; the index gives each block's first key and
-// byte count, so a look-up finds the one block that can hold its word.
+// byte count, so a look-up finds the one block that can hold its word. The reading side
+// is plain::FormsBlocks, for programs without Qt too.
 //
 //   "QLFB", version, number of blocks (little-endian 32-bit words); then for each block
 //   its byte count (32-bit) and its first key (16-bit byte count, UTF-8 bytes).

@@ -16,11 +16,12 @@ std::string_view FormsBlocks::firstWord(std::string_view block)
 std::optional<FormsBlocks> FormsBlocks::decode(std::string_view file)
 {
     le::Reader cursor(file);
-    if (!cursor.startsWith("QLFB", Version))
+    // A block's record: its byte count and its key's, then the key.
+    const std::optional<std::uint32_t> records =
+        cursor.records("QLFB", Version, sizeof(std::uint32_t) + sizeof(std::uint16_t));
+    if (!records)
         return std::nullopt;
-    const std::uint32_t count = cursor.number<std::uint32_t>();
-    if (cursor.failed() || count == 0 || count > file.size() / 6)
-        return std::nullopt;
+    const std::uint32_t count = *records;
     FormsBlocks index;
     index.keys_.reserve(count);
     index.sizes_.reserve(count);
