@@ -53,16 +53,7 @@ std::string Utf8(std::u16string_view text)
     std::string utf8;
     for (const char16_t unit : text) {
         Require(unit < 0xD800 || unit >= 0xE000);
-        if (unit < 0x80) {
-            utf8 += char(unit);
-        } else if (unit < 0x800) {
-            utf8 += char(0xC0 | (unit >> 6));
-            utf8 += char(0x80 | (unit & 0x3F));
-        } else {
-            utf8 += char(0xE0 | (unit >> 12));
-            utf8 += char(0x80 | ((unit >> 6) & 0x3F));
-            utf8 += char(0x80 | (unit & 0x3F));
-        }
+        plain::AppendUtf8(utf8, unit);
     }
     return utf8;
 }

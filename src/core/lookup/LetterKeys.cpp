@@ -100,6 +100,19 @@ std::optional<bool> EqualButForCase(std::string_view a, std::string_view b)
     return told ? std::optional<bool>(true) : std::nullopt;
 }
 
+void AppendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+        return;
+    }
+    const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    static constexpr unsigned char Lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    out += char(Lead[length] | (c >> (6 * (length - 1))));
+    for (int i = length - 2; i >= 0; --i)
+        out += char(0x80 | ((c >> (6 * i)) & 0x3F));
+}
+
 std::optional<char32_t> NextCharacter(std::string_view utf8, std::size_t &at)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };

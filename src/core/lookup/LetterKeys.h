@@ -38,6 +38,9 @@ std::optional<std::string> AsciiKey(std::string_view utf8);
 // surrogates, no overlong forms, nothing past U+10FFFF, no noncharacters.
 bool IsCleanUtf8(std::string_view bytes);
 
+// Appends the character in UTF-8.
+void AppendUtf8(std::string &out, char32_t c);
+
 // The next character of valid UTF-8 at `at`, which moves past it; nullopt on bytes that
 // are none.
 std::optional<char32_t> NextCharacter(std::string_view utf8, std::size_t &at);

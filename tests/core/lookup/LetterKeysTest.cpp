@@ -39,6 +39,9 @@ TEST(LetterKeys, AgreeWithTheToolkitOverEveryCharacter)
         } else {
             ASSERT_EQ(ascii, std::nullopt) << std::hex << unsigned(c);
         }
+        std::string utf8;
+        plain::AppendUtf8(utf8, c);
+        ASSERT_EQ(utf8, text.toStdString()) << std::hex << unsigned(c);
         const QString folded = HeadwordIndex::fold(text);
         if (const std::optional<char32_t> fold = plain::KnownFoldOf(c))
             ASSERT_EQ(folded, Text(*fold)) << std::hex << unsigned(c);
