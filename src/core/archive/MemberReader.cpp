@@ -2,6 +2,7 @@
 #include "core/archive/MemberReader.h"
 
 #include "core/archive/WinZipAes.h"
+#include "core/lookup/LetterKeys.h"
 
 #include <nettle/memops.h>
 #include <zlib.h>
@@ -76,20 +77,6 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
-void AppendCodePoint(std::string &out, unsigned code)
-{
-    if (code < 0x80) {
-        out += char(code);
-    } else if (code < 0x800) {
-        out += char(0xC0 | (code >> 6));
-        out += char(0x80 | (code & 0x3F));
-    } else {
-        out += char(0xE0 | (code >> 12));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    }
-}
-
 // A member's name as text: UTF-8 when it says so or is so (a byte that is no UTF-8 then
 // shown as U+FFFD), else the old PC code page's ASCII-compatible Latin-1 reading.
 std::string NameOf(const zip::Entry &entry)
@@ -102,11 +89,11 @@ std::string NameOf(const zip::Entry &entry)
     for (std::size_t at = 0; at < entry.name.size();) {
         const std::size_t length = utf8 ? Utf8SequenceAt(entry.name.substr(at)) : 1;
         if (length == 0)
-            AppendCodePoint(name, 0xFFFD);
+            plain::AppendUtf8(name, 0xFFFD);
         else if (utf8)
             name.append(entry.name.substr(at, length));
         else
-            AppendCodePoint(name, static_cast<unsigned char>(entry.name[at]));
+            plain::AppendUtf8(name, static_cast<unsigned char>(entry.name[at]));
         at += std::max<std::size_t>(length, 1);
     }
     return name;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/archive/WinZipAes.h"
 
-#include <nettle/memxor.h>
 #include <nettle/pbkdf2.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillet::winzip {
 
@@ -38,6 +38,27 @@ CounterMode::CounterMode(const Keys &keys)
     aes256_set_encrypt_key(&aes_, keys.cipher.data());
 }
 
+namespace {
+
+// out = in XOR stream, eight bytes at a time: nettle's memxor3 goes a word at a time
+// through a call per piece, several times slower over the headwords' megabyte.
+void XorInto(std::uint8_t *out, const std::uint8_t *in, const std::uint8_t *stream, std::size_t n)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        std::memcpy(&a, in + i, 8);
+        std::memcpy(&b, stream + i, 8);
+        a ^= b;
+        std::memcpy(out + i, &a, 8);
+    }
+    for (; i < n; ++i)
+        out[i] = std::uint8_t(in[i] ^ stream[i]);
+}
+
+} // namespace
+
 void CounterMode::apply(const std::uint8_t *in, std::uint8_t *out, std::size_t size)
 {
     std::array<std::uint8_t, BatchBlocks * AES_BLOCK_SIZE> stream{};
@@ -51,10 +72,7 @@ void CounterMode::apply(const std::uint8_t *in, std::uint8_t *out, std::size_t s
         }
         aes256_encrypt(&aes_, blocks * AES_BLOCK_SIZE, stream.data(), stream.data());
         const std::size_t n = std::min(size, blocks * AES_BLOCK_SIZE);
-        if (in == out)
-            memxor(out, stream.data(), n);
-        else
-            memxor3(out, in, stream.data(), n);
+        XorInto(out, in, stream.data(), n);
         in += n;
         out += n;
         size -= n;
