@@ -59,8 +59,15 @@ std::size_t Utf8SequenceAt(std::string_view bytes)
     return length;
 }
 
+bool IsAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
+    if (IsAscii(bytes))
+        return true;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t length = Utf8SequenceAt(bytes.substr(at));
         if (length == 0)
@@ -74,6 +81,8 @@ bool IsValidUtf8(std::string_view bytes)
 // shown as U+FFFD), else the old PC code page's ASCII-compatible Latin-1 reading.
 std::string NameOf(const zip::Entry &entry)
 {
+    if (IsAscii(entry.name))
+        return std::string(entry.name);
     const bool utf8 = entry.utf8Name || IsValidUtf8(entry.name);
     std::string name;
     name.reserve(entry.name.size());
@@ -105,6 +114,8 @@ std::size_t ControlAt(std::string_view text)
 
 bool HasControl(std::string_view text)
 {
+    if (IsAscii(text))
+        return std::any_of(text.begin(), text.end(), [](char c) { return c < 0x20 || c == 0x7F; });
     for (std::size_t at = 0; at < text.size(); ++at)
         if (ControlAt(text.substr(at)) != 0)
             return true;
