@@ -13,6 +13,8 @@
 #include <QList>
 #include <QProcessEnvironment>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -64,8 +66,22 @@ private:
     static inline QString detail_;
 };
 
+// Every page the window touches for the first time costs it: the dictionary is unpacked
+// into buffers of a few megabytes that are let go once their contents are in place. Kept
+// in the heap (not handed back to the system at once) and in one arena for all threads,
+// their pages serve the next buffers again instead of fresh ones.
+void KeepFreedMemoryForReuse()
+{
+    constexpr int MmapThreshold = 32 * 1024 * 1024; // the most glibc takes
+    constexpr int TrimThreshold = 64 * 1024 * 1024;
+    mallopt(M_MMAP_THRESHOLD, MmapThreshold);
+    mallopt(M_TRIM_THRESHOLD, TrimThreshold);
+    mallopt(M_ARENA_MAX, 1);
+}
+
 int RunWindow(int argc, char **argv, const QStringList &arguments)
 {
+    KeepFreedMemoryForReuse();
     if (const auto missing = quillet::MissingDisplay(QProcessEnvironment::systemEnvironment(), arguments)) {
         std::fputs(qUtf8Printable(quillet::ErrorLine(*missing)), stderr);
         return quillet::ExitError;

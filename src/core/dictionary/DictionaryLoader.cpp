@@ -95,7 +95,9 @@ TextFile SplitTextFile(QByteArray contents)
     if (text.lines.empty())
         return Problem(u"the file is empty"_s);
     text.utf8 = std::move(contents);
-    return all.isValidUtf8() ? text : InUtf8(text);
+    if (!all.isValidUtf8())
+        return InUtf8(text);
+    return text;
 }
 
 // Takes one member out of what was read; empty when the archive lacks it.

@@ -70,7 +70,8 @@ void HeadwordText::reserve(std::size_t bytes, std::size_t entries)
 
 bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order)
 {
-    std::vector<std::uint32_t> starts;
+    // Entry 1 starts behind the separator in front; each separator ends one entry.
+    std::vector<std::uint32_t> starts{1};
     if (bytes.empty() || bytes.front() != Separator || bytes.back() != Separator || entries < 0
         || bytes.size() >= std::numeric_limits<std::uint32_t>::max())
         return false;
@@ -80,7 +81,7 @@ bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order
         at = std::size_t(next - bytes.data());
         starts.push_back(std::uint32_t(at + 1));
     }
-    if (starts.size() != std::size_t(entries))
+    if (starts.size() != std::size_t(entries) + 1)
         return false;
     if (!order.empty()) {
         std::vector<bool> seen(std::size_t(entries) + 1);
@@ -93,8 +94,7 @@ bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order
             return false;
     }
     bytes_ = std::move(bytes);
-    starts_.assign(1, 1);
-    starts_.insert(starts_.end(), starts.begin(), starts.end());
+    starts_ = std::move(starts);
     byteCounts_.reset();
     byteOrder_ = std::move(order);
     return true;

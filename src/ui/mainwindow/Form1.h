@@ -13,6 +13,7 @@
 #include "core/terms/TermIndex.h"
 #include "ui/tooltip/cTooltip.h"
 
+#include <QFuture>
 #include <QImage>
 #include <QPixmap>
 #include <QRegion>
@@ -23,8 +24,10 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <thread>
 
 class QAction;
+class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -362,9 +365,12 @@ private:
         QList<BilingualText> problems;
     };
     std::future<PersonalRead> personalRead_;
-    // The dictionary, read from the archive on another thread from startReading() on; the
-    // load sequence waits for it where it loads the dictionary.
-    std::future<DictionaryRead> dictionaryRead_;
+    // The dictionary, read from the archive on a thread of its own from startReading() on;
+    // the load sequence waits for it where it loads the dictionary, woken when it is read
+    // (or when the window closes meanwhile).
+    QFuture<DictionaryRead> dictionaryRead_;
+    std::jthread dictionaryReader_; // ends before the future it fills goes
+    QEventLoop *dictionaryWait_ = nullptr; // the load sequence's wait, while it waits
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;

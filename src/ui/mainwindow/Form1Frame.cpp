@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QPromise>
 #include <QWindow>
 
 #include <cmath>
@@ -61,10 +62,19 @@ void Form1::setUpFrame()
 
 void Form1::startReading()
 {
-    if (dictionaryRead_.valid() || backgroundRead_.valid())
+    if (dictionaryReader_.joinable() || backgroundRead_.valid())
         return;
-    dictionaryRead_ =
-        std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); });
+    QPromise<DictionaryRead> read;
+    dictionaryRead_ = read.future();
+    dictionaryReader_ = std::jthread([read = std::move(read), loader = DictionaryLoader(setup_.programDir)]() mutable {
+        read.start();
+        try {
+            read.addResult(loader.read());
+        } catch (...) {
+            read.setException(std::current_exception());
+        }
+        read.finish();
+    });
     backgroundRead_ = std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
                                                                  .filePath(files::Background)] { return QImage(path); });
 }
