@@ -5,11 +5,14 @@
 #include "core/app/DisplayCheck.h"
 #include "core/app/ShutdownRequests.h"
 #include "core/app/UserHome.h"
+#include "core/dictionary/DictionaryReadAhead.h"
 #include "ui/bus/WindowBus.h"
 #include "ui/mainwindow/Form1.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QProcessEnvironment>
 
@@ -17,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -79,6 +83,12 @@ void KeepFreedMemoryForReuse()
     mallopt(M_ARENA_MAX, 1);
 }
 
+// The program's folder as the application object tells it, before there is one.
+QString ProgramDirBeforeApplication()
+{
+    return QFileInfo(QFile::symLinkTarget(u"/proc/self/exe"_s)).absolutePath();
+}
+
 int RunWindow(int argc, char **argv, const QStringList &arguments)
 {
     KeepFreedMemoryForReuse();
@@ -86,6 +96,8 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
         std::fputs(qUtf8Printable(quillet::ErrorLine(*missing)), stderr);
         return quillet::ExitError;
     }
+    // The dictionary is read while the application object and the window are made.
+    auto dictionary = std::make_unique<quillet::DictionaryReadAhead>(ProgramDirBeforeApplication());
     std::optional<DisplayWatch> watch(std::in_place);
     QApplication app(argc, argv);
     watch.reset();
@@ -111,7 +123,7 @@ int RunWindow(int argc, char **argv, const QStringList &arguments)
     case quillet::WindowBus::Claim::Claimed: break;
     }
     // This start is the window: its dictionary is read while the load sequence runs.
-    form.startReading();
+    form.startReading(std::move(dictionary));
     // What the command line asked of the window waits for the dictionary, as a request
     // over the bus would.
     const quillet::CommandLineRequest request = quillet::ParseCommandLine(arguments);

@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
-#include <QPromise>
 #include <QWindow>
 
 #include <cmath>
@@ -60,21 +59,14 @@ void Form1::setUpFrame()
     });
 }
 
-void Form1::startReading()
+void Form1::startReading(std::unique_ptr<DictionaryReadAhead> dictionary)
 {
-    if (dictionaryReader_.joinable() || backgroundRead_.valid())
+    if (dictionaryRead_ || backgroundRead_.valid())
         return;
-    QPromise<DictionaryRead> read;
-    dictionaryRead_ = read.future();
-    dictionaryReader_ = std::jthread([read = std::move(read), loader = DictionaryLoader(setup_.programDir)]() mutable {
-        read.start();
-        try {
-            read.addResult(loader.read());
-        } catch (...) {
-            read.setException(std::current_exception());
-        }
-        read.finish();
-    });
+    if (dictionary && dictionary->programDir() == setup_.programDir)
+        dictionaryRead_ = std::move(dictionary);
+    else
+        dictionaryRead_ = std::make_unique<DictionaryReadAhead>(setup_.programDir);
     backgroundRead_ = std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
                                                                  .filePath(files::Background)] { return QImage(path); });
 }

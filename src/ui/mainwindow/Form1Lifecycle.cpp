@@ -144,20 +144,20 @@ Form1::LoadOutcome Form1::Form_Load()
 LoadResult Form1::loadDictionary(LoadingIndicator &indicator)
 {
     indicator.extracting();
-    if (!dictionaryReader_.joinable())
+    if (!dictionaryRead_)
         return LoadResult{false, true, {}};
-    if (!unloaded_ && !dictionaryRead_.isFinished()) {
+    if (!unloaded_ && !dictionaryRead_->reading().isFinished()) {
         QEventLoop wait;
         QFutureWatcher<DictionaryRead> read;
         connect(&read, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
-        read.setFuture(dictionaryRead_); // tells at once when it is read already
+        read.setFuture(dictionaryRead_->reading()); // tells at once when it is read already
         dictionaryWait_ = &wait;
         wait.exec();
         dictionaryWait_ = nullptr;
     }
     if (unloaded_)
         return LoadResult{false, true, {}};
-    return DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator, dictionaryRead_.takeResult());
+    return DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator, dictionaryRead_->take());
 }
 
 void Form1::Form_Unload()
