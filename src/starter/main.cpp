@@ -6,8 +6,9 @@
 //   bus and hands those it cannot answer on to the programs below;
 // - else, without arguments, the window, quillet-app, which finds its libraries with the
 //   signals still held back, takes them over and lets them in;
-// - else the command line, quillet-cli, which needs none of the window's libraries (and
-//   hands arguments that ask for the window, Qt's own options, on to quillet-app).
+// - else the command line: quillet-lookup, which answers the common look-ups without Qt
+//   and hands everything else to quillet-cli, which needs none of the window's libraries
+//   (and hands arguments that ask for the window, Qt's own options, on to quillet-app).
 // A request to end that comes at any moment is so answered by the program's own orderly
 // shut-down, never by the system's default of killing it. This file uses the C library
 // only: nothing else is loaded before the signals are held.
@@ -26,7 +27,7 @@
 namespace {
 
 constexpr const char *WindowProgram = "quillet-app";
-constexpr const char *CommandLineProgram = "quillet-cli";
+constexpr const char *CommandLineProgram = "quillet-lookup";
 constexpr const char *BusProgram = "quillet-bus";
 
 } // namespace

@@ -19,7 +19,7 @@ DESTDIR="$stage" "$cmake" --install "$build" --prefix "$prefix" >"$stage/install
     || fail "install failed: $(cat "$stage/install.log")"
 root="$stage$prefix"
 
-for file in bin/quillet libexec/quillet/quillet-app libexec/quillet/quillet-cli libexec/quillet/quillet-bus; do
+for file in bin/quillet libexec/quillet/quillet-app libexec/quillet/quillet-cli libexec/quillet/quillet-lookup libexec/quillet/quillet-bus; do
     [[ -x "$root/$file" && ! -L "$root/$file" ]] || fail "$file is not installed as a program"
 done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
@@ -33,7 +33,7 @@ done
 cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
 ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-centre entry in share/metainfo"
 # Nothing of the data beside the program any more.
-[[ -z "$(ls -A "$root/libexec/quillet" | grep -vx -e quillet-app -e quillet-cli -e quillet-bus)" ]] \
+[[ -z "$(ls -A "$root/libexec/quillet" | grep -vx -e quillet-app -e quillet-cli -e quillet-lookup -e quillet-bus)" ]] \
     || fail "libexec/quillet holds $(ls "$root/libexec/quillet")"
 
 # The session bus starts the installed starter, wherever the prefix put it: the default

@@ -71,23 +71,24 @@ QByteArray Salt()
 } // namespace
 
 ArchiveWriter::ArchiveWriter(const QString &path, const QByteArray &password)
-    : file_(path), salt_(Salt()), keys_(winzip::DeriveKeys(password, salt_))
+    : file_(path), salt_(Salt()), keys_(winzip::DeriveKeys(password.toStdString(), salt_.toStdString()))
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!file_.open(QIODevice::WriteOnly))
         throw PackError(u"%1: cannot write: %2"_s.arg(path, file_.errorString()));
 }
 
-void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
+void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents, Packing packing)
 {
+    const bool stored = packing == Packing::Stored;
     QByteArray data = salt_;
     data.append(reinterpret_cast<const char *>(keys_.check.data()), winzip::CheckBytes);
-    data += Deflate(contents);
+    data += stored ? contents.toByteArray() : Deflate(contents);
     auto *const encrypted = reinterpret_cast<std::uint8_t *>(data.data()) + winzip::SaltBytes + winzip::CheckBytes;
     const std::size_t encryptedBytes = std::size_t(data.size()) - winzip::SaltBytes - winzip::CheckBytes;
     winzip::CounterMode(keys_).apply(encrypted, encryptedBytes);
     winzip::Authenticator authenticator(keys_);
-    authenticator.add(QByteArrayView(reinterpret_cast<const char *>(encrypted), qsizetype(encryptedBytes)));
+    authenticator.add(std::string_view(reinterpret_cast<const char *>(encrypted), encryptedBytes));
     const std::array<std::uint8_t, winzip::AuthBytes> code = authenticator.code();
     data.append(reinterpret_cast<const char *>(code.data()), code.size());
     if (contents.size() > MaxZipBytes || offset_ + data.size() > MaxZipBytes || members_ == 0xFFFF)
@@ -99,7 +100,7 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents)
     le::Append<std::uint16_t>(aes, AesVersion);
     aes += "AE";
     aes += char(winzip::Aes256Strength);
-    le::Append<std::uint16_t>(aes, zip::Deflated);
+    le::Append<std::uint16_t>(aes, stored ? zip::Stored : zip::Deflated);
 
     // What the local header and the directory's record have alike, from the version needed on.
     const auto [time, date] = DosTimeAndDate();

@@ -24,8 +24,12 @@ public:
     // Throws PackError when the archive cannot be started.
     ArchiveWriter(const QString &path, const QByteArray &password);
 
+    // How a member's bytes are kept: deflated, or as they are (still encrypted), for a
+    // member every look-up reads whole, which then costs no inflating.
+    enum class Packing { Deflated, Stored };
+
     // Adds one member at the top level of the archive. Throws PackError on failure.
-    void add(QLatin1StringView name, QByteArrayView contents);
+    void add(QLatin1StringView name, QByteArrayView contents, Packing packing = Packing::Deflated);
 
     // Finishes the archive and puts it under its real name. Throws PackError on failure.
     void commit();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/archive/MemberReader.h"
 #include "core/dictionary/DictionaryFiles.h"
 
 #include <QByteArray>
@@ -11,23 +12,9 @@
 
 namespace quillet {
 
-// What the reader is willing to unpack: no more than the loader reads. The shipped
-// dictionary is a few megabytes; anything far beyond that is a damaged or hostile
-// archive, refused before it fills the program's memory.
-struct ArchiveLimits {
-    qint64 memberBytes = files::MaxMemberBytes;
-    qint64 totalBytes = files::MaxArchiveBytes;
-    int members = 10'000;
-};
-
-// Why a read gave no members.
-enum class ArchiveStatus {
-    Ok,
-    Missing,       // the archive does not exist or cannot be opened
-    WrongPassword,
-    Corrupt,       // damaged, truncated, not an archive, or a member that is no plain file
-    TooLarge,      // a member, or all of them together, unpack past the limits
-};
+// The limits and the causes of a failed read are the plain reader's.
+using ArchiveLimits = plain::ArchiveLimits;
+using ArchiveStatus = plain::ArchiveStatus;
 
 // The members read, by name; a member asked for that the archive lacks is not there.
 struct ArchiveContents {
@@ -40,14 +27,9 @@ struct ArchiveContents {
     const QByteArray *member(QLatin1StringView name) const;
 };
 
-// Reads members of the password-protected ZIP archive (WinZip AES-256, as the packer
-// writes it; plain stored or deflated members too) straight into memory: nothing
-// decrypted is ever written to a file. The archive is mapped, its central directory read,
-// and only the members asked for are touched: each one's authentication code is checked
-// over its encrypted bytes before anything is decrypted, and it is inflated to no more
-// than the size its header gives, within the limits. All or nothing: a member is given
-// only when every member asked for was read whole. Every member of the archive must be a
-// regular file with a plain name, and each is counted against the limits.
+// Reads members of the password-protected ZIP archive into memory, as Qt's types, through
+// plain::MemberReader (see there what is checked). All or nothing: a member is given only
+// when every member asked for was read whole; the limits count all of them together.
 class ArchiveReader {
 public:
     ArchiveReader(QString archivePath, QByteArray password, ArchiveLimits limits = {});

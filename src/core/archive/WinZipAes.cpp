@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/archive/WinZipAes.h"
 
-#include <nettle/memxor.h>
 #include <nettle/pbkdf2.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillet::winzip {
 
@@ -14,14 +14,14 @@ constexpr unsigned Iterations = 1000;
 // The counter blocks encrypted at a time: AES in hardware works on several at once.
 constexpr std::size_t BatchBlocks = 64;
 
-const std::uint8_t *Bytes(QByteArrayView view)
+const std::uint8_t *Bytes(std::string_view view)
 {
     return reinterpret_cast<const std::uint8_t *>(view.data());
 }
 
 } // namespace
 
-Keys DeriveKeys(QByteArrayView password, QByteArrayView salt)
+Keys DeriveKeys(std::string_view password, std::string_view salt)
 {
     std::array<std::uint8_t, 2 * KeyBytes + CheckBytes> derived{};
     pbkdf2_hmac_sha1(std::size_t(password.size()), Bytes(password), Iterations, std::size_t(salt.size()), Bytes(salt),
@@ -38,7 +38,28 @@ CounterMode::CounterMode(const Keys &keys)
     aes256_set_encrypt_key(&aes_, keys.cipher.data());
 }
 
-void CounterMode::apply(std::uint8_t *data, std::size_t size)
+namespace {
+
+// out = in XOR stream, eight bytes at a time: nettle's memxor3 goes a word at a time
+// through a call per piece, several times slower over the headwords' megabyte.
+void XorInto(std::uint8_t *out, const std::uint8_t *in, const std::uint8_t *stream, std::size_t n)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        std::memcpy(&a, in + i, 8);
+        std::memcpy(&b, stream + i, 8);
+        a ^= b;
+        std::memcpy(out + i, &a, 8);
+    }
+    for (; i < n; ++i)
+        out[i] = std::uint8_t(in[i] ^ stream[i]);
+}
+
+} // namespace
+
+void CounterMode::apply(const std::uint8_t *in, std::uint8_t *out, std::size_t size)
 {
     std::array<std::uint8_t, BatchBlocks * AES_BLOCK_SIZE> stream{};
     while (size > 0) {
@@ -51,8 +72,9 @@ void CounterMode::apply(std::uint8_t *data, std::size_t size)
         }
         aes256_encrypt(&aes_, blocks * AES_BLOCK_SIZE, stream.data(), stream.data());
         const std::size_t n = std::min(size, blocks * AES_BLOCK_SIZE);
-        memxor(data, stream.data(), n);
-        data += n;
+        XorInto(out, in, stream.data(), n);
+        in += n;
+        out += n;
         size -= n;
     }
 }
@@ -62,7 +84,7 @@ Authenticator::Authenticator(const Keys &keys)
     hmac_sha1_set_key(&hmac_, keys.authentication.size(), keys.authentication.data());
 }
 
-void Authenticator::add(QByteArrayView encrypted)
+void Authenticator::add(std::string_view encrypted)
 {
     hmac_sha1_update(&hmac_, std::size_t(encrypted.size()), Bytes(encrypted));
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArrayView>
-
 #include <nettle/aes.h>
 #include <nettle/hmac.h>
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 // WinZip's AES encryption of a ZIP member (AE-1 and AE-2, AES-256), the scheme the packer
 // writes and the reader reads: the member's data is a salt, a two-byte password check,
@@ -32,7 +31,7 @@ struct Keys {
     std::array<std::uint8_t, KeyBytes> authentication{};
     std::array<std::uint8_t, CheckBytes> check{};
 };
-Keys DeriveKeys(QByteArrayView password, QByteArrayView salt);
+Keys DeriveKeys(std::string_view password, std::string_view salt);
 
 // AES-256 in counter mode with WinZip's counter: little-endian, starting at 1. Encrypting
 // and decrypting are the same; a member is processed in order, in pieces whose sizes are
@@ -40,7 +39,9 @@ Keys DeriveKeys(QByteArrayView password, QByteArrayView salt);
 class CounterMode {
 public:
     explicit CounterMode(const Keys &keys);
-    void apply(std::uint8_t *data, std::size_t size);
+    void apply(std::uint8_t *data, std::size_t size) { apply(data, data, size); }
+    // From `in` to `out`, which may be the same bytes.
+    void apply(const std::uint8_t *in, std::uint8_t *out, std::size_t size);
 
 private:
     aes256_ctx aes_{};
@@ -51,7 +52,7 @@ private:
 class Authenticator {
 public:
     explicit Authenticator(const Keys &keys);
-    void add(QByteArrayView encrypted);
+    void add(std::string_view encrypted);
     std::array<std::uint8_t, AuthBytes> code();
 
 private:

@@ -1,39 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/archive/ZipDirectory.h"
 
-#include <QtEndian>
-
-using namespace Qt::StringLiterals;
+#include <algorithm>
+#include <cstring>
 
 namespace quillet::zip {
 
 namespace {
 
-constexpr qsizetype EndBytes = 22;
-constexpr qsizetype EntryBytes = 46;
-constexpr qsizetype LocalBytes = 30;
-constexpr qsizetype MaxCommentBytes = 0xFFFF;
+constexpr std::size_t EndBytes = 22;
+constexpr std::size_t EntryBytes = 46;
+constexpr std::size_t LocalBytes = 30;
+constexpr std::size_t MaxCommentBytes = 0xFFFF;
 constexpr std::uint32_t FileTypeMask = 0170000;
 constexpr std::uint32_t RegularFile = 0100000;
 
 template <typename T>
-T At(QByteArrayView bytes, qsizetype offset)
+T At(std::string_view bytes, std::size_t offset)
 {
-    return qFromLittleEndian<T>(bytes.data() + offset);
+    T value = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        value |= T(T(static_cast<unsigned char>(bytes[offset + i])) << (8 * i));
+    return value;
 }
 
 // The end-of-directory record: the last one in the file, within a comment's length of its end.
-std::optional<qsizetype> FindEnd(QByteArrayView file)
+std::optional<std::size_t> FindEnd(std::string_view file)
 {
-    const qsizetype last = file.size() - EndBytes;
-    const qsizetype first = std::max<qsizetype>(0, last - MaxCommentBytes);
-    for (qsizetype at = last; at >= first; --at)
+    const std::size_t last = file.size() - EndBytes;
+    const std::size_t first = last > MaxCommentBytes ? last - MaxCommentBytes : 0;
+    for (std::size_t at = last + 1; at-- > first;)
         if (At<std::uint32_t>(file, at) == EndSignature && at + EndBytes + At<std::uint16_t>(file, at + 20) <= file.size())
             return at;
     return std::nullopt;
 }
 
-Entry EntryAt(QByteArrayView record, qsizetype nameBytes, qsizetype extraBytes)
+Entry EntryAt(std::string_view record, std::size_t nameBytes, std::size_t extraBytes)
 {
     Entry entry;
     entry.madeBy = At<std::uint16_t>(record, 4);
@@ -45,8 +47,8 @@ Entry EntryAt(QByteArrayView record, qsizetype nameBytes, qsizetype extraBytes)
     entry.size = At<std::uint32_t>(record, 24);
     entry.attributes = At<std::uint32_t>(record, 38);
     entry.localOffset = At<std::uint32_t>(record, 42);
-    entry.name = record.sliced(EntryBytes, nameBytes);
-    entry.extra = record.sliced(EntryBytes + nameBytes, extraBytes);
+    entry.name = record.substr(EntryBytes, nameBytes);
+    entry.extra = record.substr(EntryBytes + nameBytes, extraBytes);
     return entry;
 }
 
@@ -63,79 +65,81 @@ bool Entry::isSpecialFile() const
     return (madeBy >> 8) == UnixSystem && type != 0 && type != RegularFile;
 }
 
-std::optional<QByteArrayView> Entry::extraField(std::uint16_t id) const
+std::optional<std::string_view> Entry::extraField(std::uint16_t id) const
 {
-    for (qsizetype at = 0; at + 4 <= extra.size();) {
-        const qsizetype size = At<std::uint16_t>(extra, at + 2);
+    for (std::size_t at = 0; at + 4 <= extra.size();) {
+        const std::size_t size = At<std::uint16_t>(extra, at + 2);
         if (at + 4 + size > extra.size())
             break;
         if (At<std::uint16_t>(extra, at) == id)
-            return extra.sliced(at + 4, size);
+            return extra.substr(at + 4, size);
         at += 4 + size;
     }
     return std::nullopt;
 }
 
-std::optional<std::vector<Entry>> ReadDirectory(QByteArrayView file, QString &problem)
+Entry Directory::next(std::size_t &at) const
 {
-    const std::optional<qsizetype> end = file.size() >= EndBytes ? FindEnd(file) : std::nullopt;
+    const std::string_view rest = records.substr(at);
+    const std::size_t name = At<std::uint16_t>(rest, 28);
+    const std::size_t extra = At<std::uint16_t>(rest, 30);
+    const std::size_t length = EntryBytes + name + extra + At<std::uint16_t>(rest, 32);
+    at += length;
+    return EntryAt(rest.substr(0, length), name, extra);
+}
+
+std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem)
+{
+    const std::optional<std::size_t> end = file.size() >= EndBytes ? FindEnd(file) : std::nullopt;
     if (!end) {
-        problem = u"no central directory"_s;
+        problem = "no central directory";
         return std::nullopt;
     }
-    const QByteArrayView record = file.sliced(*end, EndBytes);
-    const qsizetype count = At<std::uint16_t>(record, 10);
-    const qsizetype size = At<std::uint32_t>(record, 12);
-    const qsizetype offset = At<std::uint32_t>(record, 16);
+    const std::string_view record = file.substr(*end, EndBytes);
+    const std::size_t count = At<std::uint16_t>(record, 10);
+    const std::size_t size = At<std::uint32_t>(record, 12);
+    const std::size_t offset = At<std::uint32_t>(record, 16);
     if (At<std::uint16_t>(record, 4) != 0 || At<std::uint16_t>(record, 6) != 0 || count == 0xFFFF
         || offset == 0xFFFFFFFF) {
-        problem = u"a multi-part or ZIP64 archive"_s;
+        problem = "a multi-part or ZIP64 archive";
         return std::nullopt;
     }
     if (offset + size > *end) {
-        problem = u"the central directory lies outside the file"_s;
+        problem = "the central directory lies outside the file";
         return std::nullopt;
     }
-    const QByteArrayView directory = file.sliced(offset, size);
-    std::vector<Entry> entries;
-    qsizetype at = 0;
-    for (qsizetype k = 0; k < count; ++k) {
-        if (at + EntryBytes > directory.size() || At<std::uint32_t>(directory, at) != EntrySignature) {
-            problem = u"the central directory is damaged"_s;
+    const Directory directory{file.substr(offset, size), count};
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string_view rest = directory.records.substr(at);
+        if (rest.size() < EntryBytes || At<std::uint32_t>(rest, 0) != EntrySignature
+            || EntryBytes + At<std::uint16_t>(rest, 28) + At<std::uint16_t>(rest, 30) + At<std::uint16_t>(rest, 32)
+                   > rest.size()) {
+            problem = "the central directory is damaged";
             return std::nullopt;
         }
-        const qsizetype name = At<std::uint16_t>(directory, at + 28);
-        const qsizetype extra = At<std::uint16_t>(directory, at + 30);
-        const qsizetype comment = At<std::uint16_t>(directory, at + 32);
-        const qsizetype length = EntryBytes + name + extra + comment;
-        if (at + length > directory.size()) {
-            problem = u"the central directory is damaged"_s;
+        if (IsZip64(directory.next(at))) {
+            problem = "a ZIP64 member";
             return std::nullopt;
         }
-        entries.push_back(EntryAt(directory.sliced(at, length), name, extra));
-        if (IsZip64(entries.back())) {
-            problem = u"a ZIP64 member"_s;
-            return std::nullopt;
-        }
-        at += length;
     }
-    return entries;
+    return directory;
 }
 
-std::optional<QByteArrayView> StoredData(QByteArrayView file, const Entry &entry, QString &problem)
+std::optional<std::string_view> StoredData(std::string_view file, const Entry &entry, std::string &problem)
 {
-    const qsizetype local = entry.localOffset;
+    const std::size_t local = entry.localOffset;
     if (local + LocalBytes > file.size() || At<std::uint32_t>(file, local) != LocalSignature) {
-        problem = u"its local header is missing"_s;
+        problem = "its local header is missing";
         return std::nullopt;
     }
-    const qsizetype name = At<std::uint16_t>(file, local + 26);
-    const qsizetype start = local + LocalBytes + name + At<std::uint16_t>(file, local + 28);
-    if (start + qsizetype(entry.packedSize) > file.size() || file.sliced(local + LocalBytes, name) != entry.name) {
-        problem = u"its local header does not match the directory"_s;
+    const std::size_t name = At<std::uint16_t>(file, local + 26);
+    const std::size_t start = local + LocalBytes + name + At<std::uint16_t>(file, local + 28);
+    if (start + std::size_t(entry.packedSize) > file.size() || file.substr(local + LocalBytes, name) != entry.name) {
+        problem = "its local header does not match the directory";
         return std::nullopt;
     }
-    return file.sliced(start, entry.packedSize);
+    return file.substr(start, entry.packedSize);
 }
 
 } // namespace quillet::zip

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-
 #include <cstdint>
 #include <optional>
-#include <vector>
+#include <string>
+#include <string_view>
 
 namespace quillet::zip {
 
@@ -21,7 +19,7 @@ inline constexpr std::uint16_t Deflated = 8;
 
 // One member as the ZIP archive's central directory describes it.
 struct Entry {
-    QByteArrayView name;        // as stored
+    std::string_view name;      // as stored
     bool utf8Name = false;      // the name is UTF-8 (else the old PC code page)
     std::uint16_t madeBy = 0;   // high byte: the system that made it (3 for Unix)
     std::uint16_t flags = 0;    // bit 0: encrypted
@@ -31,23 +29,33 @@ struct Entry {
     std::uint32_t size = 0;
     std::uint32_t attributes = 0; // on Unix, the file's mode in the high 16 bits
     std::uint32_t localOffset = 0;
-    QByteArrayView extra;
+    std::string_view extra;
 
     bool encrypted() const { return (flags & 1u) != 0; }
     // Whether the system that made it says it is something other than a regular file.
     bool isSpecialFile() const;
     // The data of the extra field with this id, if the entry has one.
-    std::optional<QByteArrayView> extraField(std::uint16_t id) const;
+    std::optional<std::string_view> extraField(std::uint16_t id) const;
 };
 
-// The members of the archive held in `file`, in the order of its central directory;
-// nullopt, with the cause in `problem`, when the file is no ZIP archive or a damaged one
-// (truncated, or with a directory pointing outside it). Archives too large for the
-// classic format's 32-bit fields (ZIP64) are refused.
-std::optional<std::vector<Entry>> ReadDirectory(QByteArrayView file, QString &problem);
+// The central directory of the archive held in a file, its records checked: `count`
+// entries, one after the other in `records`.
+struct Directory {
+    std::string_view records;
+    std::size_t count = 0;
+
+    // The entry whose record starts at `at` (0 for the first), and `at` moved to the next.
+    Entry next(std::size_t &at) const;
+};
+
+// The directory of the archive held in `file`; nullopt, with the cause in `problem`, when
+// the file is no ZIP archive or a damaged one (truncated, or with a directory pointing
+// outside it). Archives too large for the classic format's 32-bit fields (ZIP64) are
+// refused. Nothing is copied: the entries are read from the file as they are walked.
+std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem);
 
 // The entry's data as stored (compressed, and encrypted when it is): nullopt, with the
 // cause in `problem`, when its local header is damaged or the data runs past the file.
-std::optional<QByteArrayView> StoredData(QByteArrayView file, const Entry &entry, QString &problem);
+std::optional<std::string_view> StoredData(std::string_view file, const Entry &entry, std::string &problem);
 
 } // namespace quillet::zip

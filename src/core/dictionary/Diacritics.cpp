@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/Diacritics.h"
 
+#include "core/lookup/LetterKeys.h"
+
 #include <array>
 
 namespace quillet {
@@ -21,11 +23,6 @@ char16_t StrokedLetter(char16_t c)
     case u'Ħ': return u'H';
     default: return 0;
     }
-}
-
-bool IsCombiningMark(char16_t c)
-{
-    return c >= 0x0300 && c <= 0x036F;
 }
 
 // The plain letter under a marked Latin letter, or the character itself.
@@ -65,7 +62,7 @@ std::optional<char16_t> WithoutMarks(char16_t unit)
 {
     if (unit < 0x80)
         return unit;
-    if (IsCombiningMark(unit))
+    if (plain::IsCombiningMark(unit))
         return std::nullopt;
     return CachedPlainLetter(unit);
 }

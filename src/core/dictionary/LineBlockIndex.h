@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dictionary/LineBlocks.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QLatin1StringView>
@@ -15,16 +17,18 @@ namespace quillet {
 // stores a direction's translations: a look-up unpacks only the blocks holding the lines
 // it prints, the window all of them, end to end. Every block but the last ends at a line
 // end; the index gives each block's number of lines (as ForEachLine counts them) and its
-// byte count.
+// byte count. The reading side is plain::LineBlocks, for programs without Qt too.
 //
 //   "QLLB", version, number of blocks (little-endian 32-bit words); then for each block
 //   its number of lines and its byte count (32-bit words).
 class LineBlockIndex {
 public:
-    static constexpr quint32 Version = 1;
+    static constexpr quint32 Version = plain::LineBlocks::Version;
     // About the size of each block: a look-up that prints a hundred lines spread over the
     // alphabet unpacks a fraction of the member.
     static constexpr qsizetype BlockBytes = 4 * 1024;
+
+    LineBlockIndex() = default;
 
     // The lines cut into blocks (the packer's side).
     static std::vector<QByteArray> split(QByteArrayView lines);
@@ -35,22 +39,24 @@ public:
     // The member of block k (from 1): "<prefix>k.txt".
     static QString blockName(QLatin1StringView prefix, int block);
 
-    int blocks() const { return int(sizes_.size()); }
+    int blocks() const { return blocks_.blocks(); }
     // All the blocks' lines and bytes together.
-    qint64 lines() const { return firstLines_.empty() ? 0 : firstLines_.back() + lineCounts_.back() - 1; }
-    qint64 bytes() const { return bytes_; }
+    qint64 lines() const { return blocks_.lines(); }
+    qint64 bytes() const { return blocks_.bytes(); }
     // The block (from 1) holding line k (from 1); nothing past the last line.
-    std::optional<int> blockOf(qint64 line) const;
+    std::optional<int> blockOf(qint64 line) const { return blocks_.blockOf(line); }
     // The number of the block's first line.
-    qint64 firstLine(int block) const { return firstLines_[std::size_t(block - 1)]; }
+    qint64 firstLine(int block) const { return blocks_.firstLine(block); }
     // Whether the bytes are block k as the index describes it; else the index is stale.
-    bool describes(int block, QByteArrayView bytes) const;
+    bool describes(int block, QByteArrayView bytes) const
+    {
+        return blocks_.describes(block, {bytes.data(), std::size_t(bytes.size())});
+    }
 
 private:
-    std::vector<quint32> lineCounts_;
-    std::vector<quint32> sizes_;
-    std::vector<qint64> firstLines_;
-    qint64 bytes_ = 0;
+    explicit LineBlockIndex(plain::LineBlocks blocks) : blocks_(std::move(blocks)) {}
+
+    plain::LineBlocks blocks_;
 };
 
 } // namespace quillet

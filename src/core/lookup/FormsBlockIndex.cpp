@@ -25,8 +25,8 @@ QString KeyOfLine(QByteArrayView line)
 
 QString FirstKey(QByteArrayView block)
 {
-    const qsizetype end = block.indexOf('\n');
-    return KeyOfLine(end < 0 ? block : block.first(end));
+    const std::string_view word = plain::FormsBlocks::firstWord({block.data(), std::size_t(block.size())});
+    return WordKey(QString::fromUtf8(QByteArrayView(word.data(), qsizetype(word.size()))));
 }
 
 } // namespace
@@ -69,21 +69,10 @@ QByteArray FormsBlockIndex::encode(const std::vector<QByteArray> &blocks)
 
 std::optional<FormsBlockIndex> FormsBlockIndex::decode(QByteArrayView file)
 {
-    le::Reader cursor(file);
-    if (!cursor.startsWith(Magic, Version))
+    std::optional<plain::FormsBlocks> blocks = plain::FormsBlocks::decode({file.data(), std::size_t(file.size())});
+    if (!blocks)
         return std::nullopt;
-    const quint32 count = cursor.number<quint32>();
-    FormsBlockIndex index;
-    for (quint32 k = 0; k < count && !cursor.failed(); ++k) {
-        index.sizes_.push_back(cursor.number<quint32>());
-        const QByteArrayView key = cursor.take(cursor.number<quint16>());
-        index.keys_.push_back(QString::fromUtf8(key));
-        if (k > 0 && index.keys_[k] < index.keys_[k - 1])
-            return std::nullopt;
-    }
-    if ((cursor.failed() || !cursor.atEnd()) || index.keys_.size() != count || count == 0)
-        return std::nullopt;
-    return index;
+    return FormsBlockIndex(std::move(*blocks));
 }
 
 QString FormsBlockIndex::blockName(const files::FormsFile &forms, int block)
@@ -93,16 +82,15 @@ QString FormsBlockIndex::blockName(const files::FormsFile &forms, int block)
 
 std::optional<int> FormsBlockIndex::blockOf(const QString &key) const
 {
-    const auto after = std::upper_bound(keys_.begin(), keys_.end(), key);
-    if (after == keys_.begin())
-        return std::nullopt;
-    return int(after - keys_.begin());
+    const QByteArray utf8 = key.toUtf8();
+    return blocks_.blockOf({utf8.constData(), std::size_t(utf8.size())});
 }
 
 bool FormsBlockIndex::describes(int block, QByteArrayView bytes) const
 {
-    const std::size_t i = std::size_t(block - 1);
-    return block >= 1 && i < keys_.size() && bytes.size() == qsizetype(sizes_[i]) && FirstKey(bytes) == keys_[i];
+    const QByteArray key = FirstKey(bytes).toUtf8();
+    return blocks_.describes(block, {bytes.data(), std::size_t(bytes.size())},
+                             {key.constData(), std::size_t(key.size())});
 }
 
 } // namespace quillet

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/dictionary/DictionaryFiles.h"
+#include "core/lookup/FormsBlocks.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -15,15 +16,18 @@ namespace quillet {
 // The forms of one direction cut into blocks, as the packer stores them: the lines in
 // their order (see FormsTable), each block ending at a line end and the lines of one
 // word key never split between two blocks; the index gives each block's first key and
-// byte count, so a look-up finds the one block that can hold its word.
+// byte count, so a look-up finds the one block that can hold its word. The reading side
+// is plain::FormsBlocks, for programs without Qt too.
 //
 //   "QLFB", version, number of blocks (little-endian 32-bit words); then for each block
 //   its byte count (32-bit) and its first key (16-bit byte count, UTF-8 bytes).
 class FormsBlockIndex {
 public:
-    static constexpr quint32 Version = 1;
+    static constexpr quint32 Version = plain::FormsBlocks::Version;
     // About the size of each block: a few milliseconds' work to unpack at most.
     static constexpr qsizetype BlockBytes = 32 * 1024;
+
+    FormsBlockIndex() = default;
 
     // The lines cut into blocks (the packer's side).
     static std::vector<QByteArray> split(QByteArrayView lines);
@@ -34,15 +38,16 @@ public:
     // The member of block k (from 1).
     static QString blockName(const files::FormsFile &forms, int block);
 
-    int blocks() const { return int(keys_.size()); }
+    int blocks() const { return blocks_.blocks(); }
     // The block (from 1) whose lines could hold the key; nothing when none could.
     std::optional<int> blockOf(const QString &key) const;
     // Whether the bytes are block k as the index describes it; else the index is stale.
     bool describes(int block, QByteArrayView bytes) const;
 
 private:
-    std::vector<QString> keys_;
-    std::vector<quint32> sizes_;
+    explicit FormsBlockIndex(plain::FormsBlocks blocks) : blocks_(std::move(blocks)) {}
+
+    plain::FormsBlocks blocks_;
 };
 
 } // namespace quillet

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/lookup/BaseCandidates.h"
+
 #include <QStringList>
 #include <QStringView>
 
@@ -8,15 +10,24 @@
 
 namespace quillet {
 
+namespace detail {
+template <std::size_t N>
+constexpr std::array<QStringView, N> ViewsOf(const std::u16string_view (&words)[N])
+{
+    std::array<QStringView, N> views{};
+    for (std::size_t i = 0; i < N; ++i)
+        views[i] = QStringView(words[i].data(), qsizetype(words[i].size()));
+    return views;
+}
+} // namespace detail
+
 // The words that stand before a Romanian word without being part of it: the infinitive's
 // "a", the subjunctive's "să", the negation, the articles ("unei pompe", "să pompeze").
-inline constexpr std::array<QStringView, 16> RomanianParticles{
-    u"a",   u"să",  u"nu",  u"o",   u"un",  u"unui", u"unei", u"unor",
-    u"niște", u"al", u"ale", u"lui", u"cel", u"cea",  u"cei",  u"cele"};
+inline constexpr auto RomanianParticles = detail::ViewsOf(plain::RomanianParticleList);
 
 // The words before an English word that the dictionary's headwords leave out ("to pump",
 // "the bearings").
-inline constexpr std::array<QStringView, 4> EnglishParticles{u"to", u"the", u"a", u"an"};
+inline constexpr auto EnglishParticles = detail::ViewsOf(plain::EnglishParticleList);
 
 // The words a Romanian word may be with its definite article or case ending taken off:
 // "pompele" → "pompe", "presiunii" → "presiuni", "arborelui" → "arbore", "tensiunea" →

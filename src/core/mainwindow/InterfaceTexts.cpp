@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindow/InterfaceTexts.h"
 
+#include "core/lookup/ReportWords.h"
+
 #include <algorithm>
 #include <array>
 
@@ -11,16 +13,23 @@ namespace quillet {
 namespace {
 
 using enum TextTarget;
+namespace report = plain::report;
+
+// A text of the look-up's report, which the command line without Qt prints as well.
+constexpr QStringView English(std::u16string_view text)
+{
+    return QStringView(text.data(), qsizetype(text.size()));
+}
 
 constexpr std::array<InterfaceText, 60> Rows{{
     // target                               English                                          Romanian
-    {Label3_0_Caption,                      u"English-Romanian",                             u"Englez-Român tehnic"},
-    {Label3_1_Caption,                      u"Romanian-English",                             u"Român-Englez tehnic"},
+    {Label3_0_Caption,                      English(report::EnglishRomanian),                             u"Englez-Român tehnic"},
+    {Label3_1_Caption,                      English(report::RomanianEnglish),                             u"Român-Englez tehnic"},
     {Label3_0_ToolTip,                      u"Select English-Romanian Technical Dictionary", u"Selectează dicționarul tehnic englez-român"},
     {Label3_1_ToolTip,                      u"Select Romanian-English Technical Dictionary", u"Selectează dicționarul tehnic român-englez"},
     {ColumnHeadings,                        {},                                              {}},
-    {Label2_0_Caption,                      u"Starting with:",                               u"Începând cu:"},
-    {Label2_1_Caption,                      u"Containing:",                                  u"Conținând:"},
+    {Label2_0_Caption,                      English(report::StartingWith),                               u"Începând cu:"},
+    {Label2_1_Caption,                      English(report::Containing),                                  u"Conținând:"},
     {mnuCopyRec_Caption,                    u"Copy selected record to Clipboard",            u"Copiază cuvântul în clipboard"},
     {mnuCopyTranslation_Caption,            u"Copy selected translation to Clipboard",       u"Copiază traducerea în clipboard"},
     {mnuSearchAsYouType_Caption,            u"Search as you type",                           u"Caută pe măsură ce tastezi"},
@@ -48,9 +57,9 @@ constexpr std::array<InterfaceText, 60> Rows{{
     {mnuCopyTranslation2_FromCopyTranslation, {},                                            {}},
     {mnuIgnoreDiacritics_Caption,           u"Ignore diacritics",                            u"Ignoră diacriticele"},
     {mnuWordForms_Caption,                  u"Word forms",                                   u"Formele cuvântului"},
-    {BaseFormsTitle,                        u"Base forms:",                                  u"Forme de bază:"},
+    {BaseFormsTitle,                        English(report::BaseForms),                                  u"Forme de bază:"},
     {NearMissesTitle,                       u"Near misses:",                                 u"Cuvinte apropiate:"},
-    {OtherCaseTitle,                        u"Same word, other case:",                       u"Același cuvânt, scris altfel:"},
+    {OtherCaseTitle,                        English(report::OtherCase),                       u"Același cuvânt, scris altfel:"},
     {FoundInEnglishRomanian,                u"Found in English-Romanian: %1",                u"Găsit în dicționarul englez-român: %1"},
     {FoundInRomanianEnglish,                u"Found in Romanian-English: %1",                u"Găsit în dicționarul român-englez: %1"},
     {AdvancedSearchOffNote,                 u"Advanced search is off (%1)",                  u"Căutarea avansată este oprită (%1)"},
@@ -122,9 +131,9 @@ std::pair<QString, QString> ColumnHeadings(bool english, bool romanianEnglishTic
 
 QString WordCount(qsizetype count, bool limited, bool english)
 {
-    const QString number = (limited ? u">"_s : QString()) + QString::number(count);
     if (english)
-        return number + (count == 1 && !limited ? u" word"_s : u" words"_s);
+        return QString::fromStdString(plain::report::EnglishWordCount(count, limited));
+    const QString number = (limited ? u">"_s : QString()) + QString::number(count);
     if (count == 1 && !limited)
         return number + u" cuvânt"_s;
     const qsizetype lastTwo = count % 100;

@@ -19,6 +19,8 @@
 
 #include <sys/resource.h>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::testing;
@@ -216,6 +218,31 @@ TEST(HostileArchive, MembersPastTheLimitsAreRefused)
     ExpectRefused(Read(archive), ArchiveStatus::TooLarge,
                   u"\"bomb\" unpacks to more than %1 bytes"_s.arg(files::MaxMemberBytes));
     EXPECT_EQ(Entries(dir.path()), QStringList{u"a.db"_s});
+}
+
+TEST(HostileArchive, AMemberOfAnotherSizeThanItsHeaderSaysIsRefusedWholeOrChunkByChunk)
+{
+    QTemporaryDir dir;
+    const QString archive = dir.filePath(u"a.db"_s);
+    for (const quint32 said : {4000u, 6000u}) {
+        WriteZip(archive, {{"long", QByteArray(5000, 'a')}});
+        QByteArray bytes = ReadFile(archive);
+        qToLittleEndian<quint32>(said, bytes.data() + bytes.indexOf("PK\x01\x02") + 24);
+        WriteFile(archive, bytes);
+        const QString cause = u"\"long\" is damaged: it does not unpack to the size its header gives"_s;
+        ExpectRefused(Read(archive), ArchiveStatus::Corrupt, cause);
+
+        plain::MemberReader reader(archive.toStdString(), {});
+        std::array<char, 64> chunk{};
+        std::size_t taken = 0;
+        EXPECT_FALSE(reader.stream("long", chunk, [&](std::string_view piece) {
+            taken += piece.size();
+            return true;
+        }));
+        EXPECT_LE(taken, std::min(said, 5000u));
+        EXPECT_EQ(reader.status(), ArchiveStatus::Corrupt);
+        EXPECT_THAT(reader.message(), HasSubstr(cause.toStdString()));
+    }
 }
 
 TEST(HostileArchive, ManyMembersNeedNoOpenFileEach)

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The English words of a look-up's report that the command line prints, with no toolkit
+// type: the interface's language table takes them from here, and so does the look-up
+// without Qt.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillet::plain::report {
+
+inline constexpr std::u16string_view EnglishRomanian = u"English-Romanian";
+inline constexpr std::u16string_view RomanianEnglish = u"Romanian-English";
+inline constexpr std::u16string_view StartingWith = u"Starting with:";
+inline constexpr std::u16string_view Containing = u"Containing:";
+inline constexpr std::u16string_view BaseForms = u"Base forms:";
+inline constexpr std::u16string_view OtherCase = u"Same word, other case:";
+
+// The count under a result list in English: "1 word", "7 words", ">100 words" for a list
+// that stopped at its limit.
+std::string EnglishWordCount(std::int64_t count, bool limited);
+
+// ASCII text as UTF-8 (the words above are ASCII).
+std::string Ascii(std::u16string_view text);
+
+} // namespace quillet::plain::report

@@ -1,0 +1,511 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lookup/PlainLookup.h"
+
+#include "core/archive/MemberReader.h"
+#include "core/dictionary/FileNames.h"
+#include "core/dictionary/LineBlocks.h"
+#include "core/lookup/BaseCandidates.h"
+#include "core/lookup/FormsBlocks.h"
+#include "core/lookup/LetterKeys.h"
+#include "core/lookup/ReportWords.h"
+#include "lookup/HeadwordLines.h"
+
+#include <algorithm>
+#include <cstring>
+#include <future>
+#include <map>
+
+#include <sys/mman.h>
+
+namespace quillet::lookup {
+
+namespace {
+
+// As the command line lists them (MaxListedMatches, MaxBaseForms).
+constexpr std::size_t MaxListed = 100;
+constexpr std::size_t MaxOffered = 5;
+constexpr std::int64_t MaxFormsBytes = 16 * 1024 * 1024;
+
+// Thrown when the answer is not this program's to give.
+struct NotMine {};
+
+void Require(bool holds)
+{
+    if (!holds)
+        throw NotMine{};
+}
+
+template <typename T>
+T Must(std::optional<T> value)
+{
+    Require(value.has_value());
+    return std::move(*value);
+}
+
+std::u16string Utf16(std::string_view ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// UTF-16 text as UTF-8, for the few bases the rules make with a Romanian letter.
+std::string Utf8(std::u16string_view text)
+{
+    std::string utf8;
+    for (const char16_t unit : text) {
+        Require(unit < 0xD800 || unit >= 0xE000);
+        plain::AppendUtf8(utf8, unit);
+    }
+    return utf8;
+}
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+void AppendOnce(std::vector<std::string> &list, std::string word)
+{
+    if (std::find(list.begin(), list.end(), word) == list.end())
+        list.push_back(std::move(word));
+}
+
+void AppendEach(std::vector<std::string> &list, const std::vector<std::string> &more)
+{
+    for (const std::string &word : more)
+        AppendOnce(list, word);
+}
+
+// The lines of a text as the loader divides them: at each line feed, a carriage return
+// before it dropped, a last line without one counted too.
+template <typename Take>
+void ForEachLine(std::string_view text, Take &&take)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        take(line);
+    }
+}
+
+// Room for a large member, its pages mapped all at once when it is made: far cheaper
+// than a page at a time as they are first written.
+class MemberBuffer {
+public:
+    MemberBuffer() = default;
+    MemberBuffer(const MemberBuffer &) = delete;
+    MemberBuffer &operator=(const MemberBuffer &) = delete;
+    ~MemberBuffer()
+    {
+        if (data_ != nullptr)
+            ::munmap(data_, capacity_);
+    }
+
+    char *reserve(std::size_t bytes)
+    {
+        Require(data_ == nullptr);
+        void *mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        Require(mapped != MAP_FAILED);
+        data_ = static_cast<char *>(mapped);
+        capacity_ = bytes;
+        return data_;
+    }
+    void setSize(std::size_t size) { size_ = size; }
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    char *data_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
+};
+
+// The archive, read member by member; any problem leaves the answer to quillet-cli,
+// which tells it as it always has.
+class Archive {
+public:
+    explicit Archive(const std::string &path) : reader_(path, plain::files::ArchivePassword) { Require(reader_.ok()); }
+
+    std::string read(std::string_view member)
+    {
+        std::string bytes;
+        Require(reader_.read(member, bytes) && reader_.ok());
+        return bytes;
+    }
+
+    void read(std::string_view member, MemberBuffer &buffer)
+    {
+        std::size_t size = 0;
+        Require(reader_.read(member, [&buffer](std::size_t bytes) { return buffer.reserve(bytes); }, size)
+                && reader_.ok());
+        buffer.setSize(size);
+    }
+
+private:
+    plain::MemberReader reader_;
+};
+
+// The base forms a forms block lists for a word.
+struct ListedBases {
+    std::vector<std::string> spelledAlike;
+    std::vector<std::string> marksApart;
+};
+
+// One direction's forms, each block read when first asked for.
+class Forms {
+public:
+    Forms(Archive &archive, const plain::files::FormsNames &names)
+        : archive_(&archive), names_(&names), index_(Must(plain::FormsBlocks::decode(archive.read(names.blockIndex))))
+    {
+    }
+
+
+    ListedBases basesOf(std::string_view word)
+    {
+        ListedBases found;
+        const std::string key = Must(plain::AsciiKey(word));
+        if (key.empty())
+            return found;
+        const std::optional<int> block = index_.blockOf(key);
+        if (!block)
+            return found;
+        ForEachFormLine(this->block(*block), [&](std::string_view form, std::string_view base) {
+            if (plain::AsciiKey(form) != key)
+                return;
+            AppendOnce(Must(plain::EqualButForCase(form, word)) ? found.spelledAlike : found.marksApart,
+                       std::string(base));
+        });
+        return found;
+    }
+
+private:
+    template <typename Take>
+    static void ForEachFormLine(std::string_view lines, Take &&take)
+    {
+        for (std::size_t at = 0; at < lines.size();) {
+            std::size_t end = lines.find('\n', at);
+            if (end == std::string_view::npos)
+                end = lines.size();
+            const std::string_view line = lines.substr(at, end - at);
+            const std::size_t tab = line.find('\t');
+            if (tab != std::string_view::npos && tab > 0 && tab + 1 < line.size())
+                take(line.substr(0, tab), line.substr(tab + 1));
+            at = end + 1;
+        }
+    }
+
+    const std::string &block(int k)
+    {
+        if (const auto read = blocks_.find(k); read != blocks_.end())
+            return read->second;
+        std::string bytes = archive_->read(plain::files::BlockName(names_->blockPrefix, k));
+        const std::string firstKey = Must(plain::AsciiKey(plain::FormsBlocks::firstWord(bytes)));
+        Require(index_.describes(k, bytes, firstKey) && std::int64_t(bytes.size()) <= MaxFormsBytes);
+        ForEachLine(bytes, [](std::string_view line) { Require(std::int64_t(line.size()) <= plain::files::MaxLineBytes); });
+        return blocks_.emplace(k, std::move(bytes)).first->second;
+    }
+
+    Archive *archive_;
+    const plain::files::FormsNames *names_;
+    plain::FormsBlocks index_;
+    std::map<int, std::string> blocks_;
+};
+
+// The rows of one direction the report lists, as the command line finds them.
+struct DirectionFinds {
+    int d = 0;
+    std::vector<int> startingWith;
+    std::vector<int> containing;
+    std::vector<int> otherCase;
+    std::vector<int> baseForms;
+    bool besideHeadword = false;
+
+    bool empty() const { return startingWith.empty() && containing.empty() && otherCase.empty() && baseForms.empty(); }
+};
+
+// The word behind the query in one direction: its other-case rows and base forms.
+class Finder {
+public:
+    Finder(int d, HeadwordLines &headwords, Forms &forms) : d_(d), headwords_(headwords), forms_(forms) {}
+
+    DirectionFinds find(const std::string &query)
+    {
+        DirectionFinds finds{d_, {}, {}, {}, {}, false};
+        WordLines lines = headwords_.find(query, MaxListed);
+        Require(headwords_.fit());
+        finds.startingWith = std::move(lines.startingWith);
+        finds.containing = std::move(lines.containing);
+        alike_[LowerAscii(query)] = lines.alike;
+        for (const Line &line : lines.alike)
+            if (line.text != query && Must(plain::EqualButForCase(line.text, query)) && finds.otherCase.size() < MaxOffered)
+                finds.otherCase.push_back(line.entry);
+        finds.baseForms = baseForms(query);
+        std::erase_if(finds.baseForms, [&finds](int k) {
+            return std::find(finds.otherCase.begin(), finds.otherCase.end(), k) != finds.otherCase.end();
+        });
+        finds.besideHeadword = !finds.baseForms.empty() && entryOf(query).has_value();
+        return finds;
+    }
+
+private:
+    bool english() const { return d_ == 1; }
+
+    // The entry of the headword spelled as the word, or failing that, as it but for case.
+    std::optional<int> entryOf(std::string_view word)
+    {
+        const std::string key = Must(plain::AsciiKey(word));
+        auto known = alike_.find(key);
+        if (known == alike_.end())
+            known = alike_.emplace(key, headwords_.withKey(key)).first;
+        const std::vector<Line> &alike = known->second;
+        for (const Line &line : alike)
+            if (line.text == word)
+                return line.entry;
+        for (const Line &line : alike)
+            if (Must(plain::EqualButForCase(line.text, word)))
+                return line.entry;
+        return std::nullopt;
+    }
+
+    std::vector<std::string> listed(std::string_view word)
+    {
+        ListedBases found = forms_.basesOf(word);
+        if (found.spelledAlike.empty())
+            return found.marksApart;
+        return found.spelledAlike;
+    }
+
+    static std::vector<std::string> Utf8All(const std::vector<std::u16string> &words)
+    {
+        std::vector<std::string> utf8;
+        for (const std::u16string &word : words)
+            utf8.push_back(Utf8(word));
+        return utf8;
+    }
+
+    // The rest of the query after a particle in front of it, if it has one.
+    std::optional<std::string> withoutParticle(std::string_view query) const
+    {
+        const std::size_t space = query.find(' ');
+        if (space == std::string_view::npos || space == 0)
+            return std::nullopt;
+        const std::string first = LowerAscii(query.substr(0, space));
+        const auto isFirst = [&first](std::u16string_view particle) { return Utf16(first) == particle; };
+        const bool particle = english() ? std::any_of(std::begin(plain::EnglishParticleList),
+                                                      std::end(plain::EnglishParticleList), isFirst)
+                                        : std::any_of(std::begin(plain::RomanianParticleList),
+                                                      std::end(plain::RomanianParticleList), isFirst);
+        std::string_view rest = query.substr(space + 1);
+        while (!rest.empty() && (rest.front() == ' ' || (rest.front() >= '\t' && rest.front() <= '\r')))
+            rest.remove_prefix(1);
+        while (!rest.empty() && (rest.back() == ' ' || (rest.back() >= '\t' && rest.back() <= '\r')))
+            rest.remove_suffix(1);
+        if (!particle || rest.empty())
+            return std::nullopt;
+        return std::string(rest);
+    }
+
+    std::vector<std::string> candidateBases(const std::string &query)
+    {
+        std::vector<std::string> bases = listed(query);
+        if (english()) {
+            AppendEach(bases, Utf8All(plain::EnglishBases(Utf16(LowerAscii(query)), false, plain::AsciiKinds())));
+            // An irregular last word of a phrase: "carbon fibre indices".
+            const std::size_t space = query.rfind(' ');
+            if (space != std::string::npos && space > 0)
+                for (const std::string &base : forms_.basesOf(query.substr(space + 1)).spelledAlike)
+                    AppendOnce(bases, query.substr(0, space + 1) + base);
+        } else if (bases.empty()) {
+            // A form the list lacks but for its article.
+            for (const std::string &stem : Utf8All(plain::RomanianBases(Utf16(LowerAscii(query))))) {
+                AppendOnce(bases, stem);
+                AppendEach(bases, listed(stem));
+            }
+        }
+        if (const std::optional<std::string> rest = withoutParticle(query))
+            AppendEach(bases, entryOf(*rest) ? std::vector<std::string>{*rest} : candidateBases(*rest));
+        return bases;
+    }
+
+    std::vector<std::string> headwordBases(const std::string &query)
+    {
+        std::vector<std::string> bases = forms_.basesOf(query).spelledAlike;
+        if (english())
+            AppendEach(bases, Utf8All(plain::EnglishBases(Utf16(LowerAscii(query)), true, plain::AsciiKinds())));
+        return bases;
+    }
+
+    std::vector<int> baseForms(const std::string &query)
+    {
+        std::vector<int> entries;
+        const bool headword = entryOf(query).has_value();
+        const std::string key = LowerAscii(query);
+        for (const std::string &base : headword ? headwordBases(query) : candidateBases(query)) {
+            // Beside a headword, the word itself is no base form of it.
+            if (headword && plain::AsciiKey(base) == key)
+                continue;
+            const std::optional<int> k = entryOf(base);
+            if (k && std::find(entries.begin(), entries.end(), *k) == entries.end())
+                entries.push_back(*k);
+            if (entries.size() == MaxOffered)
+                break;
+        }
+        return entries;
+    }
+
+    int d_;
+    HeadwordLines &headwords_;
+    Forms &forms_;
+    std::map<std::string, std::vector<Line>> alike_; // the headwords of each key looked for
+};
+
+// The translations of the entries, from the blocks that hold them.
+std::map<int, std::string> TranslationsOf(Archive &archive, const plain::files::DirectionNames &names,
+                                          std::vector<int> entries)
+{
+    std::map<int, std::string> translations;
+    if (entries.empty())
+        return translations;
+    const plain::LineBlocks index = Must(plain::LineBlocks::decode(archive.read(names.translationBlocks)));
+    Require(index.bytes() <= plain::files::MaxTranslationsBytes && index.lines() <= 200000);
+    std::sort(entries.begin(), entries.end());
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    for (auto next = entries.begin(); next != entries.end();) {
+        const std::optional<int> block = index.blockOf(*next);
+        if (!block) // past the last line: no translation
+            break;
+        const std::string bytes = archive.read(plain::files::BlockName(names.translationBlockPrefix, *block));
+        Require(index.describes(*block, bytes));
+        std::string_view text = bytes;
+        if (*block == 1 && text.starts_with("\xEF\xBB\xBF"))
+            text.remove_prefix(3);
+        std::int64_t line = index.firstLine(*block);
+        ForEachLine(text, [&](std::string_view translation) {
+            Require(std::int64_t(translation.size()) <= plain::files::MaxLineBytes);
+            if (next != entries.end() && *next == line)
+                translations[*next++] = std::string(translation);
+            ++line;
+        });
+        const std::int64_t nextBlock = *block < index.blocks() ? index.firstLine(*block + 1) : index.lines() + 1;
+        next = std::lower_bound(next, entries.end(), nextBlock);
+    }
+    return translations;
+}
+
+// What one direction prints: its lists, and the headword and translation of each entry
+// in them.
+struct DirectionAnswer {
+    DirectionFinds finds;
+    std::map<int, std::string> headwords;
+    std::map<int, std::string> translations;
+};
+
+std::vector<int> Printed(const DirectionFinds &finds)
+{
+    std::vector<int> entries;
+    for (const std::vector<int> *list : {&finds.startingWith, &finds.containing, &finds.otherCase, &finds.baseForms})
+        entries.insert(entries.end(), list->begin(), list->end());
+    return entries;
+}
+
+// Text printed as it is: clean UTF-8 that starts with no byte order mark.
+std::string Printable(std::string_view text)
+{
+    Require(plain::IsCleanUtf8(text) && !text.starts_with("\xEF\xBB\xBF"));
+    return std::string(text);
+}
+
+// One direction's answer, read from an archive reader of its own.
+// One direction's answer, read from an archive reader of its own.
+DirectionAnswer AnswerIn(int d, const std::string &word, const std::string &archivePath)
+{
+    const bool english = d == 1;
+    const plain::files::DirectionNames &names = english ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
+    Archive archive(archivePath);
+    MemberBuffer bytes;
+    archive.read(names.headwords, bytes);
+    HeadwordLines headwords(bytes.bytes());
+    Require(headwords.fit());
+    Forms forms(archive, english ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
+    DirectionAnswer answer;
+    answer.finds = Finder(d, headwords, forms).find(word);
+    const std::vector<int> printed = Printed(answer.finds);
+    for (const Line &line : headwords.headwords(printed))
+        answer.headwords[line.entry] = Printable(line.text);
+    for (auto &[k, translation] : TranslationsOf(archive, names, printed))
+        answer.translations[k] = Printable(translation);
+    return answer;
+}
+
+void WriteList(std::string &out, std::u16string_view heading, const std::vector<int> &entries,
+               const DirectionAnswer &answer, bool first)
+{
+    if (!first)
+        out += '\n';
+    out += plain::report::Ascii(heading);
+    out += '\n';
+    for (const int k : entries) {
+        out += answer.headwords.at(k);
+        out += '\t';
+        if (const auto translation = answer.translations.find(k); translation != answer.translations.end())
+            out += translation->second;
+        out += '\n';
+    }
+    out += plain::report::EnglishWordCount(std::int64_t(entries.size()), entries.size() >= MaxListed);
+    out += '\n';
+}
+
+void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
+{
+    namespace words = plain::report;
+    const DirectionFinds &finds = answer.finds;
+    if (named)
+        out += words::Ascii(finds.d == 1 ? words::EnglishRomanian : words::RomanianEnglish) + '\n';
+    bool first = true;
+    const auto add = [&](std::u16string_view heading, const std::vector<int> &entries, bool always) {
+        if (entries.empty() && !always)
+            return;
+        WriteList(out, heading, entries, answer, first);
+        first = false;
+    };
+    add(words::OtherCase, finds.otherCase, false);
+    if (!finds.besideHeadword)
+        add(words::BaseForms, finds.baseForms, false);
+    add(words::StartingWith, finds.startingWith, true);
+    if (finds.besideHeadword)
+        add(words::BaseForms, finds.baseForms, false);
+    add(words::Containing, finds.containing, true);
+}
+
+} // namespace
+
+std::optional<std::string> AnswerOf(const PlainRequest &request, const std::string &archivePath)
+{
+    try {
+        // The directions side by side, each on a thread of its own but the first.
+        std::vector<std::future<DirectionAnswer>> others;
+        for (std::size_t i = 1; i < request.directions.size(); ++i)
+            others.push_back(std::async(std::launch::async, AnswerIn, request.directions[i], request.word, archivePath));
+        std::vector<DirectionAnswer> answers;
+        answers.push_back(AnswerIn(request.directions.front(), request.word, archivePath));
+        for (std::future<DirectionAnswer> &other : others)
+            answers.push_back(other.get());
+        // Nothing found: quillet-cli offers near misses and says so.
+        Require(std::any_of(answers.begin(), answers.end(), [](const DirectionAnswer &a) { return !a.finds.empty(); }));
+        std::string out;
+        for (const DirectionAnswer &answer : answers) {
+            if (&answer != &answers.front())
+                out += '\n';
+            WriteDirection(out, answer, answers.size() > 1);
+        }
+        return out;
+    } catch (const NotMine &) {
+        return std::nullopt;
+    }
+}
+
+} // namespace quillet::lookup
