@@ -42,13 +42,21 @@ void DictTable::set(int d, int f, int k, const QString &text)
 
 void DictTable::setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines, std::optional<HeadwordIndex> index)
 {
+    std::vector<QByteArray> one;
+    one.push_back(std::move(utf8));
+    setLines(d, f, std::move(one), std::move(lines), std::move(index));
+}
+
+void DictTable::setLines(int d, int f, std::vector<QByteArray> blocks, std::vector<LineSpan> lines,
+                         std::optional<HeadwordIndex> index)
+{
     if (!holdsText(d, f, 0))
         return;
     if (lines.size() > std::size_t(Capacity))
         lines.resize(std::size_t(Capacity));
     const int count = int(lines.size());
     TextColumn &target = column(d, f);
-    target.takeLines(std::move(utf8), std::move(lines));
+    target.takeLines(std::move(blocks), std::move(lines));
     if (f != Headword)
         return;
     HeadwordIndex &headwords = headwords_[std::size_t(d - 1)];

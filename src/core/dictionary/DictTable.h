@@ -37,6 +37,9 @@ public:
     // these lines is given.
     void setLines(int d, int f, QByteArray utf8, std::vector<LineSpan> lines,
                   std::optional<HeadwordIndex> index = std::nullopt);
+    // The same for lines that lie in blocks, as TextColumn takes them.
+    void setLines(int d, int f, std::vector<QByteArray> blocks, std::vector<LineSpan> lines,
+                  std::optional<HeadwordIndex> index = std::nullopt);
 
     int EntryCount(int d) const;
     void setEntryCount(int d, int count);

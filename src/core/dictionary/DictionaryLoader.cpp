@@ -48,11 +48,29 @@ struct TextFile {
     QByteArray utf8;
     std::vector<LineSpan> lines;
     QString problem;
+    std::vector<QByteArray> blocks = {}; // where the lines lie when not in utf8
 };
 
 TextFile Problem(QString problem)
 {
     return {{}, {}, std::move(problem)};
+}
+
+// Adds the lines of `piece` (a part of `block`, which starts at `start` in the file) to
+// the text's, or the problem with them: past the most lines a direction holds, or a line
+// past the limit.
+void AppendLines(TextFile &text, QByteArrayView block, QByteArrayView piece, std::uint32_t start)
+{
+    ForEachLine(piece, [&](QByteArrayView line) {
+        if (!text.problem.isEmpty())
+            return;
+        if (qsizetype(text.lines.size()) >= MaxEntries)
+            text.problem = u"the file has more than %1 lines, the most a direction holds"_s.arg(MaxEntries);
+        else if (line.size() > files::MaxLineBytes)
+            text.problem = LongLineProblem(qsizetype(text.lines.size()) + 1);
+        else
+            text.lines.push_back({start + std::uint32_t(line.data() - block.data()), std::uint32_t(line.size())});
+    });
 }
 
 // A file with lines that are not UTF-8 (from an older Windows machine) in UTF-8, each
@@ -80,22 +98,15 @@ TextFile SplitTextFile(QByteArray contents)
     TextFile text;
     // One span a line, counted first: the spans are made in place, never moved.
     text.lines.reserve(std::min(std::size_t(std::count(all.begin(), all.end(), '\n')) + 1, std::size_t(MaxEntries)));
-    ForEachLine(WithoutByteOrderMark(all), [&](QByteArrayView line) {
-        if (!text.problem.isEmpty())
-            return;
-        if (qsizetype(text.lines.size()) >= MaxEntries)
-            text.problem = u"the file has more than %1 lines, the most a direction holds"_s.arg(MaxEntries);
-        else if (line.size() > files::MaxLineBytes)
-            text.problem = LongLineProblem(qsizetype(text.lines.size()) + 1);
-        else
-            text.lines.push_back({std::uint32_t(line.data() - all.data()), std::uint32_t(line.size())});
-    });
+    AppendLines(text, all, WithoutByteOrderMark(all), 0);
     if (!text.problem.isEmpty())
         return Problem(text.problem);
     if (text.lines.empty())
         return Problem(u"the file is empty"_s);
     text.utf8 = std::move(contents);
-    return all.isValidUtf8() ? text : InUtf8(text);
+    if (!all.isValidUtf8())
+        return InUtf8(text);
+    return text;
 }
 
 // Takes one member out of what was read; empty when the archive lacks it.
@@ -183,15 +194,38 @@ TextFile TranslationsText(ArchiveContents &archive, const files::DirectionFiles 
     }
     if (const QString problem = BoundsProblem(*blocks); !problem.isEmpty())
         return Problem(problem);
-    QByteArray joined;
-    joined.reserve(blocks->bytes());
+    TextFile text;
+    bool inPlace = true; // every block UTF-8, and each but the last ending its last line
     for (int k = 1; k <= blocks->blocks(); ++k) {
         QString problem;
-        joined += TakeBlock(archive, set, *blocks, k, problem);
+        const QByteArray &block = text.blocks.emplace_back(TakeBlock(archive, set, *blocks, k, problem));
         if (!problem.isEmpty())
             return Problem(problem);
+        inPlace = inPlace && (k == 1 ? WithoutByteOrderMark(block) : QByteArrayView(block)).isValidUtf8()
+                  && (k == blocks->blocks() || block.isEmpty() || block.endsWith('\n'));
     }
-    return MemberText(joined, true, files::MaxTranslationsBytes);
+    if (!inPlace) { // read as the one file they make
+        QByteArray joined;
+        joined.reserve(blocks->bytes());
+        for (const QByteArray &block : text.blocks)
+            joined += block;
+        return MemberText(joined, true, files::MaxTranslationsBytes);
+    }
+    // The lines are found where they lie, each block kept as it was read.
+    text.lines.reserve(std::size_t(std::min(blocks->lines(), qint64(MaxEntries))));
+    std::uint32_t start = 0;
+    for (std::size_t k = 0; k < text.blocks.size() && text.problem.isEmpty(); ++k) {
+        const QByteArrayView block(text.blocks[k]);
+        AppendLines(text, block, k == 0 ? WithoutByteOrderMark(block) : block, start);
+        start += std::uint32_t(block.size());
+    }
+    if (qint64(start) > files::MaxTranslationsBytes)
+        return Problem(u"the file is larger than %1 bytes"_s.arg(files::MaxTranslationsBytes));
+    if (!text.problem.isEmpty())
+        return Problem(text.problem);
+    if (text.lines.empty())
+        return Problem(u"the file is empty"_s);
+    return text;
 }
 
 // The blocks of every direction's translations, read into `archive` beside its other
@@ -326,8 +360,11 @@ DictionaryRead DictionaryLoader::read() const
         // Translations past the last headword translate nothing.
         if (qsizetype(translations.lines.size()) > count)
             translations.lines.resize(std::size_t(count));
-        loaded.directions.push_back({d, {std::move(headwords.utf8), std::move(headwords.lines)},
-                                     {std::move(translations.utf8), std::move(translations.lines)}, std::move(index)});
+        loaded.directions.push_back({d,
+                                     {std::move(headwords.utf8), std::move(headwords.lines)},
+                                     {std::move(translations.utf8), std::move(translations.lines),
+                                      std::move(translations.blocks)},
+                                     std::move(index)});
     }
     loaded.result.loaded = true;
     return loaded;
@@ -377,8 +414,11 @@ LoadResult DictionaryLoader::LoadDictionary(DictTable &table, LoadObserver &obse
                     return LoadResult{false, true, {}};
             observer.progressDone();
         }
-        table.setLines(d, DictTable::Translation, std::move(direction.translations.utf8),
-                       std::move(direction.translations.lines));
+        TextLinesRead &translations = direction.translations;
+        if (translations.blocks.empty())
+            table.setLines(d, DictTable::Translation, std::move(translations.utf8), std::move(translations.lines));
+        else
+            table.setLines(d, DictTable::Translation, std::move(translations.blocks), std::move(translations.lines));
         table.setEntryCount(d, count);
     }
     return LoadResult{true, false, {}};

@@ -38,10 +38,12 @@ struct LoadResult {
     LoadFailure failure;
 };
 
-// One text file of a direction, read whole as UTF-8, and where its lines lie in it.
+// One text file of a direction, read whole as UTF-8, and where its lines lie in it: in
+// utf8, or in blocks when it was read in blocks (offsets counted as if they lay end to end).
 struct TextLinesRead {
     QByteArray utf8;
     std::vector<LineSpan> lines;
+    std::vector<QByteArray> blocks = {};
 };
 
 // What a load takes from the archive before it fills the table: the files of each

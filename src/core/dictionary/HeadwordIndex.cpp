@@ -33,9 +33,19 @@ struct HeadwordBytesOrder {
 
 } // namespace
 
+std::string &HeadwordText::owned()
+{
+    if (!kept_.isNull()) {
+        own_.assign(bytes());
+        kept_ = QByteArray();
+    }
+    return own_;
+}
+
 void HeadwordText::clear()
 {
-    bytes_.assign(1, Separator);
+    kept_ = QByteArray();
+    own_.assign(1, Separator);
     starts_.assign(1, 1);
     byteCounts_.reset();
     byteOrder_.clear();
@@ -43,19 +53,21 @@ void HeadwordText::clear()
 
 void HeadwordText::append(std::string_view utf8)
 {
-    bytes_.append(utf8);
-    bytes_.push_back(Separator);
-    starts_.push_back(std::uint32_t(bytes_.size()));
+    std::string &bytes = owned();
+    bytes.append(utf8);
+    bytes.push_back(Separator);
+    starts_.push_back(std::uint32_t(bytes.size()));
     byteCounts_.reset();
     byteOrder_.clear();
 }
 
 void HeadwordText::appendLines(std::string_view lines)
 {
-    std::size_t at = bytes_.size();
-    bytes_.append(lines);
-    while (const void *end = std::memchr(bytes_.data() + at, Separator, bytes_.size() - at)) {
-        at = std::size_t(static_cast<const char *>(end) - bytes_.data()) + 1;
+    std::string &bytes = owned();
+    std::size_t at = bytes.size();
+    bytes.append(lines);
+    while (const void *end = std::memchr(bytes.data() + at, Separator, bytes.size() - at)) {
+        at = std::size_t(static_cast<const char *>(end) - bytes.data()) + 1;
         starts_.push_back(std::uint32_t(at));
     }
     byteCounts_.reset();
@@ -64,13 +76,16 @@ void HeadwordText::appendLines(std::string_view lines)
 
 void HeadwordText::reserve(std::size_t bytes, std::size_t entries)
 {
-    bytes_.reserve(bytes_.size() + bytes);
+    std::string &own = owned();
+    own.reserve(own.size() + bytes);
     starts_.reserve(starts_.size() + entries);
 }
 
-bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order)
+bool HeadwordText::assign(Bytes taken, int entries, std::vector<int> order)
 {
-    std::vector<std::uint32_t> starts;
+    const std::string_view bytes(taken.text.data(), std::size_t(taken.text.size()));
+    // Entry 1 starts behind the separator in front; each separator ends one entry.
+    std::vector<std::uint32_t> starts{1};
     if (bytes.empty() || bytes.front() != Separator || bytes.back() != Separator || entries < 0
         || bytes.size() >= std::numeric_limits<std::uint32_t>::max())
         return false;
@@ -80,7 +95,7 @@ bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order
         at = std::size_t(next - bytes.data());
         starts.push_back(std::uint32_t(at + 1));
     }
-    if (starts.size() != std::size_t(entries))
+    if (starts.size() != std::size_t(entries) + 1)
         return false;
     if (!order.empty()) {
         std::vector<bool> seen(std::size_t(entries) + 1);
@@ -92,9 +107,12 @@ bool HeadwordText::assign(std::string bytes, int entries, std::vector<int> order
         if (order.size() != std::size_t(entries))
             return false;
     }
-    bytes_ = std::move(bytes);
-    starts_.assign(1, 1);
-    starts_.insert(starts_.end(), starts.begin(), starts.end());
+    own_.clear();
+    own_.shrink_to_fit();
+    keptFrom_ = std::size_t(taken.text.data() - taken.buffer.constData());
+    keptSize_ = bytes.size();
+    kept_ = std::move(taken.buffer);
+    starts_ = std::move(starts);
     byteCounts_.reset();
     byteOrder_ = std::move(order);
     return true;
@@ -108,8 +126,9 @@ const ByteSearch::ByteCounts &HeadwordText::byteCounts() const
         // For a single search, a kilobyte in every sixteen tells the rare bytes well enough.
         constexpr std::size_t Sample = 1024;
         const std::size_t step = searchedOnce_ ? 16 * Sample : Sample;
-        for (std::size_t at = 0; at < bytes_.size(); at += step)
-            for (const char c : std::string_view(bytes_).substr(at, Sample))
+        const std::string_view text = bytes();
+        for (std::size_t at = 0; at < text.size(); at += step)
+            for (const char c : text.substr(at, Sample))
                 ++(*byteCounts_)[static_cast<unsigned char>(c)];
     }
     return *byteCounts_;
@@ -117,7 +136,7 @@ const ByteSearch::ByteCounts &HeadwordText::byteCounts() const
 
 std::string_view HeadwordText::headword(int k) const
 {
-    return std::string_view(bytes_).substr(startOf(k), startOf(k + 1) - startOf(k) - 1);
+    return bytes().substr(startOf(k), startOf(k + 1) - startOf(k) - 1);
 }
 
 int HeadwordText::entryAt(std::size_t offset) const
@@ -130,7 +149,7 @@ std::vector<int> HeadwordText::find(std::string_view needle, int entries, std::s
 {
     std::vector<int> found;
     const bool anchored = !needle.empty() && needle.front() == Separator;
-    const std::string_view text = std::string_view(bytes_).substr(0, startOf(std::clamp(entries, 0, size()) + 1));
+    const std::string_view text = bytes().substr(0, startOf(std::clamp(entries, 0, size()) + 1));
     const ByteSearch search(needle, byteCounts());
     std::size_t from = 0;
     while (found.size() < limit) {
@@ -286,7 +305,7 @@ std::array<const HeadwordText *, HeadwordIndex::Texts> HeadwordIndex::texts() co
     return {&stored_, &folded_, &storedWithoutMarks_, &foldedWithoutMarks_};
 }
 
-bool HeadwordIndex::assign(std::array<std::string, Texts> texts, int entries, std::array<std::vector<int>, Texts> orders)
+bool HeadwordIndex::assign(std::array<HeadwordText::Bytes, Texts> texts, int entries, std::array<std::vector<int>, Texts> orders)
 {
     const std::array<HeadwordText *, Texts> mine = this->texts();
     for (std::size_t i = 0; i < mine.size(); ++i)

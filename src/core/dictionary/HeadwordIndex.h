@@ -4,6 +4,7 @@
 #include "core/dictionary/ByteSearch.h"
 #include "core/dictionary/TextColumn.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -32,13 +33,23 @@ public:
     void appendLines(std::string_view lines);
     // Makes room for this many more bytes and entries.
     void reserve(std::size_t bytes, std::size_t entries);
+    // Headwords laid out as bytes() has them, somewhere in a buffer: they are kept where
+    // they lie, the buffer shared, not copied.
+    struct Bytes {
+        QByteArray buffer;
+        QByteArrayView text; // within buffer
+    };
     // Takes headwords laid out as bytes() has them, and their byte order when it is given
     // (else it is made when first needed). False, and nothing taken, when the bytes do not
-    // hold that many headwords or the order is not one of those entries.
-    bool assign(std::string bytes, int entries, std::vector<int> order);
+    // hold that many headwords or the order is not one of those entries. A change made
+    // afterwards copies them first.
+    bool assign(Bytes bytes, int entries, std::vector<int> order);
 
     int size() const { return int(starts_.size()) - 1; }
-    std::string_view bytes() const { return bytes_; }
+    std::string_view bytes() const
+    {
+        return kept_.isNull() ? std::string_view(own_) : std::string_view(kept_.constData() + keptFrom_, keptSize_);
+    }
     // Offset of entry k's first byte, k from 1 to size() + 1 (the end).
     std::size_t startOf(int k) const { return starts_[std::size_t(k - 1)]; }
     // Entry k's headword, k from 1 to size().
@@ -69,8 +80,12 @@ public:
 
 private:
     const ByteSearch::ByteCounts &byteCounts() const;
+    std::string &owned();
 
-    std::string bytes_;
+    std::string own_;   // the bytes, when made here
+    QByteArray kept_;   // else the buffer they were taken in, from keptFrom_ on
+    std::size_t keptFrom_ = 0;
+    std::size_t keptSize_ = 0;
     std::vector<std::uint32_t> starts_; // starts_[k - 1] = offset of entry k; last = end
     // How often each byte occurs, and the entries sorted by headword bytes (ties in table
     // order): both made at the first search that needs them, dropped when the text changes.
@@ -104,7 +119,7 @@ public:
     const HeadwordText &text(int i) const { return *texts()[std::size_t(i)]; }
     // Takes the four texts as made before (by the packer), with the byte order of each
     // that has one; false, and the index left empty, when they do not fit together.
-    bool assign(std::array<std::string, Texts> texts, int entries, std::array<std::vector<int>, Texts> orders);
+    bool assign(std::array<HeadwordText::Bytes, Texts> texts, int entries, std::array<std::vector<int>, Texts> orders);
 
     // Case folding one character at a time, as the case-insensitive comparison of two
     // strings does; a fold that would change a character's length in UTF-16 keeps it.

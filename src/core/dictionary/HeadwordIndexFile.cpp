@@ -51,22 +51,23 @@ QByteArray HeadwordIndexFile::encode(const HeadwordIndex &index, QByteArrayView 
     return out;
 }
 
-std::optional<HeadwordIndex> HeadwordIndexFile::decode(QByteArrayView file, QByteArrayView headwords, int entries)
+std::optional<HeadwordIndex> HeadwordIndexFile::decode(const QByteArray &file, QByteArrayView headwords, int entries)
 {
     le::Reader in(file);
     if (!in.startsWith(Magic, Version) || in.number<quint32>() != quint32(entries)
         || in.number<quint64>() != quint64(headwords.size()) || in.number<quint64>() != HeadwordsHash(headwords)
         || in.failed() || !headwords.endsWith('\n'))
         return std::nullopt;
-    // The headwords as they were packed: valid UTF-8, one a line, each ended by a line feed.
-    std::array<std::string, HeadwordIndex::Texts> texts;
-    texts[0].reserve(std::size_t(headwords.size()) + 1);
-    texts[0] += HeadwordText::Separator;
-    texts[0].append(headwords.data(), std::size_t(headwords.size()));
-    for (std::size_t i = 1; i < texts.size(); ++i) {
-        const QByteArrayView bytes = in.take(in.number<quint32>());
-        texts[i].assign(bytes.data(), std::size_t(bytes.size()));
-    }
+    // The headwords as they were packed: valid UTF-8, one a line, each ended by a line feed;
+    // the three other texts are kept where they lie in the file.
+    std::array<HeadwordText::Bytes, HeadwordIndex::Texts> texts;
+    QByteArray &stored = texts[0].buffer;
+    stored.reserve(headwords.size() + 1);
+    stored += HeadwordText::Separator;
+    stored += headwords;
+    texts[0].text = stored;
+    for (std::size_t i = 1; i < texts.size(); ++i)
+        texts[i] = {file, in.take(in.number<quint32>())};
     std::array<std::vector<int>, HeadwordIndex::Texts> orders;
     for (std::vector<int> &order : orders) {
         const quint32 count = in.number<quint32>();

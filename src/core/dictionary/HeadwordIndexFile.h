@@ -29,8 +29,9 @@ public:
 
     // The index the file holds for this headwords member (`entries` lines of it, as the
     // loader read them), or nothing when the file is of another version, of other
-    // headwords, or damaged: the loader then makes the index itself.
-    static std::optional<HeadwordIndex> decode(QByteArrayView file, QByteArrayView headwords, int entries);
+    // headwords, or damaged: the loader then makes the index itself. The index keeps the
+    // file's texts where they lie: it shares the file instead of copying them.
+    static std::optional<HeadwordIndex> decode(const QByteArray &file, QByteArrayView headwords, int entries);
 };
 
 } // namespace quillet

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/TextColumn.h"
 
+#include <algorithm>
+
 namespace quillet {
 
 namespace {
@@ -10,7 +12,8 @@ const QString EmptyText;
 QByteArrayView TextColumn::line(std::size_t k) const
 {
     const LineSpan &span = lines_[k - 1];
-    return QByteArrayView(utf8_).sliced(span.offset, span.length);
+    const auto block = std::upper_bound(blockStarts_.begin(), blockStarts_.end(), span.offset) - 1;
+    return QByteArrayView(blocks_[std::size_t(block - blockStarts_.begin())]).sliced(span.offset - *block, span.length);
 }
 
 const QString &TextColumn::at(std::size_t k) const
@@ -32,7 +35,20 @@ void TextColumn::set(std::size_t k, const QString &text)
 
 void TextColumn::takeLines(QByteArray utf8, std::vector<LineSpan> lines)
 {
-    utf8_ = std::move(utf8);
+    std::vector<QByteArray> one;
+    one.push_back(std::move(utf8));
+    takeLines(std::move(one), std::move(lines));
+}
+
+void TextColumn::takeLines(std::vector<QByteArray> blocks, std::vector<LineSpan> lines)
+{
+    blocks_ = std::move(blocks);
+    blockStarts_.clear();
+    std::uint32_t start = 0;
+    for (const QByteArray &block : blocks_) {
+        blockStarts_.push_back(start);
+        start += std::uint32_t(block.size());
+    }
     lines_ = std::move(lines);
     cells_.clear();
     pending_.assign(lines_.size() + 1, true);

@@ -30,6 +30,9 @@ public:
     // Slots 1 to lines.size() hold the lines of `utf8` (valid UTF-8); every other slot
     // becomes empty.
     void takeLines(QByteArray utf8, std::vector<LineSpan> lines);
+    // The same for lines that lie in blocks: a line's offset counts from the first
+    // block's start as if the blocks lay end to end, and no line spans two blocks.
+    void takeLines(std::vector<QByteArray> blocks, std::vector<LineSpan> lines);
 
     // The bytes of slot k's line when it came with takeLines() and was not set since.
     bool hasLine(std::size_t k) const { return k < pending_.size() && pending_[k]; }
@@ -38,7 +41,8 @@ public:
 private:
     mutable std::unordered_map<std::size_t, QString> cells_; // the texts made or set so far
     std::vector<bool> pending_; // slot k's line is still the text of slot k
-    QByteArray utf8_;
+    std::vector<QByteArray> blocks_; // the lines' bytes, in one block or more
+    std::vector<std::uint32_t> blockStarts_; // where each block starts, blocks end to end
     std::vector<LineSpan> lines_; // lines_[k - 1] is slot k's line
 };
 

@@ -3,6 +3,7 @@
 
 #include "core/dictionary/DictTable.h"
 #include "core/dictionary/DictionaryLoader.h"
+#include "core/dictionary/DictionaryReadAhead.h"
 #include "core/dictionary/SearchHistory.h"
 #include "core/lookup/CopyChoice.h"
 #include "core/lookup/ReportBuilder.h"
@@ -25,6 +26,7 @@
 #include <optional>
 
 class QAction;
+class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -89,8 +91,9 @@ public:
     // The dictionary is read meanwhile on other threads, from startReading() on.
     LoadOutcome Form_Load();
     // Starts reading the dictionary and the background picture on other threads, for the
-    // load sequence to take; it starts them itself when no one did.
-    void startReading();
+    // load sequence to take; it starts them itself when no one did. A reading of the
+    // dictionary started before (of the window's program folder) is taken as it goes on.
+    void startReading(std::unique_ptr<DictionaryReadAhead> dictionary = nullptr);
     // The shut-down sequence; runs once, whichever way the window is closed.
     void Form_Unload();
 
@@ -362,9 +365,11 @@ private:
         QList<BilingualText> problems;
     };
     std::future<PersonalRead> personalRead_;
-    // The dictionary, read from the archive on another thread from startReading() on; the
-    // load sequence waits for it where it loads the dictionary.
-    std::future<DictionaryRead> dictionaryRead_;
+    // The dictionary, read from the archive on a thread of its own from startReading() on;
+    // the load sequence waits for it where it loads the dictionary, woken when it is read
+    // (or when the window closes meanwhile).
+    std::unique_ptr<DictionaryReadAhead> dictionaryRead_;
+    QEventLoop *dictionaryWait_ = nullptr; // the load sequence's wait, while it waits
     bool languageChosen_ = false;   // a language is stored or was chosen in this run
     bool loading_ = false;
     bool wordFormsLoaded_ = false;

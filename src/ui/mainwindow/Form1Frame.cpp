@@ -59,12 +59,14 @@ void Form1::setUpFrame()
     });
 }
 
-void Form1::startReading()
+void Form1::startReading(std::unique_ptr<DictionaryReadAhead> dictionary)
 {
-    if (dictionaryRead_.valid() || backgroundRead_.valid())
+    if (dictionaryRead_ || backgroundRead_.valid())
         return;
-    dictionaryRead_ =
-        std::async(std::launch::async, [loader = DictionaryLoader(setup_.programDir)] { return loader.read(); });
+    if (dictionary && dictionary->programDir() == setup_.programDir)
+        dictionaryRead_ = std::move(dictionary);
+    else
+        dictionaryRead_ = std::make_unique<DictionaryReadAhead>(setup_.programDir);
     backgroundRead_ = std::async(std::launch::async, [path = QDir(ProgramFolders::Locate(setup_.programDir).data)
                                                                  .filePath(files::Background)] { return QImage(path); });
 }

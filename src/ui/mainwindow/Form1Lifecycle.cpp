@@ -17,14 +17,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QTimer>
-
-#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -144,13 +144,20 @@ Form1::LoadOutcome Form1::Form_Load()
 LoadResult Form1::loadDictionary(LoadingIndicator &indicator)
 {
     indicator.extracting();
-    if (!dictionaryRead_.valid())
+    if (!dictionaryRead_)
         return LoadResult{false, true, {}};
-    while (!unloaded_ && dictionaryRead_.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
-        QCoreApplication::processEvents();
+    if (!unloaded_ && !dictionaryRead_->reading().isFinished()) {
+        QEventLoop wait;
+        QFutureWatcher<DictionaryRead> read;
+        connect(&read, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
+        read.setFuture(dictionaryRead_->reading()); // tells at once when it is read already
+        dictionaryWait_ = &wait;
+        wait.exec();
+        dictionaryWait_ = nullptr;
+    }
     if (unloaded_)
         return LoadResult{false, true, {}};
-    return DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator, dictionaryRead_.get());
+    return DictionaryLoader(setup_.programDir).LoadDictionary(*DictTable_, indicator, dictionaryRead_->take());
 }
 
 void Form1::Form_Unload()
@@ -162,6 +169,8 @@ void Form1::Form_Unload()
     releaseWindowRegion();
     unloaded_ = true;
     Timer1->stop();
+    if (dictionaryWait_)
+        dictionaryWait_->quit();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -189,6 +189,10 @@ TEST_F(ProgramFolder, TakesThePackersIndexOrMakesItWhenItIsStale)
     DictTable made; // the index made from the same headwords by the loader itself
     made.setLines(1, DictTable::Headword, "Șurub\nvalve\nabc\n", {{0, 6}, {7, 5}, {13, 3}});
     EXPECT_EQ(IndexTexts(table_.headwords(1)), IndexTexts(made.headwords(1)));
+    // The index taken from the packer changes as one made here does.
+    table_.set(1, DictTable::Headword, 4, u"Nut"_s);
+    made.set(1, DictTable::Headword, 4, u"Nut"_s);
+    EXPECT_EQ(IndexTexts(table_.headwords(1)), IndexTexts(made.headwords(1)));
 
     // The packer's index beside other headwords, or of another version, is made anew.
     const ArchiveContents packed = ArchiveReader(programPath(files::Database), Password).read();
@@ -249,6 +253,15 @@ TEST_F(ProgramFolder, TranslationsInBlocksServeTheWindowWholeAndALookUpByEntry)
     EXPECT_EQ(lookUp({{1, {3}}}).failure.message(), u"ert_r.txt: block \"ert_r2.txt\" does not match the blocks' index"_s);
     EXPECT_TRUE(lookUp({{1, {1}}}).loaded);
     EXPECT_EQ(table_(1, 2, 1), u"a"_s);
+    // Blocks of an older Windows machine's text are read as the one file they make.
+    const std::vector<QByteArray> latin1 = LineBlockIndex::split("a\n" + QByteArray(5000, 'b') + "\n\xe9t\xe9\n");
+    ASSERT_EQ(latin1.size(), 2u);
+    WriteZip(programPath(files::Database),
+             {{"ert_e.txt", "x\ny\nz\n"}, {"ert_ri.bin", LineBlockIndex::encode(latin1)}, {"ert_r1.txt", latin1[0]},
+              {"ert_r2.txt", latin1[1]}, {"rte_r.txt", "a\n"}, {"rte_e.txt", "b\n"}},
+             Password);
+    ASSERT_TRUE(load().loaded);
+    EXPECT_EQ(column(1, 2), (QStringList{u"a"_s, QString(5000, u'b'), u"\u00e9t\u00e9"_s}));
     // One whole member, as an older archive has it.
     writeMembers("x\ny\n", "first\nsecond\n");
     ASSERT_TRUE(lookUp({{1, {2}}}).loaded);

@@ -210,6 +210,22 @@ private slots:
         QVERIFY(!QFile::exists(HistoryFile::writePath()));
     }
 
+    // A reading started before the window is taken only when it reads the window's folder.
+    void aDictionaryReadAheadServesOnlyItsOwnFolder()
+    {
+        const QTemporaryDir emptyProgramDir;
+        for (const QString &readFrom : {QStringLiteral(QUILLET_FIXTURE_DIR), emptyProgramDir.path()}) {
+            Form1Setup setup;
+            setup.programDir = QStringLiteral(QUILLET_FIXTURE_DIR);
+            setup.reportLoadFailure = [](const LoadFailure &) { QFAIL("the window's own folder failed to load"); };
+            Form1 form(setup);
+            form.startReading(std::make_unique<DictionaryReadAhead>(readFrom));
+            QCOMPARE(form.Form_Load(), Form1::LoadOutcome::Loaded);
+            QVERIFY(form.lv[0]->topLevelItemCount() > 0);
+            form.close();
+        }
+    }
+
     void closingDuringTheLoadStoresTheStateAndEndsTheLoad()
     {
         Form1Setup setup;
