@@ -11,9 +11,6 @@ namespace quillet::lookup {
 
 namespace {
 
-// The most entries a direction holds.
-constexpr int Capacity = 200000;
-
 // The UTF-8 of the letters whose case folding is an ASCII letter (ſ, the Kelvin sign).
 constexpr std::string_view FoldingToAscii[] = {"\xC5\xBF", "\xE2\x84\xAA"};
 
@@ -101,7 +98,7 @@ WordLines HeadwordLines::find(std::string_view word, std::size_t limit)
     std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
     forEachLine([&](const Line &line) {
         // The bounds of the loader: it refuses a member past them.
-        if (line.text.size() > std::size_t(plain::files::MaxLineBytes) || line.entry > Capacity)
+        if (line.text.size() > std::size_t(plain::files::MaxLineBytes) || line.entry > plain::files::MaxEntries)
             fit_ = false;
         entries_ = line.entry;
         const bool startsWith = found.startingWith.size() < limit && !line.text.empty()

@@ -371,7 +371,7 @@ std::map<int, std::string> TranslationsOf(Archive &archive, const plain::files::
     if (entries.empty())
         return translations;
     const plain::LineBlocks index = Must(plain::LineBlocks::decode(archive.read(names.translationBlocks)));
-    Require(index.bytes() <= plain::files::MaxTranslationsBytes && index.lines() <= 200000);
+    Require(index.bytes() <= plain::files::MaxTranslationsBytes && index.lines() <= plain::files::MaxEntries);
     std::sort(entries.begin(), entries.end());
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
     for (auto next = entries.begin(); next != entries.end();) {
@@ -419,7 +419,6 @@ std::string Printable(std::string_view text)
     return std::string(text);
 }
 
-// One direction's answer, read from an archive reader of its own.
 // One direction's answer, read from an archive reader of its own.
 DirectionAnswer AnswerIn(int d, const std::string &word, const std::string &archivePath)
 {

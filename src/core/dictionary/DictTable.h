@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dictionary/FileNames.h"
 #include "core/dictionary/HeadwordIndex.h"
 #include "core/dictionary/TextColumn.h"
 
@@ -19,7 +20,7 @@ namespace quillet {
 // slot, so the bound costs nothing until entries fill it.
 class DictTable {
 public:
-    static constexpr int Capacity = 200000;
+    static constexpr int Capacity = plain::files::MaxEntries;
     static constexpr int EnglishRomanian = 1;
     static constexpr int RomanianEnglish = 2;
     static constexpr int Headword = 1;

@@ -36,12 +36,15 @@ struct FormsNames {
 inline constexpr FormsNames EnglishRomanianForms{1, "ert_f.txt", "ert_fi.bin", "ert_f"};
 inline constexpr FormsNames RomanianEnglishForms{2, "rte_f.txt", "rte_fi.bin", "rte_f"};
 
+// The most entries a direction holds.
+inline constexpr int MaxEntries = 200'000;
+
 // The most each member may hold, and the longest line of a text member.
 inline constexpr std::int64_t MaxHeadwordsBytes = 4 * 1024 * 1024;
 inline constexpr std::int64_t MaxTranslationsBytes = 8 * 1024 * 1024;
 inline constexpr std::int64_t MaxFormsBytes = 16 * 1024 * 1024;
 inline constexpr std::int64_t MaxLineBytes = 64 * 1024;
-inline constexpr std::int64_t MaxIndexBytes = 3 * MaxHeadwordsBytes + 4 * 4 * 200'000 + 1024;
+inline constexpr std::int64_t MaxIndexBytes = 3 * MaxHeadwordsBytes + 4 * 4 * std::int64_t(MaxEntries) + 1024;
 inline constexpr std::int64_t MaxMemberBytes = MaxFormsBytes;
 inline constexpr std::int64_t MaxArchiveBytes =
     2 * (MaxHeadwordsBytes + MaxTranslationsBytes + MaxIndexBytes) + 2 * MaxFormsBytes;
