@@ -37,28 +37,6 @@ constexpr std::size_t MaxKeptKeys = 16;
 // The members a reader finds by walking its directory before it sorts their names.
 constexpr int WalksBeforeSorting = 16;
 
-// The length of the well-formed UTF-8 sequence at the front of `bytes`; 0 when it is none.
-std::size_t Utf8SequenceAt(std::string_view bytes)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4                                   ? 4
-                                                                                                : 0;
-    if (length == 0 || bytes.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    const unsigned char second = byte(1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90)
-        || (lead == 0xF4 && second > 0x8F))
-        return 0; // overlong, a surrogate, or past U+10FFFF
-    return length;
-}
-
 bool IsAscii(std::string_view bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });

@@ -113,6 +113,27 @@ void AppendUtf8(std::string &out, char32_t c)
         out += char(0x80 | ((c >> (6 * i)) & 0x3F));
 }
 
+std::size_t Utf8SequenceAt(std::string_view bytes)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4                                   ? 4
+                                                                                                : 0;
+    if (length == 0 || bytes.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    const unsigned char second = byte(1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90)
+        || (lead == 0xF4 && second > 0x8F))
+        return 0; // overlong, a surrogate, or past U+10FFFF
+    return length;
+}
+
 std::optional<char32_t> NextCharacter(std::string_view utf8, std::size_t &at)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
@@ -121,20 +142,14 @@ std::optional<char32_t> NextCharacter(std::string_view utf8, std::size_t &at)
         ++at;
         return lead;
     }
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4                                 ? 4
-                                                                                              : 0;
-    if (length == 0 || at + length > utf8.size())
+    const std::size_t length = Utf8SequenceAt(utf8.substr(at));
+    if (length == 0)
         return std::nullopt;
     char32_t c = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i)
         c = (c << 6) | (byte(at + i) & 0x3F);
-    }
-    static constexpr std::array<char32_t, 5> Least{0, 0, 0x80, 0x800, 0x10000};
-    if (c < Least[length] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000) || (c >= 0xFDD0 && c <= 0xFDEF)
-        || (c & 0xFFFE) == 0xFFFE)
+    // Noncharacters, which the toolkit does not keep as they are.
+    if ((c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE)
         return std::nullopt;
     at += length;
     return c;

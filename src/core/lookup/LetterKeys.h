@@ -41,6 +41,10 @@ bool IsCleanUtf8(std::string_view bytes);
 // Appends the character in UTF-8.
 void AppendUtf8(std::string &out, char32_t c);
 
+// The length of the well-formed UTF-8 sequence at the front of `bytes` (no overlong
+// form, no surrogate, nothing past U+10FFFF); 0 when it is none.
+std::size_t Utf8SequenceAt(std::string_view bytes);
+
 // The next character of valid UTF-8 at `at`, which moves past it; nullopt on bytes that
 // are none.
 std::optional<char32_t> NextCharacter(std::string_view utf8, std::size_t &at);
