@@ -14,6 +14,7 @@
 #include <cstring>
 #include <future>
 #include <map>
+#include <memory>
 
 #include <sys/mman.h>
 
@@ -125,17 +126,25 @@ private:
 };
 
 // The archive, read member by member; any problem leaves the answer to quillet-cli,
-// which tells it as it always has.
+// which tells it as it always has. Each thread reads through an Archive of its own over
+// the one archive opened.
 class Archive {
 public:
-    explicit Archive(const std::string &path) : reader_(path, plain::files::ArchivePassword) { Require(reader_.ok()); }
+    explicit Archive(std::shared_ptr<const plain::ArchiveFile> file)
+        : reader_(std::move(file), plain::files::ArchivePassword)
+    {
+        Require(reader_.ok());
+    }
 
     std::string read(std::string_view member)
     {
         std::string bytes;
-        Require(reader_.read(member, bytes) && reader_.ok());
+        read(member, bytes);
         return bytes;
     }
+
+    // Into `bytes`, its capacity reused.
+    void read(std::string_view member, std::string &bytes) { Require(reader_.read(member, bytes) && reader_.ok()); }
 
     void read(std::string_view member, MemberBuffer &buffer)
     {
@@ -374,11 +383,12 @@ std::map<int, std::string> TranslationsOf(Archive &archive, const plain::files::
     Require(index.bytes() <= plain::files::MaxTranslationsBytes && index.lines() <= plain::files::MaxEntries);
     std::sort(entries.begin(), entries.end());
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    std::string bytes;
     for (auto next = entries.begin(); next != entries.end();) {
         const std::optional<int> block = index.blockOf(*next);
         if (!block) // past the last line: no translation
             break;
-        const std::string bytes = archive.read(plain::files::BlockName(names.translationBlockPrefix, *block));
+        archive.read(plain::files::BlockName(names.translationBlockPrefix, *block), bytes);
         Require(index.describes(*block, bytes));
         std::string_view text = bytes;
         if (*block == 1 && text.starts_with("\xEF\xBB\xBF"))
@@ -420,11 +430,11 @@ std::string Printable(std::string_view text)
 }
 
 // One direction's answer, read from an archive reader of its own.
-DirectionAnswer AnswerIn(int d, const std::string &word, const std::string &archivePath)
+DirectionAnswer AnswerIn(int d, const std::string &word, const std::shared_ptr<const plain::ArchiveFile> &file)
 {
     const bool english = d == 1;
     const plain::files::DirectionNames &names = english ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
-    Archive archive(archivePath);
+    Archive archive(file);
     MemberBuffer bytes;
     archive.read(names.headwords, bytes);
     HeadwordLines headwords(bytes.bytes());
@@ -485,12 +495,15 @@ void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
 std::optional<std::string> AnswerOf(const PlainRequest &request, const std::string &archivePath)
 {
     try {
-        // The directions side by side, each on a thread of its own but the first.
+        // The archive opened once; the directions read it side by side, each on a thread
+        // of its own but the first.
+        const auto file = std::make_shared<const plain::ArchiveFile>(archivePath);
+        Require(file->ok());
         std::vector<std::future<DirectionAnswer>> others;
         for (std::size_t i = 1; i < request.directions.size(); ++i)
-            others.push_back(std::async(std::launch::async, AnswerIn, request.directions[i], request.word, archivePath));
+            others.push_back(std::async(std::launch::async, AnswerIn, request.directions[i], request.word, file));
         std::vector<DirectionAnswer> answers;
-        answers.push_back(AnswerIn(request.directions.front(), request.word, archivePath));
+        answers.push_back(AnswerIn(request.directions.front(), request.word, file));
         for (std::future<DirectionAnswer> &other : others)
             answers.push_back(other.get());
         // Nothing found: quillet-cli offers near misses and says so.

@@ -82,7 +82,7 @@ void ArchiveWriter::add(QLatin1StringView name, QByteArrayView contents, Packing
 {
     const bool stored = packing == Packing::Stored;
     QByteArray data = salt_;
-    data.append(reinterpret_cast<const char *>(keys_.check.data()), winzip::CheckBytes);
+    data.append(reinterpret_cast<const char *>(keys_.check().data()), winzip::CheckBytes);
     data += stored ? contents.toByteArray() : Deflate(contents);
     auto *const encrypted = reinterpret_cast<std::uint8_t *>(data.data()) + winzip::SaltBytes + winzip::CheckBytes;
     const std::size_t encryptedBytes = std::size_t(data.size()) - winzip::SaltBytes - winzip::CheckBytes;

@@ -24,8 +24,8 @@ public:
     // Throws PackError when the archive cannot be started.
     ArchiveWriter(const QString &path, const QByteArray &password);
 
-    // How a member's bytes are kept: deflated, or as they are (still encrypted), for a
-    // member every look-up reads whole, which then costs no inflating.
+    // How a member's bytes are kept: deflated, or as they are (still encrypted), for the
+    // members a look-up reads, which then cost no inflating.
     enum class Packing { Deflated, Stored };
 
     // Adds one member at the top level of the archive. Throws PackError on failure.
@@ -39,7 +39,7 @@ private:
 
     QSaveFile file_;
     QByteArray salt_;
-    winzip::Keys keys_;
+    winzip::KeyedState keys_;
     QByteArray directory_; // the central directory's records, written at the end
     int members_ = 0;
     qint64 offset_ = 0;

@@ -2,7 +2,6 @@
 #include "core/archive/MemberReader.h"
 
 #include "core/archive/WinZipAes.h"
-#include "core/lookup/LetterKeys.h"
 
 #include <nettle/memops.h>
 #include <zlib.h>
@@ -34,91 +33,6 @@ using zip::Stored;
 constexpr std::size_t Piece = 16 * 1024;
 // The most derived keys kept for later reads.
 constexpr std::size_t MaxKeptKeys = 16;
-// The members a reader finds by walking its directory before it sorts their names.
-constexpr int WalksBeforeSorting = 16;
-
-bool IsAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-bool IsValidUtf8(std::string_view bytes)
-{
-    if (IsAscii(bytes))
-        return true;
-    for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = Utf8SequenceAt(bytes.substr(at));
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
-// A member's name as text: UTF-8 when it says so or is so (a byte that is no UTF-8 then
-// shown as U+FFFD), else the old PC code page's ASCII-compatible Latin-1 reading.
-std::string NameOf(const zip::Entry &entry)
-{
-    if (IsAscii(entry.name))
-        return std::string(entry.name);
-    const bool utf8 = entry.utf8Name || IsValidUtf8(entry.name);
-    std::string name;
-    name.reserve(entry.name.size());
-    for (std::size_t at = 0; at < entry.name.size();) {
-        const std::size_t length = utf8 ? Utf8SequenceAt(entry.name.substr(at)) : 1;
-        if (length == 0)
-            plain::AppendUtf8(name, 0xFFFD);
-        else if (utf8)
-            name.append(entry.name.substr(at, length));
-        else
-            plain::AppendUtf8(name, static_cast<unsigned char>(entry.name[at]));
-        at += std::max<std::size_t>(length, 1);
-    }
-    return name;
-}
-
-// The length of a control character (C0, DEL or C1) at the front of UTF-8 text; 0 when
-// there is none.
-std::size_t ControlAt(std::string_view text)
-{
-    const auto c = static_cast<unsigned char>(text[0]);
-    if (c < 0x20 || c == 0x7F)
-        return 1;
-    if (c == 0xC2 && text.size() > 1 && static_cast<unsigned char>(text[1]) >= 0x80
-        && static_cast<unsigned char>(text[1]) <= 0x9F)
-        return 2;
-    return 0;
-}
-
-bool HasControl(std::string_view text)
-{
-    if (IsAscii(text))
-        return std::any_of(text.begin(), text.end(), [](char c) { return c < 0x20 || c == 0x7F; });
-    for (std::size_t at = 0; at < text.size(); ++at)
-        if (ControlAt(text.substr(at)) != 0)
-            return true;
-    return false;
-}
-
-bool IsPlainName(std::string_view name)
-{
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string_view::npos
-        && !HasControl(name);
-}
-
-// A refusal is said on one line: a control character (a line break in a member's name)
-// is shown as "?".
-std::string OneLine(std::string_view message)
-{
-    std::string line;
-    line.reserve(message.size());
-    for (std::size_t at = 0; at < message.size();) {
-        const std::size_t control = ControlAt(message.substr(at));
-        line += control != 0 ? '?' : message[at];
-        at += std::max<std::size_t>(control, 1);
-    }
-    return line;
-}
 
 std::string Quoted(std::string_view name)
 {
@@ -132,30 +46,21 @@ class Unpacker {
 public:
     enum class Result { More, Stopped, Damaged };
 
-    Unpacker(std::uint16_t method, std::size_t size, std::span<char> window, const MemberReader::Take *take,
-             bool withCrc)
-        : method_(method), size_(size), window_(window), take_(take), withCrc_(withCrc)
+    // `stream`, for a deflated member, freshly reset.
+    Unpacker(z_stream *stream, std::size_t size, std::span<char> window, const MemberReader::Take *take, bool withCrc)
+        : stream_(stream), size_(size), window_(window), take_(take), withCrc_(withCrc)
     {
-        if (method_ == Deflated && inflateInit2(&stream_, -MAX_WBITS) != Z_OK)
-            throw std::bad_alloc();
     }
-    ~Unpacker()
-    {
-        if (method_ == Deflated)
-            inflateEnd(&stream_);
-    }
-    Unpacker(const Unpacker &) = delete;
-    Unpacker &operator=(const Unpacker &) = delete;
 
     Result add(std::string_view packed)
     {
-        return method_ == Stored ? copy(packed) : inflated(packed);
+        return stream_ == nullptr ? copy(packed) : inflated(packed);
     }
     // Damaged unless the bytes came to the size exactly and the compressed stream ended;
     // else the last piece is handed over.
     Result finish()
     {
-        if (total_ != size_ || (method_ == Deflated && !ended_))
+        if (total_ != size_ || (stream_ != nullptr && !ended_))
             return Result::Damaged;
         if (take_ != nullptr && filled_ > 0 && !(*take_)({window_.data(), filled_}))
             return Result::Stopped;
@@ -180,22 +85,23 @@ private:
     {
         if (ended_) // what follows the end of the stream is not looked at
             return Result::More;
-        stream_.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
-        stream_.avail_in = uInt(packed.size());
+        z_stream &stream = *stream_;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
+        stream.avail_in = uInt(packed.size());
         for (;;) {
             const std::size_t room = window_.size() - filled_;
-            stream_.next_out = reinterpret_cast<Bytef *>(window_.data() + filled_);
-            stream_.avail_out = uInt(room);
-            const int status = inflate(&stream_, Z_NO_FLUSH);
-            const bool full = stream_.avail_out == 0;
-            if (const Result result = produced(room - stream_.avail_out); result != Result::More)
+            stream.next_out = reinterpret_cast<Bytef *>(window_.data() + filled_);
+            stream.avail_out = uInt(room);
+            const int status = inflate(&stream, Z_NO_FLUSH);
+            const bool full = stream.avail_out == 0;
+            if (const Result result = produced(room - stream.avail_out); result != Result::More)
                 return result;
             ended_ = status == Z_STREAM_END;
-            if (ended_ || (status == Z_BUF_ERROR && !full && stream_.avail_in == 0))
+            if (ended_ || (status == Z_BUF_ERROR && !full && stream.avail_in == 0))
                 return Result::More;
             if (status != Z_OK)
                 return Result::Damaged;
-            if (!full && stream_.avail_in == 0)
+            if (!full && stream.avail_in == 0)
                 return Result::More;
         }
     }
@@ -217,7 +123,7 @@ private:
         return Result::More;
     }
 
-    std::uint16_t method_;
+    z_stream *stream_; // none for a stored member
     std::size_t size_;
     std::span<char> window_;
     const MemberReader::Take *take_;
@@ -225,17 +131,43 @@ private:
     std::size_t filled_ = 0;
     std::size_t total_ = 0;
     uLong crc_ = crc32_z(0, nullptr, 0);
-    z_stream stream_{};
     bool ended_ = false;
 };
 
-// The keys of the salt: the packer gives every member of an archive the same one, so
-// one derivation serves all members, in every read of this process (the forms may be
-// read on another thread while the dictionary loads).
-winzip::Keys KeysFor(std::string_view password, std::string_view salt)
+} // namespace
+
+// One inflate state for all of a reader's deflated members, reset before each: its
+// tables and window are allocated once.
+class Inflater {
+public:
+    Inflater()
+    {
+        if (inflateInit2(&stream_, -MAX_WBITS) != Z_OK)
+            throw std::bad_alloc();
+    }
+    ~Inflater() { inflateEnd(&stream_); }
+    Inflater(const Inflater &) = delete;
+    Inflater &operator=(const Inflater &) = delete;
+
+    z_stream *reset()
+    {
+        inflateReset(&stream_);
+        return &stream_;
+    }
+
+private:
+    z_stream stream_{};
+};
+
+namespace {
+
+// The keys of the salt, set up for use: the packer gives every member of an archive the
+// same one, so one derivation serves all members, in every read of this process (the
+// forms may be read on another thread while the dictionary loads).
+std::shared_ptr<const winzip::KeyedState> KeysFor(std::string_view password, std::string_view salt)
 {
     static std::mutex guard;
-    static std::map<std::string, winzip::Keys, std::less<>> derived;
+    static std::map<std::string, std::shared_ptr<const winzip::KeyedState>, std::less<>> derived;
     const std::lock_guard lock(guard);
     std::string key(password);
     key += '\0';
@@ -244,7 +176,8 @@ winzip::Keys KeysFor(std::string_view password, std::string_view salt)
         return found->second;
     if (derived.size() >= MaxKeptKeys) // a hostile archive with a salt for each member
         derived.clear();
-    return derived.emplace(std::move(key), winzip::DeriveKeys(password, salt)).first->second;
+    auto keys = std::make_shared<const winzip::KeyedState>(winzip::DeriveKeys(password, salt));
+    return derived.emplace(std::move(key), std::move(keys)).first->second;
 }
 
 std::uint16_t Le16(std::string_view bytes, std::size_t at)
@@ -265,8 +198,9 @@ struct Refusal {
 
 class MemberRead {
 public:
-    MemberRead(const std::string &path, std::string_view name, const Destination &destination)
-        : path_(path), name_(name), destination_(destination)
+    MemberRead(const std::string &path, std::string_view name, const Destination &destination,
+               std::unique_ptr<Inflater> &inflater)
+        : path_(path), name_(name), destination_(destination), inflater_(inflater)
     {
     }
 
@@ -282,7 +216,9 @@ public:
     }
 
     // The encrypted member's bytes: authenticated, then decrypted and unpacked in one pass.
-    void encrypted(const zip::Entry &entry, std::string_view stored, std::string_view password, bool &passwordProven)
+    // `keysOf(salt)` gives the keys of the salt.
+    template <typename KeysOf>
+    void encrypted(const zip::Entry &entry, std::string_view stored, KeysOf &&keysOf, bool &passwordProven)
     {
         const std::optional<std::string_view> aes = entry.extraField(winzip::ExtraId);
         if (entry.method != winzip::Method || !aes || aes->size() < 7
@@ -290,8 +226,8 @@ public:
             throw damaged("the encryption is not WinZip AES-256");
         if (stored.size() < winzip::OverheadBytes)
             throw damaged("it is too short");
-        const winzip::Keys keys = KeysFor(password, stored.substr(0, winzip::SaltBytes));
-        if (!memeql_sec(keys.check.data(), Bytes(stored) + winzip::SaltBytes, winzip::CheckBytes)) {
+        const winzip::KeyedState &keys = keysOf(stored.substr(0, winzip::SaltBytes));
+        if (!memeql_sec(keys.check().data(), Bytes(stored) + winzip::SaltBytes, winzip::CheckBytes)) {
             // Damage to the check looks the same as a wrong password, but once a member
             // was read, the password is known to be right.
             if (!passwordProven)
@@ -345,7 +281,10 @@ private:
         const std::span<char> window = destination_.storage != nullptr
                                            ? std::span<char>((*destination_.storage)(entry.size + 1), entry.size + 1)
                                            : destination_.chunk;
-        Unpacker unpacker(method, entry.size, window, destination_.take, withCrc);
+        if (method == Deflated && inflater_ == nullptr)
+            inflater_ = std::make_unique<Inflater>();
+        Unpacker unpacker(method == Deflated ? inflater_->reset() : nullptr, entry.size, window, destination_.take,
+                          withCrc);
         Unpacker::Result result = feed(unpacker);
         if (result == Unpacker::Result::More)
             result = unpacker.finish();
@@ -359,109 +298,45 @@ private:
     const std::string &path_;
     std::string_view name_;
     const Destination &destination_;
+    std::unique_ptr<Inflater> &inflater_;
     std::size_t size_ = 0;
 };
 
 } // namespace
 
 MemberReader::MemberReader(const std::string &archivePath, std::string_view password, ArchiveLimits limits)
-    : path_(archivePath), password_(password), limits_(limits), file_(archivePath)
+    : MemberReader(std::make_shared<const ArchiveFile>(archivePath, limits.members), password, limits)
 {
-    switch (file_.outcome()) {
-    case MappedFile::Outcome::Mapped:
-        break;
-    case MappedFile::Outcome::NoSuchFile:
-        fail(ArchiveStatus::Missing, path_ + ": no such archive");
-        return;
-    case MappedFile::Outcome::NotAFile:
-        fail(ArchiveStatus::Missing, path_ + ": not a file");
-        return;
-    case MappedFile::Outcome::CannotOpen:
-        fail(ArchiveStatus::Missing, path_ + ": cannot open: " + file_.error());
-        return;
-    case MappedFile::Outcome::CannotRead:
-        fail(ArchiveStatus::Missing, path_ + ": cannot read: " + file_.error());
-        return;
-    }
-    std::string problem;
-    const std::optional<zip::Directory> directory = zip::ReadDirectory(file_.bytes(), problem);
-    if (!directory) {
-        fail(ArchiveStatus::Corrupt, path_ + ": not a ZIP archive, or a damaged one: " + problem);
-        return;
-    }
-    if (directory->count > std::size_t(std::max(limits_.members, 0))) {
-        fail(ArchiveStatus::TooLarge, path_ + ": more than " + std::to_string(limits_.members) + " members");
-        return;
-    }
-    std::size_t at = 0;
-    for (std::size_t k = 0; k < directory->count; ++k) {
-        const zip::Entry entry = directory->next(at);
-        const bool utf8 = IsValidUtf8(entry.name);
-        utf8Names_ = utf8Names_ && utf8;
-        const bool plainName = utf8 ? IsPlainName(entry.name) : IsPlainName(NameOf(entry));
-        if (!plainName || entry.isSpecialFile()) {
-            fail(ArchiveStatus::Corrupt, path_ + ": member " + Quoted(NameOf(entry)) + " refused: "
-                                             + (plainName ? "not a regular file" : "not a plain file name"));
-            return;
-        }
-    }
-    directory_ = *directory;
 }
+
+MemberReader::MemberReader(std::shared_ptr<const ArchiveFile> archive, std::string_view password,
+                           ArchiveLimits limits)
+    : archive_(std::move(archive)), password_(password), limits_(limits), status_(archive_->status()),
+      message_(archive_->message())
+{
+}
+
+MemberReader::~MemberReader() = default;
 
 const std::vector<std::string> &MemberReader::names() const
 {
-    if (names_.empty() && ok()) {
-        names_.reserve(directory_.count);
-        std::size_t at = 0;
-        for (std::size_t k = 0; k < directory_.count; ++k)
-            names_.push_back(NameOf(directory_.next(at)));
-    }
+    if (names_.empty() && ok())
+        names_ = archive_->names();
     return names_;
 }
 
 bool MemberReader::has(std::string_view member) const
 {
-    return ok() && find(member).has_value();
+    return ok() && archive_->find(member).has_value();
 }
 
-const std::vector<MemberReader::Member> &MemberReader::byName() const
+const winzip::KeyedState &MemberReader::keysFor(std::string_view salt)
 {
-    if (byName_.empty() && directory_.count > 0) {
-        byName_.reserve(directory_.count);
-        for (std::size_t at = 0, k = 0; k < directory_.count; ++k) {
-            const std::size_t record = at;
-            const zip::Entry entry = directory_.next(at);
-            const std::string_view name =
-                IsValidUtf8(entry.name) ? entry.name : std::string_view(converted_.emplace_back(NameOf(entry)));
-            byName_.push_back({name, record});
-        }
-        std::sort(byName_.begin(), byName_.end(), [](const Member &a, const Member &b) {
-            return a.name < b.name || (a.name == b.name && a.record < b.record);
-        });
+    if (keys_ == nullptr || salt != salt_) {
+        keys_ = KeysFor(password_, salt);
+        salt_ = salt;
     }
-    return byName_;
-}
-
-std::optional<zip::Entry> MemberReader::find(std::string_view member) const
-{
-    // Of two members of one name, the later one counts, as an unpacker writing them out
-    // would leave it. A few members are found by walking the directory; a reader asked
-    // for many sorts the names once.
-    if (utf8Names_ && walks_ < WalksBeforeSorting) {
-        ++walks_;
-        std::optional<zip::Entry> found;
-        for (std::size_t at = 0, k = 0; k < directory_.count; ++k)
-            if (zip::Entry entry = directory_.next(at); entry.name == member)
-                found = entry;
-        return found;
-    }
-    const std::vector<Member> &members = byName();
-    const auto after = std::upper_bound(members.begin(), members.end(), member,
-                                        [](std::string_view name, const Member &m) { return name < m.name; });
-    if (after == members.begin() || std::prev(after)->name != member)
-        return std::nullopt;
-    std::size_t at = std::prev(after)->record;
-    return directory_.next(at);
+    return *keys_;
 }
 
 bool MemberReader::fail(ArchiveStatus status, std::string message)
@@ -500,27 +375,28 @@ bool MemberReader::stream(std::string_view member, std::span<char> chunk, const 
 
 std::optional<std::size_t> MemberReader::read(std::string_view member, const ReadDestination &destination)
 {
-    const std::optional<zip::Entry> entry = ok() ? find(member) : std::nullopt;
+    const std::optional<zip::Entry> entry = ok() ? archive_->find(member) : std::nullopt;
     if (!entry)
         return std::nullopt;
     const std::string name(member);
     const std::int64_t room = std::min(limits_.memberBytes, limits_.totalBytes - unpacked_);
     if (std::int64_t(entry->size) > room) {
         fail(ArchiveStatus::TooLarge,
-             room == limits_.memberBytes ? path_ + ": member " + Quoted(name) + " unpacks to more than "
+             room == limits_.memberBytes ? archive_->path() + ": member " + Quoted(name) + " unpacks to more than "
                                                + std::to_string(limits_.memberBytes) + " bytes"
-                                         : path_ + ": the members unpack to more than "
+                                         : archive_->path() + ": the members unpack to more than "
                                                + std::to_string(limits_.totalBytes) + " bytes");
         return std::nullopt;
     }
-    MemberRead reading(path_, name, destination);
+    MemberRead reading(archive_->path(), name, destination, inflater_);
     try {
         std::string problem;
-        const std::optional<std::string_view> stored = zip::StoredData(file_.bytes(), *entry, problem);
+        const std::optional<std::string_view> stored = zip::StoredData(archive_->bytes(), *entry, problem);
         if (!stored)
             throw reading.damaged(problem);
+        const auto keysOf = [this](std::string_view salt) -> const winzip::KeyedState & { return keysFor(salt); };
         if (entry->encrypted())
-            reading.encrypted(*entry, *stored, password_, passwordProven_);
+            reading.encrypted(*entry, *stored, keysOf, passwordProven_);
         else
             reading.plain(*entry, *stored);
     } catch (const Refusal &refusal) {

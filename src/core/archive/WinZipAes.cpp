@@ -4,7 +4,10 @@
 #include <nettle/pbkdf2.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+
+#include <endian.h>
 
 namespace quillet::winzip {
 
@@ -33,25 +36,29 @@ Keys DeriveKeys(std::string_view password, std::string_view salt)
     return keys;
 }
 
-CounterMode::CounterMode(const Keys &keys)
+KeyedState::KeyedState(const Keys &keys) : check_(keys.check)
 {
     aes256_set_encrypt_key(&aes_, keys.cipher.data());
+    hmac_sha1_set_key(&hmac_, keys.authentication.size(), keys.authentication.data());
 }
 
 namespace {
 
-// out = in XOR stream, eight bytes at a time: nettle's memxor3 goes a word at a time
-// through a call per piece, several times slower over the headwords' megabyte.
+// Sixteen bytes at once, as the processor's vector registers take them.
+using Block = std::uint64_t __attribute__((vector_size(AES_BLOCK_SIZE)));
+
+// out = in XOR stream, a block at a time: a byte or a word at a time, or nettle's memxor3
+// through a call per piece, takes several times longer over the headwords' megabyte.
 void XorInto(std::uint8_t *out, const std::uint8_t *in, const std::uint8_t *stream, std::size_t n)
 {
     std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t a = 0;
-        std::uint64_t b = 0;
-        std::memcpy(&a, in + i, 8);
-        std::memcpy(&b, stream + i, 8);
+    for (; i + AES_BLOCK_SIZE <= n; i += AES_BLOCK_SIZE) {
+        Block a;
+        Block b;
+        std::memcpy(&a, in + i, AES_BLOCK_SIZE);
+        std::memcpy(&b, stream + i, AES_BLOCK_SIZE);
         a ^= b;
-        std::memcpy(out + i, &a, 8);
+        std::memcpy(out + i, &a, AES_BLOCK_SIZE);
     }
     for (; i < n; ++i)
         out[i] = std::uint8_t(in[i] ^ stream[i]);
@@ -61,27 +68,22 @@ void XorInto(std::uint8_t *out, const std::uint8_t *in, const std::uint8_t *stre
 
 void CounterMode::apply(const std::uint8_t *in, std::uint8_t *out, std::size_t size)
 {
-    std::array<std::uint8_t, BatchBlocks * AES_BLOCK_SIZE> stream{};
+    // Each counter block: the counter in its first eight bytes, little-endian, then zeros.
+    alignas(AES_BLOCK_SIZE) std::array<std::uint8_t, BatchBlocks * AES_BLOCK_SIZE> counters{};
+    alignas(AES_BLOCK_SIZE) std::array<std::uint8_t, BatchBlocks * AES_BLOCK_SIZE> stream;
     while (size > 0) {
         const std::size_t blocks = std::min(BatchBlocks, (size + AES_BLOCK_SIZE - 1) / AES_BLOCK_SIZE);
-        stream.fill(0);
         for (std::size_t b = 0; b < blocks; ++b) {
-            const std::uint64_t counter = ++counter_;
-            for (std::size_t i = 0; i < sizeof counter; ++i)
-                stream[b * AES_BLOCK_SIZE + i] = std::uint8_t(counter >> (8 * i));
+            const std::uint64_t counter = htole64(++counter_);
+            std::memcpy(counters.data() + b * AES_BLOCK_SIZE, &counter, sizeof counter);
         }
-        aes256_encrypt(&aes_, blocks * AES_BLOCK_SIZE, stream.data(), stream.data());
+        aes256_encrypt(&aes_, blocks * AES_BLOCK_SIZE, stream.data(), counters.data());
         const std::size_t n = std::min(size, blocks * AES_BLOCK_SIZE);
         XorInto(out, in, stream.data(), n);
         in += n;
         out += n;
         size -= n;
     }
-}
-
-Authenticator::Authenticator(const Keys &keys)
-{
-    hmac_sha1_set_key(&hmac_, keys.authentication.size(), keys.authentication.data());
 }
 
 void Authenticator::add(std::string_view encrypted)

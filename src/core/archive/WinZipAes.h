@@ -33,12 +33,29 @@ struct Keys {
 };
 Keys DeriveKeys(std::string_view password, std::string_view salt);
 
+// The keys set up for use: the cipher's key schedule and the authentication's keyed hash,
+// made once for all members of one salt, which each member's cipher and authenticator
+// copy instead of setting up again.
+class KeyedState {
+public:
+    explicit KeyedState(const Keys &keys);
+    const std::array<std::uint8_t, CheckBytes> &check() const { return check_; }
+
+private:
+    friend class CounterMode;
+    friend class Authenticator;
+
+    aes256_ctx aes_{};
+    hmac_sha1_ctx hmac_{};
+    std::array<std::uint8_t, CheckBytes> check_{};
+};
+
 // AES-256 in counter mode with WinZip's counter: little-endian, starting at 1. Encrypting
 // and decrypting are the same; a member is processed in order, in pieces whose sizes are
 // multiples of 16 bytes but for the last.
 class CounterMode {
 public:
-    explicit CounterMode(const Keys &keys);
+    explicit CounterMode(const KeyedState &keys) : aes_(keys.aes_) {}
     void apply(std::uint8_t *data, std::size_t size) { apply(data, data, size); }
     // From `in` to `out`, which may be the same bytes.
     void apply(const std::uint8_t *in, std::uint8_t *out, std::size_t size);
@@ -51,7 +68,7 @@ private:
 // The authentication code of a member's encrypted bytes, fed in any pieces.
 class Authenticator {
 public:
-    explicit Authenticator(const Keys &keys);
+    explicit Authenticator(const KeyedState &keys) : hmac_(keys.hmac_) {}
     void add(std::string_view encrypted);
     std::array<std::uint8_t, AuthBytes> code();
 

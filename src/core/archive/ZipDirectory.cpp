@@ -88,6 +88,11 @@ Entry Directory::next(std::size_t &at) const
     return EntryAt(rest.substr(0, length), name, extra);
 }
 
+std::string_view Directory::nameAt(std::size_t record) const
+{
+    return records.substr(record + EntryBytes, At<std::uint16_t>(records, record + 28));
+}
+
 std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem)
 {
     const std::optional<std::size_t> end = file.size() >= EndBytes ? FindEnd(file) : std::nullopt;

@@ -46,6 +46,8 @@ struct Directory {
 
     // The entry whose record starts at `at` (0 for the first), and `at` moved to the next.
     Entry next(std::size_t &at) const;
+    // The name, as stored, of the entry whose record starts there.
+    std::string_view nameAt(std::size_t record) const;
 };
 
 // The directory of the archive held in `file`; nullopt, with the cause in `problem`, when

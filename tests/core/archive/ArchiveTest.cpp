@@ -20,6 +20,7 @@
 #include <sys/resource.h>
 
 #include <array>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -142,6 +143,56 @@ TEST_F(PackedArchive, AnotherPasswordADamagedOrAMissingArchiveGivesNoMember)
     ExpectRefused(Read(archiveWith(tampered)), ArchiveStatus::Corrupt, u"\"ert_e.txt\" is damaged: bad authentication code"_s);
     ExpectRefused(Read(path(u"none.db"_s)), ArchiveStatus::Missing, path(u"none.db"_s));
     ExpectRefused(Read(dir_.path()), ArchiveStatus::Missing, dir_.path());
+}
+
+TEST_F(PackedArchive, ReadersOfOneOpenedArchiveReuseTheirStatesAndFailAlone)
+{
+    const ArchiveContents all = Read(path(files::Database));
+    ASSERT_TRUE(all.ok()) << all.message.toStdString();
+    const auto opened = std::make_shared<const plain::ArchiveFile>(path(files::Database).toStdString());
+    ASSERT_TRUE(opened->ok()) << opened->message();
+    plain::MemberReader reader(opened, plain::files::ArchivePassword);
+    // Deflated and stored members in turn through the reader's one inflate state, the
+    // first read stopped after its first piece.
+    std::array<char, 64> chunk{};
+    EXPECT_TRUE(reader.stream("ert_r1.txt", chunk, [](std::string_view) { return false; }));
+    std::string bytes;
+    for (const char *name : {"ert_r2.txt", "ert_e.txt", "ert_r1.txt", "rte_r.txt", "ert_r2.txt"}) {
+        ASSERT_TRUE(reader.read(name, bytes)) << reader.message();
+        EXPECT_EQ(QByteArray::fromStdString(bytes), *all.member(QLatin1StringView(name))) << name;
+    }
+
+    // The authentication code of the second block changed: its read fails after a good
+    // one, and every later read of that reader; another reader of the archive goes on.
+    const std::optional<zip::Entry> entry = opened->find("ert_r2.txt");
+    ASSERT_TRUE(entry);
+    std::string problem;
+    const std::optional<std::string_view> data = zip::StoredData(opened->bytes(), *entry, problem);
+    ASSERT_TRUE(data) << problem;
+    QByteArray tampered = archive_;
+    const qsizetype last = qsizetype(data->data() - opened->bytes().data() + data->size() - 1);
+    tampered[last] = char(tampered[last] ^ 1);
+    const auto damaged = std::make_shared<const plain::ArchiveFile>(archiveWith(tampered).toStdString());
+    plain::MemberReader first(damaged, plain::files::ArchivePassword);
+    plain::MemberReader second(damaged, plain::files::ArchivePassword);
+    EXPECT_TRUE(first.read("ert_r1.txt", bytes));
+    EXPECT_FALSE(first.read("ert_r2.txt", bytes));
+    EXPECT_EQ(first.status(), ArchiveStatus::Corrupt);
+    EXPECT_THAT(first.message(), HasSubstr("\"ert_r2.txt\" is damaged: bad authentication code"));
+    EXPECT_FALSE(first.read("ert_r1.txt", bytes));
+    EXPECT_TRUE(second.read("ert_r1.txt", bytes)) << second.message();
+    EXPECT_EQ(QByteArray::fromStdString(bytes), *all.member("ert_r1.txt"_L1));
+
+    // Another writer's members, each with a salt of its own, across many cipher blocks.
+    QByteArray text;
+    for (int k = 0; k < 700; ++k)
+        text += QByteArray::number(k * 7919 % 1000);
+    WriteZip(path(u"other.db"_s), {{"a", text}, {"b", text.first(17)}, {"c", text}}, Password);
+    plain::MemberReader other(path(u"other.db"_s).toStdString(), plain::files::ArchivePassword);
+    for (const auto &[name, expected] : {std::pair{"a", text}, {"b", text.first(17)}, {"c", text}}) {
+        EXPECT_TRUE(other.read(name, bytes)) << other.message();
+        EXPECT_EQ(QByteArray::fromStdString(bytes), expected);
+    }
 }
 
 TEST(ArchivePack, MalformedDataFailsAndKeepsTheOldArchive)
