@@ -5,18 +5,29 @@
 #include "core/lookup/LetterKeys.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quillet::lookup {
 
 namespace {
 
-// The UTF-8 of the letters whose case folding is an ASCII letter (ſ, the Kelvin sign).
-constexpr std::string_view FoldingToAscii[] = {"\xC5\xBF", "\xE2\x84\xAA"};
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t Block = 16;
 
 char Lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+char Upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
 bool ContainsFolded(std::string_view line, std::string_view lowerWord)
@@ -36,7 +47,7 @@ bool ContainsFolded(std::string_view line, std::string_view lowerWord)
     return false;
 }
 
-// Whether the line's key is `key`, the line being clean UTF-8.
+// Whether the line's key is `key`.
 bool HasKey(std::string_view line, std::string_view key)
 {
     if (line.size() < key.size())
@@ -59,98 +70,281 @@ bool HasKey(std::string_view line, std::string_view key)
     return matched == key.size();
 }
 
+// The length of the character at `at` (a byte past ASCII) when the command line reads it
+// as this does: clean UTF-8, and no letter whose case folding is an ASCII letter (ſ, the
+// Kelvin sign); else 0.
+std::size_t FitCharacterAt(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    // Two bytes, the common case: no noncharacter among them.
+    if (byte(at) >= 0xC2 && byte(at) <= 0xDF && at + 1 < text.size() && (byte(at + 1) & 0xC0) == 0x80) {
+        const char32_t c = char32_t((byte(at) & 0x1F) << 6 | (byte(at + 1) & 0x3F));
+        return c == 0x017F ? 0 : 2;
+    }
+    std::size_t next = at;
+    const std::optional<char32_t> c = plain::NextCharacter(text, next);
+    return !c || *c == 0x212A ? 0 : next - at;
+}
+
+// Which bytes of a block of 16 are of interest, a bit each (bit i for byte i).
+struct BlockBits {
+    std::uint32_t newline = 0;
+    std::uint32_t carriage = 0;
+    std::uint32_t high = 0;   // past ASCII
+    std::uint32_t listed = 0; // one a listed line may have the word at
+    std::uint32_t keyed = 0;  // one a line with a key may start with
+};
+
+// Tells the bytes of a block apart, several at once where the processor can.
+class BlockClassifier {
+public:
+    BlockClassifier(char listLower, char listUpper, const std::array<char, 4> &keyBytes)
+        : list_{listLower, listUpper}, keys_(keyBytes)
+    {
+    }
+
+    BlockBits operator()(const char *block) const
+    {
+#if defined(__SSE2__)
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block));
+        const auto is = [&v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+        const auto bits = [](__m128i m) { return std::uint32_t(_mm_movemask_epi8(m)); };
+        return {bits(is('\n')), bits(is('\r')), bits(v), bits(_mm_or_si128(is(list_[0]), is(list_[1]))),
+                bits(_mm_or_si128(_mm_or_si128(is(keys_[0]), is(keys_[1])), _mm_or_si128(is(keys_[2]), is(keys_[3]))))};
+#else
+        BlockBits bits;
+        for (std::size_t i = 0; i < Block; ++i) {
+            const char c = block[i];
+            const std::uint32_t bit = 1u << i;
+            bits.newline |= c == '\n' ? bit : 0;
+            bits.carriage |= c == '\r' ? bit : 0;
+            bits.high |= static_cast<unsigned char>(c) >= 0x80 ? bit : 0;
+            bits.listed |= c == list_[0] || c == list_[1] ? bit : 0;
+            bits.keyed |= std::find(keys_.begin(), keys_.end(), c) != keys_.end() ? bit : 0;
+        }
+        return bits;
+#endif
+    }
+
+    // A block shorter than 16 bytes.
+    BlockBits operator()(const char *block, std::size_t bytes) const
+    {
+        std::array<char, Block> padded{};
+        std::memcpy(padded.data(), block, bytes);
+        BlockBits bits = (*this)(padded.data());
+        const std::uint32_t mask = (1u << bytes) - 1;
+        for (std::uint32_t *b : {&bits.newline, &bits.carriage, &bits.high, &bits.listed, &bits.keyed})
+            *b &= mask;
+        return bits;
+    }
+
+private:
+    std::array<char, 2> list_;
+    std::array<char, 4> keys_;
+};
+
 } // namespace
 
-HeadwordLines::HeadwordLines(std::string_view member) : text_(member)
+HeadwordLines::HeadwordLines(std::string_view word, std::size_t limit, std::vector<std::string> keys)
+    : word_(word), lowerWord_(word), limit_(word.empty() ? 0 : limit), keys_(std::move(keys)), withKey_(keys_.size())
 {
-    if (text_.starts_with("\xEF\xBB\xBF"))
-        text_.remove_prefix(3);
-    if (text_.empty() || text_.find('\r') != std::string_view::npos)
-        return;
-    for (const std::string_view folding : FoldingToAscii)
-        if (text_.find(folding) != std::string_view::npos)
-            return;
-    // Lines of other encodings are read otherwise.
-    if (!plain::IsCleanUtf8(text_))
-        return;
-    fit_ = std::int64_t(member.size()) <= plain::files::MaxHeadwordsBytes;
-}
-
-template <typename Visit>
-void HeadwordLines::forEachLine(Visit &&visit) const
-{
-    int entry = 0;
-    for (std::size_t at = 0; at < text_.size();) {
-        const auto *end = static_cast<const char *>(std::memchr(text_.data() + at, '\n', text_.size() - at));
-        const std::size_t to = end == nullptr ? text_.size() : std::size_t(end - text_.data());
-        if (!visit(Line{++entry, text_.substr(at, to - at)}))
-            return;
-        at = to + 1;
+    std::transform(lowerWord_.begin(), lowerWord_.end(), lowerWord_.begin(), Lower);
+    // A line has the key only if its first character keys to the key's first letter:
+    // an ASCII byte of that letter, or a character past ASCII (a letter with marks, a
+    // loose mark), which every search looks at anyway.
+    std::vector<char> first;
+    for (const std::string &key : keys_) {
+        if (key.empty()) {
+            everyLineMayHaveKey_ = true;
+            continue;
+        }
+        const char letter = key.front();
+        if (letter >= 'A' && letter <= 'Z')
+            continue; // no ASCII byte keys to a capital
+        for (const char byte : {letter, Upper(letter)})
+            if (std::find(first.begin(), first.end(), byte) == first.end())
+                first.push_back(byte);
     }
+    everyLineMayHaveKey_ = everyLineMayHaveKey_ || first.size() > keyFirstBytes_.size();
+    // A line feed where no byte is wanted: an empty line has no key but the empty one.
+    keyFirstBytes_.fill('\n');
+    std::copy_n(first.begin(), std::min(first.size(), keyFirstBytes_.size()), keyFirstBytes_.begin());
 }
 
-WordLines HeadwordLines::find(std::string_view word, std::size_t limit)
+void HeadwordLines::add(std::string_view piece)
 {
-    WordLines found;
-    if (word.empty())
-        return found;
-    std::string lower(word);
-    std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
-    forEachLine([&](const Line &line) {
-        // The bounds of the loader: it refuses a member past them.
-        if (line.text.size() > std::size_t(plain::files::MaxLineBytes) || line.entry > plain::files::MaxEntries)
+    bytes_ += piece.size();
+    if (std::int64_t(bytes_) > plain::files::MaxHeadwordsBytes)
+        fit_ = false;
+    if (!fit_)
+        return;
+    // The line the last piece ended in, or the first one, which may start with a byte
+    // order mark.
+    if (!begun_ || !carried_.empty()) {
+        const std::size_t end = piece.find('\n');
+        carried_.append(piece.substr(0, end));
+        if (std::int64_t(carried_.size()) > plain::files::MaxLineBytes + std::int64_t(ByteOrderMark.size())) {
             fit_ = false;
-        entries_ = line.entry;
-        const bool startsWith = found.startingWith.size() < limit && !line.text.empty()
-                                && line.text.front() == word.front() && line.text.starts_with(word);
-        const bool contains = found.containing.size() < limit && ContainsFolded(line.text, lower);
-        if (startsWith)
-            found.startingWith.push_back(line.entry);
-        if (contains)
-            found.containing.push_back(line.entry);
-        const bool alike = HasKey(line.text, lower);
-        if (alike)
-            found.alike.push_back(line);
-        if (startsWith || contains || alike)
-            known_.emplace(line.entry, line.text);
-        return true;
-    });
-    return found;
-}
-
-std::vector<Line> HeadwordLines::withKey(std::string_view key)
-{
-    std::vector<Line> lines;
-    forEachLine([&](const Line &line) {
-        if (HasKey(line.text, key)) {
-            lines.push_back(line);
-            known_.emplace(line.entry, line.text);
+            return;
         }
-        return true;
-    });
-    return lines;
-}
-
-std::vector<Line> HeadwordLines::headwords(std::vector<int> entries) const
-{
-    std::sort(entries.begin(), entries.end());
-    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
-    std::vector<Line> lines;
-    // Those found by a search are known already.
-    if (std::all_of(entries.begin(), entries.end(), [this](int k) { return known_.contains(k); })) {
-        for (const int k : entries)
-            lines.push_back({k, known_.at(k)});
-        return lines;
+        if (end == std::string_view::npos)
+            return;
+        std::string_view line = carried_;
+        if (!begun_ && line.starts_with(ByteOrderMark))
+            line.remove_prefix(ByteOrderMark.size());
+        begun_ = true;
+        addLine(line);
+        carried_.clear();
+        piece.remove_prefix(end + 1);
     }
-    auto next = entries.begin();
-    forEachLine([&](const Line &line) {
-        if (next != entries.end() && *next == line.entry) {
-            lines.push_back(line);
-            ++next;
-        }
-        return next != entries.end();
-    });
+    const std::size_t last = piece.rfind('\n');
+    if (last != std::string_view::npos) {
+        addLines(piece.substr(0, last + 1));
+        piece.remove_prefix(last + 1);
+    }
+    carried_.assign(piece);
+}
+
+bool HeadwordLines::finish()
+{
+    std::string_view line = carried_;
+    if (fit_ && !begun_) {
+        if (line.starts_with(ByteOrderMark))
+            line.remove_prefix(ByteOrderMark.size());
+        fit_ = !line.empty(); // an empty member
+        begun_ = true;
+    }
+    if (fit_ && !carried_.empty())
+        addLine(line); // the last line, without a line feed
+    carried_.clear();
+    if (entries_ > plain::files::MaxEntries)
+        fit_ = false;
+    return fit_;
+}
+
+std::vector<Line> HeadwordLines::withKey(std::string_view key) const
+{
+    std::vector<Line> lines;
+    const auto k = std::find(keys_.begin(), keys_.end(), key);
+    if (k != keys_.end())
+        for (const int entry : withKey_[std::size_t(k - keys_.begin())])
+            lines.push_back({entry, found_.at(entry)});
     return lines;
+}
+
+std::optional<std::string_view> HeadwordLines::headword(int entry) const
+{
+    const auto found = found_.find(entry);
+    return found == found_.end() ? std::nullopt : std::optional<std::string_view>(found->second);
+}
+
+// Whole lines, the last one ending in a line feed, 16 bytes at a time: each block is
+// checked for what makes the member unfit, its line feeds counted, and only the lines
+// where a byte of interest lies are looked at.
+void HeadwordLines::addLines(std::string_view text)
+{
+    const BlockClassifier classify(word_.empty() ? '\n' : Lower(word_.front()),
+                                   word_.empty() ? '\n' : Upper(word_.front()), keyFirstBytes_);
+    const bool keys = !keys_.empty();
+    std::size_t checkedTo = 0;    // the characters before it are checked
+    std::size_t lookedTo = 0;     // the lines before it are looked at
+    std::int64_t lineBytes = 0;   // of the line running into the block
+    std::uint32_t lineStarts = 1; // the block's first byte starts a line
+    int lines = entries_;         // that end before the block
+    for (std::size_t at = 0; at < text.size(); at += Block) {
+        const std::size_t bytes = std::min(Block, text.size() - at);
+        const BlockBits bits = bytes == Block ? classify(text.data() + at) : classify(text.data() + at, bytes);
+        if (bits.carriage != 0) {
+            fit_ = false;
+            return;
+        }
+        if (bits.newline == 0) {
+            lineBytes += std::int64_t(bytes);
+        } else {
+            lineBytes += std::countr_zero(bits.newline);
+            if (lineBytes > plain::files::MaxLineBytes)
+                break;
+            lineBytes = std::int64_t(bytes) - std::bit_width(bits.newline);
+        }
+        if (lineBytes > plain::files::MaxLineBytes)
+            break;
+        for (std::uint32_t high = bits.high; high != 0; high &= high - 1) {
+            const std::size_t p = at + std::size_t(std::countr_zero(high));
+            if (p < checkedTo)
+                continue;
+            const std::size_t length = FitCharacterAt(text, p);
+            if (length == 0) {
+                fit_ = false;
+                return;
+            }
+            checkedTo = p + length;
+        }
+        const std::uint32_t starts = lineStarts | ((bits.newline << 1) & 0xFFFF);
+        lineStarts = bits.newline >> (Block - 1);
+        std::uint32_t wanted = 0;
+        if (containing_.size() < limit_)
+            wanted = bits.listed;
+        else if (startingWith_.size() < limit_)
+            wanted = bits.listed & starts;
+        if (keys)
+            wanted |= everyLineMayHaveKey_ ? starts : (bits.keyed | bits.high) & starts;
+        for (; wanted != 0; wanted &= wanted - 1) {
+            const int bit = std::countr_zero(wanted);
+            const std::size_t p = at + std::size_t(bit);
+            if (p < lookedTo)
+                continue;
+            std::size_t start = p;
+            while (start > 0 && text[start - 1] != '\n')
+                --start;
+            const std::size_t end = text.find('\n', p);
+            look(lines + std::popcount(bits.newline & ((1u << bit) - 1)) + 1, text.substr(start, end - start));
+            lookedTo = end + 1;
+        }
+        lines += std::popcount(bits.newline);
+    }
+    if (lineBytes > plain::files::MaxLineBytes)
+        fit_ = false;
+    entries_ = lines;
+}
+
+// A line on its own, checked and looked at.
+void HeadwordLines::addLine(std::string_view line)
+{
+    if (std::int64_t(line.size()) > plain::files::MaxLineBytes) {
+        fit_ = false;
+        return;
+    }
+    for (std::size_t at = 0; at < line.size();) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        const std::size_t length = byte == '\r' ? 0 : byte < 0x80 ? 1 : FitCharacterAt(line, at);
+        if (length == 0) {
+            fit_ = false;
+            return;
+        }
+        at += length;
+    }
+    look(++entries_, line);
+}
+
+void HeadwordLines::look(int entry, std::string_view line)
+{
+    bool found = false;
+    if (startingWith_.size() < limit_ && line.starts_with(word_)) {
+        startingWith_.push_back(entry);
+        found = true;
+    }
+    if (containing_.size() < limit_ && ContainsFolded(line, lowerWord_)) {
+        containing_.push_back(entry);
+        found = true;
+    }
+    for (std::size_t k = 0; k < keys_.size(); ++k) {
+        if (HasKey(line, keys_[k])) {
+            withKey_[k].push_back(entry);
+            found = true;
+        }
+    }
+    if (found)
+        found_.emplace(entry, line);
 }
 
 } // namespace quillet::lookup
