@@ -18,7 +18,7 @@ namespace quillet::lookup {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t Block = 16;
+constexpr std::size_t Block = 32;
 
 char Lower(char c)
 {
@@ -86,7 +86,7 @@ std::size_t FitCharacterAt(std::string_view text, std::size_t at)
     return !c || *c == 0x212A ? 0 : next - at;
 }
 
-// Which bytes of a block of 16 are of interest, a bit each (bit i for byte i).
+// Which bytes of a block of 32 are of interest, a bit each (bit i for byte i).
 struct BlockBits {
     std::uint32_t newline = 0;
     std::uint32_t carriage = 0;
@@ -95,7 +95,56 @@ struct BlockBits {
     std::uint32_t keyed = 0;  // one a line with a key may start with
 };
 
-// Tells the bytes of a block apart, several at once where the processor can.
+#if defined(__SSE2__)
+// Tells the bytes of a block apart, 16 at a time.
+class BlockClassifier {
+public:
+    BlockClassifier(char listLower, char listUpper, const std::array<char, 4> &keyBytes)
+        : list0_(_mm_set1_epi8(listLower)), list1_(_mm_set1_epi8(listUpper)), key0_(_mm_set1_epi8(keyBytes[0]))
+        , key1_(_mm_set1_epi8(keyBytes[1])), key2_(_mm_set1_epi8(keyBytes[2])), key3_(_mm_set1_epi8(keyBytes[3]))
+    {
+    }
+
+    BlockBits operator()(const char *block) const
+    {
+        const BlockBits low = half(block);
+        const BlockBits high = half(block + Block / 2);
+        return {low.newline | high.newline << 16, low.carriage | high.carriage << 16, low.high | high.high << 16,
+                low.listed | high.listed << 16, low.keyed | high.keyed << 16};
+    }
+
+private:
+    BlockBits half(const char *bytes) const
+    {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes));
+        const auto bits = [](__m128i m) { return std::uint32_t(_mm_movemask_epi8(m)); };
+        const auto is = [&v](__m128i c) { return _mm_cmpeq_epi8(v, c); };
+        return {bits(is(newline_)), bits(is(carriage_)), bits(v), bits(_mm_or_si128(is(list0_), is(list1_))),
+                bits(_mm_or_si128(_mm_or_si128(is(key0_), is(key1_)), _mm_or_si128(is(key2_), is(key3_))))};
+    }
+
+    const __m128i newline_ = _mm_set1_epi8('\n');
+    const __m128i carriage_ = _mm_set1_epi8('\r');
+    __m128i list0_, list1_;                 // the word's first letter
+    __m128i key0_, key1_, key2_, key3_;     // the keys' first letters
+};
+
+std::size_t LineFeeds(std::string_view bytes)
+{
+    std::size_t feeds = 0;
+    std::size_t at = 0;
+    const __m128i feed = _mm_set1_epi8('\n');
+    while (bytes.size() - at >= 16) {
+        // A count a byte, summed before it can overflow.
+        __m128i counts = _mm_setzero_si128();
+        for (int k = 0; k < 255 && bytes.size() - at >= 16; ++k, at += 16)
+            counts = _mm_sub_epi8(counts, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes.data() + at)), feed));
+        const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+        feeds += std::size_t(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+    }
+    return feeds + std::size_t(std::count(bytes.begin() + std::ptrdiff_t(at), bytes.end(), '\n'));
+}
+#else
 class BlockClassifier {
 public:
     BlockClassifier(char listLower, char listUpper, const std::array<char, 4> &keyBytes)
@@ -105,13 +154,6 @@ public:
 
     BlockBits operator()(const char *block) const
     {
-#if defined(__SSE2__)
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block));
-        const auto is = [&v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
-        const auto bits = [](__m128i m) { return std::uint32_t(_mm_movemask_epi8(m)); };
-        return {bits(is('\n')), bits(is('\r')), bits(v), bits(_mm_or_si128(is(list_[0]), is(list_[1]))),
-                bits(_mm_or_si128(_mm_or_si128(is(keys_[0]), is(keys_[1])), _mm_or_si128(is(keys_[2]), is(keys_[3]))))};
-#else
         BlockBits bits;
         for (std::size_t i = 0; i < Block; ++i) {
             const char c = block[i];
@@ -123,25 +165,30 @@ public:
             bits.keyed |= std::find(keys_.begin(), keys_.end(), c) != keys_.end() ? bit : 0;
         }
         return bits;
-#endif
-    }
-
-    // A block shorter than 16 bytes.
-    BlockBits operator()(const char *block, std::size_t bytes) const
-    {
-        std::array<char, Block> padded{};
-        std::memcpy(padded.data(), block, bytes);
-        BlockBits bits = (*this)(padded.data());
-        const std::uint32_t mask = (1u << bytes) - 1;
-        for (std::uint32_t *b : {&bits.newline, &bits.carriage, &bits.high, &bits.listed, &bits.keyed})
-            *b &= mask;
-        return bits;
     }
 
 private:
     std::array<char, 2> list_;
     std::array<char, 4> keys_;
 };
+
+std::size_t LineFeeds(std::string_view bytes)
+{
+    return std::size_t(std::count(bytes.begin(), bytes.end(), '\n'));
+}
+#endif
+
+// A block shorter than 32 bytes, the rest of it taken for bytes of no interest.
+BlockBits ClassifyPart(const BlockClassifier &classify, std::string_view part)
+{
+    std::array<char, Block> padded{};
+    std::memcpy(padded.data(), part.data(), part.size());
+    BlockBits bits = classify(padded.data());
+    const std::uint32_t mask = (std::uint32_t(1) << part.size()) - 1;
+    for (std::uint32_t *b : {&bits.newline, &bits.carriage, &bits.high, &bits.listed, &bits.keyed})
+        *b &= mask;
+    return bits;
+}
 
 } // namespace
 
@@ -238,36 +285,42 @@ std::optional<std::string_view> HeadwordLines::headword(int entry) const
     return found == found_.end() ? std::nullopt : std::optional<std::string_view>(found->second);
 }
 
-// Whole lines, the last one ending in a line feed, 16 bytes at a time: each block is
-// checked for what makes the member unfit, its line feeds counted, and only the lines
-// where a byte of interest lies are looked at.
+// Whole lines, the last one ending in a line feed, 32 bytes at a time: each block is
+// checked for what makes the member unfit, and only the lines where a byte of interest
+// lies are looked at (and the line feeds before them counted).
 void HeadwordLines::addLines(std::string_view text)
 {
     const BlockClassifier classify(word_.empty() ? '\n' : Lower(word_.front()),
                                    word_.empty() ? '\n' : Upper(word_.front()), keyFirstBytes_);
     const bool keys = !keys_.empty();
+    constexpr std::size_t None = std::string_view::npos;
     std::size_t checkedTo = 0;    // the characters before it are checked
     std::size_t lookedTo = 0;     // the lines before it are looked at
-    std::int64_t lineBytes = 0;   // of the line running into the block
+    std::size_t countedTo = 0;    // the line feeds before it are counted in `lines`
+    int lines = entries_;
+    std::size_t longLine = None;  // where a line with no feed in the last blocks starts
+    std::uint32_t lastFeeds = 0;  // of the block before
     std::uint32_t lineStarts = 1; // the block's first byte starts a line
-    int lines = entries_;         // that end before the block
     for (std::size_t at = 0; at < text.size(); at += Block) {
         const std::size_t bytes = std::min(Block, text.size() - at);
-        const BlockBits bits = bytes == Block ? classify(text.data() + at) : classify(text.data() + at, bytes);
+        const BlockBits bits = bytes == Block ? classify(text.data() + at) : ClassifyPart(classify, text.substr(at));
         if (bits.carriage != 0) {
             fit_ = false;
             return;
         }
-        if (bits.newline == 0) {
-            lineBytes += std::int64_t(bytes);
-        } else {
-            lineBytes += std::countr_zero(bits.newline);
-            if (lineBytes > plain::files::MaxLineBytes)
-                break;
-            lineBytes = std::int64_t(bytes) - std::bit_width(bits.newline);
+        // A line past the bounds runs through thousands of blocks without a line feed.
+        if (bits.newline == 0 || longLine != None) {
+            if (longLine == None)
+                longLine = at == 0 ? 0 : at - Block + std::size_t(std::bit_width(lastFeeds));
+            const std::size_t end = bits.newline == 0 ? at + bytes : at + std::size_t(std::countr_zero(bits.newline));
+            if (std::int64_t(end - longLine) > plain::files::MaxLineBytes) {
+                fit_ = false;
+                return;
+            }
+            if (bits.newline != 0)
+                longLine = None;
         }
-        if (lineBytes > plain::files::MaxLineBytes)
-            break;
+        lastFeeds = bits.newline;
         for (std::uint32_t high = bits.high; high != 0; high &= high - 1) {
             const std::size_t p = at + std::size_t(std::countr_zero(high));
             if (p < checkedTo)
@@ -279,7 +332,8 @@ void HeadwordLines::addLines(std::string_view text)
             }
             checkedTo = p + length;
         }
-        const std::uint32_t starts = lineStarts | ((bits.newline << 1) & 0xFFFF);
+        // (A line feed at the end of the text starts no line in it.)
+        const std::uint32_t starts = (lineStarts | bits.newline << 1) & (~std::uint32_t(0) >> (Block - bytes));
         lineStarts = bits.newline >> (Block - 1);
         std::uint32_t wanted = 0;
         if (containing_.size() < limit_)
@@ -289,22 +343,19 @@ void HeadwordLines::addLines(std::string_view text)
         if (keys)
             wanted |= everyLineMayHaveKey_ ? starts : (bits.keyed | bits.high) & starts;
         for (; wanted != 0; wanted &= wanted - 1) {
-            const int bit = std::countr_zero(wanted);
-            const std::size_t p = at + std::size_t(bit);
+            const std::size_t p = at + std::size_t(std::countr_zero(wanted));
             if (p < lookedTo)
                 continue;
             std::size_t start = p;
             while (start > 0 && text[start - 1] != '\n')
                 --start;
             const std::size_t end = text.find('\n', p);
-            look(lines + std::popcount(bits.newline & ((1u << bit) - 1)) + 1, text.substr(start, end - start));
-            lookedTo = end + 1;
+            lines += int(LineFeeds(text.substr(countedTo, start - countedTo)));
+            look(++lines, text.substr(start, end - start));
+            lookedTo = countedTo = end + 1;
         }
-        lines += std::popcount(bits.newline);
     }
-    if (lineBytes > plain::files::MaxLineBytes)
-        fit_ = false;
-    entries_ = lines;
+    entries_ = lines + int(LineFeeds(text.substr(countedTo)));
 }
 
 // A line on its own, checked and looked at.

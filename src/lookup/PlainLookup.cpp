@@ -64,11 +64,15 @@ std::string Utf8(std::u16string_view text)
     return utf8;
 }
 
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 std::string LowerAscii(std::string_view text)
 {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return LowerAscii(c); });
     return lower;
 }
 
@@ -136,23 +140,26 @@ public:
     {
     }
 
-
-    ListedBases basesOf(std::string_view word)
+    // Read once for each word.
+    const ListedBases &basesOf(std::string_view word)
     {
+        if (const auto known = bases_.find(word); known != bases_.end())
+            return known->second;
         ListedBases found;
         const std::string key = Must(plain::AsciiKey(word));
-        if (key.empty())
-            return found;
-        const std::optional<int> block = index_.blockOf(key);
+        const std::optional<int> block = key.empty() ? std::nullopt : index_.blockOf(key);
         if (!block)
-            return found;
+            return bases_.emplace(word, std::move(found)).first->second;
         ForEachFormLine(this->block(*block), [&](std::string_view form, std::string_view base) {
-            if (plain::AsciiKey(form) != key)
+            // Most forms part from the key at their first letter, plain ASCII.
+            const char first = form.front();
+            if ((static_cast<unsigned char>(first) < 0x80 && LowerAscii(first) != key.front())
+                || plain::AsciiKey(form) != key)
                 return;
             AppendOnce(Must(plain::EqualButForCase(form, word)) ? found.spelledAlike : found.marksApart,
                        std::string(base));
         });
-        return found;
+        return bases_.emplace(word, std::move(found)).first->second;
     }
 
 private:
@@ -186,6 +193,7 @@ private:
     const plain::files::FormsNames *names_;
     plain::FormsBlocks index_;
     std::map<int, std::string> blocks_;
+    std::map<std::string, ListedBases, std::less<>> bases_; // of each word asked about
 };
 
 // The rows of one direction the report lists, as the command line finds them.

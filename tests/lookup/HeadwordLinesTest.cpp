@@ -36,6 +36,20 @@ struct Finds {
     bool operator==(const Finds &) const = default;
 };
 
+void PrintTo(const Finds &finds, std::ostream *out)
+{
+    const auto list = [out](const std::vector<int> &entries) {
+        *out << '{';
+        for (const int k : entries)
+            *out << k << ' ';
+        *out << '}';
+    };
+    list(finds.startingWith);
+    list(finds.containing);
+    for (const std::vector<int> &entries : finds.withKey)
+        list(entries);
+}
+
 std::vector<int> Entries(const std::vector<Line> &lines)
 {
     std::vector<int> entries;
