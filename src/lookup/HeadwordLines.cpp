@@ -105,7 +105,7 @@ public:
     {
     }
 
-    BlockBits operator()(const char *block) const
+    [[gnu::always_inline]] BlockBits operator()(const char *block) const
     {
         const BlockBits low = half(block);
         const BlockBits high = half(block + Block / 2);
@@ -114,7 +114,7 @@ public:
     }
 
 private:
-    BlockBits half(const char *bytes) const
+    [[gnu::always_inline]] BlockBits half(const char *bytes) const
     {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes));
         const auto bits = [](__m128i m) { return std::uint32_t(_mm_movemask_epi8(m)); };
