@@ -91,17 +91,39 @@ struct BlockBits {
     std::uint32_t newline = 0;
     std::uint32_t carriage = 0;
     std::uint32_t high = 0;   // past ASCII
-    std::uint32_t listed = 0; // one a listed line may have the word at
+    std::uint32_t listed = 0; // one a listed line may have the word at: its first two letters
     std::uint32_t keyed = 0;  // one a line with a key may start with
+    std::uint32_t second = 0; // the word's second letter
 };
+
+// The bytes of the word's first two letters, either case.
+struct WordBytes {
+    explicit WordBytes(std::string_view word)
+        : first{word.empty() ? '\n' : Lower(word[0]), word.empty() ? '\n' : Upper(word[0])}
+        , second{word.size() < 2 ? '\n' : Lower(word[1]), word.size() < 2 ? '\n' : Upper(word[1])}
+        , pair(word.size() >= 2)
+    {
+    }
+    std::array<char, 2> first;
+    std::array<char, 2> second;
+    bool pair; // the word has two letters
+};
+
+// The word's first letter where the second follows, at the block's last byte where it may.
+std::uint32_t Pairs(std::uint32_t first, std::uint32_t second, bool pair)
+{
+    return pair ? first & (second >> 1 | std::uint32_t(1) << 31) : first;
+}
 
 #if defined(__SSE2__)
 // Tells the bytes of a block apart, 16 at a time.
 class BlockClassifier {
 public:
-    BlockClassifier(char listLower, char listUpper, const std::array<char, 4> &keyBytes)
-        : list0_(_mm_set1_epi8(listLower)), list1_(_mm_set1_epi8(listUpper)), key0_(_mm_set1_epi8(keyBytes[0]))
-        , key1_(_mm_set1_epi8(keyBytes[1])), key2_(_mm_set1_epi8(keyBytes[2])), key3_(_mm_set1_epi8(keyBytes[3]))
+    BlockClassifier(const WordBytes &word, const std::array<char, 4> &keyBytes)
+        : list0_(_mm_set1_epi8(word.first[0])), list1_(_mm_set1_epi8(word.first[1]))
+        , second0_(_mm_set1_epi8(word.second[0])), second1_(_mm_set1_epi8(word.second[1])), pair_(word.pair)
+        , key0_(_mm_set1_epi8(keyBytes[0])), key1_(_mm_set1_epi8(keyBytes[1])), key2_(_mm_set1_epi8(keyBytes[2]))
+        , key3_(_mm_set1_epi8(keyBytes[3]))
     {
     }
 
@@ -109,8 +131,33 @@ public:
     {
         const BlockBits low = half(block);
         const BlockBits high = half(block + Block / 2);
+        const std::uint32_t second = low.second | high.second << 16;
         return {low.newline | high.newline << 16, low.carriage | high.carriage << 16, low.high | high.high << 16,
-                low.listed | high.listed << 16, low.keyed | high.keyed << 16};
+                Pairs(low.listed | high.listed << 16, second, pair_), low.keyed | high.keyed << 16, second};
+    }
+
+    // Whether the bytes past ASCII (`high`) are whole characters of two bytes, none of
+    // them ſ: the common case, told without decoding them.
+    [[gnu::always_inline]] bool plainPairs(const char *block, std::uint32_t high) const
+    {
+        const auto halves = [block](auto &&bits) { return bits(block) | bits(block + Block / 2) << 16; };
+        const auto load = [](const char *bytes) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes)); };
+        const std::uint32_t leads = halves([&](const char *bytes) {
+            const __m128i v = load(bytes); // signed: 0xC2 to 0xDF
+            return std::uint32_t(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(char(0xC1))), _mm_cmplt_epi8(v, _mm_set1_epi8(char(0xE0))))));
+        });
+        const std::uint32_t follows = halves([&](const char *bytes) { // 0x80 to 0xBF
+            return std::uint32_t(_mm_movemask_epi8(_mm_cmplt_epi8(load(bytes), _mm_set1_epi8(char(0xC0)))));
+        });
+        if ((leads | follows) != high || leads << 1 != follows || leads >> (Block - 1) != 0)
+            return false;
+        const std::uint32_t longS = halves([&](const char *bytes) { // 0xC5 0xBF
+            return std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(load(bytes), _mm_set1_epi8(char(0xC5)))));
+        });
+        return longS == 0 || (halves([&](const char *bytes) {
+                                  return std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(load(bytes), _mm_set1_epi8(char(0xBF)))));
+                              }) & longS << 1) == 0;
     }
 
 private:
@@ -119,14 +166,20 @@ private:
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes));
         const auto bits = [](__m128i m) { return std::uint32_t(_mm_movemask_epi8(m)); };
         const auto is = [&v](__m128i c) { return _mm_cmpeq_epi8(v, c); };
-        return {bits(is(newline_)), bits(is(carriage_)), bits(v), bits(_mm_or_si128(is(list0_), is(list1_))),
-                bits(_mm_or_si128(_mm_or_si128(is(key0_), is(key1_)), _mm_or_si128(is(key2_), is(key3_))))};
+        return {bits(is(newline_)),
+                bits(is(carriage_)),
+                bits(v),
+                bits(_mm_or_si128(is(list0_), is(list1_))),
+                bits(_mm_or_si128(_mm_or_si128(is(key0_), is(key1_)), _mm_or_si128(is(key2_), is(key3_)))),
+                bits(_mm_or_si128(is(second0_), is(second1_)))};
     }
 
     const __m128i newline_ = _mm_set1_epi8('\n');
     const __m128i carriage_ = _mm_set1_epi8('\r');
-    __m128i list0_, list1_;                 // the word's first letter
-    __m128i key0_, key1_, key2_, key3_;     // the keys' first letters
+    __m128i list0_, list1_;             // the word's first letter
+    __m128i second0_, second1_;         // its second
+    bool pair_;
+    __m128i key0_, key1_, key2_, key3_; // the keys' first letters
 };
 
 std::size_t LineFeeds(std::string_view bytes)
@@ -147,10 +200,7 @@ std::size_t LineFeeds(std::string_view bytes)
 #else
 class BlockClassifier {
 public:
-    BlockClassifier(char listLower, char listUpper, const std::array<char, 4> &keyBytes)
-        : list_{listLower, listUpper}, keys_(keyBytes)
-    {
-    }
+    BlockClassifier(const WordBytes &word, const std::array<char, 4> &keyBytes) : word_(word), keys_(keyBytes) {}
 
     BlockBits operator()(const char *block) const
     {
@@ -161,14 +211,18 @@ public:
             bits.newline |= c == '\n' ? bit : 0;
             bits.carriage |= c == '\r' ? bit : 0;
             bits.high |= static_cast<unsigned char>(c) >= 0x80 ? bit : 0;
-            bits.listed |= c == list_[0] || c == list_[1] ? bit : 0;
+            bits.listed |= c == word_.first[0] || c == word_.first[1] ? bit : 0;
+            bits.second |= c == word_.second[0] || c == word_.second[1] ? bit : 0;
             bits.keyed |= std::find(keys_.begin(), keys_.end(), c) != keys_.end() ? bit : 0;
         }
+        bits.listed = Pairs(bits.listed, bits.second, word_.pair);
         return bits;
     }
 
+    bool plainPairs(const char *, std::uint32_t) const { return false; }
+
 private:
-    std::array<char, 2> list_;
+    WordBytes word_;
     std::array<char, 4> keys_;
 };
 
@@ -206,6 +260,8 @@ HeadwordLines::HeadwordLines(std::string_view word, std::size_t limit, std::vect
             continue;
         }
         const char letter = key.front();
+        keyFirstLetters_ += letter;
+        keyPairs_.push_back({letter, key.size() > 1 ? key[1] : '\n'});
         if (letter >= 'A' && letter <= 'Z')
             continue; // no ASCII byte keys to a capital
         for (const char byte : {letter, Upper(letter)})
@@ -290,8 +346,7 @@ std::optional<std::string_view> HeadwordLines::headword(int entry) const
 // lies are looked at (and the line feeds before them counted).
 void HeadwordLines::addLines(std::string_view text)
 {
-    const BlockClassifier classify(word_.empty() ? '\n' : Lower(word_.front()),
-                                   word_.empty() ? '\n' : Upper(word_.front()), keyFirstBytes_);
+    const BlockClassifier classify(WordBytes(word_), keyFirstBytes_);
     const bool keys = !keys_.empty();
     constexpr std::size_t None = std::string_view::npos;
     std::size_t checkedTo = 0;    // the characters before it are checked
@@ -321,7 +376,8 @@ void HeadwordLines::addLines(std::string_view text)
                 longLine = None;
         }
         lastFeeds = bits.newline;
-        for (std::uint32_t high = bits.high; high != 0; high &= high - 1) {
+        const bool checked = bits.high == 0 || (bytes == Block && checkedTo <= at && classify.plainPairs(text.data() + at, bits.high));
+        for (std::uint32_t high = checked ? 0 : bits.high; high != 0; high &= high - 1) {
             const std::size_t p = at + std::size_t(std::countr_zero(high));
             if (p < checkedTo)
                 continue;
@@ -340,11 +396,13 @@ void HeadwordLines::addLines(std::string_view text)
             wanted = bits.listed;
         else if (startingWith_.size() < limit_)
             wanted = bits.listed & starts;
-        if (keys)
-            wanted |= everyLineMayHaveKey_ ? starts : (bits.keyed | bits.high) & starts;
-        for (; wanted != 0; wanted &= wanted - 1) {
-            const std::size_t p = at + std::size_t(std::countr_zero(wanted));
-            if (p < lookedTo)
+        // Lines that may have a key, by their first letter (and second, when both are
+        // ASCII) as their start shows it.
+        const std::uint32_t keyStarts = !keys ? 0 : everyLineMayHaveKey_ ? starts : (bits.keyed | bits.high) & starts & ~wanted;
+        for (wanted |= keyStarts; wanted != 0; wanted &= wanted - 1) {
+            const int bit = std::countr_zero(wanted);
+            const std::size_t p = at + std::size_t(bit);
+            if (p < lookedTo || ((keyStarts >> bit & 1) != 0 && !everyLineMayHaveKey_ && !mayStartKey(text, p)))
                 continue;
             std::size_t start = p;
             while (start > 0 && text[start - 1] != '\n')
@@ -356,6 +414,34 @@ void HeadwordLines::addLines(std::string_view text)
         }
     }
     entries_ = lines + int(LineFeeds(text.substr(countedTo)));
+}
+
+// Whether the line starting at `at` (before the text's last line feed, its first
+// character checked) may have a key.
+bool HeadwordLines::mayStartKey(std::string_view text, std::size_t at)
+{
+    const char first = text[at];
+    if (static_cast<unsigned char>(first) < 0x80) {
+        if (first == '\n')
+            return false; // an empty line
+        const char second = text[at + 1];
+        if (static_cast<unsigned char>(second) >= 0x80)
+            return true;
+        const std::array<char, 2> pair{Lower(first), Lower(second)};
+        return std::find(keyPairs_.begin(), keyPairs_.end(), pair) != keyPairs_.end();
+    }
+    const auto told = [this](char32_t c) {
+        const std::optional<char> key = plain::AsciiKeyOf(c);
+        return key && (*key == 0 || keyFirstLetters_.find(*key) != std::string::npos);
+    };
+    std::size_t next = at;
+    const char32_t c = plain::NextCharacter(text, next).value_or(0);
+    if (c >= startsKey_.size())
+        return told(c);
+    // Lines start with few letters: each told once.
+    if (startsKey_[c] == 0)
+        startsKey_[c] = told(c) ? 1 : -1;
+    return startsKey_[c] > 0;
 }
 
 // A line on its own, checked and looked at.

@@ -54,6 +54,7 @@ private:
     void addLines(std::string_view lines);
     void addLine(std::string_view line);
     void look(int entry, std::string_view line);
+    bool mayStartKey(std::string_view text, std::size_t at);
     bool listsOpen() const { return startingWith_.size() < limit_ || containing_.size() < limit_; }
 
     std::string word_;
@@ -64,6 +65,9 @@ private:
     // they do not fit, every line is looked at.
     std::array<char, 4> keyFirstBytes_{};
     bool everyLineMayHaveKey_ = false;
+    std::string keyFirstLetters_;
+    std::vector<std::array<char, 2>> keyPairs_; // the first two letters of each key ('\n' for none)
+    std::array<signed char, 0x800> startsKey_{}; // of each character of one or two bytes: 1 may start a key, -1 not
 
     std::vector<int> startingWith_;
     std::vector<int> containing_;
