@@ -12,11 +12,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <functional>
 #include <future>
 #include <map>
 #include <memory>
+#include <span>
+#include <utility>
 
-#include <sys/mman.h>
 
 namespace quillet::lookup {
 
@@ -26,6 +29,8 @@ namespace {
 constexpr std::size_t MaxListed = 100;
 constexpr std::size_t MaxOffered = 5;
 constexpr std::int64_t MaxFormsBytes = 16 * 1024 * 1024;
+// The piece of the headwords unpacked and searched at a time.
+constexpr std::size_t HeadwordsPiece = 32 * 1024;
 
 // Thrown when the answer is not this program's to give.
 struct NotMine {};
@@ -59,11 +64,15 @@ std::string Utf8(std::u16string_view text)
     return utf8;
 }
 
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 std::string LowerAscii(std::string_view text)
 {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return LowerAscii(c); });
     return lower;
 }
 
@@ -94,37 +103,6 @@ void ForEachLine(std::string_view text, Take &&take)
     }
 }
 
-// Room for a large member, its pages mapped all at once when it is made: far cheaper
-// than a page at a time as they are first written.
-class MemberBuffer {
-public:
-    MemberBuffer() = default;
-    MemberBuffer(const MemberBuffer &) = delete;
-    MemberBuffer &operator=(const MemberBuffer &) = delete;
-    ~MemberBuffer()
-    {
-        if (data_ != nullptr)
-            ::munmap(data_, capacity_);
-    }
-
-    char *reserve(std::size_t bytes)
-    {
-        Require(data_ == nullptr);
-        void *mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        Require(mapped != MAP_FAILED);
-        data_ = static_cast<char *>(mapped);
-        capacity_ = bytes;
-        return data_;
-    }
-    void setSize(std::size_t size) { size_ = size; }
-    std::string_view bytes() const { return {data_, size_}; }
-
-private:
-    char *data_ = nullptr;
-    std::size_t capacity_ = 0;
-    std::size_t size_ = 0;
-};
-
 // The archive, read member by member; any problem leaves the answer to quillet-cli,
 // which tells it as it always has. Each thread reads through an Archive of its own over
 // the one archive opened.
@@ -146,12 +124,10 @@ public:
     // Into `bytes`, its capacity reused.
     void read(std::string_view member, std::string &bytes) { Require(reader_.read(member, bytes) && reader_.ok()); }
 
-    void read(std::string_view member, MemberBuffer &buffer)
+    // The member unpacked piece by piece into `chunk`, each piece given to `take`.
+    void stream(std::string_view member, std::span<char> chunk, const plain::MemberReader::Take &take)
     {
-        std::size_t size = 0;
-        Require(reader_.read(member, [&buffer](std::size_t bytes) { return buffer.reserve(bytes); }, size)
-                && reader_.ok());
-        buffer.setSize(size);
+        Require(reader_.stream(member, chunk, take) && reader_.ok());
     }
 
 private:
@@ -172,23 +148,26 @@ public:
     {
     }
 
-
-    ListedBases basesOf(std::string_view word)
+    // Read once for each word.
+    const ListedBases &basesOf(std::string_view word)
     {
+        if (const auto known = bases_.find(word); known != bases_.end())
+            return known->second;
         ListedBases found;
         const std::string key = Must(plain::AsciiKey(word));
-        if (key.empty())
-            return found;
-        const std::optional<int> block = index_.blockOf(key);
+        const std::optional<int> block = key.empty() ? std::nullopt : index_.blockOf(key);
         if (!block)
-            return found;
+            return bases_.emplace(word, std::move(found)).first->second;
         ForEachFormLine(this->block(*block), [&](std::string_view form, std::string_view base) {
-            if (plain::AsciiKey(form) != key)
+            // Most forms part from the key at their first letter, plain ASCII.
+            const char first = form.front();
+            if ((static_cast<unsigned char>(first) < 0x80 && LowerAscii(first) != key.front())
+                || plain::AsciiKey(form) != key)
                 return;
             AppendOnce(Must(plain::EqualButForCase(form, word)) ? found.spelledAlike : found.marksApart,
                        std::string(base));
         });
-        return found;
+        return bases_.emplace(word, std::move(found)).first->second;
     }
 
 private:
@@ -222,6 +201,7 @@ private:
     const plain::files::FormsNames *names_;
     plain::FormsBlocks index_;
     std::map<int, std::string> blocks_;
+    std::map<std::string, ListedBases, std::less<>> bases_; // of each word asked about
 };
 
 // The rows of one direction the report lists, as the command line finds them.
@@ -236,23 +216,26 @@ struct DirectionFinds {
     bool empty() const { return startingWith.empty() && containing.empty() && otherCase.empty() && baseForms.empty(); }
 };
 
-// The word behind the query in one direction: its other-case rows and base forms.
+// Reads the direction's headwords member into a pass over it.
+using ReadHeadwords = std::function<void(HeadwordLines &)>;
+
+// The word behind the query in one direction: its lists, other-case rows and base forms.
 class Finder {
 public:
-    Finder(int d, HeadwordLines &headwords, Forms &forms) : d_(d), headwords_(headwords), forms_(forms) {}
+    Finder(int d, ReadHeadwords read, Forms &forms) : d_(d), read_(std::move(read)), forms_(forms) {}
 
     DirectionFinds find(const std::string &query)
     {
         DirectionFinds finds{d_, {}, {}, {}, {}, false};
-        WordLines lines = headwords_.find(query, MaxListed);
-        Require(headwords_.fit());
-        finds.startingWith = std::move(lines.startingWith);
-        finds.containing = std::move(lines.containing);
-        alike_[LowerAscii(query)] = lines.alike;
-        for (const Line &line : lines.alike)
+        // The keys the choice of base forms can ask about are known before the headwords
+        // are read: one pass finds the lists and the headwords of every key.
+        const HeadwordLines &lines = pass(query, keysAskedFor(query));
+        finds.startingWith = lines.startingWith();
+        finds.containing = lines.containing();
+        for (const Line &line : alike_.at(LowerAscii(query)))
             if (line.text != query && Must(plain::EqualButForCase(line.text, query)) && finds.otherCase.size() < MaxOffered)
                 finds.otherCase.push_back(line.entry);
-        finds.baseForms = baseForms(query);
+        finds.baseForms = baseFormsRead(query);
         std::erase_if(finds.baseForms, [&finds](int k) {
             return std::find(finds.otherCase.begin(), finds.otherCase.end(), k) != finds.otherCase.end();
         });
@@ -260,16 +243,73 @@ public:
         return finds;
     }
 
+    // The headword of an entry the passes found.
+    std::optional<std::string_view> headword(int entry) const
+    {
+        for (const HeadwordLines &lines : passes_)
+            if (const std::optional<std::string_view> text = lines.headword(entry))
+                return text;
+        return std::nullopt;
+    }
+
 private:
+    // A pass over the headwords for the lists of `word` and the headwords of the keys.
+    const HeadwordLines &pass(std::string_view word, const std::vector<std::string> &keys)
+    {
+        HeadwordLines &lines = passes_.emplace_back(word, MaxListed, keys);
+        read_(lines);
+        Require(lines.finish());
+        for (const std::string &key : keys)
+            alike_[key] = lines.withKey(key);
+        return lines;
+    }
+
+    // The query's key and those of every base either choice below may try, the bases of
+    // a phrase's rest among them: a guess made before any headword is known, which
+    // cannot fail the look-up.
+    std::vector<std::string> keysAskedFor(const std::string &query)
+    {
+        unknown_.assign(1, LowerAscii(query));
+        const auto gather = [this](auto &&bases) {
+            try {
+                for (const std::string &base : bases())
+                    if (std::optional<std::string> key = plain::AsciiKey(base))
+                        AppendOnce(unknown_, std::move(*key));
+            } catch (const NotMine &) {
+                // The choice itself tells, if it comes to it.
+            }
+        };
+        gather([&] { return headwordBases(query); });
+        gather([&] { return candidateBases(query); });
+        return std::exchange(unknown_, {});
+    }
+
+    // The base forms, read in rounds: should the choice ask about a key no pass looked
+    // for, one more pass looks for all it asked about, and the choice is made again.
+    std::vector<int> baseFormsRead(const std::string &query)
+    {
+        constexpr int MaxRounds = 8;
+        for (int round = 0;; ++round) {
+            unknown_.clear();
+            std::vector<int> entries = baseForms(query);
+            if (unknown_.empty())
+                return entries;
+            Require(round < MaxRounds);
+            pass({}, std::exchange(unknown_, {}));
+        }
+    }
+
     bool english() const { return d_ == 1; }
 
     // The entry of the headword spelled as the word, or failing that, as it but for case.
     std::optional<int> entryOf(std::string_view word)
     {
-        const std::string key = Must(plain::AsciiKey(word));
-        auto known = alike_.find(key);
-        if (known == alike_.end())
-            known = alike_.emplace(key, headwords_.withKey(key)).first;
+        std::string key = Must(plain::AsciiKey(word));
+        const auto known = alike_.find(key);
+        if (known == alike_.end()) {
+            AppendOnce(unknown_, std::move(key));
+            return std::nullopt;
+        }
         const std::vector<Line> &alike = known->second;
         for (const Line &line : alike)
             if (line.text == word)
@@ -367,9 +407,11 @@ private:
     }
 
     int d_;
-    HeadwordLines &headwords_;
+    ReadHeadwords read_;
     Forms &forms_;
+    std::deque<HeadwordLines> passes_;
     std::map<std::string, std::vector<Line>> alike_; // the headwords of each key looked for
+    std::vector<std::string> unknown_;               // the keys asked about that no pass looked for
 };
 
 // The translations of the entries, from the blocks that hold them.
@@ -435,16 +477,22 @@ DirectionAnswer AnswerIn(int d, const std::string &word, const std::shared_ptr<c
     const bool english = d == 1;
     const plain::files::DirectionNames &names = english ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
     Archive archive(file);
-    MemberBuffer bytes;
-    archive.read(names.headwords, bytes);
-    HeadwordLines headwords(bytes.bytes());
-    Require(headwords.fit());
     Forms forms(archive, english ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
+    // The headwords unpacked a piece at a time into room that stays in the cache, and
+    // searched as they come.
+    const auto chunk = std::make_unique_for_overwrite<char[]>(HeadwordsPiece);
+    const auto read = [&](HeadwordLines &lines) {
+        archive.stream(names.headwords, {chunk.get(), HeadwordsPiece}, [&lines](std::string_view piece) {
+            lines.add(piece);
+            return true;
+        });
+    };
+    Finder finder(d, read, forms);
     DirectionAnswer answer;
-    answer.finds = Finder(d, headwords, forms).find(word);
+    answer.finds = finder.find(word);
     const std::vector<int> printed = Printed(answer.finds);
-    for (const Line &line : headwords.headwords(printed))
-        answer.headwords[line.entry] = Printable(line.text);
+    for (const int k : printed)
+        answer.headwords[k] = Printable(Must(finder.headword(k)));
     for (auto &[k, translation] : TranslationsOf(archive, names, printed))
         answer.translations[k] = Printable(translation);
     return answer;
