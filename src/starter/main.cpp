@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quillet: what the user starts. It holds back the signals that end the program (SIGTERM,
-// SIGINT, SIGHUP) first thing in main, then:
+// SIGINT, SIGHUP) before any of its code runs (the loader calls HoldAtStart before the
+// C++ library's own start; main holds them again, should a loader not), then:
 // - when the dictionary window runs in the session (its lock file tells, see
 //   SessionLock.h), becomes quillet-bus, which puts every request to that window over the
 //   session bus and hands those it cannot answer on to the programs below;
@@ -14,8 +15,8 @@
 // here, which writes no file, lets the signals in again while it reads.
 // The programs it runs lie beside it in a build tree or an unpacked copy, in the private
 // program folder of an installed tree.
-// (A signal sent while the system is still starting the process, before main runs, ends
-// it as it would end any program.)
+// (A signal sent while the system is still loading the process, before any of its code
+// runs, ends it as it would end any program.)
 #include "core/bus/SessionLock.h"
 #include "lookup/AnswerOrHandOver.h"
 #include "starter/StartPrograms.h"
@@ -34,6 +35,14 @@ constexpr const char *WindowProgram = "quillet-app";
 constexpr const char *CommandLineProgram = "quillet-cli";
 constexpr const char *BusProgram = "quillet-bus";
 constexpr int ExitError = 2;
+
+void HoldAtStart(int, char **, char **)
+{
+    quillet::start::HoldEndingSignals(true);
+}
+// Run by the loader before every initialiser of the program and its libraries.
+[[gnu::used, gnu::section(".preinit_array")]] void (*const HoldBeforeAnythingElse)(int, char **, char **) =
+    HoldAtStart;
 
 // Where the programs the starter runs may lie, relative to its own folder, in order.
 constexpr const char *ProgramPlaces[] = {".", QUILLET_APP_FROM_STARTER};
