@@ -2,7 +2,7 @@
 // The command line's output, byte for byte, for every case of fixture/lookups/queries.txt
 // in each format, against what the reference program printed (record.sh beside them):
 // a change to how the dictionary is loaded or searched must not change one byte of it.
-// quillet-lookup, which answers the common look-ups without Qt, prints the very bytes the
+// The starter, which answers the common look-ups without Qt, prints the very bytes the
 // command line prints, or hands the request to quillet-cli with its arguments unchanged.
 #include "CommandLine.h"
 #include "core/terms/PersonalWords.h"
@@ -68,15 +68,16 @@ TEST(LookupOutput, EveryFormatIsByteForByteAsRecorded)
     }
 }
 
-// A folder with quillet-lookup, the tests' dictionary and, in place of quillet-cli, a
-// script that says it was handed the request and with what arguments.
+// A folder with the starter, the tests' dictionary and, in place of quillet-cli, a
+// script that says it was handed the request and with what arguments. No session bus, so
+// no window runs for the starter to hand the request to.
 class LookupProgram {
 public:
     static constexpr QLatin1StringView HandedOver{"handed over:"};
 
     LookupProgram()
     {
-        QFile::copy(QStringLiteral(QUILLET_LOOKUP_PROGRAM), program());
+        QFile::copy(QStringLiteral(QUILLET_STARTER), program());
         QFile::link(QStringLiteral(QUILLET_LOOKUP_FIXTURE_DIR "/Database.db"), folder_.filePath(u"Database.db"_s));
         WriteFile(folder_.filePath(u"quillet-cli"_s), "#!/bin/sh\nprintf 'handed over:'; printf ' [%s]' \"$@\"\n");
         for (const QString &name : {program(), folder_.filePath(u"quillet-cli"_s)})
@@ -84,7 +85,7 @@ public:
         QDir().mkpath(home());
     }
 
-    QString program() const { return folder_.filePath(u"quillet-lookup"_s); }
+    QString program() const { return folder_.filePath(u"quillet"_s); }
     QString folder() const { return folder_.path(); }
     QString home() const { return folder_.filePath(u"home"_s); }
 
@@ -98,7 +99,8 @@ public:
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(u"XDG_DATA_HOME"_s);
+        for (const QString &name : {u"XDG_DATA_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"DBUS_SESSION_BUS_ADDRESS"_s})
+            environment.remove(name);
         environment.insert(u"HOME"_s, home());
         process.setProcessEnvironment(environment);
         process.start(program(), arguments);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the starter and quillet-bus share to hand a request on to another of the
-// programs: the signals that end a program held back, and the program's own folder. Both
-// link the C library only (quillet-bus libdbus too), so this header uses nothing else.
+// programs: the signals that end a program held back, and the program's own folder.
+// quillet-bus links the C library and libdbus only, so this header uses nothing else.
 #include <climits>
 #include <csignal>
 #include <cstring>

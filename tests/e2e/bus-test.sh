@@ -24,7 +24,7 @@ trap end_session EXIT
 program="$work/program"
 start_display
 mkdir -p "$program"
-cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/quillet-lookup "$source_dir"/quillet-bus \
+cp "$source_dir"/quillet "$source_dir"/quillet-app "$source_dir"/quillet-cli "$source_dir"/quillet-bus \
     "$source_dir"/Database.db "$program"
 # A pair of the user's own, so that the answers below say where each entry comes from.
 printf 'headword,translation\npump rotor,rotor de pompa\n' >"$work/terms.csv"

@@ -19,7 +19,7 @@ DESTDIR="$stage" "$cmake" --install "$build" --prefix "$prefix" >"$stage/install
     || fail "install failed: $(cat "$stage/install.log")"
 root="$stage$prefix"
 
-for file in bin/quillet libexec/quillet/quillet-app libexec/quillet/quillet-cli libexec/quillet/quillet-lookup libexec/quillet/quillet-bus; do
+for file in bin/quillet libexec/quillet/quillet-app libexec/quillet/quillet-cli libexec/quillet/quillet-bus; do
     [[ -x "$root/$file" && ! -L "$root/$file" ]] || fail "$file is not installed as a program"
 done
 for file in share/quillet/Database.db share/quillet/Background.jpg \
@@ -33,7 +33,7 @@ done
 cmp -s "$build/bin/Background.jpg" "$root/share/quillet/Background.jpg" || fail "Background.jpg is not the one drawn"
 ls "$root"/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "no software-centre entry in share/metainfo"
 # Nothing of the data beside the program any more.
-[[ -z "$(ls -A "$root/libexec/quillet" | grep -vx -e quillet-app -e quillet-cli -e quillet-lookup -e quillet-bus)" ]] \
+[[ -z "$(ls -A "$root/libexec/quillet" | grep -vx -e quillet-app -e quillet-cli -e quillet-bus)" ]] \
     || fail "libexec/quillet holds $(ls "$root/libexec/quillet")"
 
 # The session bus starts the installed starter, wherever the prefix put it: the default
@@ -94,4 +94,11 @@ HOME="$stage/home" "$root/bin/quillet" --lookup a --direction er >"$stage/out.tx
 grep -q '^Starting with' "$stage/out.txt" || fail "no Starting-with list in: $(head -n5 "$stage/out.txt")"
 # A listed row is a headword, a tab and a translation.
 grep -q $'^[^\t]\+\t' "$stage/out.txt" || fail "no row of headword and translation: $(head -n5 "$stage/out.txt")"
+# The same look-up in its common form is answered by the starter itself, which finds the
+# same archive: with quillet-cli out of the way, the answer is the command line's.
+printf '#!/bin/sh\necho "quillet-cli was run" >&2\nexit 9\n' >"$root/libexec/quillet/quillet-cli"
+status=0
+HOME="$stage/home" "$root/bin/quillet" -d er --lookup a >"$stage/own.txt" 2>"$stage/err.txt" || status=$?
+((status == 0)) || fail "the starter's own look-up ended with status $status: $(cat "$stage/err.txt")"
+cmp -s "$stage/out.txt" "$stage/own.txt" || fail "the starter's own look-up differs: $(diff "$stage/out.txt" "$stage/own.txt" | head -n5)"
 echo "install test passed"

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// quillet-lookup: the common look-ups without Qt. The starter runs it for every request
-// while no window runs; it answers `--lookup WORD` (with or without `-d er|re`) itself
-// when the word is plain ASCII, the user has no terms of their own and the dictionary
-// finds something, reading only what the answer prints, and prints exactly what
-// quillet-cli would. Everything else, and any trouble with the archive, it hands to
-// quillet-cli beside it with the very same arguments, the ending signals held back again
-// as the starter held them.
+#include "lookup/AnswerOrHandOver.h"
+
 #include "core/dictionary/DataFolder.h"
 #include "core/dictionary/FileNames.h"
 #include "core/terms/TermsLocation.h"
@@ -13,6 +8,7 @@
 #include "lookup/PlainLookup.h"
 #include "starter/StartPrograms.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,17 +19,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quillet::lookup {
+
 namespace {
 
 constexpr int ExitError = 2;
 
-[[noreturn]] void HandOver(const std::string &folder, char **argv)
+// Runs quillet-cli in place of this program; returns only when it cannot be started.
+int HandOver(const char *programFolder, char **argv)
 {
     quillet::start::HoldEndingSignals(true);
-    const std::string program = folder + "/quillet-cli";
+    const std::string program = std::string(programFolder) + "/quillet-cli";
     ::execv(program.c_str(), argv);
     std::fprintf(stderr, "quillet: quillet-cli cannot be started: %s\n", std::strerror(errno));
-    std::exit(ExitError);
+    return ExitError;
 }
 
 // Whether the user has no terms of their own: no terms file, or an empty one.
@@ -55,27 +54,22 @@ bool OutputOpen()
 
 } // namespace
 
-int main(int argc, char **argv)
+int AnswerOrHandOver(int argc, char **argv, const char *programFolder)
 {
-    char folder[PATH_MAX];
-    if (!quillet::start::OwnFolder(folder)) {
-        std::fprintf(stderr, "quillet: the program's own folder cannot be found: %s\n", std::strerror(errno));
-        return ExitError;
-    }
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    const std::optional<quillet::lookup::PlainRequest> request = quillet::lookup::PlainRequestOf(arguments);
+    const std::optional<PlainRequest> request = PlainRequestOf(arguments);
     if (!request || !OutputOpen() || !NoTermsOfTheirOwn())
-        HandOver(folder, argv);
+        return HandOver(programFolder, argv);
     quillet::start::HoldEndingSignals(false);
-    const std::string data =
-        quillet::plain::DataFolderWith(folder, QUILLET_DATA_FROM_PROGRAM, quillet::plain::files::Database);
-    const std::optional<std::string> answer =
-        quillet::lookup::AnswerOf(*request, data + '/' + std::string(quillet::plain::files::Database));
+    const std::string data = plain::DataFolderWith(programFolder, QUILLET_DATA_FROM_PROGRAM, plain::files::Database);
+    const std::optional<std::string> answer = AnswerOf(*request, data + '/' + std::string(plain::files::Database));
     if (!answer)
-        HandOver(folder, argv);
+        return HandOver(programFolder, argv);
     if (std::fwrite(answer->data(), 1, answer->size(), stdout) != answer->size() || std::fflush(stdout) != 0) {
         std::fprintf(stderr, "quillet: the output could not be written: %s\n", std::strerror(errno));
         return ExitError;
     }
     return 0;
 }
+
+} // namespace quillet::lookup
