@@ -25,7 +25,7 @@ namespace {
 
 // A window that is still loading its dictionary answers once it has.
 constexpr int CallTimeoutMs = 60'000;
-constexpr int ExitError = 2;
+using quillet::start::ExitError;
 
 struct ConnectionEnd {
     void operator()(DBusConnection *connection) const

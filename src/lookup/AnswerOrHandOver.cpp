@@ -23,7 +23,7 @@ namespace quillet::lookup {
 
 namespace {
 
-constexpr int ExitError = 2;
+using quillet::start::ExitError;
 
 // Runs quillet-cli in place of this program; returns only when it cannot be started.
 int HandOver(const char *programFolder, char **argv)

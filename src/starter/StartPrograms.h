@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the starter and quillet-bus share to hand a request on to another of the
-// programs: the signals that end a program held back, and the program's own folder.
+// programs: the signals that end a program held back, the program's own folder, and the
+// exit status of a request that could not be carried out (as the command line's).
 // quillet-bus links the C library and libdbus only, so this header uses nothing else.
 #include <climits>
 #include <csignal>
@@ -10,6 +11,10 @@
 #include <unistd.h>
 
 namespace quillet::start {
+
+// A request that could not be carried out: a program that cannot be started, output
+// that cannot be written, no answer from the window.
+inline constexpr int ExitError = 2;
 
 // Holds back SIGTERM, SIGINT and SIGHUP, as the window's program expects to find them
 // (it takes them over once it can shut down in order), or lets them in again.

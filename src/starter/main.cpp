@@ -34,7 +34,7 @@ namespace {
 constexpr const char *WindowProgram = "quillet-app";
 constexpr const char *CommandLineProgram = "quillet-cli";
 constexpr const char *BusProgram = "quillet-bus";
-constexpr int ExitError = 2;
+using quillet::start::ExitError;
 
 void HoldAtStart(int, char **, char **)
 {
