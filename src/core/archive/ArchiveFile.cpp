@@ -103,23 +103,20 @@ std::string OneLine(std::string_view message)
 ArchiveFile::ArchiveFile(const std::string &path, int maxMembers) : path_(path), file_(path)
 {
     switch (file_.outcome()) {
-    case MappedFile::Outcome::Mapped:
+    case ReadOnlyFile::Outcome::Opened:
         break;
-    case MappedFile::Outcome::NoSuchFile:
+    case ReadOnlyFile::Outcome::NoSuchFile:
         fail(ArchiveStatus::Missing, path_ + ": no such archive");
         return;
-    case MappedFile::Outcome::NotAFile:
+    case ReadOnlyFile::Outcome::NotAFile:
         fail(ArchiveStatus::Missing, path_ + ": not a file");
         return;
-    case MappedFile::Outcome::CannotOpen:
+    case ReadOnlyFile::Outcome::CannotOpen:
         fail(ArchiveStatus::Missing, path_ + ": cannot open: " + file_.error());
-        return;
-    case MappedFile::Outcome::CannotRead:
-        fail(ArchiveStatus::Missing, path_ + ": cannot read: " + file_.error());
         return;
     }
     std::string problem;
-    const std::optional<zip::Directory> directory = zip::ReadDirectory(file_.bytes(), problem);
+    const std::optional<zip::Directory> directory = readDirectory(problem);
     if (!directory) {
         fail(ArchiveStatus::Corrupt, path_ + ": not a ZIP archive, or a damaged one: " + problem);
         return;
@@ -159,6 +156,44 @@ void ArchiveFile::fail(ArchiveStatus status, const std::string &message)
     message_ = OneLine(message);
     directory_ = {};
     slots_.clear();
+}
+
+std::optional<zip::Directory> ArchiveFile::readDirectory(std::string &problem)
+{
+    // The end of the file holds the end record, and mostly the directory too.
+    const std::uint64_t tailOffset = file_.size() - std::min<std::uint64_t>(file_.size(), zip::TailBytes);
+    std::string tail(std::size_t(file_.size() - tailOffset), '\0');
+    if (!file_.readAt(tailOffset, tail)) {
+        problem = "it cannot be read";
+        return std::nullopt;
+    }
+    const std::optional<zip::DirectoryPlace> place = zip::FindDirectory(tail, tailOffset, problem);
+    if (!place)
+        return std::nullopt;
+    if (place->offset >= tailOffset) {
+        records_ = std::move(tail);
+        records_.erase(0, std::size_t(place->offset - tailOffset));
+        records_.resize(std::size_t(place->size));
+    } else {
+        records_.assign(std::size_t(place->size), '\0');
+        if (!file_.readAt(place->offset, records_)) {
+            problem = "its central directory cannot be read";
+            return std::nullopt;
+        }
+    }
+    return zip::CheckDirectory(records_, place->count, problem);
+}
+
+std::optional<std::uint64_t> ArchiveFile::dataOffset(const zip::Entry &entry, std::string &problem) const
+{
+    // As much of the header as the file holds: a short one is told apart from a damaged one.
+    const std::uint64_t left = file_.size() - std::min<std::uint64_t>(entry.localOffset, file_.size());
+    std::string header(std::size_t(std::min<std::uint64_t>(zip::LocalBytes + entry.name.size(), left)), '\0');
+    if (!file_.readAt(entry.localOffset, header)) {
+        problem = "its local header cannot be read";
+        return std::nullopt;
+    }
+    return zip::DataOffset(header, entry, file_.size(), problem);
 }
 
 std::optional<zip::Entry> ArchiveFile::find(std::string_view member) const

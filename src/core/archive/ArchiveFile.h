@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/archive/MappedFile.h"
+#include "core/archive/ReadOnlyFile.h"
 #include "core/archive/ZipDirectory.h"
 #include "core/dictionary/FileNames.h"
 
@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,9 +34,10 @@ struct ArchiveLimits {
     int members = 10'000;
 };
 
-// A ZIP archive mapped into memory, its central directory checked (every member a
-// regular file with a plain name) and its members indexed by name when it is opened.
-// Nothing in it changes afterwards, so one archive serves readers on several threads.
+// A ZIP archive opened, its central directory read and checked (every member a regular
+// file with a plain name) and its members indexed by name; a member's bytes are read only
+// when asked for. Nothing in it changes afterwards, so one archive serves readers on
+// several threads.
 class ArchiveFile {
 public:
     explicit ArchiveFile(const std::string &path, int maxMembers = ArchiveLimits{}.members);
@@ -48,7 +50,12 @@ public:
     // One line naming the archive and the cause; empty when Ok.
     const std::string &message() const { return message_; }
     const std::string &path() const { return path_; }
-    std::string_view bytes() const { return file_.bytes(); }
+
+    // The file's bytes from `offset` on into `into`; false when it no longer holds them.
+    bool readAt(std::uint64_t offset, std::span<char> into) const { return file_.readAt(offset, into); }
+    // Where the member's data as stored starts, by its local header; nullopt, with the
+    // cause in `problem`, when the header is damaged or the data runs past the file.
+    std::optional<std::uint64_t> dataOffset(const zip::Entry &entry, std::string &problem) const;
 
     // The member of that name (UTF-8): of two of one name, the later one, as an unpacker
     // writing them out would leave it.
@@ -58,14 +65,17 @@ public:
 
 private:
     void fail(ArchiveStatus status, const std::string &message);
+    // The directory, its records kept in `records_`.
+    std::optional<zip::Directory> readDirectory(std::string &problem);
     // The UTF-8 name of the member whose record starts there.
     std::string_view nameAt(std::uint32_t record) const;
     // The slot of `slots_` holding the member of that name, or the empty one it would take.
     std::size_t slotOf(std::string_view name) const;
 
     std::string path_;
-    MappedFile file_;
-    zip::Directory directory_; // in the mapping
+    ReadOnlyFile file_;
+    std::string records_;      // the directory's records, as stored
+    zip::Directory directory_; // over `records_`
     // The members by name: a table addressed by a hash of the name, of which each slot
     // holds the place of a member's record in the directory and one more, or 0. It is at
     // most half full, and takes two pages for the shipped archive.

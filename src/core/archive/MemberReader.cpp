@@ -29,7 +29,8 @@ using Destination = ReadDestination;
 
 using zip::Deflated;
 using zip::Stored;
-// The pieces an encrypted, compressed member is decrypted in before it is inflated.
+// The pieces a member's stored bytes are read, authenticated, decrypted and inflated in
+// when they do not go straight into the caller's storage.
 constexpr std::size_t Piece = 16 * 1024;
 // The most derived keys kept for later reads.
 constexpr std::size_t MaxKeptKeys = 16;
@@ -190,6 +191,37 @@ const std::uint8_t *Bytes(std::string_view bytes)
     return reinterpret_cast<const std::uint8_t *>(bytes.data());
 }
 
+std::uint8_t *Bytes(std::span<char> bytes)
+{
+    return reinterpret_cast<std::uint8_t *>(bytes.data());
+}
+
+std::string_view View(std::span<const char> bytes)
+{
+    return {bytes.data(), bytes.size()};
+}
+
+// A member's data as stored, read from the archive as it is needed.
+class StoredBytes {
+public:
+    StoredBytes(const ArchiveFile &archive, std::uint64_t offset, std::uint64_t size)
+        : archive_(&archive), offset_(offset), size_(size)
+    {
+    }
+    std::uint64_t size() const { return size_; }
+    // `size` bytes of it from `at` on.
+    StoredBytes part(std::uint64_t at, std::uint64_t size) const { return {*archive_, offset_ + at, size}; }
+    bool read(std::uint64_t at, std::span<char> into) const
+    {
+        return at <= size_ && into.size() <= size_ - at && archive_->readAt(offset_ + at, into);
+    }
+
+private:
+    const ArchiveFile *archive_;
+    std::uint64_t offset_;
+    std::uint64_t size_;
+};
+
 // One member's read: each step either goes on or says why it cannot.
 struct Refusal {
     ArchiveStatus status;
@@ -210,15 +242,18 @@ public:
     }
 
     // The plain member's bytes, checked against its CRC.
-    void plain(const zip::Entry &entry, std::string_view stored)
+    void plain(const zip::Entry &entry, const StoredBytes &stored)
     {
-        unpack(entry, entry.method, true, [&](Unpacker &unpacker) { return unpacker.add(stored); });
+        std::array<char, Piece> piece;
+        unpack(entry, entry.method, true, [&](Unpacker &unpacker) {
+            return forEachPiece(stored, piece, [&](std::span<char> part) { return unpacker.add(View(part)); });
+        });
     }
 
-    // The encrypted member's bytes: authenticated, then decrypted and unpacked in one pass.
+    // The encrypted member's bytes: authenticated, then decrypted and unpacked.
     // `keysOf(salt)` gives the keys of the salt.
     template <typename KeysOf>
-    void encrypted(const zip::Entry &entry, std::string_view stored, KeysOf &&keysOf, bool &passwordProven)
+    void encrypted(const zip::Entry &entry, const StoredBytes &stored, KeysOf &&keysOf, bool &passwordProven)
     {
         const std::optional<std::string_view> aes = entry.extraField(winzip::ExtraId);
         if (entry.method != winzip::Method || !aes || aes->size() < 7
@@ -226,51 +261,80 @@ public:
             throw damaged("the encryption is not WinZip AES-256");
         if (stored.size() < winzip::OverheadBytes)
             throw damaged("it is too short");
-        const winzip::KeyedState &keys = keysOf(stored.substr(0, winzip::SaltBytes));
-        if (!memeql_sec(keys.check().data(), Bytes(stored) + winzip::SaltBytes, winzip::CheckBytes)) {
+        std::array<char, winzip::SaltBytes + winzip::CheckBytes> head;
+        std::array<char, winzip::AuthBytes> code;
+        fetch(stored, 0, head);
+        fetch(stored, stored.size() - winzip::AuthBytes, code);
+        const winzip::KeyedState &keys = keysOf(std::string_view(head.data(), winzip::SaltBytes));
+        if (!memeql_sec(keys.check().data(), Bytes(View(head)) + winzip::SaltBytes, winzip::CheckBytes)) {
             // Damage to the check looks the same as a wrong password, but once a member
             // was read, the password is known to be right.
             if (!passwordProven)
                 throw Refusal{ArchiveStatus::WrongPassword, path_ + ": wrong password"};
             throw damaged("its password check does not match");
         }
-        const std::string_view sealed =
-            stored.substr(winzip::SaltBytes + winzip::CheckBytes, stored.size() - winzip::OverheadBytes);
-        winzip::Authenticator authenticator(keys);
-        authenticator.add(sealed);
-        if (!memeql_sec(authenticator.code().data(), Bytes(stored) + stored.size() - winzip::AuthBytes,
-                        winzip::AuthBytes))
-            throw damaged("bad authentication code");
-        passwordProven = true;
-
+        const StoredBytes sealed = stored.part(head.size(), stored.size() - winzip::OverheadBytes);
         const std::uint16_t method = Le16(*aes, 5);
         const bool withCrc = Le16(*aes, 0) == 1; // AE-1 keeps the CRC
+        winzip::Authenticator authenticator(keys);
         winzip::CounterMode cipher(keys);
         if (method == Stored && destination_.storage != nullptr && sealed.size() == entry.size) {
-            // Straight into place.
-            char *const target = (*destination_.storage)(entry.size + 1);
-            cipher.apply(Bytes(sealed), reinterpret_cast<std::uint8_t *>(target), sealed.size());
+            // Straight into place: authenticated there, then decrypted where it lies.
+            const std::span<char> target((*destination_.storage)(entry.size + 1), entry.size);
+            fetch(sealed, 0, target);
+            authenticator.add(View(target));
+            authenticate(authenticator, code, passwordProven);
+            cipher.apply(Bytes(target), target.size());
             size_ = entry.size;
-            if (withCrc && crc32_z(0, reinterpret_cast<const Bytef *>(target), size_) != entry.crc)
+            if (withCrc && crc32_z(0, Bytes(target), size_) != entry.crc)
                 throw damaged("CRC mismatch");
             return;
         }
-        unpack(entry, method, withCrc, [&](Unpacker &unpacker) {
-            std::array<char, Piece> piece;
-            for (std::size_t at = 0; at < sealed.size(); at += Piece) {
-                const std::string_view part = sealed.substr(at, Piece);
-                cipher.apply(Bytes(part), reinterpret_cast<std::uint8_t *>(piece.data()), part.size());
-                if (const Unpacker::Result result = unpacker.add({piece.data(), part.size()});
-                    result != Unpacker::Result::More)
-                    return result;
-            }
+        // Read twice, a piece at a time: authenticated whole before a byte is decrypted.
+        std::array<char, Piece> piece;
+        forEachPiece(sealed, piece, [&](std::span<char> part) {
+            authenticator.add(View(part));
             return Unpacker::Result::More;
+        });
+        authenticate(authenticator, code, passwordProven);
+        unpack(entry, method, withCrc, [&](Unpacker &unpacker) {
+            return forEachPiece(sealed, piece, [&](std::span<char> part) {
+                cipher.apply(Bytes(part), part.size());
+                return unpacker.add(View(part));
+            });
         });
     }
 
     std::size_t size() const { return size_; }
 
 private:
+    void fetch(const StoredBytes &stored, std::uint64_t at, std::span<char> into) const
+    {
+        if (!stored.read(at, into))
+            throw damaged("it cannot be read from the archive");
+    }
+
+    // `use` given the stored bytes a piece at a time, until it says other than More.
+    template <typename Use>
+    Unpacker::Result forEachPiece(const StoredBytes &stored, std::span<char> piece, Use &&use) const
+    {
+        for (std::uint64_t at = 0; at < stored.size(); at += piece.size()) {
+            const std::span<char> part = piece.first(std::size_t(std::min<std::uint64_t>(piece.size(), stored.size() - at)));
+            fetch(stored, at, part);
+            if (const Unpacker::Result result = use(part); result != Unpacker::Result::More)
+                return result;
+        }
+        return Unpacker::Result::More;
+    }
+
+    void authenticate(winzip::Authenticator &authenticator, const std::array<char, winzip::AuthBytes> &code,
+                      bool &passwordProven) const
+    {
+        if (!memeql_sec(authenticator.code().data(), Bytes(View(code)), winzip::AuthBytes))
+            throw damaged("bad authentication code");
+        passwordProven = true;
+    }
+
     // The compressed bytes that `feed` gives unpacked to the destination; checked against
     // the CRC when `withCrc`. A read the taker stopped ends there, unchecked.
     template <typename Feed>
@@ -391,14 +455,15 @@ std::optional<std::size_t> MemberReader::read(std::string_view member, const Rea
     MemberRead reading(archive_->path(), name, destination, inflater_);
     try {
         std::string problem;
-        const std::optional<std::string_view> stored = zip::StoredData(archive_->bytes(), *entry, problem);
-        if (!stored)
+        const std::optional<std::uint64_t> offset = archive_->dataOffset(*entry, problem);
+        if (!offset)
             throw reading.damaged(problem);
+        const StoredBytes stored(*archive_, *offset, entry->packedSize);
         const auto keysOf = [this](std::string_view salt) -> const winzip::KeyedState & { return keysFor(salt); };
         if (entry->encrypted())
-            reading.encrypted(*entry, *stored, keysOf, passwordProven_);
+            reading.encrypted(*entry, stored, keysOf, passwordProven_);
         else
-            reading.plain(*entry, *stored);
+            reading.plain(*entry, stored);
     } catch (const Refusal &refusal) {
         fail(refusal.status, refusal.message);
         return std::nullopt;

@@ -24,12 +24,14 @@ class Inflater;
 
 // Reads members of the password-protected ZIP archive (WinZip AES-256, as the packer
 // writes it; plain stored or deflated members too) straight into memory: nothing
-// decrypted is ever written to a file. The archive is mapped and its central directory
+// decrypted is ever written to a file. The archive is opened and its central directory
 // read when the reader is made, or the reader is given an archive opened before, which
 // readers on other threads share; every member must be a regular file with a plain name.
 // A member is read only when asked for: its authentication code is checked over its
-// encrypted bytes before anything is decrypted, and it is decrypted and inflated in one
-// pass into the caller's buffer, to no more than the size its header gives.
+// encrypted bytes before anything is decrypted. A stored member goes straight into the
+// caller's storage and is checked and decrypted there; otherwise it is read a piece at a
+// time, twice (checked, then decrypted and inflated into the caller's buffer), to no more
+// than the size its header gives.
 //
 //   plain::MemberReader archive(path, plain::files::ArchivePassword);
 //   std::string bytes;                       // keep it: its capacity serves the next read

@@ -8,10 +8,7 @@ namespace quillet::zip {
 
 namespace {
 
-constexpr std::size_t EndBytes = 22;
 constexpr std::size_t EntryBytes = 46;
-constexpr std::size_t LocalBytes = 30;
-constexpr std::size_t MaxCommentBytes = 0xFFFF;
 constexpr std::uint32_t FileTypeMask = 0170000;
 constexpr std::uint32_t RegularFile = 0100000;
 
@@ -24,13 +21,14 @@ T At(std::string_view bytes, std::size_t offset)
     return value;
 }
 
-// The end-of-directory record: the last one in the file, within a comment's length of its end.
-std::optional<std::size_t> FindEnd(std::string_view file)
+// The end-of-directory record: the last one in the file's tail, within a comment's length
+// of its end.
+std::optional<std::size_t> FindEnd(std::string_view tail)
 {
-    const std::size_t last = file.size() - EndBytes;
+    const std::size_t last = tail.size() - EndBytes;
     const std::size_t first = last > MaxCommentBytes ? last - MaxCommentBytes : 0;
     for (std::size_t at = last + 1; at-- > first;)
-        if (At<std::uint32_t>(file, at) == EndSignature && at + EndBytes + At<std::uint16_t>(file, at + 20) <= file.size())
+        if (At<std::uint32_t>(tail, at) == EndSignature && at + EndBytes + At<std::uint16_t>(tail, at + 20) <= tail.size())
             return at;
     return std::nullopt;
 }
@@ -93,30 +91,34 @@ std::string_view Directory::nameAt(std::size_t record) const
     return records.substr(record + EntryBytes, At<std::uint16_t>(records, record + 28));
 }
 
-std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem)
+std::optional<DirectoryPlace> FindDirectory(std::string_view tail, std::uint64_t tailOffset, std::string &problem)
 {
-    const std::optional<std::size_t> end = file.size() >= EndBytes ? FindEnd(file) : std::nullopt;
+    const std::optional<std::size_t> end = tail.size() >= EndBytes ? FindEnd(tail) : std::nullopt;
     if (!end) {
         problem = "no central directory";
         return std::nullopt;
     }
-    const std::string_view record = file.substr(*end, EndBytes);
-    const std::size_t count = At<std::uint16_t>(record, 10);
-    const std::size_t size = At<std::uint32_t>(record, 12);
-    const std::size_t offset = At<std::uint32_t>(record, 16);
-    if (At<std::uint16_t>(record, 4) != 0 || At<std::uint16_t>(record, 6) != 0 || count == 0xFFFF
-        || offset == 0xFFFFFFFF) {
+    const std::string_view record = tail.substr(*end, EndBytes);
+    const DirectoryPlace place{At<std::uint32_t>(record, 16), At<std::uint32_t>(record, 12),
+                               At<std::uint16_t>(record, 10)};
+    if (At<std::uint16_t>(record, 4) != 0 || At<std::uint16_t>(record, 6) != 0 || place.count == 0xFFFF
+        || place.offset == 0xFFFFFFFF) {
         problem = "a multi-part or ZIP64 archive";
         return std::nullopt;
     }
-    if (offset + size > *end) {
+    if (place.offset + place.size > tailOffset + *end) {
         problem = "the central directory lies outside the file";
         return std::nullopt;
     }
-    const Directory directory{file.substr(offset, size), count};
+    return place;
+}
+
+std::optional<Directory> CheckDirectory(std::string_view records, std::size_t count, std::string &problem)
+{
+    const Directory directory{records, count};
     std::size_t at = 0;
     for (std::size_t k = 0; k < count; ++k) {
-        const std::string_view rest = directory.records.substr(at);
+        const std::string_view rest = records.substr(at);
         if (rest.size() < EntryBytes || At<std::uint32_t>(rest, 0) != EntrySignature
             || EntryBytes + At<std::uint16_t>(rest, 28) + At<std::uint16_t>(rest, 30) + At<std::uint16_t>(rest, 32)
                    > rest.size()) {
@@ -131,20 +133,21 @@ std::optional<Directory> ReadDirectory(std::string_view file, std::string &probl
     return directory;
 }
 
-std::optional<std::string_view> StoredData(std::string_view file, const Entry &entry, std::string &problem)
+std::optional<std::uint64_t> DataOffset(std::string_view header, const Entry &entry, std::uint64_t fileSize,
+                                        std::string &problem)
 {
-    const std::size_t local = entry.localOffset;
-    if (local + LocalBytes > file.size() || At<std::uint32_t>(file, local) != LocalSignature) {
+    if (header.size() < LocalBytes || At<std::uint32_t>(header, 0) != LocalSignature) {
         problem = "its local header is missing";
         return std::nullopt;
     }
-    const std::size_t name = At<std::uint16_t>(file, local + 26);
-    const std::size_t start = local + LocalBytes + name + At<std::uint16_t>(file, local + 28);
-    if (start + std::size_t(entry.packedSize) > file.size() || file.substr(local + LocalBytes, name) != entry.name) {
+    const std::size_t name = At<std::uint16_t>(header, 26);
+    const std::uint64_t start = std::uint64_t(entry.localOffset) + LocalBytes + name + At<std::uint16_t>(header, 28);
+    if (name != entry.name.size() || header.substr(LocalBytes, name) != entry.name
+        || start + entry.packedSize > fileSize) {
         problem = "its local header does not match the directory";
         return std::nullopt;
     }
-    return file.substr(start, entry.packedSize);
+    return start;
 }
 
 } // namespace quillet::zip

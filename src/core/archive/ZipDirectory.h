@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -50,14 +51,37 @@ struct Directory {
     std::string_view nameAt(std::size_t record) const;
 };
 
-// The directory of the archive held in `file`; nullopt, with the cause in `problem`, when
-// the file is no ZIP archive or a damaged one (truncated, or with a directory pointing
-// outside it). Archives too large for the classic format's 32-bit fields (ZIP64) are
-// refused. Nothing is copied: the entries are read from the file as they are walked.
-std::optional<Directory> ReadDirectory(std::string_view file, std::string &problem);
+// The sizes of the fixed part of the end-of-directory record and of a local header, and
+// the longest comment after the end record.
+inline constexpr std::size_t EndBytes = 22;
+inline constexpr std::size_t LocalBytes = 30;
+inline constexpr std::size_t MaxCommentBytes = 0xFFFF;
+// The end of a file that holds its end record, whatever its comment.
+inline constexpr std::size_t TailBytes = EndBytes + MaxCommentBytes;
 
-// The entry's data as stored (compressed, and encrypted when it is): nullopt, with the
-// cause in `problem`, when its local header is damaged or the data runs past the file.
-std::optional<std::string_view> StoredData(std::string_view file, const Entry &entry, std::string &problem);
+// Where the central directory lies, as the end record gives it.
+struct DirectoryPlace {
+    std::uint64_t offset = 0;
+    std::uint64_t size = 0;
+    std::size_t count = 0;
+};
+
+// The place of the directory of the archive whose last bytes, from `tailOffset` on, are
+// `tail` (TailBytes of them, or the whole file when it is shorter); nullopt, with the
+// cause in `problem`, when the file is no ZIP archive or a damaged one (truncated, or with
+// a directory said to lie outside it). Archives too large for the classic format's 32-bit
+// fields (ZIP64) are refused.
+std::optional<DirectoryPlace> FindDirectory(std::string_view tail, std::uint64_t tailOffset, std::string &problem);
+
+// The directory whose `count` records are `records`, each checked to lie within them and
+// to fit the classic format; nothing is copied: the entries are read as they are walked.
+std::optional<Directory> CheckDirectory(std::string_view records, std::size_t count, std::string &problem);
+
+// Where the entry's data as stored (compressed, and encrypted when it is) starts in the
+// file: `header` holds the bytes at its local offset, LocalBytes and its name's length of
+// them (fewer where the file ends first). nullopt, with the cause in `problem`, when the
+// local header is damaged or the data runs past the file's `fileSize` bytes.
+std::optional<std::uint64_t> DataOffset(std::string_view header, const Entry &entry, std::uint64_t fileSize,
+                                        std::string &problem);
 
 } // namespace quillet::zip
