@@ -471,32 +471,44 @@ std::string Printable(std::string_view text)
     return std::string(text);
 }
 
-// One direction's answer, read from an archive reader of its own.
-DirectionAnswer AnswerIn(int d, const std::string &word, const std::shared_ptr<const plain::ArchiveFile> &file)
-{
-    const bool english = d == 1;
-    const plain::files::DirectionNames &names = english ? plain::files::EnglishRomanian : plain::files::RomanianEnglish;
-    Archive archive(file);
-    Forms forms(archive, english ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms);
-    // The headwords unpacked a piece at a time into room that stays in the cache, and
-    // searched as they come.
-    const auto chunk = std::make_unique_for_overwrite<char[]>(HeadwordsPiece);
-    const auto read = [&](HeadwordLines &lines) {
-        archive.stream(names.headwords, {chunk.get(), HeadwordsPiece}, [&lines](std::string_view piece) {
-            lines.add(piece);
-            return true;
-        });
-    };
-    Finder finder(d, read, forms);
-    DirectionAnswer answer;
-    answer.finds = finder.find(word);
-    const std::vector<int> printed = Printed(answer.finds);
-    for (const int k : printed)
-        answer.headwords[k] = Printable(Must(finder.headword(k)));
-    for (auto &[k, translation] : TranslationsOf(archive, names, printed))
-        answer.translations[k] = Printable(translation);
-    return answer;
-}
+// One direction's look-up, through an archive reader of its own. Made, it has read the
+// direction's forms index, and so derived the archive's keys.
+class DirectionLookup {
+public:
+    DirectionLookup(int d, const std::shared_ptr<const plain::ArchiveFile> &file)
+        : d_(d), names_(d == 1 ? plain::files::EnglishRomanian : plain::files::RomanianEnglish), archive_(file),
+          forms_(archive_, d == 1 ? plain::files::EnglishRomanianForms : plain::files::RomanianEnglishForms)
+    {
+    }
+
+    DirectionAnswer answer(const std::string &word)
+    {
+        // The headwords unpacked a piece at a time into room that stays in the cache, and
+        // searched as they come.
+        const auto chunk = std::make_unique_for_overwrite<char[]>(HeadwordsPiece);
+        const auto read = [&](HeadwordLines &lines) {
+            archive_.stream(names_.headwords, {chunk.get(), HeadwordsPiece}, [&lines](std::string_view piece) {
+                lines.add(piece);
+                return true;
+            });
+        };
+        Finder finder(d_, read, forms_);
+        DirectionAnswer answer;
+        answer.finds = finder.find(word);
+        const std::vector<int> printed = Printed(answer.finds);
+        for (const int k : printed)
+            answer.headwords[k] = Printable(Must(finder.headword(k)));
+        for (auto &[k, translation] : TranslationsOf(archive_, names_, printed))
+            answer.translations[k] = Printable(translation);
+        return answer;
+    }
+
+private:
+    int d_;
+    const plain::files::DirectionNames &names_;
+    Archive archive_;
+    Forms forms_;
+};
 
 void WriteList(std::string &out, std::u16string_view heading, const std::vector<int> &entries,
                const DirectionAnswer &answer, bool first)
@@ -547,11 +559,16 @@ std::optional<std::string> AnswerOf(const PlainRequest &request, const std::stri
         // of its own but the first.
         const auto file = std::make_shared<const plain::ArchiveFile>(archivePath);
         Require(file->ok());
+        // The first direction is set up before the others start: its keys, derived once,
+        // serve them all, and no thread sleeps waiting for another's derivation.
+        DirectionLookup first(request.directions.front(), file);
         std::vector<std::future<DirectionAnswer>> others;
         for (std::size_t i = 1; i < request.directions.size(); ++i)
-            others.push_back(std::async(std::launch::async, AnswerIn, request.directions[i], request.word, file));
+            others.push_back(std::async(std::launch::async, [d = request.directions[i], &request, &file] {
+                return DirectionLookup(d, file).answer(request.word);
+            }));
         std::vector<DirectionAnswer> answers;
-        answers.push_back(AnswerIn(request.directions.front(), request.word, file));
+        answers.push_back(first.answer(request.word));
         for (std::future<DirectionAnswer> &other : others)
             answers.push_back(other.get());
         // Nothing found: quillet-cli offers near misses and says so.
