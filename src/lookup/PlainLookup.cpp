@@ -9,12 +9,12 @@
 #include "core/lookup/LetterKeys.h"
 #include "core/lookup/ReportWords.h"
 #include "lookup/HeadwordLines.h"
+#include "lookup/SideBySide.h"
 
 #include <algorithm>
 #include <cstring>
 #include <deque>
 #include <functional>
-#include <future>
 #include <map>
 #include <memory>
 #include <span>
@@ -555,22 +555,18 @@ void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
 std::optional<std::string> AnswerOf(const PlainRequest &request, const std::string &archivePath)
 {
     try {
-        // The archive opened once; the directions read it side by side, each on a thread
-        // of its own but the first.
+        // The archive opened once; the directions read it side by side.
         const auto file = std::make_shared<const plain::ArchiveFile>(archivePath);
         Require(file->ok());
         // The first direction is set up before the others start: its keys, derived once,
         // serve them all, and no thread sleeps waiting for another's derivation.
         DirectionLookup first(request.directions.front(), file);
-        std::vector<std::future<DirectionAnswer>> others;
+        std::vector<DirectionAnswer> answers(request.directions.size());
+        std::vector<std::function<void()>> jobs;
+        jobs.emplace_back([&] { answers.front() = first.answer(request.word); });
         for (std::size_t i = 1; i < request.directions.size(); ++i)
-            others.push_back(std::async(std::launch::async, [d = request.directions[i], &request, &file] {
-                return DirectionLookup(d, file).answer(request.word);
-            }));
-        std::vector<DirectionAnswer> answers;
-        answers.push_back(first.answer(request.word));
-        for (std::future<DirectionAnswer> &other : others)
-            answers.push_back(other.get());
+            jobs.emplace_back([&, i] { answers[i] = DirectionLookup(request.directions[i], file).answer(request.word); });
+        RunSideBySide(jobs);
         // Nothing found: quillet-cli offers near misses and says so.
         Require(std::any_of(answers.begin(), answers.end(), [](const DirectionAnswer &a) { return !a.finds.empty(); }));
         std::string out;
