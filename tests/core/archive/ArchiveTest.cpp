@@ -143,6 +143,16 @@ TEST_F(PackedArchive, AnotherPasswordADamagedOrAMissingArchiveGivesNoMember)
     ExpectRefused(Read(archiveWith(tampered)), ArchiveStatus::Corrupt, u"\"ert_e.txt\" is damaged: bad authentication code"_s);
     ExpectRefused(Read(path(u"none.db"_s)), ArchiveStatus::Missing, path(u"none.db"_s));
     ExpectRefused(Read(dir_.path()), ArchiveStatus::Missing, dir_.path());
+
+    // Cut short once opened: its members are damaged, and the program goes on.
+    const QString shrinking = archiveWith(archive_);
+    plain::MemberReader reader(shrinking.toStdString(), plain::files::ArchivePassword);
+    ASSERT_TRUE(reader.ok()) << reader.message();
+    ASSERT_TRUE(QFile::resize(shrinking, 100));
+    std::string bytes;
+    EXPECT_FALSE(reader.read("ert_e.txt", bytes));
+    EXPECT_EQ(reader.status(), ArchiveStatus::Corrupt);
+    EXPECT_THAT(reader.message(), HasSubstr("\"ert_e.txt\" is damaged: it cannot be read from the archive"));
 }
 
 TEST_F(PackedArchive, ReadersOfOneOpenedArchiveReuseTheirStatesAndFailAlone)
