@@ -196,6 +196,34 @@ std::optional<std::uint64_t> ArchiveFile::dataOffset(const zip::Entry &entry, st
     return zip::DataOffset(header, entry, file_.size(), problem);
 }
 
+std::optional<std::string_view> ArchiveFile::readStored(const zip::Entry &entry, std::string &bytes,
+                                                        std::string &problem) const
+{
+    // The local header is taken to be as long as the directory's record of it says; when
+    // it is longer, the data is read again from where it starts.
+    const std::uint64_t left = file_.size() - std::min<std::uint64_t>(entry.localOffset, file_.size());
+    const std::uint64_t header = zip::LocalBytes + entry.name.size() + entry.extra.size();
+    bytes.resize(std::size_t(std::min<std::uint64_t>(header + entry.packedSize, left)));
+    if (!file_.readAt(entry.localOffset, bytes)) {
+        problem = "it cannot be read from the archive";
+        return std::nullopt;
+    }
+    const std::string_view read = bytes;
+    const std::optional<std::uint64_t> start =
+        zip::DataOffset(read.substr(0, zip::LocalBytes + entry.name.size()), entry, file_.size(), problem);
+    if (!start)
+        return std::nullopt;
+    const std::uint64_t at = *start - entry.localOffset;
+    if (at + entry.packedSize <= read.size())
+        return read.substr(std::size_t(at), entry.packedSize);
+    bytes.resize(entry.packedSize);
+    if (!file_.readAt(*start, bytes)) {
+        problem = "it cannot be read from the archive";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 std::optional<zip::Entry> ArchiveFile::find(std::string_view member) const
 {
     if (slots_.empty())

@@ -56,6 +56,9 @@ public:
     // Where the member's data as stored starts, by its local header; nullopt, with the
     // cause in `problem`, when the header is damaged or the data runs past the file.
     std::optional<std::uint64_t> dataOffset(const zip::Entry &entry, std::string &problem) const;
+    // The member's local header and data as stored, read together into `bytes` (its
+    // capacity reused); the data, or nullopt with the cause in `problem` as above.
+    std::optional<std::string_view> readStored(const zip::Entry &entry, std::string &bytes, std::string &problem) const;
 
     // The member of that name (UTF-8): of two of one name, the later one, as an unpacker
     // writing them out would leave it.

@@ -32,6 +32,8 @@ using zip::Stored;
 // The pieces a member's stored bytes are read, authenticated, decrypted and inflated in
 // when they do not go straight into the caller's storage.
 constexpr std::size_t Piece = 16 * 1024;
+// The largest member read whole with its header, in one go.
+constexpr std::size_t HeldBytes = 64 * 1024;
 // The most derived keys kept for later reads.
 constexpr std::size_t MaxKeptKeys = 16;
 
@@ -201,25 +203,39 @@ std::string_view View(std::span<const char> bytes)
     return {bytes.data(), bytes.size()};
 }
 
-// A member's data as stored, read from the archive as it is needed.
+// A member's data as stored: read with its header and held in memory, or read from the
+// archive as it is needed.
 class StoredBytes {
 public:
+    explicit StoredBytes(std::string_view held) : held_(held.data()), size_(held.size()) {}
     StoredBytes(const ArchiveFile &archive, std::uint64_t offset, std::uint64_t size)
         : archive_(&archive), offset_(offset), size_(size)
     {
     }
     std::uint64_t size() const { return size_; }
     // `size` bytes of it from `at` on.
-    StoredBytes part(std::uint64_t at, std::uint64_t size) const { return {*archive_, offset_ + at, size}; }
+    StoredBytes part(std::uint64_t at, std::uint64_t size) const
+    {
+        StoredBytes part = *this;
+        part.offset_ += at;
+        part.size_ = size;
+        return part;
+    }
     bool read(std::uint64_t at, std::span<char> into) const
     {
-        return at <= size_ && into.size() <= size_ - at && archive_->readAt(offset_ + at, into);
+        if (at > size_ || into.size() > size_ - at)
+            return false;
+        if (held_ == nullptr)
+            return archive_->readAt(offset_ + at, into);
+        std::copy_n(held_ + offset_ + at, into.size(), into.data());
+        return true;
     }
 
 private:
-    const ArchiveFile *archive_;
-    std::uint64_t offset_;
-    std::uint64_t size_;
+    const ArchiveFile *archive_ = nullptr;
+    const char *held_ = nullptr;
+    std::uint64_t offset_ = 0; // in the archive, or in what is held
+    std::uint64_t size_ = 0;
 };
 
 // One member's read: each step either goes on or says why it cannot.
@@ -287,6 +303,27 @@ public:
             cipher.apply(Bytes(target), target.size());
             size_ = entry.size;
             if (withCrc && crc32_z(0, Bytes(target), size_) != entry.crc)
+                throw damaged("CRC mismatch");
+            return;
+        }
+        if (method == Stored && destination_.take != nullptr && sealed.size() == entry.size
+            && destination_.chunk.size() % winzip::BlockBytes == 0) {
+            // Straight into the caller's chunk, read twice: authenticated whole, then
+            // decrypted and handed over a chunk at a time.
+            forEachPiece(sealed, destination_.chunk, [&](std::span<char> part) {
+                authenticator.add(View(part));
+                return Unpacker::Result::More;
+            });
+            authenticate(authenticator, code, passwordProven);
+            uLong crc = crc32_z(0, nullptr, 0);
+            const Unpacker::Result result = forEachPiece(sealed, destination_.chunk, [&](std::span<char> part) {
+                cipher.apply(Bytes(part), part.size());
+                if (withCrc)
+                    crc = crc32_z(crc, Bytes(part), part.size());
+                return (*destination_.take)(View(part)) ? Unpacker::Result::More : Unpacker::Result::Stopped;
+            });
+            size_ = entry.size;
+            if (result == Unpacker::Result::More && withCrc && crc != entry.crc)
                 throw damaged("CRC mismatch");
             return;
         }
@@ -365,6 +402,23 @@ private:
     std::unique_ptr<Inflater> &inflater_;
     std::size_t size_ = 0;
 };
+
+// A small member is read with its header in one go and held in `held`; a larger one is
+// read a piece at a time.
+StoredBytes StoredOf(const ArchiveFile &archive, const zip::Entry &entry, std::string &held, const MemberRead &reading)
+{
+    std::string problem;
+    if (entry.packedSize <= HeldBytes) {
+        const std::optional<std::string_view> bytes = archive.readStored(entry, held, problem);
+        if (!bytes)
+            throw reading.damaged(problem);
+        return StoredBytes(*bytes);
+    }
+    const std::optional<std::uint64_t> offset = archive.dataOffset(entry, problem);
+    if (!offset)
+        throw reading.damaged(problem);
+    return {archive, *offset, entry.packedSize};
+}
 
 } // namespace
 
@@ -454,11 +508,7 @@ std::optional<std::size_t> MemberReader::read(std::string_view member, const Rea
     }
     MemberRead reading(archive_->path(), name, destination, inflater_);
     try {
-        std::string problem;
-        const std::optional<std::uint64_t> offset = archive_->dataOffset(*entry, problem);
-        if (!offset)
-            throw reading.damaged(problem);
-        const StoredBytes stored(*archive_, *offset, entry->packedSize);
+        const StoredBytes stored = StoredOf(*archive_, *entry, held_, reading);
         const auto keysOf = [this](std::string_view salt) -> const winzip::KeyedState & { return keysFor(salt); };
         if (entry->encrypted())
             reading.encrypted(*entry, stored, keysOf, passwordProven_);

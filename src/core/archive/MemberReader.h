@@ -90,6 +90,7 @@ private:
     std::shared_ptr<const winzip::KeyedState> keys_; // of the salt last met, `salt_`
     std::string salt_;
     std::unique_ptr<Inflater> inflater_; // made at the first deflated member
+    std::string held_; // a small member's header and stored bytes, its capacity reused
     std::int64_t unpacked_ = 0;     // what the reads so far gave, against the total limit
     bool passwordProven_ = false;   // a member was authenticated with the password
     ArchiveStatus status_ = ArchiveStatus::Ok;

@@ -18,6 +18,8 @@ inline constexpr std::size_t KeyBytes = 32; // AES-256
 inline constexpr std::size_t SaltBytes = 16;
 inline constexpr std::size_t CheckBytes = 2;
 inline constexpr std::size_t AuthBytes = 10;
+// AES's block: counter mode takes a member in pieces of whole blocks but for the last.
+inline constexpr std::size_t BlockBytes = 16;
 // What a member's data holds besides the encrypted bytes.
 inline constexpr std::size_t OverheadBytes = SaltBytes + CheckBytes + AuthBytes;
 // The ZIP header's method number of a member encrypted so, and its extra field.
