@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,7 +27,16 @@ public:
             } catch (...) {
                 failures_[k] = std::current_exception();
             }
+            if (++ended_ == jobs_.size())
+                ended_.notify_all();
         }
+    }
+
+    // Returns when every job has ended, whoever took it.
+    void awaitAll() const noexcept
+    {
+        for (std::size_t ended = ended_; ended < jobs_.size(); ended = ended_)
+            ended_.wait(ended);
     }
 
     void rethrowFirstFailure() const
@@ -44,14 +54,18 @@ private:
     std::span<const std::function<void()>> jobs_;
     std::vector<std::exception_ptr> failures_;
     std::atomic<std::size_t> next_{0};
+    std::atomic<std::size_t> ended_{0};
 };
 
+// The helper's start: it shares the jobs with the caller, which may have ended them all
+// and returned before the helper first runs.
 void *Help(void *jobs)
 {
-    Jobs &shared = *static_cast<Jobs *>(jobs);
-    if (shared.placed)
-        sched_setaffinity(0, sizeof shared.allowed, &shared.allowed);
-    shared.work();
+    const std::unique_ptr<std::shared_ptr<Jobs>> shared(static_cast<std::shared_ptr<Jobs> *>(jobs));
+    Jobs &mine = **shared;
+    if (mine.placed)
+        sched_setaffinity(0, sizeof mine.allowed, &mine.allowed);
+    mine.work();
     return nullptr;
 }
 
@@ -94,47 +108,39 @@ private:
     bool valid_ = false;
 };
 
-// The helper, joined when it goes.
-class Helper {
-public:
-    explicit Helper(Jobs &jobs)
-    {
-        StartAttributes attributes;
-        if (sched_getaffinity(0, sizeof jobs.allowed, &jobs.allowed) == 0)
-            if (const std::optional<cpu_set_t> other = OtherProcessor(jobs.allowed))
-                jobs.placed = attributes.startOn(*other);
-        started_ = pthread_create(&thread_, attributes.get(), Help, &jobs) == 0;
-        // Placed where it cannot run (the processors changed meanwhile): started anywhere.
-        if (!started_ && jobs.placed) {
-            jobs.placed = false;
-            started_ = pthread_create(&thread_, nullptr, Help, &jobs) == 0;
-        }
+// Starts the helper, left to end on its own: nobody waits for a helper the system has
+// not run yet. False when no thread could be started.
+bool StartHelper(const std::shared_ptr<Jobs> &jobs)
+{
+    StartAttributes attributes;
+    if (sched_getaffinity(0, sizeof jobs->allowed, &jobs->allowed) == 0)
+        if (const std::optional<cpu_set_t> other = OtherProcessor(jobs->allowed))
+            jobs->placed = attributes.startOn(*other);
+    auto shared = std::make_unique<std::shared_ptr<Jobs>>(jobs);
+    pthread_t thread{};
+    int started = pthread_create(&thread, attributes.get(), Help, shared.get());
+    // Placed where it cannot run (the processors changed meanwhile): started anywhere.
+    if (started != 0 && jobs->placed) {
+        jobs->placed = false;
+        started = pthread_create(&thread, nullptr, Help, shared.get());
     }
-    ~Helper()
-    {
-        if (started_)
-            pthread_join(thread_, nullptr);
-    }
-    Helper(const Helper &) = delete;
-    Helper &operator=(const Helper &) = delete;
-
-private:
-    pthread_t thread_{};
-    bool started_ = false;
-};
+    if (started != 0)
+        return false;
+    shared.release(); // the helper's now
+    pthread_detach(thread);
+    return true;
+}
 
 } // namespace
 
 void RunSideBySide(std::span<const std::function<void()>> jobs)
 {
-    Jobs shared(jobs);
-    {
-        std::optional<Helper> helper;
-        if (jobs.size() > 1)
-            helper.emplace(shared);
-        shared.work();
-    }
-    shared.rethrowFirstFailure();
+    const auto shared = std::make_shared<Jobs>(jobs);
+    if (jobs.size() > 1)
+        StartHelper(shared);
+    shared->work();
+    shared->awaitAll();
+    shared->rethrowFirstFailure();
 }
 
 } // namespace quillet::lookup

@@ -13,8 +13,8 @@ namespace quillet::lookup {
 // there; once it runs, it may move. A job nobody has begun when the caller is free is the
 // caller's, so the jobs never take longer than on the caller alone but for starting the
 // helper, whatever the helper is kept waiting by; without a helper, the caller runs them
-// all. Returns when every job has ended; the first exception a job threw (in the jobs'
-// order) is then thrown again.
+// all. Returns when every job has ended, without waiting for a helper that took none to
+// run at all; the first exception a job threw (in the jobs' order) is then thrown again.
 void RunSideBySide(std::span<const std::function<void()>> jobs);
 
 } // namespace quillet::lookup
