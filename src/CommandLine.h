@@ -4,6 +4,7 @@
 #include "core/lookup/LookupReport.h"
 #include "core/lookup/ReportBuilder.h"
 #include "core/terms/PersonalWords.h"
+#include "starter/StartPrograms.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,7 @@ namespace quillet {
 // Exit statuses of a command-line request.
 inline constexpr int ExitFound = 0;        // the lookup matched, or --version / --help
 inline constexpr int ExitNothingFound = 1; // the lookup matched no headword
-inline constexpr int ExitError = 2;        // bad usage, the dictionary did not load, or no display
+inline constexpr int ExitError = start::ExitError; // bad usage, the dictionary did not load, or no display
 
 // Whether the arguments ask for the window: none of the requests below, only Qt's own
 // window options (such as -style fusion), if any, or --show WORD or --selection. Short and long forms are the same

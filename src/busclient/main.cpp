@@ -114,7 +114,7 @@ bool WriteAll(int descriptor, const char *text)
 // signals held back again as the starter left them.
 int RunWithoutWindow(int argc, char **argv)
 {
-    const char *const name = argc > 1 ? "quillet-cli" : "quillet-app";
+    const char *const name = argc > 1 ? quillet::start::CommandLineProgram : quillet::start::WindowProgram;
     char folder[PATH_MAX];
     char program[PATH_MAX];
     if (quillet::start::OwnFolder(folder)

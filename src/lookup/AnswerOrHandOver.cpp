@@ -29,9 +29,9 @@ using quillet::start::ExitError;
 int HandOver(const char *programFolder, char **argv)
 {
     quillet::start::HoldEndingSignals(true);
-    const std::string program = std::string(programFolder) + "/quillet-cli";
+    const std::string program = std::string(programFolder) + '/' + quillet::start::CommandLineProgram;
     ::execv(program.c_str(), argv);
-    std::fprintf(stderr, "quillet: quillet-cli cannot be started: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "quillet: %s cannot be started: %s\n", quillet::start::CommandLineProgram, std::strerror(errno));
     return ExitError;
 }
 

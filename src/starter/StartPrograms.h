@@ -13,8 +13,14 @@
 namespace quillet::start {
 
 // A request that could not be carried out: a program that cannot be started, output
-// that cannot be written, no answer from the window.
+// that cannot be written, no answer from the window; the command line's too.
 inline constexpr int ExitError = 2;
+
+// The programs the starter becomes or hands requests to, beside it or in its private
+// program folder.
+inline constexpr const char *WindowProgram = "quillet-app";
+inline constexpr const char *CommandLineProgram = "quillet-cli";
+inline constexpr const char *BusProgram = "quillet-bus";
 
 // Holds back SIGTERM, SIGINT and SIGHUP, as the window's program expects to find them
 // (it takes them over once it can shut down in order), or lets them in again.

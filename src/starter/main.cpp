@@ -31,9 +31,9 @@
 
 namespace {
 
-constexpr const char *WindowProgram = "quillet-app";
-constexpr const char *CommandLineProgram = "quillet-cli";
-constexpr const char *BusProgram = "quillet-bus";
+using quillet::start::BusProgram;
+using quillet::start::CommandLineProgram;
+using quillet::start::WindowProgram;
 using quillet::start::ExitError;
 
 void HoldAtStart(int, char **, char **)
