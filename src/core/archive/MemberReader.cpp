@@ -310,11 +310,7 @@ public:
             && destination_.chunk.size() % winzip::BlockBytes == 0) {
             // Straight into the caller's chunk, read twice: authenticated whole, then
             // decrypted and handed over a chunk at a time.
-            forEachPiece(sealed, destination_.chunk, [&](std::span<char> part) {
-                authenticator.add(View(part));
-                return Unpacker::Result::More;
-            });
-            authenticate(authenticator, code, passwordProven);
+            authenticate(sealed, destination_.chunk, authenticator, code, passwordProven);
             uLong crc = crc32_z(0, nullptr, 0);
             const Unpacker::Result result = forEachPiece(sealed, destination_.chunk, [&](std::span<char> part) {
                 cipher.apply(Bytes(part), part.size());
@@ -329,11 +325,7 @@ public:
         }
         // Read twice, a piece at a time: authenticated whole before a byte is decrypted.
         std::array<char, Piece> piece;
-        forEachPiece(sealed, piece, [&](std::span<char> part) {
-            authenticator.add(View(part));
-            return Unpacker::Result::More;
-        });
-        authenticate(authenticator, code, passwordProven);
+        authenticate(sealed, piece, authenticator, code, passwordProven);
         unpack(entry, method, withCrc, [&](Unpacker &unpacker) {
             return forEachPiece(sealed, piece, [&](std::span<char> part) {
                 cipher.apply(Bytes(part), part.size());
@@ -362,6 +354,17 @@ private:
                 return result;
         }
         return Unpacker::Result::More;
+    }
+
+    // The sealed bytes read through `buffer` a piece at a time and authenticated.
+    void authenticate(const StoredBytes &sealed, std::span<char> buffer, winzip::Authenticator &authenticator,
+                      const std::array<char, winzip::AuthBytes> &code, bool &passwordProven) const
+    {
+        forEachPiece(sealed, buffer, [&](std::span<char> part) {
+            authenticator.add(View(part));
+            return Unpacker::Result::More;
+        });
+        authenticate(authenticator, code, passwordProven);
     }
 
     void authenticate(winzip::Authenticator &authenticator, const std::array<char, winzip::AuthBytes> &code,
