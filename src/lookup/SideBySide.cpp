@@ -109,8 +109,8 @@ private:
 };
 
 // Starts the helper, left to end on its own: nobody waits for a helper the system has
-// not run yet. False when no thread could be started.
-bool StartHelper(const std::shared_ptr<Jobs> &jobs)
+// not run yet. Should no thread start, the caller does every job.
+void StartHelper(const std::shared_ptr<Jobs> &jobs)
 {
     StartAttributes attributes;
     if (sched_getaffinity(0, sizeof jobs->allowed, &jobs->allowed) == 0)
@@ -125,10 +125,9 @@ bool StartHelper(const std::shared_ptr<Jobs> &jobs)
         started = pthread_create(&thread, nullptr, Help, shared.get());
     }
     if (started != 0)
-        return false;
+        return;
     shared.release(); // the helper's now
     pthread_detach(thread);
-    return true;
 }
 
 } // namespace
