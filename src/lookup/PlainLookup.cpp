@@ -528,6 +528,27 @@ void WriteList(std::string &out, std::u16string_view heading, const std::vector<
     out += '\n';
 }
 
+// The heading and rows of the list of that kind (no near misses: those are quillet-cli's).
+std::pair<std::u16string_view, const std::vector<int> *> ListOf(const DirectionFinds &finds,
+                                                                plain::report::ListKind kind)
+{
+    namespace words = plain::report;
+    static const std::vector<int> none;
+    switch (kind) {
+    case words::ListKind::OtherCase:
+        return {words::OtherCase, &finds.otherCase};
+    case words::ListKind::BaseForms:
+        return {words::BaseForms, &finds.baseForms};
+    case words::ListKind::NearMisses:
+        break;
+    case words::ListKind::StartingWith:
+        return {words::StartingWith, &finds.startingWith};
+    case words::ListKind::Containing:
+        return {words::Containing, &finds.containing};
+    }
+    return {{}, &none};
+}
+
 void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
 {
     namespace words = plain::report;
@@ -535,19 +556,13 @@ void WriteDirection(std::string &out, const DirectionAnswer &answer, bool named)
     if (named)
         out += words::Ascii(finds.d == 1 ? words::EnglishRomanian : words::RomanianEnglish) + '\n';
     bool first = true;
-    const auto add = [&](std::u16string_view heading, const std::vector<int> &entries, bool always) {
-        if (entries.empty() && !always)
-            return;
-        WriteList(out, heading, entries, answer, first);
+    for (const words::ListKind kind : words::ListOrder(finds.besideHeadword)) {
+        const auto [heading, entries] = ListOf(finds, kind);
+        if (entries->empty() && !words::WrittenWhenEmpty(kind))
+            continue;
+        WriteList(out, heading, *entries, answer, first);
         first = false;
-    };
-    add(words::OtherCase, finds.otherCase, false);
-    if (!finds.besideHeadword)
-        add(words::BaseForms, finds.baseForms, false);
-    add(words::StartingWith, finds.startingWith, true);
-    if (finds.besideHeadword)
-        add(words::BaseForms, finds.baseForms, false);
-    add(words::Containing, finds.containing, true);
+    }
 }
 
 } // namespace

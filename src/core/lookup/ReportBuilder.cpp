@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/lookup/ReportBuilder.h"
 
+#include "core/lookup/ReportWords.h"
 #include "core/mainwindow/InterfaceTexts.h"
 
 #include <algorithm>
@@ -42,23 +43,35 @@ ReportDirection DirectionReport(const DictTable &table, const DirectionFinds &fi
                               TextOf(englishRomanian ? TextTarget::Label3_0_Caption : TextTarget::Label3_1_Caption,
                                      English),
                               {}};
+    const WordFinds &offered = finds.offered;
     const auto add = [&](QStringView name, TextTarget heading, const std::vector<int> &entries) {
         if (!entries.empty())
             direction.lists.append(ListOf(name, heading, entries, table, d));
     };
-    const WordFinds &offered = finds.offered;
-    add(u"other-case", TextTarget::OtherCaseTitle, offered.otherCase);
-    if (!offered.besideHeadword)
-        add(u"base-forms", TextTarget::BaseFormsTitle, offered.baseForms);
-    add(u"near-misses", TextTarget::NearMissesTitle, offered.nearMisses);
-    direction.lists.append(WithPersonal(
-        ListOf(u"starting-with", TextTarget::Label2_0_Caption, finds.found.startingWith, table, d),
-        finds.personal.startingWith));
-    if (offered.besideHeadword)
-        add(u"base-forms", TextTarget::BaseFormsTitle, offered.baseForms);
-    direction.lists.append(WithPersonal(
-        ListOf(u"containing", TextTarget::Label2_1_Caption, finds.found.containing, table, d),
-        finds.personal.containing));
+    using plain::report::ListKind;
+    for (const ListKind kind : plain::report::ListOrder(offered.besideHeadword)) {
+        switch (kind) {
+        case ListKind::OtherCase:
+            add(u"other-case", TextTarget::OtherCaseTitle, offered.otherCase);
+            break;
+        case ListKind::BaseForms:
+            add(u"base-forms", TextTarget::BaseFormsTitle, offered.baseForms);
+            break;
+        case ListKind::NearMisses:
+            add(u"near-misses", TextTarget::NearMissesTitle, offered.nearMisses);
+            break;
+        case ListKind::StartingWith:
+            direction.lists.append(WithPersonal(
+                ListOf(u"starting-with", TextTarget::Label2_0_Caption, finds.found.startingWith, table, d),
+                finds.personal.startingWith));
+            break;
+        case ListKind::Containing:
+            direction.lists.append(WithPersonal(
+                ListOf(u"containing", TextTarget::Label2_1_Caption, finds.found.containing, table, d),
+                finds.personal.containing));
+            break;
+        }
+    }
     return direction;
 }
 

@@ -3,6 +3,15 @@
 
 namespace quillet::plain::report {
 
+std::array<ListKind, 5> ListOrder(bool besideHeadword)
+{
+    if (besideHeadword)
+        return {ListKind::OtherCase, ListKind::NearMisses, ListKind::StartingWith, ListKind::BaseForms,
+                ListKind::Containing};
+    return {ListKind::OtherCase, ListKind::BaseForms, ListKind::NearMisses, ListKind::StartingWith,
+            ListKind::Containing};
+}
+
 std::string EnglishWordCount(std::int64_t count, bool limited)
 {
     return (limited ? ">" : "") + std::to_string(count) + (count == 1 && !limited ? " word" : " words");
