@@ -69,19 +69,16 @@ void *Help(void *jobs)
     return nullptr;
 }
 
-// One processor the process may use other than the one the caller runs on.
-std::optional<cpu_set_t> OtherProcessor(const cpu_set_t &allowed)
+// The processors the process may use but the one the caller runs on; none when that is
+// the only one.
+std::optional<cpu_set_t> OtherProcessors(const cpu_set_t &allowed)
 {
-    const int here = sched_getcpu();
-    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
-        if (cpu == here || !CPU_ISSET(cpu, &allowed))
-            continue;
-        cpu_set_t other;
-        CPU_ZERO(&other);
-        CPU_SET(cpu, &other);
-        return other;
-    }
-    return std::nullopt;
+    cpu_set_t others = allowed;
+    if (const int here = sched_getcpu(); here >= 0 && here < CPU_SETSIZE)
+        CPU_CLR(here, &others);
+    if (CPU_COUNT(&others) == 0)
+        return std::nullopt;
+    return others;
 }
 
 // A thread's start attributes, destroyed when they go.
@@ -96,10 +93,10 @@ public:
     StartAttributes(const StartAttributes &) = delete;
     StartAttributes &operator=(const StartAttributes &) = delete;
 
-    // Started on that processor only; false when it cannot be asked.
-    bool startOn(const cpu_set_t &processor)
+    // Started on those processors only; false when it cannot be asked.
+    bool startOn(const cpu_set_t &processors)
     {
-        return valid_ && pthread_attr_setaffinity_np(&attributes_, sizeof processor, &processor) == 0;
+        return valid_ && pthread_attr_setaffinity_np(&attributes_, sizeof processors, &processors) == 0;
     }
     const pthread_attr_t *get() const { return valid_ ? &attributes_ : nullptr; }
 
@@ -114,8 +111,8 @@ void StartHelper(const std::shared_ptr<Jobs> &jobs)
 {
     StartAttributes attributes;
     if (sched_getaffinity(0, sizeof jobs->allowed, &jobs->allowed) == 0)
-        if (const std::optional<cpu_set_t> other = OtherProcessor(jobs->allowed))
-            jobs->placed = attributes.startOn(*other);
+        if (const std::optional<cpu_set_t> others = OtherProcessors(jobs->allowed))
+            jobs->placed = attributes.startOn(*others);
     auto shared = std::make_unique<std::shared_ptr<Jobs>>(jobs);
     pthread_t thread{};
     int started = pthread_create(&thread, attributes.get(), Help, shared.get());
