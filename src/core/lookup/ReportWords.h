@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The English words of a look-up's report that the command line prints, with no toolkit
-// type: the interface's language table takes them from here, and so does the look-up
-// without Qt.
+// The English words of a look-up's report that the command line prints, and the order of
+// its lists, with no toolkit type: the interface's language table and the command line's
+// report take them from here, and so does the look-up without Qt.
 #include <array>
 #include <cstdint>
 #include <string>
